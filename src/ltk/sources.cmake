@@ -1,0 +1,1 @@
+set(LTK_SOURCES)

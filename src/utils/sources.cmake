@@ -1,0 +1,3 @@
+set(UTILS_SOURCES
+    utils/common.cpp utils/common.h
+)

@@ -1,0 +1,7 @@
+#include "wineapplication.h"
+
+WineApplication *WineApplication::instance()
+{
+    static WineApplication app;
+    return &app;
+}
