@@ -1,0 +1,63 @@
+#ifndef TASKINTERFACE_H
+#define TASKINTERFACE_H
+
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+// Kind of a task; travels as the id of signalStatus().
+enum TaskType {
+    TaskNull = 0,
+    TaskDownload = 1,
+    TaskUnzip = 2,
+    TaskInstall = 3,
+    TaskPeInfo = 4,
+    TaskMaxValue = 5
+};
+
+// Progress of a task run; travels as the status of signalStatus().
+enum TaskStatus { TaskRunning = 1, TaskFinished = 3, TaskFailed = 4 };
+
+/*
+ * Base of the worker threads of an installation. run() calls doWork() on the
+ * thread and reports its start and end through signalStatus(); subclasses
+ * keep the reason of a failure in the error text.
+ *
+ * A subclass calls stop() in its own destructor: by the time the base
+ * destructor runs, the subclass part that doWork() works on is gone.
+ */
+class TaskInterface : public QThread
+{
+    Q_OBJECT
+public:
+    explicit TaskInterface(int type, QObject *parent = nullptr);
+    ~TaskInterface() override;
+
+    void run() override;
+    // Stops all reporting and waits for a running doWork() to return.
+    virtual void stop();
+    virtual int doWork() = 0;
+    virtual QString getTaskName();
+
+    QString getErrString() const;
+    int getResult() const;
+    int getTaskType() const;
+
+    // Display name of a task type for log lines.
+    static QString taskTypeName(int type);
+
+signals:
+    void signalStatus(int id, int status);
+
+protected:
+    QString m_errString;
+
+private:
+    const int m_taskType;
+    int m_result = 0;
+    // Written by the owner's thread while run() may read it.
+    std::atomic_bool m_stopped{false};
+};
+
+#endif // TASKINTERFACE_H

@@ -1,0 +1,203 @@
+#include "logcapture.h"
+#include "taskinterface.h"
+
+#include <QElapsedTimer>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+// A task whose results are scripted run by run; it can be held inside
+// doWork() until the test lets it go.
+class ScriptedTask : public TaskInterface
+{
+public:
+    explicit ScriptedTask(int type, QList<int> results = {}, QObject *parent = nullptr)
+        : TaskInterface(type, parent)
+        , m_results(std::move(results))
+    { }
+    ~ScriptedTask() override { stop(); }
+
+    int doWork() override
+    {
+        entered.release();
+        if (workMs > 0)
+            QThread::msleep(workMs);
+        const int ret = m_results.isEmpty() ? 0 : m_results.takeFirst();
+        if (ret != 0)
+            m_errString = QStringLiteral("scripted failure %1").arg(ret);
+        workDone = true;
+        return ret;
+    }
+
+    QSemaphore entered;
+    unsigned long workMs = 0;
+    std::atomic_bool workDone{false};
+
+private:
+    QList<int> m_results;
+};
+
+using StatusList = QList<QPair<int, int>>;
+
+StatusList statuses(const QSignalSpy &spy)
+{
+    StatusList result;
+    for (const QList<QVariant> &args : spy)
+        result.append({args.at(0).toInt(), args.at(1).toInt()});
+    return result;
+}
+
+// Starts the task and waits until its end status has been delivered.
+void runToEnd(TaskInterface &task, QSignalSpy &spy)
+{
+    const int before = spy.count();
+    task.start();
+    QTRY_VERIFY(spy.count() >= before + 2);
+    QVERIFY(task.wait(5000));
+}
+
+} // namespace
+
+class TstTaskInterface : public QObject
+{
+    Q_OBJECT
+private slots:
+    void failingWorkReportsRunningThenFailed();
+    void successReportsFinished_data();
+    void successReportsFinished();
+    void firstFailureIsKept();
+    void destroyingRunningTaskWaitsSilently();
+    void neverStartedTaskIsDestroyedAtOnce();
+    void stoppedTaskReportsNothingWhenRestarted();
+    void taskNameAndTypeNames();
+};
+
+void TstTaskInterface::failingWorkReportsRunningThenFailed()
+{
+    LogCapture log;
+    ScriptedTask task(TaskPeInfo, {-3});
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    runToEnd(task, spy);
+
+    QCOMPARE(statuses(spy), StatusList({{TaskPeInfo, TaskRunning}, {TaskPeInfo, TaskFailed}}));
+    QCOMPARE(task.getResult(), -3);
+    QCOMPARE(task.getErrString(), QStringLiteral("scripted failure -3"));
+    QVERIFY(log.contains(QStringLiteral(" running...")));
+    QVERIFY(log.contains(QStringLiteral(" finished  -3")));
+}
+
+void TstTaskInterface::successReportsFinished_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("unzip") << int(TaskUnzip);
+    QTest::newRow("install") << int(TaskInstall);
+    QTest::newRow("peinfo") << int(TaskPeInfo);
+}
+
+void TstTaskInterface::successReportsFinished()
+{
+    QFETCH(int, type);
+    ScriptedTask task(type);
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    runToEnd(task, spy);
+
+    QCOMPARE(statuses(spy), StatusList({{type, TaskRunning}, {type, TaskFinished}}));
+    QCOMPARE(task.getResult(), 0);
+    QCOMPARE(task.getTaskType(), type);
+    QVERIFY(task.getErrString().isEmpty());
+}
+
+void TstTaskInterface::firstFailureIsKept()
+{
+    ScriptedTask task(TaskUnzip, {2, 0, 5, 0});
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+
+    runToEnd(task, spy);
+    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
+    QCOMPARE(task.getResult(), 2);
+
+    runToEnd(task, spy);
+    QCOMPARE(spy.last().at(1).toInt(), int(TaskFinished));
+    QCOMPARE(task.getResult(), 2);
+
+    // A later, different failure does not replace the first one either.
+    runToEnd(task, spy);
+    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
+    QCOMPARE(task.getResult(), 2);
+
+    runToEnd(task, spy);
+    QCOMPARE(spy.count(), 8);
+}
+
+void TstTaskInterface::destroyingRunningTaskWaitsSilently()
+{
+    auto *task = new ScriptedTask(TaskInstall, {0});
+    task->workMs = 400;
+    StatusList received;
+    connect(task, &TaskInterface::signalStatus, this, [&received](int id, int status) {
+        received.append({id, status});
+    });
+
+    task->start();
+    QVERIFY(task->entered.tryAcquire(1, 5000));
+    QElapsedTimer timer;
+    timer.start();
+    delete task;
+    const qint64 blockedMs = timer.elapsed();
+
+    // The destructor waited for the work instead of tearing the thread down.
+    QVERIFY2(blockedMs >= 200, qPrintable(QString::number(blockedMs)));
+    QTest::qWait(200);
+    for (const auto &entry : qAsConst(received))
+        QCOMPARE(entry.second, int(TaskRunning));
+}
+
+void TstTaskInterface::neverStartedTaskIsDestroyedAtOnce()
+{
+    auto *task = new ScriptedTask(TaskUnzip);
+    QSignalSpy spy(task, &TaskInterface::signalStatus);
+    QElapsedTimer timer;
+    timer.start();
+    delete task;
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TstTaskInterface::stoppedTaskReportsNothingWhenRestarted()
+{
+    ScriptedTask task(TaskPeInfo, {0, 0});
+    int received = 0;
+    connect(&task, &TaskInterface::signalStatus, this, [&received] { ++received; });
+    task.stop();
+
+    task.start();
+    QVERIFY(task.wait(5000));
+    QVERIFY(task.workDone);
+    QTest::qWait(100);
+    QCOMPARE(received, 0);
+    QCOMPARE(task.getResult(), 0);
+}
+
+void TstTaskInterface::taskNameAndTypeNames()
+{
+    ScriptedTask task(TaskUnzip);
+    const QString expected = QStringLiteral("Task %1 Unzip task ")
+                                     .arg(reinterpret_cast<quintptr>(
+                                             static_cast<TaskInterface *>(&task)));
+    QCOMPARE(task.getTaskName(), expected);
+
+    const QStringList names = {"null",         "Download task", "Unzip task",
+                               "Install task", "PEINFO task",   "max value"};
+    for (int type = TaskNull; type <= TaskMaxValue; ++type)
+        QCOMPARE(TaskInterface::taskTypeName(type), names.at(type));
+    // Out-of-range numbers must not index past the table.
+    QCOMPARE(TaskInterface::taskTypeName(-1), QStringLiteral("null"));
+    QCOMPARE(TaskInterface::taskTypeName(42), QStringLiteral("null"));
+}
+
+QTEST_GUILESS_MAIN(TstTaskInterface)
+#include "tst_taskinterface.moc"
