@@ -1,0 +1,26 @@
+#ifndef LLOGMANAGER_H
+#define LLOGMANAGER_H
+
+#include <QString>
+
+/*
+ * Sends the Qt message log to the console and to one log file per user.
+ * Every line carries the time, the level, the source file, the line and the
+ * full function signature of the call site.
+ */
+class LLogManager
+{
+public:
+    static void registerConsoleAppender();
+    static void registerFileAppender();
+    static QString getlogFilePath();
+
+    // The line format shared by both appenders.
+    static QString formatLine(QtMsgType type, const QMessageLogContext &context,
+                              const QString &message);
+
+private:
+    LLogManager() = delete;
+};
+
+#endif // LLOGMANAGER_H

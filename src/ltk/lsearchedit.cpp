@@ -1,0 +1,33 @@
+#include "lsearchedit.h"
+
+#include "licontheme.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+LSearchEdit::LSearchEdit(QWidget *parent)
+    : LLineEdit(parent)
+{
+    const QIcon searchIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_search_20px.svg"));
+    lineEdit()->addAction(searchIcon, QLineEdit::LeadingPosition);
+    setClearButtonEnabled(true);
+    setPlaceholderText(tr("搜索"));
+    lineEdit()->installEventFilter(this);
+
+    connect(this, &LLineEdit::textEdited, this, [this](const QString &text) {
+        if (text.isEmpty())
+            emit searchAborted();
+    });
+}
+
+bool LSearchEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        lineEdit()->clear();
+        emit searchAborted();
+        return true;
+    }
+    return LLineEdit::eventFilter(watched, event);
+}

@@ -1,0 +1,127 @@
+#include "lsingleinstance.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDebug>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <unistd.h>
+
+namespace {
+
+// How long a new process keeps trying to reach the running one. The running
+// process may just have taken the lock and not be listening yet.
+constexpr int HandOverTimeoutMs = 15000;
+constexpr int ConnectTimeoutMs = 1000;
+constexpr int AckTimeoutMs = 30000;
+constexpr char Ack = 'A';
+
+QString runtimeDirectory()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir;
+}
+
+} // namespace
+
+LSingleInstance::LSingleInstance(const QString &key, bool perUser, QObject *parent)
+    : QObject(parent)
+{
+    QString name = key;
+    if (perUser)
+        name += QLatin1Char('-') + QString::number(getuid());
+    m_socketPath = runtimeDirectory() + QLatin1Char('/') + name + QStringLiteral(".socket");
+    m_lock = std::make_unique<QLockFile>(runtimeDirectory() + QLatin1Char('/') + name
+                                         + QStringLiteral(".lock"));
+    // Only a dead owner makes the lock stale, however long the owner runs.
+    m_lock->setStaleLockTime(0);
+}
+
+LSingleInstance::~LSingleInstance()
+{
+    if (m_server)
+        m_server->close();
+}
+
+bool LSingleInstance::claim()
+{
+    QDeadlineTimer deadline(HandOverTimeoutMs);
+    while (!deadline.hasExpired()) {
+        if (m_lock->tryLock(0))
+            return becomePrimary();
+        if (sendToPrimary())
+            return false;
+        QThread::msleep(20);
+    }
+    qWarning() << "single instance: no running instance answered on" << m_socketPath;
+    return false;
+}
+
+bool LSingleInstance::becomePrimary()
+{
+    // A socket file of a crashed owner would make listen() fail.
+    QLocalServer::removeServer(m_socketPath);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_socketPath)) {
+        qWarning() << "single instance: cannot listen on" << m_socketPath
+                   << m_server->errorString();
+        return true;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
+            if (socket->bytesAvailable() > 0)
+                readMessage(socket);
+        }
+    });
+    return true;
+}
+
+void LSingleInstance::readMessage(QLocalSocket *socket)
+{
+    QDataStream stream(socket);
+    stream.startTransaction();
+    qint64 pid = 0;
+    QStringList arguments;
+    stream >> pid >> arguments;
+    if (!stream.commitTransaction())
+        return; // wait for the rest of the message
+    socket->write(&Ack, 1);
+    socket->flush();
+    emit messageReceived(pid, arguments);
+}
+
+bool LSingleInstance::sendToPrimary() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_socketPath);
+    if (!socket.waitForConnected(ConnectTimeoutMs))
+        return false;
+
+    QByteArray message;
+    QDataStream stream(&message, QIODevice::WriteOnly);
+    stream << qint64(QCoreApplication::applicationPid()) << QCoreApplication::arguments();
+    socket.write(message);
+    socket.waitForBytesWritten(AckTimeoutMs);
+
+    // Once connected the message is not sent again: a running instance that
+    // is busy for a while still reads it, and a second copy would open a
+    // second window.
+    while (socket.bytesAvailable() < 1 && socket.state() == QLocalSocket::ConnectedState) {
+        if (!socket.waitForReadyRead(AckTimeoutMs)) {
+            qWarning() << "single instance: the running instance did not acknowledge";
+            break;
+        }
+    }
+    socket.disconnectFromServer();
+    return true;
+}
