@@ -1,0 +1,30 @@
+#ifndef WINESETTINGS_H
+#define WINESETTINGS_H
+
+#include <QSettings>
+#include <QString>
+
+/*
+ * The assistant's settings file (organisation "lirvan", application
+ * "lirvan-wine-assist"), shared by the whole process. Task threads only read
+ * it; writes happen on the GUI thread.
+ */
+class WineSettings : public QSettings
+{
+    Q_OBJECT
+public:
+    static WineSettings *instance();
+
+    // Logs which file holds the settings.
+    void init() const;
+
+    // The built-in default of a known key, an empty string for other keys.
+    static QString defaultValue(const QString &key);
+    // The key's value as a string, its built-in default when it is not set.
+    QString stringValue(const QString &key) const;
+
+private:
+    WineSettings();
+};
+
+#endif // WINESETTINGS_H
