@@ -2,3 +2,11 @@ set(UTILS_SOURCES
     utils/common.cpp utils/common.h
 )
 list(APPEND UTILS_SOURCES utils/taskinterface.cpp utils/taskinterface.h)
+list(APPEND UTILS_SOURCES
+    utils/tdesktopfileinfo.h utils/tinstalledappinfo.h utils/tpeinfo.h utils/tpublishedappinfo.h
+    utils/jsonoperator.cpp utils/jsonoperator.h
+    utils/desktopentryfile.cpp utils/desktopentryfile.h
+    utils/inioperator.cpp utils/inioperator.h
+    utils/winesettings.cpp utils/winesettings.h
+    utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
+include(${CMAKE_CURRENT_LIST_DIR}/settings.cmake)
