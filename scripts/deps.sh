@@ -12,6 +12,7 @@ packages=(
     wine wine64
     libimage-exiftool-perl icoutils p7zip-full wget
     mingw-w64 wixl
+    fonts-wqy-microhei
     libcpp-httplib-dev
 )
 

@@ -1,0 +1,55 @@
+#!/bin/bash
+# kill.sh services block
+#
+# Ends the Wine service processes (winedevice.exe, plugplay.exe,
+# services.exe, svchost.exe, rpcss.exe) that the current user's bottles under
+# ~/.lirvanwine/ left running: an installer that waits for them to go away
+# can then finish. A process counts as a bottle's service only when it is the
+# user's own, its program is one of those services and its WINEPREFIX lies
+# under ~/.lirvanwine/; programs the user started are never touched.
+set -u
+
+if [ $# -ne 2 ] || [ "$1" != services ] || [ "$2" != block ]; then
+    echo "usage: kill.sh services block" >&2
+    exit 2
+fi
+
+bottles=$(readlink -m -- "$HOME/.lirvanwine")
+
+is_bottle_service() {
+    local proc=$1 program prefix
+    [ -O "$proc" ] || return 1
+    IFS= read -r -d '' program <"$proc/cmdline" 2>/dev/null || return 1
+    program=${program##*[\\/]}
+    case "${program,,}" in
+        winedevice.exe | plugplay.exe | services.exe | svchost.exe | rpcss.exe) ;;
+        *) return 1 ;;
+    esac
+    prefix=$(tr '\0' '\n' <"$proc/environ" 2>/dev/null | sed -n 's/^WINEPREFIX=//p' | head -n 1)
+    [ -n "$prefix" ] || return 1
+    prefix=$(readlink -m -- "$prefix")
+    case "$prefix" in
+        "$bottles"/?*) return 0 ;;
+        *) return 1 ;;
+    esac
+}
+
+services=()
+for proc in /proc/[0-9]*; do
+    [ "${proc#/proc/}" = "$$" ] && continue
+    is_bottle_service "$proc" && services+=("${proc#/proc/}")
+done
+[ ${#services[@]} -gt 0 ] || exit 0
+
+kill -TERM "${services[@]}" 2>/dev/null
+# Give them a moment to go, then make sure.
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+    alive=()
+    for pid in "${services[@]}"; do
+        is_bottle_service "/proc/$pid" && alive+=("$pid")
+    done
+    [ ${#alive[@]} -gt 0 ] || exit 0
+    sleep 0.2
+done
+kill -KILL "${alive[@]}" 2>/dev/null
+exit 0
