@@ -1,10 +1,16 @@
+#include "lapplication.h"
+#include "lapplicationsettings.h"
 #include "wineapplication.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    WineApplication::instance();
-    return 0;
+    LApplication app(argc, argv);
+    WineApplication *controller = WineApplication::instance();
+    if (controller->create() != 0)
+        return -1;
+    if (controller->init() != 0)
+        return -2;
+    LApplicationSettings toolkitSettings;
+    controller->run();
+    return controller->shutdown();
 }

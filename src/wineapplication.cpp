@@ -1,7 +1,206 @@
 #include "wineapplication.h"
 
+#include "containerinstallerobj.h"
+#include "containerinstallview.h"
+#include "containerinstallview_dialog.h"
+#include "containerinstallview_mwd.h"
+#include "lapplication.h"
+#include "lguiapplicationhelper.h"
+#include "licontheme.h"
+#include "llogmanager.h"
+#include "ltkwidget.h"
+#include "tpublishedappinfo.h"
+#include "wineinstalledapps.h"
+#include "winemainwindow.h"
+#include "winesettings.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QPointer>
+
+namespace {
+
+const QString SingleInstanceKey = QStringLiteral("lirvan-wine-assist");
+constexpr int MainWindowWidth = 1050;
+constexpr int MainWindowHeight = 700;
+
+QString applicationVersion()
+{
+    const QString version = QStringLiteral(LWA_APP_VERSION);
+    return version.isEmpty() ? QStringLiteral("0.1.0") : version;
+}
+
+} // namespace
+
 WineApplication *WineApplication::instance()
 {
-    static WineApplication app;
-    return &app;
+    static WineApplication *application = new WineApplication;
+    return application;
+}
+
+int WineApplication::create()
+{
+    auto app = qobject_cast<LApplication *>(qApp);
+    if (app)
+        app->loadTranslator({QLocale::system()});
+
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QCoreApplication::setOrganizationName(QStringLiteral("lirvan"));
+    QCoreApplication::setApplicationName(QStringLiteral("lirvan-wine-assist"));
+    QCoreApplication::setApplicationVersion(applicationVersion());
+    const QIcon icon(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg"));
+    QApplication::setWindowIcon(icon);
+    if (app) {
+        app->setProductIcon(icon);
+        app->setProductName(tr("Lirvan wine installer"));
+        app->setApplicationDescription(
+                tr("Lirvan-Wine助手是一款应用兼容工具，可安装并兼容windows应用"));
+    }
+
+    LLogManager::registerConsoleAppender();
+    LLogManager::registerFileAppender();
+    qInfo() << "save log to:" << LLogManager::getlogFilePath();
+
+    if (LGuiApplicationHelper::setSingleInstance(SingleInstanceKey))
+        return 0;
+    qWarning() << "lirvan-wine-assist is running";
+    return -1;
+}
+
+int WineApplication::init()
+{
+    m_mainWindow = nullptr;
+    WineSettings::instance()->init();
+    WineInstalledApps::instance()->initInstalledApps();
+    connect(LGuiApplicationHelper::instance(), &LGuiApplicationHelper::newProcessInstance, this,
+            &WineApplication::slotNewProcessInstance);
+    return 0;
+}
+
+int WineApplication::run()
+{
+    const int result = launchWithArgs(QCoreApplication::arguments());
+    if (result != 0)
+        return result;
+    return QCoreApplication::exec();
+}
+
+int WineApplication::launchWithArgs(const QStringList &args)
+{
+    qInfo() << args;
+    if (args.size() < 2 || !QFile::exists(args.at(1))) {
+        showMainWindow();
+        return 0;
+    }
+
+    const QString path = args.at(1);
+    qInfo() << "installing dialog count: " << m_installers.size();
+    const QList<ContainerInstallerObj *> installers = m_installers;
+    for (ContainerInstallerObj *obj : installers) {
+        if (obj->filePath() == path) {
+            obj->show();
+            return 0;
+        }
+    }
+    openInstallWindow(path);
+    return 0;
+}
+
+void WineApplication::showMainWindow()
+{
+    if (!m_mainWindow) {
+        m_mainWindow = new WineMainWindow;
+        m_mainWindow->setFixedSize(MainWindowWidth, MainWindowHeight);
+        Ltk::Widget::moveToCenter(m_mainWindow);
+    }
+    m_mainWindow->show();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+}
+
+void WineApplication::openInstallWindow(const QString &path)
+{
+    auto obj = new ContainerInstallerObj;
+    auto host = new containerinstallview_mwd;
+    obj->setView(host, ContainerInstallerObj::MainWindowHost);
+    obj->setFilePath(path);
+    obj->setLogPath(LLogManager::getlogFilePath());
+    Ltk::Widget::moveToCenter(host);
+    obj->show();
+    addInstaller(obj);
+    qInfo() << "New install dialog for " << path;
+}
+
+void WineApplication::newInstallDialog(const TPublishedAppInfo &info)
+{
+    if (!m_mainWindow)
+        return;
+    qInfo() << tr("Starting install ") << info.appName << tr("version: ") << info.version;
+
+    auto obj = new ContainerInstallerObj;
+    QPointer<containerinstallview_dialog> host = new containerinstallview_dialog(m_mainWindow);
+    obj->setView(host, ContainerInstallerObj::DialogHost);
+    host->installer()->setPublishedAppInfo(info);
+    host->installer()->startInstallFlow();
+
+    host->show();
+    host->setModal(true);
+    m_mainWindow->setEnabled(false);
+    host->setEnabled(true);
+    host->exec();
+    m_mainWindow->setEnabled(true);
+
+    // A dialog ended with Escape or a button was only hidden: close it so
+    // that it and its coupling object are released.
+    if (host && !host->isVisible())
+        host->close();
+}
+
+void WineApplication::closeInstaller(const QString &filePath)
+{
+    const QList<ContainerInstallerObj *> installers = m_installers;
+    for (ContainerInstallerObj *obj : installers) {
+        if (obj->filePath() == filePath)
+            obj->close();
+    }
+}
+
+int WineApplication::shutdown()
+{
+    delete m_mainWindow;
+    m_mainWindow = nullptr;
+    const QList<ContainerInstallerObj *> installers = m_installers;
+    m_installers.clear();
+    for (ContainerInstallerObj *obj : installers) {
+        delete obj->view();
+        delete obj;
+    }
+    return 0;
+}
+
+void WineApplication::addInstaller(ContainerInstallerObj *obj)
+{
+    if (obj && !m_installers.contains(obj))
+        m_installers.append(obj);
+}
+
+void WineApplication::removeInstaller(ContainerInstallerObj *obj)
+{
+    m_installers.removeAll(obj);
+}
+
+void WineApplication::slotNewProcessInstance(qint64 pid, const QStringList &arguments)
+{
+    qInfo() << "new process" << pid << arguments;
+    launchWithArgs(arguments);
+}
+
+void removeInstallerObj(ContainerInstallerObj *obj)
+{
+    WineApplication::instance()->removeInstaller(obj);
+}
+
+void addInstallerObj(ContainerInstallerObj *obj)
+{
+    WineApplication::instance()->addInstaller(obj);
 }

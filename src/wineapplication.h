@@ -1,13 +1,53 @@
 #ifndef WINEAPPLICATION_H
 #define WINEAPPLICATION_H
 
+#include <QList>
 #include <QObject>
+#include <QStringList>
 
+class ContainerInstallerObj;
+class WineMainWindow;
+struct TPublishedAppInfo;
+
+/*
+ * The application controller: identity, logging and single instance at
+ * start, the shared state, and which window a command line opens. It keeps
+ * the main window and the open stand-alone install windows.
+ */
 class WineApplication : public QObject
 {
     Q_OBJECT
 public:
     static WineApplication *instance();
+
+    int create();
+    int init();
+    int run();
+    int launchWithArgs(const QStringList &args);
+    int shutdown();
+
+    void newInstallDialog(const TPublishedAppInfo &info);
+    void closeInstaller(const QString &filePath);
+    WineMainWindow *mainWindow() const { return m_mainWindow; }
+
+    QList<ContainerInstallerObj *> installers() const { return m_installers; }
+    void addInstaller(ContainerInstallerObj *obj);
+    void removeInstaller(ContainerInstallerObj *obj);
+
+public slots:
+    void slotNewProcessInstance(qint64 pid, const QStringList &arguments);
+
+private:
+    WineApplication() = default;
+    void showMainWindow();
+    void openInstallWindow(const QString &path);
+
+    QList<ContainerInstallerObj *> m_installers;
+    WineMainWindow *m_mainWindow = nullptr;
 };
+
+// Let an install window host leave or (re)join the list of open installers.
+void removeInstallerObj(ContainerInstallerObj *obj);
+void addInstallerObj(ContainerInstallerObj *obj);
 
 #endif // WINEAPPLICATION_H

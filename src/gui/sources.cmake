@@ -1,1 +1,7 @@
-set(GUI_SOURCES)
+set(GUI_SOURCES
+    gui/winemainwindow.cpp gui/winemainwindow.h
+    gui/view/containerinstallview.cpp gui/view/containerinstallview.h
+    gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
+    gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h
+    gui/view/installerhostsupport.cpp gui/view/installerhostsupport.h
+)
