@@ -113,6 +113,7 @@ void WineApplication::showMainWindow()
         m_mainWindow->setFixedSize(MainWindowWidth, MainWindowHeight);
         Ltk::Widget::moveToCenter(m_mainWindow);
     }
+    qInfo() << "show main window";
     m_mainWindow->show();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();

@@ -6,3 +6,18 @@ lwa_add_test(tst_jsonsavestress SOURCES tst_jsonsavestress.cpp TIMEOUT 300)
 target_compile_definitions(tst_jsonsavestress PRIVATE
     LWA_JSON_WRITER_CHILD="$<TARGET_FILE:lwa_jsonwriterchild>")
 add_dependencies(tst_jsonsavestress lwa_jsonwriterchild)
+lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h TIMEOUT 120)
+lwa_add_test(tst_wineasthttpdownload
+    SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 240)
+target_compile_definitions(tst_wineasthttpdownload PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server)
+
+# The platform layer, run from the build tree (platform-root, fixtures).
+lwa_add_test(tst_platformscripts
+    SOURCES tst_platformscripts.cpp platformtestutil.cpp platformtestutil.h TIMEOUT 180)
+target_compile_definitions(tst_platformscripts PRIVATE
+    LWA_CMAKE_COMMAND="${CMAKE_COMMAND}"
+    LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
+add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
+lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp TIMEOUT 240)

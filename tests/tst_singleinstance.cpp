@@ -1,0 +1,221 @@
+// Starts the real assistant binary several times in one private home and
+// checks that exactly one process keeps running and receives every later
+// start's arguments.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+#include <signal.h>
+
+namespace {
+
+constexpr int SecondInstanceExitCode = 255; // exit status -1
+
+class AssistHome
+{
+public:
+    AssistHome()
+    {
+        QDir().mkpath(runtimeDir());
+        QFile::setPermissions(runtimeDir(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString path() const { return m_dir.path(); }
+    QString runtimeDir() const { return m_dir.path() + QStringLiteral("/runtime"); }
+    QString logPath() const
+    {
+        return m_dir.path() + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
+    }
+
+    std::unique_ptr<QProcess> start(const QStringList &arguments) const
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path() + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), path() + QStringLiteral("/.cache"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path() + QStringLiteral("/.local/share"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process->setProcessEnvironment(env);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->start(QStringLiteral(LWA_ASSIST_BINARY), arguments);
+        return process;
+    }
+
+    QString log() const
+    {
+        QFile file(logPath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // Waits until the log holds `text` at least `count` times.
+    bool waitForLog(const QString &text, int count = 1, int timeoutMs = 20000) const
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            if (log().count(text) >= count)
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A running first instance with the main window shown.
+std::unique_ptr<QProcess> startPrimary(const AssistHome &home, const QStringList &arguments = {})
+{
+    auto process = home.start(arguments);
+    if (!process->waitForStarted() || !home.waitForLog(QStringLiteral("launchWithArgs")))
+        return nullptr;
+    return process;
+}
+
+void stop(QProcess *process)
+{
+    if (process->state() != QProcess::NotRunning) {
+        process->terminate();
+        if (!process->waitForFinished(5000)) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+}
+
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+private slots:
+    void secondStartHandsOverArguments();
+    void installWindowPerPath();
+    void crashedInstanceDoesNotBlock();
+    void simultaneousStarts();
+};
+
+void TestSingleInstance::secondStartHandsOverArguments()
+{
+    AssistHome home;
+    auto first = startPrimary(home);
+    QVERIFY(first);
+    QVERIFY(home.waitForLog(QStringLiteral("show main window")));
+
+    auto second = home.start({QStringLiteral("/no/such/file.exe"), QStringLiteral("extra")});
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitCode(), SecondInstanceExitCode);
+    QVERIFY(first->state() == QProcess::Running);
+    QVERIFY(home.waitForLog(QStringLiteral("\"/no/such/file.exe\", \"extra\")")));
+    // A missing file shows the existing main window again.
+    QVERIFY(home.waitForLog(QStringLiteral("show main window"), 2));
+    QVERIFY(home.log().contains(QStringLiteral("lirvan-wine-assist is running")));
+    stop(first.get());
+}
+
+void TestSingleInstance::installWindowPerPath()
+{
+    AssistHome home;
+    const QString setup = home.path() + QStringLiteral("/setup one.exe");
+    const QString other = home.path() + QStringLiteral("/other.msi");
+    for (const QString &path : {setup, other}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    auto first = startPrimary(home, {setup});
+    QVERIFY(first);
+    QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(setup)));
+    QVERIFY(!home.log().contains(QStringLiteral("show main window")));
+
+    // The same path raises the open window instead of opening a second one.
+    auto again = home.start({setup});
+    QVERIFY(again->waitForFinished(20000));
+    QCOMPARE(again->exitCode(), SecondInstanceExitCode);
+    QVERIFY(home.waitForLog(QStringLiteral("installing dialog count:  1")));
+
+    auto another = home.start({other});
+    QVERIFY(another->waitForFinished(20000));
+    QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(other)));
+    QCOMPARE(home.log().count(QStringLiteral("New install dialog for ")), 2);
+
+    auto noFile = home.start({});
+    QVERIFY(noFile->waitForFinished(20000));
+    QVERIFY(home.waitForLog(QStringLiteral("show main window")));
+    stop(first.get());
+}
+
+void TestSingleInstance::crashedInstanceDoesNotBlock()
+{
+    AssistHome home;
+    auto first = startPrimary(home);
+    QVERIFY(first);
+    ::kill(pid_t(first->processId()), SIGKILL);
+    QVERIFY(first->waitForFinished());
+
+    // The lock and socket of the killed process are left behind.
+    QVERIFY(!QDir(home.runtimeDir()).entryList(QDir::System | QDir::Files).isEmpty());
+
+    auto next = startPrimary(home, {QStringLiteral("after-crash")});
+    QVERIFY(next);
+    QVERIFY(home.waitForLog(QStringLiteral("\"after-crash\")")));
+    QTest::qWait(300);
+    QCOMPARE(next->state(), QProcess::Running);
+
+    // And it is the one instance now.
+    auto later = home.start({QStringLiteral("later")});
+    QVERIFY(later->waitForFinished(20000));
+    QCOMPARE(later->exitCode(), SecondInstanceExitCode);
+    QVERIFY(home.waitForLog(QStringLiteral("\"later\")")));
+    stop(next.get());
+}
+
+void TestSingleInstance::simultaneousStarts()
+{
+    AssistHome home;
+    constexpr int Count = 20;
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (int i = 0; i < Count; ++i)
+        processes.push_back(home.start({QStringLiteral("start-%1").arg(i)}));
+
+    const auto running = [&processes] {
+        std::vector<QProcess *> result;
+        for (auto &process : processes) {
+            if (process->state() != QProcess::NotRunning)
+                result.push_back(process.get());
+        }
+        return result;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(running().size() <= 1, 30000);
+    QTest::qWait(500);
+    QCOMPARE(running().size(), size_t(1));
+    QProcess *survivor = running().front();
+    for (auto &process : processes) {
+        if (process.get() != survivor)
+            QCOMPARE(process->exitCode(), SecondInstanceExitCode);
+    }
+    QVERIFY(survivor);
+
+    // Every start's arguments reached the survivor: its own at launch, the
+    // others through the hand-over.
+    for (int i = 0; i < Count; ++i) {
+        const QString marker = QStringLiteral("\"start-%1\")").arg(i);
+        QVERIFY2(home.waitForLog(marker), qPrintable(marker));
+    }
+    QCOMPARE(home.log().count(QStringLiteral("new process")), Count - 1);
+    stop(survivor);
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
