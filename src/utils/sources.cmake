@@ -10,3 +10,4 @@ list(APPEND UTILS_SOURCES
     utils/winesettings.cpp utils/winesettings.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
 include(${CMAKE_CURRENT_LIST_DIR}/settings.cmake)
+list(APPEND UTILS_SOURCES utils/wineasthttpdownload.cpp utils/wineasthttpdownload.h)

@@ -1,0 +1,466 @@
+#include "catalogueserver.h"
+#include "wineasthttpdownload.h"
+
+#include <QCryptographicHash>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr qint64 GiB = qint64(1) << 30;
+
+QByteArray randomBytes(int size)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(data.data()), size / 4);
+    return data;
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file of `size` bytes that occupies no disk blocks (reads as zeros).
+bool makeSparse(const QString &path, qint64 size)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.resize(size);
+}
+
+QString md5Hex(const QByteArray &data)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Md5).toHex());
+}
+
+struct Outcome
+{
+    int status = 0;
+    QString text;
+    QList<QPair<qint64, qint64>> progress;
+};
+
+// Runs one download to its end status.
+Outcome download(const QString &url, const QString &localPath, const QString &md5 = QString(),
+                 int timeoutMs = 30000)
+{
+    TPublishedAppInfo info;
+    info.Url = url;
+    info.localPath = localPath;
+    info.MD5 = md5;
+    WineAstHttpDownload downloader(info);
+    Outcome outcome;
+    QObject::connect(&downloader, &WineAstHttpDownload::signalDownloadProgress,
+                     [&outcome](qlonglong cur, qlonglong total) {
+                         outcome.progress.append({cur, total});
+                     });
+    QSignalSpy status(&downloader, &WineAstHttpDownload::signalStatus);
+    downloader.startDownLoad();
+    if (status.isEmpty() && !status.wait(timeoutMs))
+        return outcome;
+    outcome.status = status.first().at(0).toInt();
+    outcome.text = status.first().at(1).toString();
+    return outcome;
+}
+
+} // namespace
+
+class TstWineAstHttpDownload : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void freshDownload();
+    void resumesPartialFile();
+    void completeFileIsKept_data();
+    void completeFileIsKept();
+    void completeFileWithWrongMd5IsFetchedAgain();
+    void largerLocalFileIsReplaced();
+    void redirects_data();
+    void redirects();
+    void missingContentLength();
+    void serverIgnoringRangeReplacesPartialFile();
+    void sizesBeyond2GiBResume();
+    void stalledTransferTimesOut();
+    void droppedConnectionResumesLater();
+    void errorPagesAreNotWritten();
+    void unwritableTargetFails();
+    void progressAboutEveryPercent();
+    void emptyUrl_data();
+    void emptyUrl();
+    void secondStartIsIgnored();
+    void stopWithoutReply();
+
+    void fileMd5MatchesMd5sum();
+    void checkFileMd5Rules();
+
+private:
+    QString served(const QString &name) const { return m_servedDir.filePath(name); }
+    QString local(const QString &name) const { return m_localDir.filePath(name); }
+
+    QTemporaryDir m_servedDir;
+    QTemporaryDir m_localDir;
+    QByteArray m_payload;
+};
+
+void TstWineAstHttpDownload::initTestCase()
+{
+    QVERIFY(m_servedDir.isValid() && m_localDir.isValid());
+    m_payload = randomBytes(5000);
+    QVERIFY(writeFile(served("a.bin"), m_payload));
+}
+
+void TstWineAstHttpDownload::init()
+{
+    QFile::remove(local("a.bin"));
+    qunsetenv("LWA_DOWNLOAD_IDLE_TIMEOUT_MS");
+}
+
+void TstWineAstHttpDownload::freshDownload()
+{
+    CatalogueServer server(m_servedDir.path());
+    QVERIFY(server.isRunning());
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(outcome.text, QStringLiteral("download finished!"));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(server.requests(), QStringList({"HEAD /files/a.bin -", "GET /files/a.bin bytes=0-"}));
+    QVERIFY(!outcome.progress.isEmpty());
+    QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
+}
+
+void TstWineAstHttpDownload::resumesPartialFile()
+{
+    CatalogueServer server(m_servedDir.path());
+    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
+    QCOMPARE(outcome.progress.first(), qMakePair(qint64(1000), qint64(5000)));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::completeFileIsKept_data()
+{
+    QTest::addColumn<QString>("md5");
+    QTest::newRow("lower-case digest") << md5Hex(m_payload);
+    QTest::newRow("upper-case digest") << md5Hex(m_payload).toUpper();
+    QTest::newRow("no digest") << QString();
+}
+
+void TstWineAstHttpDownload::completeFileIsKept()
+{
+    QFETCH(QString, md5);
+    CatalogueServer server(m_servedDir.path());
+    QVERIFY(writeFile(local("a.bin"), m_payload));
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5);
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(outcome.text, QStringLiteral("file is exist ! "));
+    QVERIFY(server.requests("GET").isEmpty());
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::completeFileWithWrongMd5IsFetchedAgain()
+{
+    CatalogueServer server(m_servedDir.path());
+    QVERIFY(writeFile(local("a.bin"), randomBytes(5000)));
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(outcome.text, QStringLiteral("download finished!"));
+    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::largerLocalFileIsReplaced()
+{
+    CatalogueServer server(m_servedDir.path());
+    QVERIFY(writeFile(local("a.bin"), m_payload + randomBytes(1000)));
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::redirects_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<bool>("succeeds");
+    QTest::newRow("absolute target") << "to=ABSOLUTE" << true;
+    QTest::newRow("relative target") << "to=files/a.bin" << true;
+    QTest::newRow("301, root-relative target") << "to=/files/a.bin&status=301" << true;
+    QTest::newRow("ten in a row") << "to=files/a.bin&hops=10" << true;
+    QTest::newRow("eleven in a row") << "to=files/a.bin&hops=11" << false;
+}
+
+void TstWineAstHttpDownload::redirects()
+{
+    QFETCH(QString, query);
+    QFETCH(bool, succeeds);
+    CatalogueServer server(m_servedDir.path());
+    query.replace("ABSOLUTE", QUrl::toPercentEncoding(server.fileUrl("a.bin")));
+
+    const Outcome outcome = download(server.url("/redirect?" + query), local("a.bin"));
+    if (!succeeds) {
+        QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+        QVERIFY2(outcome.text.contains("redirect", Qt::CaseInsensitive), qPrintable(outcome.text));
+        QVERIFY(server.requests("GET").isEmpty());
+        QCOMPARE(server.requests("HEAD").size(), 11);
+        return;
+    }
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::missingContentLength()
+{
+    CatalogueServer server(m_servedDir.path(), {"--no-content-length"});
+    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    // Without a size the partial file cannot be trusted: fetched whole.
+    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
+    QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(0)));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::serverIgnoringRangeReplacesPartialFile()
+{
+    CatalogueServer server(m_servedDir.path(), {"--ignore-range"});
+    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
+    QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::sizesBeyond2GiBResume()
+{
+    // Both files read as zeros, so the local one is a true prefix of the
+    // served one; only the last 4 KiB travel.
+    const qint64 size = 3 * GiB;
+    QVERIFY(makeSparse(served("big.bin"), size));
+    QVERIFY(makeSparse(local("big.bin"), size - 4096));
+    CatalogueServer server(m_servedDir.path());
+
+    const Outcome outcome = download(server.fileUrl("big.bin"), local("big.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET"),
+             QStringList({QStringLiteral("GET /files/big.bin bytes=%1-").arg(size - 4096)}));
+    QCOMPARE(outcome.progress.first(), qMakePair(size - 4096, size));
+    QCOMPARE(QFileInfo(local("big.bin")).size(), size);
+
+    // Complete now: with no digest to compare, nothing is fetched again.
+    const Outcome again = download(server.fileUrl("big.bin"), local("big.bin"));
+    QCOMPARE(again.text, QStringLiteral("file is exist ! "));
+    QCOMPARE(server.requests("GET").size(), 1);
+    QFile::remove(local("big.bin"));
+    QFile::remove(served("big.bin"));
+}
+
+void TstWineAstHttpDownload::stalledTransferTimesOut()
+{
+    qputenv("LWA_DOWNLOAD_IDLE_TIMEOUT_MS", "1000");
+    CatalogueServer server(m_servedDir.path(), {"--stall-after", "2000", "--faulty-requests", "1"});
+
+    QElapsedTimer timer;
+    timer.start();
+    const Outcome stalled = download(server.fileUrl("a.bin"), local("a.bin"));
+    QCOMPARE(stalled.status, int(WineAstHttpDownload::DownloadFailed));
+    QVERIFY2(stalled.text.contains("No data received"), qPrintable(stalled.text));
+    QVERIFY(timer.elapsed() < 10000);
+    // The partial file stays and the next download resumes it.
+    QCOMPARE(readFile(local("a.bin")), m_payload.left(2000));
+
+    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2000-"));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::droppedConnectionResumesLater()
+{
+    CatalogueServer server(m_servedDir.path(), {"--drop-after", "3000", "--faulty-requests", "1"});
+
+    const Outcome dropped = download(server.fileUrl("a.bin"), local("a.bin"));
+    QCOMPARE(dropped.status, int(WineAstHttpDownload::DownloadFailed));
+    QVERIFY(!dropped.text.isEmpty());
+    const QByteArray partial = readFile(local("a.bin"));
+    QVERIFY(m_payload.startsWith(partial));
+
+    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET").last(),
+             QStringLiteral("GET /files/a.bin bytes=%1-").arg(partial.size()));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::errorPagesAreNotWritten()
+{
+    {
+        // The body request fails after a good header request.
+        CatalogueServer server(m_servedDir.path(), {"--not-found"});
+        QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+        const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
+        QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+        QCOMPARE(server.requests("GET").size(), 1);
+        QCOMPARE(readFile(local("a.bin")), m_payload.left(1000));
+    }
+    {
+        // The header request already fails.
+        CatalogueServer server(m_servedDir.path());
+        const Outcome outcome = download(server.fileUrl("missing.bin"), local("missing.bin"));
+        QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+        QVERIFY2(outcome.text.contains("Not Found"), qPrintable(outcome.text));
+        QVERIFY(server.requests("GET").isEmpty());
+        QVERIFY(!QFile::exists(local("missing.bin")));
+    }
+}
+
+void TstWineAstHttpDownload::unwritableTargetFails()
+{
+    CatalogueServer server(m_servedDir.path());
+    // A regular file where a directory should be: root cannot write there either.
+    QVERIFY(writeFile(local("blocker"), "x"));
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("blocker/a.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+    QVERIFY2(outcome.text.contains(local("blocker/a.bin")), qPrintable(outcome.text));
+}
+
+void TstWineAstHttpDownload::progressAboutEveryPercent()
+{
+    const qint64 size = 100 * 1000 * 1000;
+    QVERIFY(makeSparse(served("progress.bin"), size));
+    CatalogueServer server(m_servedDir.path());
+
+    const Outcome outcome = download(server.fileUrl("progress.bin"), local("progress.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    const auto &progress = outcome.progress;
+    QVERIFY2(progress.size() >= 80 && progress.size() <= 102,
+             qPrintable(QString::number(progress.size())));
+    QCOMPARE(progress.first(), qMakePair(qint64(0), size));
+    for (int i = 1; i < progress.size(); ++i) {
+        QCOMPARE(progress.at(i).second, size);
+        QVERIFY(progress.at(i).first - progress.at(i - 1).first > size / 100);
+    }
+    QVERIFY(progress.last().first >= size * 98 / 100);
+    QFile::remove(local("progress.bin"));
+    QFile::remove(served("progress.bin"));
+}
+
+void TstWineAstHttpDownload::emptyUrl_data()
+{
+    QTest::addColumn<QString>("localPath");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    const QString existing = QCoreApplication::applicationFilePath();
+    QTest::newRow("local file exists") << existing << int(WineAstHttpDownload::DownloadFinished)
+                                       << QStringLiteral("strLocalPath is %1").arg(existing);
+    QTest::newRow("local file missing")
+            << "/nonexistent/archive.7z" << int(WineAstHttpDownload::DownloadFailed)
+            << QStringLiteral("strLocalPath is not exists ! ");
+    QTest::newRow("nothing given") << QString() << int(WineAstHttpDownload::DownloadFailed)
+                                   << QStringLiteral("URL and strLocalPath is null ");
+}
+
+void TstWineAstHttpDownload::emptyUrl()
+{
+    QFETCH(QString, localPath);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    const Outcome outcome = download(QString(), localPath, QString(), 0);
+    QCOMPARE(outcome.status, status);
+    QCOMPARE(outcome.text, text);
+}
+
+void TstWineAstHttpDownload::secondStartIsIgnored()
+{
+    CatalogueServer server(m_servedDir.path());
+    TPublishedAppInfo info;
+    info.Url = server.fileUrl("a.bin");
+    info.localPath = local("a.bin");
+    WineAstHttpDownload downloader(info);
+    QSignalSpy status(&downloader, &WineAstHttpDownload::signalStatus);
+
+    downloader.startDownLoad();
+    downloader.startDownLoad();
+    QVERIFY(downloader.isDownloading());
+    QVERIFY(status.wait(10000));
+    QTest::qWait(100);
+    QCOMPARE(status.count(), 1);
+    QCOMPARE(server.requests("HEAD").size(), 1);
+    // Done, but the flag stays until stopped.
+    QVERIFY(downloader.isDownloading());
+    downloader.stopDownLoad();
+    QVERIFY(!downloader.isDownloading());
+    QCOMPARE(status.count(), 1);
+}
+
+void TstWineAstHttpDownload::stopWithoutReply()
+{
+    TPublishedAppInfo info;
+    info.Url = QStringLiteral("http://127.0.0.1:9/never");
+    auto *downloader = new WineAstHttpDownload(info);
+    QSignalSpy status(downloader, &WineAstHttpDownload::signalStatus);
+    downloader->stopDownLoad();
+    delete downloader;
+    QCOMPARE(status.count(), 2);
+    for (const QList<QVariant> &args : qAsConst(status)) {
+        QCOMPARE(args.at(0).toInt(), int(WineAstHttpDownload::DownloadFailed));
+        QCOMPARE(args.at(1).toString(), QStringLiteral("reply is null ."));
+    }
+}
+
+void TstWineAstHttpDownload::fileMd5MatchesMd5sum()
+{
+    // Larger than any read chunk, and not a multiple of one.
+    const QString path = local("md5.bin");
+    QVERIFY(writeFile(path, randomBytes(3 * 1024 * 1024 + 4096 + 12)));
+    QProcess md5sum;
+    md5sum.start("md5sum", {path});
+    QVERIFY(md5sum.waitForFinished(10000));
+    const QByteArray expected = md5sum.readAllStandardOutput().left(32);
+
+    QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(), expected);
+    QVERIFY(writeFile(path, QByteArray()));
+    QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(),
+             QByteArray("d41d8cd98f00b204e9800998ecf8427e"));
+    QVERIFY(WineAstHttpDownload::getFileMd5(local("missing")).isEmpty());
+}
+
+void TstWineAstHttpDownload::checkFileMd5Rules()
+{
+    const QString path = local("check.bin");
+    QVERIFY(writeFile(path, m_payload));
+    const QString digest = md5Hex(m_payload);
+
+    QVERIFY(WineAstHttpDownload::checkFileMD5(digest, path));
+    QVERIFY(WineAstHttpDownload::checkFileMD5(digest.toUpper(), path));
+    QVERIFY(!WineAstHttpDownload::checkFileMD5(md5Hex("other"), path));
+    QVERIFY(!WineAstHttpDownload::checkFileMD5(digest, local("missing")));
+    // No digest published: nothing to check, the file need not even exist.
+    QVERIFY(WineAstHttpDownload::checkFileMD5(QString(), local("missing")));
+}
+
+QTEST_GUILESS_MAIN(TstWineAstHttpDownload)
+#include "tst_wineasthttpdownload.moc"
