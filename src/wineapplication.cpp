@@ -144,8 +144,8 @@ void WineApplication::newInstallDialog(const TPublishedAppInfo &info)
     host->installer()->setPublishedAppInfo(info);
     host->installer()->startInstallFlow();
 
-    host->show();
     host->setModal(true);
+    host->show();
     m_mainWindow->setEnabled(false);
     host->setEnabled(true);
     host->exec();

@@ -21,3 +21,12 @@ target_compile_definitions(tst_platformscripts PRIVATE
     LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
 lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp TIMEOUT 240)
+lwa_add_test(tst_wineapplication SOURCES tst_wineapplication.cpp TIMEOUT 120)
+lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+lwa_add_test(tst_winesettings SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+target_compile_definitions(tst_winesettings PRIVATE
+    LWA_EXPECTED_SERVICE_BASE_URL="${LWA_SERVICE_BASE_URL}"
+    LWA_EXPECTED_FORUM_URL="${LWA_FORUM_URL}"
+    LWA_EXPECTED_PRIVACY_PAGE="${LWA_PRIVACY_PAGE_FILE}")
+lwa_add_test(tst_wineinstalledapps
+    SOURCES tst_wineinstalledapps.cpp logcapture.cpp logcapture.h TIMEOUT 60)

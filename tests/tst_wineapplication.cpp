@@ -1,0 +1,194 @@
+#include "containerinstallerobj.h"
+#include "containerinstallview.h"
+#include "containerinstallview_dialog.h"
+#include "containerinstallview_mwd.h"
+#include "lapplication.h"
+#include "tpublishedappinfo.h"
+#include "wineapplication.h"
+#include "winemainwindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestWineApplication : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void mainWindowWithoutFile();
+    void installWindowPerPath();
+    void closingRemovesWindow();
+    void closeInstallerByPath();
+    void recoverInstallKeepsWindowListed();
+    void installDialogDisablesMainWindow();
+    void unknownHostKindDoesNothing();
+
+private:
+    QString makeFile(const QString &name) const;
+
+    QTemporaryDir m_dir;
+    WineApplication *m_app = nullptr;
+};
+
+void TestWineApplication::initTestCase()
+{
+    m_app = WineApplication::instance();
+    QCOMPARE(m_app->init(), 0);
+}
+
+void TestWineApplication::cleanup()
+{
+    m_app->shutdown();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString TestWineApplication::makeFile(const QString &name) const
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    return path;
+}
+
+void TestWineApplication::mainWindowWithoutFile()
+{
+    QVERIFY(!m_app->mainWindow());
+    QCOMPARE(m_app->launchWithArgs({QStringLiteral("assist")}), 0);
+    WineMainWindow *window = m_app->mainWindow();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->size(), QSize(1050, 700));
+    // Centred, up to the frame that the platform adds once it is shown.
+    const QPoint offset = window->frameGeometry().center()
+            - QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 8, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+
+    // Again, or with a missing file: the same window, no install window.
+    window->close();
+    QCOMPARE(m_app->launchWithArgs({QStringLiteral("assist"), m_dir.filePath("missing.exe")}), 0);
+    QCOMPARE(m_app->mainWindow(), window);
+    QVERIFY(window->isVisible());
+    QVERIFY(m_app->installers().isEmpty());
+}
+
+void TestWineApplication::installWindowPerPath()
+{
+    const QString setup = makeFile(QStringLiteral("setup.exe"));
+    const QString other = makeFile(QStringLiteral("other.exe"));
+
+    m_app->launchWithArgs({QStringLiteral("assist"), setup, QStringLiteral("ignored")});
+    QCOMPARE(m_app->installers().size(), 1);
+    QVERIFY(!m_app->mainWindow());
+    ContainerInstallerObj *first = m_app->installers().constFirst();
+    QCOMPARE(first->filePath(), setup);
+    QCOMPARE(first->kind(), int(ContainerInstallerObj::MainWindowHost));
+    QVERIFY(first->view()->isVisible());
+    QCOMPARE(first->view()->size(), QSize(380, 362));
+    QVERIFY(!first->logPath().isEmpty());
+
+    first->view()->hide();
+    m_app->launchWithArgs({QStringLiteral("assist"), setup});
+    QCOMPARE(m_app->installers().size(), 1);
+    QVERIFY(first->view()->isVisible());
+
+    m_app->launchWithArgs({QStringLiteral("assist"), other});
+    QCOMPARE(m_app->installers().size(), 2);
+    QCOMPARE(m_app->installers().at(1)->filePath(), other);
+}
+
+void TestWineApplication::closingRemovesWindow()
+{
+    const QString setup = makeFile(QStringLiteral("setup.exe"));
+    m_app->launchWithArgs({QStringLiteral("assist"), setup});
+    QPointer<QWidget> host = m_app->installers().constFirst()->view();
+    QVERIFY(host->close());
+    QVERIFY(m_app->installers().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!host);
+
+    m_app->launchWithArgs({QStringLiteral("assist"), setup});
+    QCOMPARE(m_app->installers().size(), 1);
+    QVERIFY(m_app->installers().constFirst()->view()->isVisible());
+}
+
+void TestWineApplication::closeInstallerByPath()
+{
+    const QString setup = makeFile(QStringLiteral("setup.exe"));
+    const QString other = makeFile(QStringLiteral("other.exe"));
+    m_app->launchWithArgs({QStringLiteral("assist"), setup});
+    m_app->launchWithArgs({QStringLiteral("assist"), other});
+    m_app->closeInstaller(setup);
+    QCOMPARE(m_app->installers().size(), 1);
+    QCOMPARE(m_app->installers().constFirst()->filePath(), other);
+}
+
+void TestWineApplication::recoverInstallKeepsWindowListed()
+{
+    const QString setup = makeFile(QStringLiteral("setup.exe"));
+    m_app->launchWithArgs({QStringLiteral("assist"), setup});
+    ContainerInstallerObj *obj = m_app->installers().constFirst();
+    auto host = static_cast<containerinstallview_mwd *>(obj->view());
+    emit host->installer()->s_recoverInstall();
+    QCOMPARE(m_app->installers(), QList<ContainerInstallerObj *>{obj});
+    QCOMPARE(host->installerObj(), obj);
+}
+
+void TestWineApplication::installDialogDisablesMainWindow()
+{
+    TPublishedAppInfo info;
+    info.appName = QStringLiteral("Foo");
+    info.version = QStringLiteral("1.0");
+
+    // Without a main window nothing opens.
+    m_app->newInstallDialog(info);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    m_app->launchWithArgs({QStringLiteral("assist")});
+    WineMainWindow *window = m_app->mainWindow();
+    bool mainEnabledDuringDialog = true;
+    QString dialogAppName;
+    bool dialogEnabled = false;
+    QSize dialogSize;
+    QTimer::singleShot(0, this, [&] {
+        auto dialog = window->findChild<containerinstallview_dialog *>();
+        if (!dialog)
+            return;
+        QCOMPARE(QApplication::activeModalWidget(), dialog);
+        mainEnabledDuringDialog = window->isEnabled();
+        dialogAppName = dialog->installer()->publishedAppInfo().appName;
+        dialogEnabled = dialog->isEnabled();
+        dialogSize = dialog->size();
+        dialog->close();
+    });
+    m_app->newInstallDialog(info);
+    QVERIFY(!mainEnabledDuringDialog);
+    QCOMPARE(dialogAppName, QStringLiteral("Foo"));
+    QVERIFY(dialogEnabled);
+    QCOMPARE(dialogSize, QSize(380, 362));
+    QVERIFY(window->isEnabled());
+    // A catalogue dialog is not an open stand-alone installer.
+    QVERIFY(m_app->installers().isEmpty());
+}
+
+void TestWineApplication::unknownHostKindDoesNothing()
+{
+    ContainerInstallerObj obj;
+    QWidget widget;
+    obj.setView(&widget, 7);
+    obj.setFilePath(QStringLiteral("/tmp/x.exe"));
+    obj.show();
+    QVERIFY(obj.filePath().isEmpty());
+    QVERIFY(!widget.isVisible());
+}
+
+int main(int argc, char *argv[])
+{
+    LApplication app(argc, argv);
+    TestWineApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_wineapplication.moc"
