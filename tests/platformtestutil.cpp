@@ -1,0 +1,120 @@
+#include "platformtestutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <unistd.h>
+
+namespace PlatformTest {
+
+QString platformRoot()
+{
+    return QStringLiteral(LWA_BINARY_DIR "/platform-root");
+}
+
+QString tool(const QString &relativePath)
+{
+    return platformRoot() + QLatin1Char('/') + relativePath;
+}
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(LWA_BINARY_DIR "/fixtures/") + name;
+}
+
+Result run(const QString &program, const QStringList &arguments,
+           const QProcessEnvironment &environment, int timeoutMs)
+{
+    Result result;
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000))
+        return result;
+    process.closeWriteChannel();
+    result.finished = process.waitForFinished(timeoutMs);
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QProcessEnvironment bottleEnvironment(const QString &bottle)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), bottle);
+    return environment;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes) == bytes.size();
+}
+
+namespace {
+
+QByteArray programOf(const QString &procDir)
+{
+    const QByteArray commandLine = readAll(procDir + QStringLiteral("/cmdline"));
+    QByteArray first = commandLine.left(commandLine.indexOf('\0'));
+    const int slash = qMax(first.lastIndexOf('/'), first.lastIndexOf('\\'));
+    return first.mid(slash + 1).toLower();
+}
+
+QString prefixOf(const QString &procDir)
+{
+    const QList<QByteArray> variables = readAll(procDir + QStringLiteral("/environ")).split('\0');
+    for (const QByteArray &variable : variables) {
+        if (variable.startsWith("WINEPREFIX="))
+            return QString::fromUtf8(variable.mid(int(qstrlen("WINEPREFIX="))));
+    }
+    return QString();
+}
+
+} // namespace
+
+bool isAlive(qint64 pid)
+{
+    const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
+    const int end = stat.lastIndexOf(')');
+    return end > 0 && stat.size() > end + 2 && stat.at(end + 2) != 'Z';
+}
+
+QList<qint64> findProcesses(const QString &programName, const QString &prefix)
+{
+    QList<qint64> pids;
+    const QDir proc(QStringLiteral("/proc"));
+    const QStringList entries = proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool isNumber = false;
+        const qint64 pid = entry.toLongLong(&isNumber);
+        if (!isNumber || pid == getpid())
+            continue;
+        const QString dir = proc.filePath(entry);
+        if (QFileInfo(dir).ownerId() != getuid() || !isAlive(pid))
+            continue;
+        if (programOf(dir) != programName.toLower().toUtf8())
+            continue;
+        if (!prefix.isEmpty() && prefixOf(dir) != prefix)
+            continue;
+        pids.append(pid);
+    }
+    return pids;
+}
+
+} // namespace PlatformTest

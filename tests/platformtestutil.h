@@ -1,0 +1,60 @@
+#ifndef PLATFORMTESTUTIL_H
+#define PLATFORMTESTUTIL_H
+
+#include <QByteArray>
+#include <QList>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+// Helpers for the tests that run the platform layer (helper scripts, Wine
+// wrappers) from the build tree against the Windows test programs.
+namespace PlatformTest {
+
+// The build tree's copy of the installed platform tree, and a fixture file.
+QString platformRoot();
+QString tool(const QString &relativePath);
+QString fixture(const QString &name);
+
+struct Result {
+    bool finished = false; // ended by itself within the time-out
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Result run(const QString &program, const QStringList &arguments,
+           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+           int timeoutMs = 60000);
+
+// The environment with WINEPREFIX set to the bottle.
+QProcessEnvironment bottleEnvironment(const QString &bottle);
+
+QByteArray readAll(const QString &path);
+bool writeAll(const QString &path, const QByteArray &bytes);
+
+// Live (not zombie) processes of this user whose first argument names the
+// program (compared by base name, ignoring case, also after a Windows path)
+// and, when prefix is not empty, whose WINEPREFIX is that path.
+QList<qint64> findProcesses(const QString &programName, const QString &prefix = QString());
+bool isAlive(qint64 pid);
+
+// Waits up to timeoutMs for the condition; true when it held.
+template<typename Condition>
+bool waitFor(Condition condition, int timeoutMs);
+
+} // namespace PlatformTest
+
+template<typename Condition>
+bool PlatformTest::waitFor(Condition condition, int timeoutMs)
+{
+    for (int waited = 0; waited < timeoutMs; waited += 100) {
+        if (condition())
+            return true;
+        QThread::msleep(100);
+    }
+    return condition();
+}
+
+#endif // PLATFORMTESTUTIL_H
