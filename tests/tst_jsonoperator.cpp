@@ -104,6 +104,7 @@ private slots:
     void invalidFileIsKeptAsideBeforeReplacing();
     void emptyFileIsReplacedWithoutBackup();
     void unreadableFileIsNotReplaced();
+    void fileWithoutReadPermissionIsNotReplaced();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -383,7 +384,10 @@ void JsonOperatorTest::unreadableFileIsNotReplaced()
     QVERIFY(backupsOf(m_path).isEmpty());
     QVERIFY(log.contains(QStringLiteral("nothing is written")));
     server.close();
+}
 
+void JsonOperatorTest::fileWithoutReadPermissionIsNotReplaced()
+{
     if (geteuid() == 0)
         QSKIP("root reads files whatever their permissions");
     putContents(m_path, "{\"Old\": {}}");

@@ -7,7 +7,8 @@ set(LWA_FORUM_URL "https://bbs.lirvan.org/" CACHE STRING
 
 # The privacy agreement is a page shipped with the program.
 set(LWA_PRIVACY_PAGE_FILE
-    "${CMAKE_INSTALL_FULL_DATADIR}/lirvan-wine-assist/privacy-agreement.html")
+    "${CMAKE_INSTALL_FULL_DATADIR}/lirvan-wine-assist/privacy-agreement.html"
+    CACHE INTERNAL "Installed privacy agreement page")
 
 set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/winesettings.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS
