@@ -6,6 +6,8 @@
 #include <QBoxLayout>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 namespace {
 
 void addActionWidgets(QBoxLayout *layout, const QList<LViewItemAction *> &actions)
@@ -14,6 +16,19 @@ void addActionWidgets(QBoxLayout *layout, const QList<LViewItemAction *> &action
         if (action->widget())
             layout->addWidget(action->widget(), 0, action->alignment());
     }
+}
+
+QList<QWidget *> actionWidgets(const LStandardItem *item)
+{
+    QList<QWidget *> widgets;
+    for (Qt::Edge edge : {Qt::TopEdge, Qt::LeftEdge, Qt::RightEdge, Qt::BottomEdge}) {
+        const QList<LViewItemAction *> actions = item->actionList(edge);
+        for (LViewItemAction *action : actions) {
+            if (action->widget())
+                widgets.append(action->widget());
+        }
+    }
+    return widgets;
 }
 
 // A transparent holder laid out over the item: top actions, then left
@@ -100,8 +115,15 @@ void LListView::attachActionWidgets(int first, int last)
             continue;
         if (m_itemSize.isValid())
             item->setSizeHint(m_itemSize);
-        if (item->type() != LStandardItem::Type || indexWidget(item->index()))
+        if (item->type() != LStandardItem::Type)
             continue;
-        setIndexWidget(item->index(), makeHolder(static_cast<LStandardItem *>(item)));
+        const auto actionItem = static_cast<LStandardItem *>(item);
+        const QList<QWidget *> widgets = actionWidgets(actionItem);
+        QWidget *holder = indexWidget(item->index());
+        if (holder && std::all_of(widgets.cbegin(), widgets.cend(), [holder](QWidget *widget) {
+                return holder->isAncestorOf(widget);
+            }))
+            continue;
+        setIndexWidget(item->index(), widgets.isEmpty() ? nullptr : makeHolder(actionItem));
     }
 }
