@@ -1,5 +1,6 @@
 lwa_add_test(tst_taskinterface SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h TIMEOUT 60)
-lwa_add_test(tst_jsonoperator SOURCES tst_jsonoperator.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+lwa_add_test(tst_jsonoperator SOURCES tst_jsonoperator.cpp logcapture.cpp logcapture.h
+    platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 add_executable(lwa_jsonwriterchild jsonwriterchild.cpp)
 target_link_libraries(lwa_jsonwriterchild PRIVATE lirvanwineassist)
 lwa_add_test(tst_jsonsavestress SOURCES tst_jsonsavestress.cpp TIMEOUT 300)
@@ -22,7 +23,8 @@ target_compile_definitions(tst_platformscripts PRIVATE
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
 lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp TIMEOUT 240)
 lwa_add_test(tst_wineapplication SOURCES tst_wineapplication.cpp TIMEOUT 120)
-lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
+    platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 lwa_add_test(tst_winesettings SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
 target_compile_definitions(tst_winesettings PRIVATE
     LWA_EXPECTED_SERVICE_BASE_URL="${LWA_SERVICE_BASE_URL}"

@@ -1,5 +1,6 @@
 #include "inioperator.h"
 #include "logcapture.h"
+#include "platformtestutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,22 +34,9 @@ const QByteArray installerEntry = "# written by the installer\n"
 const QString installerExec = QStringLiteral("env WINEPREFIX=\"/home/u/.lirvanwine/apps/foo\" wine "
                                              "C:\\\\\\\\Program\\\\ Files\\\\\\\\foo.exe");
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putContents(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 QList<QByteArray> linesOf(const QString &path)
 {
-    return contents(path).split('\n');
+    return PlatformTest::readAll(path).split('\n');
 }
 
 TDesktopfileInfo chosenProgram()
@@ -97,7 +85,7 @@ void IniOperatorTest::init()
 
 void IniOperatorTest::readsEveryKeyAsFileText()
 {
-    putContents(m_path, installerEntry);
+    QVERIFY(PlatformTest::writeAll(m_path, installerEntry));
     TDesktopfileInfo info;
     info.desktopPath = QStringLiteral("kept");
     CommonIniOperator::readToInifile(m_path, info);
@@ -141,7 +129,7 @@ void IniOperatorTest::shortAndFullKeyPathsAgree()
 {
     QFETCH(QString, key);
     QFETCH(QString, expected);
-    putContents(m_path, installerEntry);
+    QVERIFY(PlatformTest::writeAll(m_path, installerEntry));
     QCOMPARE(CommonIniOperator::findValueByKey(key, m_path), expected);
     QCOMPARE(CommonIniOperator::findValueByKey(QStringLiteral("Desktop Entry/") + key, m_path),
              expected);
@@ -149,7 +137,7 @@ void IniOperatorTest::shortAndFullKeyPathsAgree()
 
 void IniOperatorTest::unknownKeyIsEmptyAndLogged()
 {
-    putContents(m_path, installerEntry);
+    QVERIFY(PlatformTest::writeAll(m_path, installerEntry));
     LogCapture log;
     QVERIFY(CommonIniOperator::findValueByKey(QStringLiteral("Version"), m_path).isEmpty());
     QVERIFY(log.contains(QStringLiteral("Version not exists!")));
@@ -159,7 +147,8 @@ void IniOperatorTest::unknownKeyIsEmptyAndLogged()
 
 void IniOperatorTest::missingKeysAndFilesAreEmpty()
 {
-    putContents(m_path, "[Desktop Entry]\nName=Foo\nType=Application\n[Other]\nCategories=X;\n");
+    QVERIFY(PlatformTest::writeAll(
+            m_path, "[Desktop Entry]\nName=Foo\nType=Application\n[Other]\nCategories=X;\n"));
     TDesktopfileInfo info;
     CommonIniOperator::readToInifile(m_path, info);
     QCOMPARE(info.name, QStringLiteral("Foo"));
@@ -173,7 +162,7 @@ void IniOperatorTest::missingKeysAndFilesAreEmpty()
 
 void IniOperatorTest::rewriteKeepsWhatItDoesNotSet()
 {
-    putContents(m_path, installerEntry);
+    QVERIFY(PlatformTest::writeAll(m_path, installerEntry));
     const TDesktopfileInfo written = chosenProgram();
     CommonIniOperator::writeToInifile(written, m_path);
 
@@ -187,7 +176,7 @@ void IniOperatorTest::rewriteKeepsWhatItDoesNotSet()
     QCOMPARE(lines.first(), QByteArray("# written by the installer"));
     QCOMPARE(lines.count("Comment="), 1);
     QCOMPARE(lines.count("Categories="), 1);
-    QVERIFY(!contents(m_path).contains("not written"));
+    QVERIFY(!PlatformTest::readAll(m_path).contains("not written"));
     // The main group stays before the action group.
     QVERIFY(lines.indexOf("Icon=foo-icon") < lines.indexOf("[Desktop Action New]"));
 
@@ -222,7 +211,7 @@ void IniOperatorTest::writeCreatesNewEntry()
 
 void IniOperatorTest::lineBreaksCannotAddKeys()
 {
-    putContents(m_path, installerEntry);
+    QVERIFY(PlatformTest::writeAll(m_path, installerEntry));
     TDesktopfileInfo info = chosenProgram();
     info.name = QStringLiteral("Foo\nExec=rm -rf ~\r\n[Evil]");
     CommonIniOperator::writeToInifile(info, m_path);

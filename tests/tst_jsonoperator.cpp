@@ -1,5 +1,6 @@
 #include "jsonoperator.h"
 #include "logcapture.h"
+#include "platformtestutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,22 +55,9 @@ TInstalledAppInfo fullRecord(const QString &appName)
     return info;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putContents(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
 QJsonObject topObject(const QString &path)
 {
-    return QJsonDocument::fromJson(contents(path)).object();
+    return QJsonDocument::fromJson(PlatformTest::readAll(path)).object();
 }
 
 QStringList keysOf(const QJsonValue &value)
@@ -127,7 +115,7 @@ void JsonOperatorTest::firstWriteCreatesDirectoryAndLayout()
 
     CommonJsonOperator::writeToJasonfile(fullRecord(QStringLiteral("Foo")), path);
 
-    const QByteArray bytes = contents(path);
+    const QByteArray bytes = PlatformTest::readAll(path);
     QVERIFY(bytes.contains("\n    \"Foo\": {\n        \""));
     const QJsonObject top = topObject(path);
     QCOMPARE(top.keys(), QStringList{QStringLiteral("Foo")});
@@ -174,19 +162,19 @@ void JsonOperatorTest::roundTripKeepsWhatTheFileHolds()
 
 void JsonOperatorTest::secondWriteAddsAndDuplicateLeavesFileUnchanged()
 {
-    putContents(m_path, "{}");
+    QVERIFY(PlatformTest::writeAll(m_path, "{}"));
     CommonJsonOperator::writeToJasonfile(fullRecord(QStringLiteral("Foo")), m_path);
     QCOMPARE(topObject(m_path).keys(), QStringList{QStringLiteral("Foo")});
 
     CommonJsonOperator::writeToJasonfile(fullRecord(QStringLiteral("Bar")), m_path);
     QCOMPARE(topObject(m_path).keys(), (QStringList{"Bar", "Foo"}));
 
-    const QByteArray before = contents(m_path);
+    const QByteArray before = PlatformTest::readAll(m_path);
     TInstalledAppInfo other = fullRecord(QStringLiteral("Foo"));
     other.bottlePath = QStringLiteral("/elsewhere");
     other.publishedAppInfo.version = QStringLiteral("9.9");
     CommonJsonOperator::writeToJasonfile(other, m_path);
-    QCOMPARE(contents(m_path), before);
+    QCOMPARE(PlatformTest::readAll(m_path), before);
 }
 
 void JsonOperatorTest::readAppendsInMemberNameOrder()
@@ -208,7 +196,7 @@ void JsonOperatorTest::membersMatchBySubstringInFixedOrder()
 {
     // Member names as other writers might produce them: longer names that
     // contain the expected ones, names matching two rules, wrong value types.
-    putContents(m_path, R"({
+    QVERIFY(PlatformTest::writeAll(m_path, R"({
         "Foo": {
             "old_localAppInfo_v1": {
                 "thebottlePath": "/b/foo",
@@ -229,7 +217,7 @@ void JsonOperatorTest::membersMatchBySubstringInFixedOrder()
             "peInfo": {"peProductName": "Foo Pro"},
             "unrelated": {"bottlePath": "/wrong"}
         }
-    })");
+    })"));
 
     TInstalledAppInfo info;
     CommonJsonOperator::findAppInfoToJasonfileByAppName(QStringLiteral("Foo"), info, m_path);
@@ -275,20 +263,20 @@ void JsonOperatorTest::removeLastLeavesEmptyObject()
     CommonJsonOperator::removeToJasonfile(QStringLiteral("Bar"), m_path);
     QCOMPARE(topObject(m_path).keys(), QStringList{QStringLiteral("Foo")});
 
-    const QByteArray before = contents(m_path);
+    const QByteArray before = PlatformTest::readAll(m_path);
     CommonJsonOperator::removeToJasonfile(QStringLiteral("foo"), m_path);
-    QCOMPARE(contents(m_path), before);
+    QCOMPARE(PlatformTest::readAll(m_path), before);
 
     CommonJsonOperator::removeToJasonfile(QStringLiteral("Foo"), m_path);
-    const QJsonDocument document = QJsonDocument::fromJson(contents(m_path));
+    const QJsonDocument document = QJsonDocument::fromJson(PlatformTest::readAll(m_path));
     QVERIFY(document.isObject());
     QVERIFY(document.object().isEmpty());
-    QCOMPARE(contents(m_path).simplified(), QByteArray("{ }"));
+    QCOMPARE(PlatformTest::readAll(m_path).simplified(), QByteArray("{ }"));
 }
 
 void JsonOperatorTest::getValuebyKey()
 {
-    putContents(m_path, R"({"appid": "123", "name": "Foo", "version": 3})");
+    QVERIFY(PlatformTest::writeAll(m_path, R"({"appid": "123", "name": "Foo", "version": 3})"));
     QCOMPARE(CommonJsonOperator::getValuebyKey(QStringLiteral("appid"), m_path),
              QStringLiteral("123"));
     QCOMPARE(CommonJsonOperator::getValuebyKey(QStringLiteral("ame"), m_path),
@@ -297,10 +285,11 @@ void JsonOperatorTest::getValuebyKey()
     QCOMPARE(CommonJsonOperator::getValuebyKey(QStringLiteral("Appid"), m_path), QString());
 
     // The first matching name in ascending order wins.
-    putContents(m_path, R"({"x_appid": "second", "appid": 123, "a_appid": "first"})");
+    QVERIFY(PlatformTest::writeAll(m_path,
+                                   R"({"x_appid": "second", "appid": 123, "a_appid": "first"})"));
     QCOMPARE(CommonJsonOperator::getValuebyKey(QStringLiteral("appid"), m_path),
              QStringLiteral("first"));
-    putContents(m_path, R"({"appid": 123})");
+    QVERIFY(PlatformTest::writeAll(m_path, R"({"appid": 123})"));
     QCOMPARE(CommonJsonOperator::getValuebyKey(QStringLiteral("appid"), m_path), QString());
 
     QVERIFY(CommonJsonOperator::getValuebyKey(QStringLiteral("appid"), m_dir->filePath("none"))
@@ -309,7 +298,7 @@ void JsonOperatorTest::getValuebyKey()
 
 void JsonOperatorTest::readersLeaveOutputsOnBadFile()
 {
-    putContents(m_path, "{\"Foo\": {");
+    QVERIFY(PlatformTest::writeAll(m_path, "{\"Foo\": {"));
     LogCapture log;
 
     QList<TInstalledAppInfo> list{fullRecord(QStringLiteral("x"))};
@@ -321,7 +310,7 @@ void JsonOperatorTest::readersLeaveOutputsOnBadFile()
     QVERIFY(info == fullRecord(QStringLiteral("y")));
 
     CommonJsonOperator::removeToJasonfile(QStringLiteral("Foo"), m_path);
-    QCOMPARE(contents(m_path), QByteArray("{\"Foo\": {"));
+    QCOMPARE(PlatformTest::readAll(m_path), QByteArray("{\"Foo\": {"));
     QVERIFY(log.contains(QStringLiteral("Cannot parse")));
 
     CommonJsonOperator::readToJasonfile(list, m_dir->filePath(QStringLiteral("missing.json")));
@@ -343,7 +332,7 @@ void JsonOperatorTest::invalidFileIsKeptAsideBeforeReplacing()
     // Twice within the same second: the second backup must not replace the first.
     QStringList written;
     for (const QString &name : {QStringLiteral("New"), QStringLiteral("Newer")}) {
-        putContents(m_path, original);
+        QVERIFY(PlatformTest::writeAll(m_path, original));
         LogCapture log;
         CommonJsonOperator::writeToJasonfile(fullRecord(name), m_path);
         QCOMPARE(topObject(m_path).keys(), QStringList{name});
@@ -351,7 +340,7 @@ void JsonOperatorTest::invalidFileIsKeptAsideBeforeReplacing()
         const QStringList backups = backupsOf(m_path);
         QCOMPARE(backups.size(), written.size() + 1);
         for (const QString &backup : backups) {
-            QCOMPARE(contents(m_dir->filePath(backup)), original);
+            QCOMPARE(PlatformTest::readAll(m_dir->filePath(backup)), original);
             if (!written.contains(backup)) {
                 written << backup;
                 QVERIFY(log.contains(m_dir->filePath(backup)));
@@ -363,7 +352,7 @@ void JsonOperatorTest::invalidFileIsKeptAsideBeforeReplacing()
 
 void JsonOperatorTest::emptyFileIsReplacedWithoutBackup()
 {
-    putContents(m_path, QByteArray());
+    QVERIFY(PlatformTest::writeAll(m_path, QByteArray()));
     CommonJsonOperator::writeToJasonfile(fullRecord(QStringLiteral("Foo")), m_path);
     QCOMPARE(topObject(m_path).keys(), QStringList{QStringLiteral("Foo")});
     QVERIFY(backupsOf(m_path).isEmpty());
@@ -390,11 +379,11 @@ void JsonOperatorTest::fileWithoutReadPermissionIsNotReplaced()
 {
     if (geteuid() == 0)
         QSKIP("root reads files whatever their permissions");
-    putContents(m_path, "{\"Old\": {}}");
+    QVERIFY(PlatformTest::writeAll(m_path, "{\"Old\": {}}"));
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::WriteOwner));
     CommonJsonOperator::writeToJasonfile(fullRecord(QStringLiteral("Foo")), m_path);
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QCOMPARE(contents(m_path), QByteArray("{\"Old\": {}}"));
+    QCOMPARE(PlatformTest::readAll(m_path), QByteArray("{\"Old\": {}}"));
 }
 
 QTEST_GUILESS_MAIN(JsonOperatorTest)
