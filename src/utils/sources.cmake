@@ -11,3 +11,7 @@ list(APPEND UTILS_SOURCES
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
 include(${CMAKE_CURRENT_LIST_DIR}/settings.cmake)
 list(APPEND UTILS_SOURCES utils/wineasthttpdownload.cpp utils/wineasthttpdownload.h)
+list(APPEND UTILS_SOURCES
+    utils/commandline.cpp utils/commandline.h
+    utils/winepeinfo.cpp utils/winepeinfo.h
+    utils/unzipinfo.cpp utils/unzipinfo.h)

@@ -1,0 +1,69 @@
+#include "unzipinfo.h"
+
+#include "commandline.h"
+#include "common.h"
+#include "wineasthttpdownload.h"
+#include "winesettings.h"
+
+#include <QDebug>
+
+namespace {
+constexpr int UnzipTimeoutMs = 30000;
+}
+
+UnzipInfo::UnzipInfo(QObject *parent)
+    : TaskInterface(TaskUnzip, parent)
+{ }
+
+UnzipInfo::UnzipInfo(const QString &packagePath, const QString &unzipPath, QObject *parent)
+    : TaskInterface(TaskUnzip, parent)
+    , m_packagePath(packagePath)
+    , m_unzipPath(unzipPath)
+{ }
+
+UnzipInfo::~UnzipInfo()
+{
+    stop();
+}
+
+void UnzipInfo::setPackagePath(const QString &path)
+{
+    m_packagePath = path;
+}
+
+void UnzipInfo::setUnzipPath(const QString &path)
+{
+    m_unzipPath = path;
+}
+
+void UnzipInfo::setMd5(const QString &md5)
+{
+    m_md5 = md5;
+}
+
+QString UnzipInfo::getTaskName()
+{
+    return QStringLiteral("UnzipInfo");
+}
+
+int UnzipInfo::doWork()
+{
+    const QString script = WineSettings::instance()->stringValue(QStringLiteral("tool"))
+                           + QStringLiteral("unzip.sh");
+
+    if (!m_md5.isEmpty() && !WineAstHttpDownload::checkFileMD5(m_md5, m_packagePath)) {
+        m_errString = tr("MD5 not match");
+        qWarning() << m_errString;
+        return -1;
+    }
+
+    const QString command = quotedArgument(script) + QLatin1Char(' ')
+                            + quotedArgument(m_packagePath) + QLatin1Char(' ')
+                            + quotedArgument(m_unzipPath);
+    QString output;
+    if (shellCmd(command, output, m_errString, UnzipTimeoutMs) != 0) {
+        qWarning() << output;
+        return -2;
+    }
+    return 0;
+}
