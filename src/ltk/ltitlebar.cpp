@@ -28,6 +28,7 @@ LTitlebar::LTitlebar(QWidget *parent)
     m_menuButton->setArrowType(Qt::DownArrow);
     m_menuButton->setPopupMode(QToolButton::InstantPopup);
     m_menuButton->setMenu(m_menu);
+    m_menuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
 
     auto layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 0, 10, 0);
