@@ -45,35 +45,3 @@ lwa_add_test(tst_platformpackage
 set_tests_properties(tst_platformwine tst_platformpackage PROPERTIES LABELS wine)
 add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
-add_executable(lwa_downloadclient downloadclient.cpp)
-target_link_libraries(lwa_downloadclient PRIVATE lirvanwineassist)
-lwa_add_test(tst_downloadresumestress
-    SOURCES tst_downloadresumestress.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 300)
-target_compile_definitions(tst_downloadresumestress PRIVATE
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
-    LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
-add_dependencies(tst_downloadresumestress lirvan-catalogue-server lwa_downloadclient)
-# The online service's request classes against the reference service's
-# catalogue API and its sample catalogue.
-foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload)
-    lwa_add_test(${online_test} SOURCES ${online_test}.cpp catalogueapiserver.cpp
-        catalogueapiserver.h catalogueserver.cpp catalogueserver.h logcapture.cpp logcapture.h
-        TIMEOUT 120)
-    target_compile_definitions(${online_test} PRIVATE
-        LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
-    add_dependencies(${online_test} lirvan-catalogue-server lwa_sample_catalogue)
-endforeach()
-# Installed-app actions, the start manager (started by D-Bus activation from
-# the build tree's activation file) and the install task.
-add_executable(lwa_argdump argdump.cpp)
-lwa_add_test(tst_startmanager DBUS TIMEOUT 120
-    SOURCES tst_startmanager.cpp startmanagertestutil.cpp startmanagertestutil.h
-        ${PROJECT_SOURCE_DIR}/platform/startmanager/launchentry.cpp
-        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
-target_include_directories(tst_startmanager PRIVATE ${PROJECT_SOURCE_DIR}/platform/startmanager)
-target_compile_definitions(tst_startmanager PRIVATE LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
-add_dependencies(tst_startmanager lirvan-start-manager lwa_argdump)
-lwa_add_test(tst_doaction DBUS TIMEOUT 120
-    SOURCES tst_doaction.cpp startmanagertestutil.cpp startmanagertestutil.h
-        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
-add_dependencies(tst_doaction lirvan-start-manager lwa_platform)
