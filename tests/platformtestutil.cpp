@@ -63,7 +63,7 @@ bool writeAll(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes) == bytes.size();
+           && file.write(bytes) == bytes.size();
 }
 
 namespace {

@@ -17,7 +17,8 @@ QString platformRoot();
 QString tool(const QString &relativePath);
 QString fixture(const QString &name);
 
-struct Result {
+struct Result
+{
     bool finished = false; // ended by itself within the time-out
     int exitCode = -1;
     QString out;

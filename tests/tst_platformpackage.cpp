@@ -73,13 +73,13 @@ void TestPlatformPackage::initTestCase()
     QVERIFY2(unpacked.exitCode == 0, qPrintable(unpacked.err));
 
     const QString runSh = m_bottle + QStringLiteral("/files/run.sh");
-    const QList<QPair<QString, QString>> values = {
-        {"BOTTLENAME=", bottleName},
-        {"START_SHELL_PATH=", tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh"))},
-        {"export APPRUN_CMD=", tool(QStringLiteral("lirvan-wine5-stable/bin/wine"))},
-        {"export PATCH_LOADER_ENV=", "LD_PRELOAD=" + m_bottle + "/files/libloader.so"},
-        {"export FILEDLG_PLUGIN=", m_bottle + "/files/gtkGetFileNameDlg"},
-        {"ARCHIVE_FILE_DIR=", m_bottle + "/files"}};
+    const QList<QPair<QString, QString>> values
+            = {{"BOTTLENAME=", bottleName},
+               {"START_SHELL_PATH=", tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh"))},
+               {"export APPRUN_CMD=", tool(QStringLiteral("lirvan-wine5-stable/bin/wine"))},
+               {"export PATCH_LOADER_ENV=", "LD_PRELOAD=" + m_bottle + "/files/libloader.so"},
+               {"export FILEDLG_PLUGIN=", m_bottle + "/files/gtkGetFileNameDlg"},
+               {"ARCHIVE_FILE_DIR=", m_bottle + "/files"}};
     for (const auto &value : values)
         QVERIFY(setRunShValue(runSh, value.first, value.second));
 }
@@ -98,9 +98,12 @@ Result TestPlatformPackage::runSh(const QStringList &arguments,
 
 QByteArray TestPlatformPackage::lastRun() const
 {
-    const QList<QByteArray> lines =
-        readAll(m_prefix + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt")).split('\n');
-    return lines.size() < 3 ? QByteArray() : lines.at(lines.size() - 3) + '\n' + lines.at(lines.size() - 2);
+    const QList<QByteArray> lines = readAll(m_prefix
+                                            + QStringLiteral(
+                                                    "/drive_c/Program Files/Foo/foo-ran.txt"))
+                                            .split('\n');
+    return lines.size() < 3 ? QByteArray()
+                            : lines.at(lines.size() - 3) + '\n' + lines.at(lines.size() - 2);
 }
 
 void TestPlatformPackage::createMakesPrefixFromArchive()
@@ -115,7 +118,7 @@ void TestPlatformPackage::createMakesPrefixFromArchive()
              QByteArray("Foo App 1.2.3\r\n"));
     // Only the two bottles, no unpacking leftovers.
     QCOMPARE(QDir(home() + QStringLiteral("/.lirvanwine"))
-                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList({"apps", bottleName}));
 }
 
@@ -135,8 +138,9 @@ void TestPlatformPackage::startRunsProgramWithFile()
     // As a menu entry's %u hands it over: a file URL with an escaped blank.
     const QString file = home() + QStringLiteral("/My Docs/report 1.foodoc");
     QVERIFY(writeAll(file, "report"));
-    const Result result = runSh(
-        {QStringLiteral("-u"), QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)}, environment);
+    const Result result = runSh({QStringLiteral("-u"),
+                                 QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)},
+                                environment);
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
     QString windowsPath = QStringLiteral("Z:") + file;
@@ -159,9 +163,8 @@ void TestPlatformPackage::startUsesLoaderAndFileDialogWhenPresent()
     const Result result = runSh({QStringLiteral("-u")}, environment);
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
-    QCOMPARE(QString::fromUtf8(lastRun()),
-             QStringLiteral("foo ran: \nFILEDLG_PLUGIN=") + m_bottle
-                 + QStringLiteral("/files/gtkGetFileNameDlg"));
+    QCOMPARE(QString::fromUtf8(lastRun()), QStringLiteral("foo ran: \nFILEDLG_PLUGIN=") + m_bottle
+                                                   + QStringLiteral("/files/gtkGetFileNameDlg"));
     QVERIFY(readAll(m_tmp.filePath(QStringLiteral("mark"))).startsWith("loaded in "));
 }
 

@@ -41,22 +41,23 @@ QByteArray wineEntry(const QString &name, const QString &prefix, const QString &
                           "Exec=env WINEPREFIX=\"%2\" wine-stable C:\\\\\\\\Program\\ "
                           "Files\\\\\\\\%1\\\\\\\\%1.exe \n"
                           "Type=Application\nStartupNotify=true\nIcon=%3\nStartupWMClass=%1.exe\n")
-        .arg(name, prefix, icon)
-        .toUtf8();
+            .arg(name, prefix, icon)
+            .toUtf8();
 }
 
 QByteArray menuFile(const QString &folder, const QString &entryId)
 {
-    return QStringLiteral("<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>wine-wine</Name>\n"
-                          "    <Directory>wine-wine.directory</Directory>\n  <Menu>\n"
-                          "    <Name>wine-Programs</Name>\n"
-                          "    <Directory>wine-Programs.directory</Directory>\n  <Menu>\n"
-                          "    <Name>wine-Programs-%1</Name>\n"
-                          "    <Directory>wine-Programs-%1.directory</Directory>\n"
-                          "    <Include>\n      <Filename>%2</Filename>\n    </Include>\n"
-                          "  </Menu>\n  </Menu>\n  </Menu>\n</Menu>\n")
-        .arg(folder, entryId)
-        .toUtf8();
+    return QStringLiteral(
+                   "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>wine-wine</Name>\n"
+                   "    <Directory>wine-wine.directory</Directory>\n  <Menu>\n"
+                   "    <Name>wine-Programs</Name>\n"
+                   "    <Directory>wine-Programs.directory</Directory>\n  <Menu>\n"
+                   "    <Name>wine-Programs-%1</Name>\n"
+                   "    <Directory>wine-Programs-%1.directory</Directory>\n"
+                   "    <Include>\n      <Filename>%2</Filename>\n    </Include>\n"
+                   "  </Menu>\n  </Menu>\n  </Menu>\n</Menu>\n")
+            .arg(folder, entryId)
+            .toUtf8();
 }
 
 QStringList lines(const QString &text)
@@ -153,20 +154,30 @@ void TestPlatformScripts::peinfoPrintsFields_data()
 
     const QString setup = fixture(QStringLiteral("foo-setup.exe"));
     const QString msi = fixture(QStringLiteral("bar-setup.msi"));
-    QTest::newRow("exe ProductName") << setup << "ProductName" << "Foo Setup";
-    QTest::newRow("exe Subject") << setup << "Subject" << "";
-    QTest::newRow("exe ProductVersion kept as stored") << setup << "ProductVersion" << "1. 2 .3";
-    QTest::newRow("exe FileType") << setup << "FileType" << "Win64 EXE";
+    QTest::newRow("exe ProductName") << setup << "ProductName"
+                                     << "Foo Setup";
+    QTest::newRow("exe Subject") << setup << "Subject"
+                                 << "";
+    QTest::newRow("exe ProductVersion kept as stored") << setup << "ProductVersion"
+                                                       << "1. 2 .3";
+    QTest::newRow("exe FileType") << setup << "FileType"
+                                  << "Win64 EXE";
     QTest::newRow("32-bit exe FileType") << fixture(QStringLiteral("foo-win32.exe")) << "FileType"
                                          << "Win32 EXE";
-    QTest::newRow("msi ProductName absent") << msi << "ProductName" << "";
-    QTest::newRow("msi Subject") << msi << "Subject" << "Bar Setup 2";
-    QTest::newRow("msi ProductVersion absent") << msi << "ProductVersion" << "";
-    QTest::newRow("msi FileType") << msi << "FileType" << "FPX";
-    QTest::newRow("text file FileType") << fixture(QStringLiteral("not-a-program.exe"))
-                                        << "FileType" << "TXT";
-    QTest::newRow("truncated exe has no version") << fixture(QStringLiteral("truncated.exe"))
-                                                  << "ProductName" << "";
+    QTest::newRow("msi ProductName absent") << msi << "ProductName"
+                                            << "";
+    QTest::newRow("msi Subject") << msi << "Subject"
+                                 << "Bar Setup 2";
+    QTest::newRow("msi ProductVersion absent") << msi << "ProductVersion"
+                                               << "";
+    QTest::newRow("msi FileType") << msi << "FileType"
+                                  << "FPX";
+    QTest::newRow("text file FileType")
+            << fixture(QStringLiteral("not-a-program.exe")) << "FileType"
+            << "TXT";
+    QTest::newRow("truncated exe has no version")
+            << fixture(QStringLiteral("truncated.exe")) << "ProductName"
+            << "";
 }
 
 void TestPlatformScripts::peinfoPrintsFields()
@@ -253,10 +264,9 @@ void TestPlatformScripts::unzipUnpacksPackage()
                               {fixture(QStringLiteral("foo-package.7z")), dir});
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
-    QCOMPARE(filesBelow(dir),
-             QStringList({"entries/applications/foo-app.desktop",
-                          "entries/icons/hicolor/48x48/apps/foo-app.png", "files/files.7z",
-                          "files/run.sh", "info"}));
+    QCOMPARE(filesBelow(dir), QStringList({"entries/applications/foo-app.desktop",
+                                           "entries/icons/hicolor/48x48/apps/foo-app.png",
+                                           "files/files.7z", "files/run.sh", "info"}));
     QVERIFY(QFileInfo(dir + QStringLiteral("/files/run.sh")).isExecutable());
     QVERIFY(readAll(dir + QStringLiteral("/info")).contains("\"appid\": \"com.foo.app\""));
 }
@@ -346,15 +356,18 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     // The bottle's integration, as Wine creates it.
     const QString desktopEntry = home() + QStringLiteral("/Desktop/Foo.desktop");
     const QString menuEntry = apps + QStringLiteral("/wine/Programs/Foo/Foo.desktop");
-    const QString uninstallEntry = apps + QStringLiteral("/wine/Programs/Foo/Uninstall Foo.desktop");
+    const QString uninstallEntry = apps
+                                   + QStringLiteral("/wine/Programs/Foo/Uninstall Foo.desktop");
     QVERIFY(writeAll(desktopEntry, wineEntry("foo", prefix, "2D69_foo.0")));
     QVERIFY(writeAll(home() + QStringLiteral("/Desktop/Foo.lnk"), "L\0\0\0"));
     QVERIFY(writeAll(menuEntry, wineEntry("foo", prefix + QLatin1Char('/'), "2D69_foo.0")));
     QVERIFY(writeAll(uninstallEntry, wineEntry("uninstall", prefix, "3228_uninstall.0")));
-    QVERIFY(writeAll(menus + "wine-Programs-Foo-Foo.menu", menuFile("Foo", "wine-Programs-Foo-Foo.desktop")));
+    QVERIFY(writeAll(menus + "wine-Programs-Foo-Foo.menu",
+                     menuFile("Foo", "wine-Programs-Foo-Foo.desktop")));
     QVERIFY(writeAll(menus + "wine-Programs-Foo-Uninstall Foo.menu",
                      menuFile("Foo", "wine-Programs-Foo-Uninstall Foo.desktop")));
-    for (const char *name : {"wine-wine", "wine-Programs", "wine-Programs-Foo", "wine-Programs-Bar"})
+    for (const char *name :
+         {"wine-wine", "wine-Programs", "wine-Programs-Foo", "wine-Programs-Bar"})
         QVERIFY(writeAll(dirs + name + ".directory", "[Desktop Entry]\nType=Directory\n"));
     for (const char *size : {"16x16", "48x48", "256x256"}) {
         QVERIFY(writeAll(icons + size + "/apps/2D69_foo.0.png", "png"));
@@ -362,7 +375,7 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     }
     QVERIFY(writeAll(apps + "/wine-extension-foodoc.desktop",
                      wineEntry("foo", prefix, "2D69_foo.0")
-                         + "MimeType=application/x-wine-extension-foodoc;\n"));
+                             + "MimeType=application/x-wine-extension-foodoc;\n"));
     QVERIFY(writeAll(mime + "x-wine-extension-foodoc.xml", "<mime-info/>"));
 
     // Another bottle whose name begins with the same text; it shares the
@@ -371,13 +384,15 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     const QString otherDesktopEntry = home() + QStringLiteral("/Desktop/Bar.desktop");
     QVERIFY(writeAll(otherMenuEntry, wineEntry("bar", other, "3228_uninstall.0")));
     QVERIFY(writeAll(otherDesktopEntry, wineEntry("bar", other, "4411_bar.0")));
-    QVERIFY(writeAll(menus + "wine-Programs-Bar-Bar.menu", menuFile("Bar", "wine-Programs-Bar-Bar.desktop")));
+    QVERIFY(writeAll(menus + "wine-Programs-Bar-Bar.menu",
+                     menuFile("Bar", "wine-Programs-Bar-Bar.desktop")));
     QVERIFY(writeAll(apps + "/wine-extension-bardoc.desktop",
                      wineEntry("bar", other, "4411_bar.0")
-                         + "MimeType=application/x-wine-extension-bardoc;\n"));
+                             + "MimeType=application/x-wine-extension-bardoc;\n"));
     QVERIFY(writeAll(mime + "x-wine-extension-bardoc.xml", "<mime-info/>"));
     // And the user's own entry, which is no business of Wine's.
-    QVERIFY(writeAll(apps + "/editor.desktop", "[Desktop Entry]\nName=Editor\nExec=editor\nIcon=editor\n"));
+    QVERIFY(writeAll(apps + "/editor.desktop",
+                     "[Desktop Entry]\nName=Editor\nExec=editor\nIcon=editor\n"));
 
     const QString script = tool(QStringLiteral("tools/localdesktop.sh"));
     Result listed = run(script, {QStringLiteral("Foo"), QStringLiteral("-l")});
@@ -485,7 +500,8 @@ void TestPlatformScripts::killRejectsOtherArguments()
     QVERIFY(device->waitForStarted(5000));
     for (const QStringList &arguments :
          {QStringList(), QStringList{"services"}, QStringList{"all", "block"}}) {
-        const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh")), arguments);
+        const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh")),
+                                  arguments);
         QCOMPARE(result.exitCode, 2);
     }
     QVERIFY(!device->waitForFinished(300));
@@ -533,9 +549,9 @@ void TestPlatformScripts::runV4FailedUnpackLeavesNoPrefix()
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 1);
     QVERIFY(QDir(home() + QStringLiteral("/.lirvanwine"))
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                .filter(QStringLiteral("Broken"))
-                .isEmpty());
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .filter(QStringLiteral("Broken"))
+                    .isEmpty());
 }
 
 void TestPlatformScripts::fontRegistryNamesInstalledFont()
@@ -544,12 +560,14 @@ void TestPlatformScripts::fontRegistryNamesInstalledFont()
     QVERIFY(bytes.startsWith("\xff\xfe")); // UTF-16LE, as regedit reads it in any locale
     const QString text = QTextCodec::codecForName("UTF-16LE")->toUnicode(bytes.mid(2));
     QVERIFY(text.startsWith(QStringLiteral("Windows Registry Editor Version 5.00\r\n")));
-    QVERIFY(text.contains(QStringLiteral("[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]")));
+    QVERIFY(text.contains(
+            QStringLiteral("[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]")));
     QVERIFY(text.contains(QStringLiteral("\"宋体\"=\"WenQuanYi Micro Hei\"\r\n")));
     QVERIFY(text.contains(QStringLiteral("\"SimSun\"=\"WenQuanYi Micro Hei\"\r\n")));
 
     // The replacement is a font that is actually installed.
-    const Result fonts = run(QStringLiteral("fc-list"), {QStringLiteral(":"), QStringLiteral("family")});
+    const Result fonts = run(QStringLiteral("fc-list"),
+                             {QStringLiteral(":"), QStringLiteral("family")});
     QVERIFY2(fonts.finished && fonts.exitCode == 0, "fc-list is needed");
     QVERIFY2(fonts.out.contains(QStringLiteral("WenQuanYi Micro Hei")),
              "fonts-wqy-microhei is not installed: run scripts/deps.sh");
@@ -585,7 +603,7 @@ void TestPlatformScripts::installLaysOutTree()
     QVERIFY(desktop.contains("\nExec=lirvan-wine-assist %f\n"));
     QVERIFY(desktop.contains("\nIcon=lirvan-wine-assist\n"));
     QVERIFY(QFileInfo::exists(
-        prefix + QStringLiteral("/share/icons/hicolor/scalable/apps/lirvan-wine-assist.svg")));
+            prefix + QStringLiteral("/share/icons/hicolor/scalable/apps/lirvan-wine-assist.svg")));
 }
 
 QTEST_GUILESS_MAIN(TestPlatformScripts)

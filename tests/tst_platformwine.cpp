@@ -38,7 +38,7 @@ QString desktopEntry()
 QString menuEntry(const QString &name)
 {
     return home() + QStringLiteral("/.local/share/applications/wine/Programs/Foo/") + name
-        + QStringLiteral(".desktop");
+           + QStringLiteral(".desktop");
 }
 
 // Runs a command line through bash, as the assistant runs Wine commands.
@@ -111,7 +111,7 @@ void TestPlatformWine::cleanupTestCase()
 QStringList TestPlatformWine::uninstallerApps() const
 {
     const Result result = runShell(
-        QStringLiteral("WINEPREFIX=\"%1\" \"%2\" uninstaller --list").arg(m_bottle, wine()));
+            QStringLiteral("WINEPREFIX=\"%1\" \"%2\" uninstaller --list").arg(m_bottle, wine()));
     QStringList apps;
     for (const QString &line : result.out.split(QStringLiteral("\r\n"))) {
         const int separator = line.lastIndexOf(QStringLiteral("|||"));
@@ -141,9 +141,9 @@ void TestPlatformWine::fixbottleLeavesRegistryAndFonts()
 void TestPlatformWine::installerInstallsUnderWine()
 {
     // The command line of a 64-bit installer: the path goes in unquoted.
-    const Result result = runShell(QStringLiteral("WINEPREFIX=\"%1\" %2 %3")
-                                       .arg(m_bottle, wine64(),
-                                            fixture(QStringLiteral("foo-setup.exe"))));
+    const Result result = runShell(
+            QStringLiteral("WINEPREFIX=\"%1\" %2 %3")
+                    .arg(m_bottle, wine64(), fixture(QStringLiteral("foo-setup.exe"))));
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
     const QString installDir = m_bottle + QStringLiteral("/drive_c/Program Files/Foo/");
@@ -164,7 +164,8 @@ void TestPlatformWine::localdesktopListsInstallerEntries()
     QVERIFY(entry.contains("\nStartupWMClass=foo.exe\n"));
     QVERIFY(entry.contains("Exec=env WINEPREFIX=\"" + m_bottle.toUtf8() + "\" "));
     // Wine escapes the Windows path for the Exec line: C:\\\\Program\\ Files...
-    QVERIFY(readAll(desktopEntry()).contains("C:\\\\\\\\Program\\\\ Files\\\\\\\\Foo\\\\\\\\foo.exe"));
+    QVERIFY(readAll(desktopEntry())
+                    .contains("C:\\\\\\\\Program\\\\ Files\\\\\\\\Foo\\\\\\\\foo.exe"));
 }
 
 void TestPlatformWine::uninstallerListsApp()
@@ -178,7 +179,8 @@ void TestPlatformWine::killEndsLingeringServicesOnly()
     // services running.
     QProcess program;
     program.setProcessEnvironment(bottleEnvironment(m_bottle));
-    program.start(wine(), {QStringLiteral("C:\\Program Files\\Foo\\foo.exe"), QStringLiteral("/linger")});
+    program.start(wine(),
+                  {QStringLiteral("C:\\Program Files\\Foo\\foo.exe"), QStringLiteral("/linger")});
     QVERIFY(program.waitForStarted(10000));
     const QString marker = m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
     QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 60000));
@@ -191,9 +193,10 @@ void TestPlatformWine::killEndsLingeringServicesOnly()
                               {QStringLiteral("services"), QStringLiteral("block")});
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
-    for (const char *service : {"winedevice.exe", "plugplay.exe", "services.exe", "svchost.exe",
-                                "rpcss.exe"})
-        QVERIFY2(waitFor([&] { return findProcesses(service, m_bottle).isEmpty(); }, 5000), service);
+    for (const char *service :
+         {"winedevice.exe", "plugplay.exe", "services.exe", "svchost.exe", "rpcss.exe"})
+        QVERIFY2(waitFor([&] { return findProcesses(service, m_bottle).isEmpty(); }, 5000),
+                 service);
     QVERIFY(isAlive(programPids.first()));
     QVERIFY(!program.waitForFinished(500));
 
@@ -218,7 +221,7 @@ void TestPlatformWine::localdesktopRemovesEntries()
     QVERIFY(iconFiles(QStringLiteral("_foo.0.png")).isEmpty());
     QVERIFY(iconFiles(QStringLiteral("_uninstall.0.png")).isEmpty());
     QCOMPARE(QDir(home() + QStringLiteral("/.config/menus/applications-merged"))
-                 .entryList({QStringLiteral("wine-Programs-Foo-*")}, QDir::Files),
+                     .entryList({QStringLiteral("wine-Programs-Foo-*")}, QDir::Files),
              QStringList());
     // The bottle itself is not touched.
     QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo.exe")));
@@ -230,8 +233,9 @@ void TestPlatformWine::installerSwitches()
     const QString fooExe = m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo.exe");
 
     // /uninstall removes the program and its Uninstall key.
-    Result result = run(wine64(), {QStringLiteral("C:\\Program Files\\Foo\\uninstall.exe"),
-                                   QStringLiteral("/uninstall")},
+    Result result = run(wine64(),
+                        {QStringLiteral("C:\\Program Files\\Foo\\uninstall.exe"),
+                         QStringLiteral("/uninstall")},
                         bottleEnvironment(m_bottle));
     QCOMPARE(result.exitCode, 0);
     QVERIFY(!QFileInfo::exists(fooExe));
