@@ -9,7 +9,6 @@ list(APPEND UTILS_SOURCES
     utils/inioperator.cpp utils/inioperator.h
     utils/winesettings.cpp utils/winesettings.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
-include(${CMAKE_CURRENT_LIST_DIR}/settings.cmake)
 list(APPEND UTILS_SOURCES utils/wineasthttpdownload.cpp utils/wineasthttpdownload.h)
 list(APPEND UTILS_SOURCES
     utils/commandline.cpp utils/commandline.h
