@@ -20,12 +20,12 @@ namespace {
 // server cleanly; the server's threads inherit the blocked mask.
 sigset_t blockStopSignals()
 {
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-    return signals;
+    sigset_t stopSet;
+    sigemptyset(&stopSet);
+    sigaddset(&stopSet, SIGINT);
+    sigaddset(&stopSet, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSet, nullptr);
+    return stopSet;
 }
 
 int bindServer(httplib::Server &server, const ServerOptions &options)
@@ -50,6 +50,8 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    // A client that goes away mid-body must not take the server with it.
+    std::signal(SIGPIPE, SIG_IGN);
     const sigset_t stopSignals = blockStopSignals();
     std::atomic_bool stopping{false};
 

@@ -45,3 +45,11 @@ lwa_add_test(tst_platformpackage
 set_tests_properties(tst_platformwine tst_platformpackage PROPERTIES LABELS wine)
 add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
+add_executable(lwa_downloadclient downloadclient.cpp)
+target_link_libraries(lwa_downloadclient PRIVATE lirvanwineassist)
+lwa_add_test(tst_downloadresumestress
+    SOURCES tst_downloadresumestress.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 300)
+target_compile_definitions(tst_downloadresumestress PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
+    LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
+add_dependencies(tst_downloadresumestress lirvan-catalogue-server lwa_downloadclient)
