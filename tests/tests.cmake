@@ -53,3 +53,17 @@ target_compile_definitions(tst_downloadresumestress PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
     LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
 add_dependencies(tst_downloadresumestress lirvan-catalogue-server lwa_downloadclient)
+# Installed-app actions, the start manager (started by D-Bus activation from
+# the build tree's activation file) and the install task.
+add_executable(lwa_argdump argdump.cpp)
+lwa_add_test(tst_startmanager DBUS TIMEOUT 120
+    SOURCES tst_startmanager.cpp startmanagertestutil.cpp startmanagertestutil.h
+        ${PROJECT_SOURCE_DIR}/platform/startmanager/launchentry.cpp
+        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+target_include_directories(tst_startmanager PRIVATE ${PROJECT_SOURCE_DIR}/platform/startmanager)
+target_compile_definitions(tst_startmanager PRIVATE LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
+add_dependencies(tst_startmanager lirvan-start-manager lwa_argdump)
+lwa_add_test(tst_doaction DBUS TIMEOUT 120
+    SOURCES tst_doaction.cpp startmanagertestutil.cpp startmanagertestutil.h
+        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+add_dependencies(tst_doaction lirvan-start-manager lwa_platform)

@@ -14,3 +14,7 @@ list(APPEND UTILS_SOURCES
     utils/commandline.cpp utils/commandline.h
     utils/winepeinfo.cpp utils/winepeinfo.h
     utils/unzipinfo.cpp utils/unzipinfo.h)
+list(APPEND UTILS_SOURCES
+    utils/execline.cpp utils/execline.h
+    utils/doaction.cpp utils/doaction.h
+    utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h)
