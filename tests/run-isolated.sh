@@ -21,13 +21,11 @@ sandbox=$(mktemp -d "${TMPDIR:-/tmp}/lwa-test.XXXXXX") || exit 2
 cleanup() {
     # Processes left behind by the test (Wine servers of prefixes inside the
     # sandbox, services the test started) must not outlive it.
-    local proc pid
-    for proc in /proc/[0-9]*; do
-        pid=${proc#/proc/}
-        [ "$pid" = "$$" ] && continue
-        if tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qxF "HOME=$HOME"; then
-            kill -KILL "$pid" 2>/dev/null
-        fi
+    local environ pid
+    for environ in $(grep -lzxF "HOME=$HOME" /proc/[0-9]*/environ 2>/dev/null); do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [ "$pid" = "$$" ] || kill -KILL "$pid" 2>/dev/null
     done
     rm -rf "$sandbox"
 }
