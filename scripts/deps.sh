@@ -14,6 +14,7 @@ packages=(
     mingw-w64 wixl
     fonts-wqy-microhei
     libcpp-httplib-dev
+    curl
 )
 
 missing=()
