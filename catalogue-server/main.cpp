@@ -2,6 +2,7 @@
 // serves package files (with ranges, redirects and switchable faults) for
 // development and for the tests of the assistant.
 
+#include "catalogueapi.h"
 #include "fileservice.h"
 #include "requestlog.h"
 #include "serveroptions.h"
@@ -69,6 +70,11 @@ int main(int argc, char **argv)
             });
     FileService files(options.root, options.faults, stopping);
     files.install(server);
+    CatalogueApi api(options);
+    if (!api.install(server, error)) {
+        std::cerr << error << '\n';
+        return 1;
+    }
 
     const int port = bindServer(server, options);
     if (port <= 0) {

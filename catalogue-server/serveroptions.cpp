@@ -35,10 +35,14 @@ bool ServerOptions::parse(int argc, char **argv, std::string &error)
             {"--drop-after", &faults.dropAfter},
             {"--rate", &faults.bytesPerSecond},
             {"--faulty-requests", &faultyRequests},
+            {"--clock-skew", &clockSkew},
     };
     const std::map<std::string, std::string *> texts = {{"--host", &host},
                                                         {"--root", &root},
-                                                        {"--log", &logPath}};
+                                                        {"--log", &logPath},
+                                                        {"--data", &dataDir},
+                                                        {"--uploads", &uploadsDir},
+                                                        {"--api-log", &apiLogPath}};
 
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -72,6 +76,8 @@ bool ServerOptions::parse(int argc, char **argv, std::string &error)
         return false;
     }
     port = static_cast<int>(port64);
+    if (root.empty())
+        root = dataDir;
     faults.faultyRequests = static_cast<int>(std::min<std::int64_t>(faultyRequests, INT_MAX));
     return true;
 }
@@ -84,6 +90,10 @@ std::string ServerOptions::usage()
            "  --port N               port, 0 for any free one (0)\n"
            "  --root DIR             directory served under /files/\n"
            "  --log FILE             append one line per request to FILE\n"
+           "  --data DIR             serve the catalogue API from DIR/catalogue.json\n"
+           "                         (and DIR under /files/ unless --root is given)\n"
+           "  --uploads DIR          keep uploaded logs in DIR\n"
+           "  --api-log FILE         append one JSON line per API request to FILE\n"
            "faults, for testing clients:\n"
            "  --no-content-length    chunked file responses without Content-Length\n"
            "  --ignore-range         answer ranged GET requests with 200 and the whole file\n"
@@ -92,5 +102,6 @@ std::string ServerOptions::usage()
            "  --drop-after BYTES     send BYTES of a body, then close the connection\n"
            "  --faulty-requests N    only the first N file GET requests get the faults above\n"
            "  --rate BYTES           send file bodies at most at BYTES per second\n"
+           "  --clock-skew SECONDS   check signatures as if the clock were SECONDS ahead\n"
            "The chosen address is printed as \"listening on http://HOST:PORT\".\n";
 }

@@ -13,6 +13,10 @@ public:
     int port = 0; // 0: any free port
     std::string root; // directory served under /files/
     std::string logPath; // request log; none when empty
+    std::string dataDir; // catalogue data; the API is served when set
+    std::string uploadsDir; // where uploaded logs are kept; none when empty
+    std::string apiLogPath; // API request log; none when empty
+    std::int64_t clockSkew = 0; // seconds added to the clock for signatures
     FaultPlan faults;
     bool helpRequested = false;
 
