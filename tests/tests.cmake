@@ -67,3 +67,13 @@ lwa_add_test(tst_doaction DBUS TIMEOUT 120
     SOURCES tst_doaction.cpp startmanagertestutil.cpp startmanagertestutil.h
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_doaction lirvan-start-manager lwa_platform)
+# The online service's request classes against the reference service's
+# catalogue API and its sample catalogue.
+foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload)
+    lwa_add_test(${online_test} SOURCES ${online_test}.cpp catalogueapiserver.cpp
+        catalogueapiserver.h catalogueserver.cpp catalogueserver.h logcapture.cpp logcapture.h
+        TIMEOUT 120)
+    target_compile_definitions(${online_test} PRIVATE
+        LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+    add_dependencies(${online_test} lirvan-catalogue-server lwa_sample_catalogue)
+endforeach()

@@ -18,3 +18,12 @@ list(APPEND UTILS_SOURCES
     utils/execline.cpp utils/execline.h
     utils/doaction.cpp utils/doaction.h
     utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h)
+list(APPEND UTILS_SOURCES
+    utils/qtnetworkworker.cpp utils/qtnetworkworker.h
+    utils/cataloguereply.cpp utils/cataloguereply.h
+    utils/winerecommandapps.cpp utils/winerecommandapps.h
+    utils/winegetapplist.cpp utils/winegetapplist.h
+    utils/wineastapplist.cpp utils/wineastapplist.h
+    utils/wineastappdownloadpoint.cpp utils/wineastappdownloadpoint.h
+    utils/loguploadinfo.h
+    utils/wineastapplogupload.cpp utils/wineastapplogupload.h)

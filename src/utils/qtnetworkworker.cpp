@@ -1,0 +1,138 @@
+#include "qtnetworkworker.h"
+
+#include "winesettings.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDebug>
+#include <QHttpMultiPart>
+#include <QMetaEnum>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace {
+
+const QString AppKey = QStringLiteral("kx20190303");
+const QString AppSecret = QStringLiteral("Hq4NwZr8TbLk2VyD");
+const QByteArray JsonType = QByteArrayLiteral("application/json");
+
+} // namespace
+
+QtNetworkWorker::QtNetworkWorker(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QtNetworkWorker::~QtNetworkWorker() = default;
+
+void QtNetworkWorker::setRequest(const QString &path, const QByteArray &body, int method, int id)
+{
+    const QString baseUrl = WineSettings::instance()->stringValue(
+            QStringLiteral("wine_oauth_host"));
+    const QString urlText = QStringLiteral("%1%2").arg(baseUrl, path);
+    m_request = std::make_unique<QNetworkRequest>(QUrl(urlText, QUrl::TolerantMode));
+    // The service expects this content type on every request, GET included.
+    m_request->setHeader(QNetworkRequest::ContentTypeHeader, JsonType);
+    m_body = body;
+    m_method = method;
+    m_id = id;
+    m_multiPart = nullptr;
+}
+
+QString QtNetworkWorker::signingText(const QMap<QString, QString> &params)
+{
+    QString pairs;
+    for (auto it = params.cbegin(); it != params.cend(); ++it)
+        pairs += QLatin1Char('&') + it.key() + QLatin1Char('=') + it.value();
+    return QStringLiteral("key=%1%2&secret=%3").arg(AppKey, pairs, AppSecret);
+}
+
+void QtNetworkWorker::signRequest(QMap<QString, QString> &params)
+{
+    if (!m_request)
+        return;
+    const QString timestamp = QString::number(
+            static_cast<quint32>(QDateTime::currentSecsSinceEpoch()));
+    params.insert(QStringLiteral("timestamp"), timestamp);
+    const QByteArray sign = QCryptographicHash::hash(signingText(params).toUtf8(),
+                                                     QCryptographicHash::Md5)
+                                    .toHex();
+    m_request->setRawHeader(QByteArrayLiteral("timestamp"), timestamp.toLatin1());
+    m_request->setRawHeader(QByteArrayLiteral("sign"), sign);
+}
+
+void QtNetworkWorker::setMultiPart(QHttpMultiPart *multiPart, const QString &contentType)
+{
+    if (!m_request)
+        return;
+    m_request->setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    m_request->setRawHeader(QByteArrayLiteral("Accept"), JsonType);
+    m_multiPart = multiPart;
+}
+
+bool QtNetworkWorker::isBusy() const
+{
+    return m_reply && m_reply->isRunning();
+}
+
+void QtNetworkWorker::startRequest()
+{
+    if (!m_request || m_method == NoRequest)
+        return;
+    // OnReplyFinished answers the current reply only: a second request
+    // would take its place and the first answer would be lost.
+    if (isBusy()) {
+        qWarning() << "A request is still under way, not sending" << m_request->url();
+        return;
+    }
+    if (!m_manager)
+        m_manager = new QNetworkAccessManager(this);
+
+    QNetworkReply *reply = nullptr;
+    switch (m_method) {
+    case Post:
+        reply = m_manager->post(*m_request, m_body);
+        break;
+    case Get:
+        reply = m_manager->get(*m_request);
+        break;
+    case PostMultiPart:
+        if (m_multiPart)
+            reply = m_manager->post(*m_request, m_multiPart);
+        break;
+    default:
+        break;
+    }
+    if (!reply)
+        return;
+    m_reply = reply;
+    m_replyId = m_id;
+    connect(reply, &QNetworkReply::finished, this, &QtNetworkWorker::OnReplyFinished);
+}
+
+void QtNetworkWorker::OnReplyFinished()
+{
+    qDebug() << "OnReplyFinished  ccs";
+    QNetworkReply *reply = m_reply;
+    if (!reply)
+        return;
+    m_reply = nullptr;
+    // Answered replies are of no further use; the owners get the text.
+    reply->deleteLater();
+
+    if (reply->error() != QNetworkReply::NoError) {
+        const char *code = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(
+                reply->error());
+        qWarning().noquote() << QStringLiteral("Have error str: ") + reply->errorString()
+                                        + QStringLiteral(" error code: ")
+                                        + QString::fromLatin1(code);
+        emit signalFinished(Failed, reply->errorString(), m_replyId);
+        return;
+    }
+    // Always UTF-8, whatever the locale's encoding.
+    const QString body = QString::fromUtf8(reply->readAll());
+    qDebug() << "finished";
+    emit signalFinished(Finished, body, m_replyId);
+}

@@ -1,0 +1,82 @@
+#include "catalogueapiserver.h"
+
+#include "winesettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+
+CatalogueApiServer::CatalogueApiServer(const QString &dataDir, const QStringList &options)
+{
+    const QString data = dataDir.isEmpty() ? sampleDataDir() : dataDir;
+    m_server = std::make_unique<CatalogueServer>(data, QStringList{QStringLiteral("--data"), data,
+                                                                   QStringLiteral("--uploads"),
+                                                                   m_work.filePath(QStringLiteral(
+                                                                           "uploads")),
+                                                                   QStringLiteral("--api-log"),
+                                                                   m_work.filePath(QStringLiteral(
+                                                                           "api.log"))}
+                                                               + options);
+}
+
+CatalogueApiServer::~CatalogueApiServer() = default;
+
+QString CatalogueApiServer::sampleDataDir()
+{
+    return QStringLiteral(LWA_BINARY_DIR "/catalogue-data");
+}
+
+bool CatalogueApiServer::writeCatalogue(const QString &dir, const QJsonObject &catalogue)
+{
+    QFile file(QDir(dir).filePath(QStringLiteral("catalogue.json")));
+    const QByteArray data = QJsonDocument(catalogue).toJson();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+}
+
+bool CatalogueApiServer::isRunning() const
+{
+    return m_server->isRunning();
+}
+
+QString CatalogueApiServer::baseUrl() const
+{
+    return m_server->url(QString());
+}
+
+void CatalogueApiServer::use() const
+{
+    WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"), baseUrl());
+}
+
+QList<QJsonObject> CatalogueApiServer::apiRequests() const
+{
+    QFile log(m_work.filePath(QStringLiteral("api.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    QList<QJsonObject> entries;
+    const QList<QByteArray> lines = log.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (!line.isEmpty())
+            entries.append(QJsonDocument::fromJson(line).object());
+    }
+    return entries;
+}
+
+QJsonObject CatalogueApiServer::lastApiRequest() const
+{
+    const QList<QJsonObject> entries = apiRequests();
+    return entries.isEmpty() ? QJsonObject() : entries.last();
+}
+
+QString CatalogueApiServer::uploadDir(int number) const
+{
+    return m_work.filePath(QStringLiteral("uploads/") + QString::asprintf("%04d", number));
+}
+
+QJsonObject CatalogueApiServer::upload(int number) const
+{
+    QFile record(QDir(uploadDir(number)).filePath(QStringLiteral("upload.json")));
+    if (!record.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(record.readAll()).object();
+}

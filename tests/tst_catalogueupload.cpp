@@ -1,0 +1,235 @@
+#include "catalogueapiserver.h"
+#include "loguploadinfo.h"
+#include "wineastappdownloadpoint.h"
+#include "wineastapplogupload.h"
+#include "winesettings.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const int Timeout = 15000;
+
+bool waitFor(QSignalSpy &spy)
+{
+    return !spy.isEmpty() || spy.wait(Timeout);
+}
+
+QString signFor(const QString &pairs)
+{
+    const QString text = QStringLiteral("key=kx20190303") + pairs
+                         + QStringLiteral("&secret=Hq4NwZr8TbLk2VyD");
+    return QString::fromLatin1(
+            QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TstCatalogueUpload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void downloadReport_data();
+    void downloadReport();
+    void logUpload_data();
+    void logUpload();
+    void logUploadOfMissingFile();
+    void failuresReachTheCaller();
+
+private:
+    struct Kept
+    {
+        QJsonObject record; // the service's record of the upload
+        QString directory;
+        QString appId; // as the uploader holds it afterwards
+    };
+    // Uploads one log; what the service kept.
+    Kept upload(const LogUploadInfo &info);
+
+    std::unique_ptr<CatalogueApiServer> m_server;
+    QTemporaryDir m_files;
+};
+
+void TstCatalogueUpload::initTestCase()
+{
+    m_server = std::make_unique<CatalogueApiServer>();
+    QVERIFY(m_server->isRunning());
+    m_server->use();
+}
+
+void TstCatalogueUpload::downloadReport_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("typeId");
+    QTest::addColumn<QJsonObject>("body");
+    QTest::addColumn<QString>("pairs"); // signed pairs, %1 for the timestamp
+    QTest::newRow("nothing set") << 0 << QString() << 0 << QJsonObject() << "&timestamp=%1";
+    QTest::newRow("catalogue application")
+            << 5 << QString() << 0 << QJsonObject{{"id", 5}} << "&id=5&timestamp=%1";
+    QTest::newRow("default configuration")
+            << 0 << QStringLiteral("画图 & 助手") << 99
+            << QJsonObject{{"name", QStringLiteral("画图 & 助手")}, {"type_id", 99}}
+            << QStringLiteral("&name=画图 & 助手&timestamp=%1&type_id=99");
+}
+
+void TstCatalogueUpload::downloadReport()
+{
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QFETCH(int, typeId);
+    QFETCH(QJsonObject, body);
+    QFETCH(QString, pairs);
+
+    WineAstAppDownloadPoint report;
+    QSignalSpy done(&report, &WineAstAppDownloadPoint::signalFinished);
+    report.requestDownloadPoint(id, name, typeId);
+    QVERIFY(waitFor(done));
+    QCOMPARE(done.first().at(0).toInt(), 3);
+    QCOMPARE(QJsonDocument::fromJson(done.first().at(1).toString().toUtf8())
+                     .object()
+                     .value(QStringLiteral("code"))
+                     .toInt(-1),
+             0);
+
+    const QJsonObject seen = m_server->lastApiRequest();
+    QCOMPARE(seen.value(QStringLiteral("method")).toString(), QStringLiteral("POST"));
+    QCOMPARE(seen.value(QStringLiteral("path")).toString(),
+             QStringLiteral("/api/v1/app/log/download"));
+    QCOMPARE(seen.value(QStringLiteral("content_type")).toString(),
+             QStringLiteral("application/json"));
+    // The JSON facility's indented layout.
+    const QString sent = seen.value(QStringLiteral("body")).toString();
+    QCOMPARE(sent, QString::fromUtf8(QJsonDocument(body).toJson(QJsonDocument::Indented)));
+    QCOMPARE(QJsonDocument::fromJson(sent.toUtf8()).object(), body);
+    const QString timestamp = seen.value(QStringLiteral("timestamp")).toString();
+    QCOMPARE(seen.value(QStringLiteral("sign")).toString(), signFor(pairs.arg(timestamp)));
+    QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
+}
+
+TstCatalogueUpload::Kept TstCatalogueUpload::upload(const LogUploadInfo &info)
+{
+    WineAstAppLogUpload uploader(info);
+    QSignalSpy done(&uploader, &WineAstAppLogUpload::signalFinished);
+    uploader.uploadLog();
+    if (!waitFor(done) || done.first().at(0).toInt() != 3)
+        return {};
+    const QJsonObject reply = QJsonDocument::fromJson(done.first().at(1).toString().toUtf8())
+                                      .object();
+    const int number = reply.value(QStringLiteral("data")).toObject().value("id").toInt();
+    return {m_server->upload(number), m_server->uploadDir(number), uploader.info().appId};
+}
+
+void TstCatalogueUpload::logUpload_data()
+{
+    QTest::addColumn<int>("typeId");
+    QTest::addColumn<QString>("sentAppId");
+    QTest::newRow("catalogue configuration") << 0 << QStringLiteral("42");
+    QTest::newRow("default configuration") << 1 << QStringLiteral("0");
+}
+
+void TstCatalogueUpload::logUpload()
+{
+    QFETCH(int, typeId);
+    QFETCH(QString, sentAppId);
+    const QString path = m_files.filePath(QStringLiteral("install.7z"));
+    const QByteArray content = QByteArray("7z\xbc\xaf\x27\x1c", 6) + QByteArray(70000, 'x');
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+
+    const LogUploadInfo info{QStringLiteral("42"),
+                             path,
+                             QStringLiteral("Foo Setup: 安装失败"),
+                             QStringLiteral("Foo App"),
+                             QStringLiteral("1.2.3"),
+                             7,
+                             typeId};
+    const Kept kept = upload(info);
+    const QJsonObject &record = kept.record;
+    QVERIFY(!record.isEmpty());
+    QCOMPARE(kept.appId, sentAppId);
+
+    QVERIFY(QRegularExpression(QStringLiteral("^multipart/form-data; boundary=----[0-9a-f]{32}$"))
+                    .match(record.value(QStringLiteral("content_type")).toString())
+                    .hasMatch());
+    QCOMPARE(record.value(QStringLiteral("accept")).toString(), QStringLiteral("application/json"));
+
+    const QJsonArray parts = record.value(QStringLiteral("parts")).toArray();
+    QStringList names;
+    QStringList values;
+    for (const QJsonValue &part : parts) {
+        names << part[QStringLiteral("name")].toString();
+        values << part[QStringLiteral("value")].toString();
+    }
+    QCOMPARE(names,
+             QStringList({"app_id", "file", "desc", "name", "version", "category_id", "type_id"}));
+    QCOMPARE(values, QStringList({sentAppId, QString(), info.desc, info.appName, info.version,
+                                  QStringLiteral("7"), QString::number(typeId)}));
+    const QJsonObject filePart = parts.at(1).toObject();
+    QCOMPARE(filePart.value(QStringLiteral("filename")).toString(), QStringLiteral("install.7z"));
+    QCOMPARE(filePart.value(QStringLiteral("content_type")).toString(),
+             QStringLiteral("application/octet-stream"));
+    QCOMPARE(readFile(kept.directory + QStringLiteral("/install.7z")), content);
+}
+
+void TstCatalogueUpload::logUploadOfMissingFile()
+{
+    const LogUploadInfo info{QStringLiteral("3"),
+                             m_files.filePath(QStringLiteral("gone.7z")),
+                             QString(),
+                             QString(),
+                             QString(),
+                             0,
+                             0};
+    const QJsonObject record = upload(info).record;
+    QVERIFY(!record.isEmpty());
+    const QJsonObject filePart = record.value(QStringLiteral("parts")).toArray().at(1).toObject();
+    QCOMPARE(filePart.value(QStringLiteral("filename")).toString(), QStringLiteral("gone.7z"));
+    QCOMPARE(filePart.value(QStringLiteral("size")).toInt(-1), 0);
+}
+
+void TstCatalogueUpload::failuresReachTheCaller()
+{
+    // A service ten minutes ahead refuses the signatures as stale.
+    CatalogueApiServer late(QString(), {QStringLiteral("--clock-skew"), QStringLiteral("600")});
+    QVERIFY(late.isRunning());
+    late.use();
+    WineAstAppDownloadPoint report;
+    QSignalSpy reported(&report, &WineAstAppDownloadPoint::signalFinished);
+    report.requestDownloadPoint(5, QString(), 0);
+    const LogUploadInfo info{QStringLiteral("1"),
+                             m_files.filePath(QStringLiteral("gone.7z")),
+                             QString(),
+                             QString(),
+                             QString(),
+                             0,
+                             0};
+    WineAstAppLogUpload uploader(info);
+    QSignalSpy uploaded(&uploader, &WineAstAppLogUpload::signalFinished);
+    uploader.uploadLog();
+    QVERIFY(waitFor(reported));
+    QVERIFY(waitFor(uploaded));
+    m_server->use();
+    QCOMPARE(reported.first().at(0).toInt(), 4);
+    QCOMPARE(uploaded.first().at(0).toInt(), 4);
+    QVERIFY(!uploaded.first().at(1).toString().isEmpty());
+    QCOMPARE(late.apiRequests().size(), 2);
+    QVERIFY(late.upload(1).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TstCatalogueUpload)
+#include "tst_catalogueupload.moc"
