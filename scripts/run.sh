@@ -16,4 +16,28 @@ else
     sudo cmake --install "$build" >/dev/null
 fi
 
-exec "$build/bin/lirvan-wine-assist" "$@"
+# The catalogue service: when the assistant's built-in address is on this
+# machine and nothing answers there, the reference service serves the sample
+# catalogue for as long as the assistant runs.
+service_url=$(sed -n 's/^LWA_SERVICE_BASE_URL:[A-Z]*=//p' "$build/CMakeCache.txt")
+service_port=$(printf '%s\n' "$service_url" | sed -n 's#^http://\(127\.0\.0\.1\|localhost\):\([0-9]\+\)$#\2#p')
+answers() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+service_pid=
+if [ -n "$service_port" ] && ! answers "$service_port"; then
+    service_state="${XDG_STATE_HOME:-$HOME/.local/state}/lirvan-catalogue-server"
+    mkdir -p "$service_state/uploads"
+    "$build/bin/lirvan-catalogue-server" --host 127.0.0.1 --port "$service_port" \
+        --data "$build/catalogue-data" --uploads "$service_state/uploads" \
+        --log "$service_state/requests.log" >/dev/null &
+    service_pid=$!
+    trap 'kill "$service_pid" 2>/dev/null || true' EXIT
+    for _ in $(seq 50); do
+        answers "$service_port" && break
+        sleep 0.1
+    done
+fi
+
+if [ -z "$service_pid" ]; then
+    exec "$build/bin/lirvan-wine-assist" "$@"
+fi
+"$build/bin/lirvan-wine-assist" "$@"
