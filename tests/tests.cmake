@@ -32,9 +32,11 @@ target_compile_definitions(tst_winesettings PRIVATE
     LWA_EXPECTED_PRIVACY_PAGE="${LWA_PRIVACY_PAGE_FILE}")
 lwa_add_test(tst_wineinstalledapps
     SOURCES tst_wineinstalledapps.cpp logcapture.cpp logcapture.h TIMEOUT 60)
-lwa_add_test(tst_winepeinfo SOURCES tst_winepeinfo.cpp TIMEOUT 240)
+lwa_add_test(tst_winepeinfo TIMEOUT 240 SOURCES tst_winepeinfo.cpp taskrunner.cpp taskrunner.h
+    platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_winepeinfo lwa_platform lwa_fixtures)
-lwa_add_test(tst_unzipinfo SOURCES tst_unzipinfo.cpp TIMEOUT 180)
+lwa_add_test(tst_unzipinfo TIMEOUT 180 SOURCES tst_unzipinfo.cpp taskrunner.cpp taskrunner.h
+    platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_unzipinfo lwa_platform lwa_fixtures)
 lwa_add_test(tst_ltk SOURCES tst_ltk.cpp TIMEOUT 60)
 # With real Wine, one bottle per program; "ctest -L wine" runs them alone.

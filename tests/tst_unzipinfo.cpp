@@ -1,19 +1,15 @@
+#include "platformtestutil.h"
+#include "taskrunner.h"
 #include "unzipinfo.h"
 #include "winesettings.h"
 
 #include <QCryptographicHash>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-const QString ToolsDir = QStringLiteral(LWA_BINARY_DIR "/platform-root/tools/");
-
-QString fixture(const QString &name)
-{
-    return QStringLiteral(LWA_BINARY_DIR "/fixtures/") + name;
-}
+using PlatformTest::fixture;
 
 QString md5Of(const QString &path)
 {
@@ -30,12 +26,7 @@ int unpack(UnzipInfo &task, const QString &package, const QString &target, const
     task.setPackagePath(package);
     task.setUnzipPath(target);
     task.setMd5(md5);
-    QSignalSpy spy(&task, &TaskInterface::signalStatus);
-    task.start();
-    if (!QTest::qWaitFor([&spy] { return spy.count() >= 2; }, 60000))
-        return 0;
-    task.wait();
-    return spy.last().at(1).toInt();
+    return runTaskToEnd(task);
 }
 
 } // namespace
@@ -59,7 +50,7 @@ private:
 
 void TstUnzipInfo::init()
 {
-    WineSettings::instance()->setValue(QStringLiteral("tool"), ToolsDir);
+    WineSettings::instance()->setValue(QStringLiteral("tool"), PlatformTest::tool("tools/"));
 }
 
 void TstUnzipInfo::unpacksWithoutDigest()
@@ -112,10 +103,7 @@ void TstUnzipInfo::pathsWithBlanksAndQuotes()
 
     UnzipInfo task(package, target);
     task.setMd5(md5Of(package));
-    QSignalSpy spy(&task, &TaskInterface::signalStatus);
-    task.start();
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 60000);
-    QCOMPARE(spy.last().at(1).toInt(), int(TaskFinished));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
     QVERIFY(QFile::exists(target + "/files/run.sh"));
 }
 

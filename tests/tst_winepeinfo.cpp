@@ -1,34 +1,19 @@
+#include "platformtestutil.h"
+#include "taskrunner.h"
 #include "winepeinfo.h"
 #include "winesettings.h"
 
 #include <QImageReader>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-const QString ToolsDir = QStringLiteral(LWA_BINARY_DIR "/platform-root/tools/");
-
-QString fixture(const QString &name)
-{
-    return QStringLiteral(LWA_BINARY_DIR "/fixtures/") + name;
-}
+using PlatformTest::fixture;
 
 QString iconDir()
 {
     return QDir::homePath() + QStringLiteral("/.lirvanwine/icons/");
-}
-
-// Runs the task once and returns the status it ended with (0 if none came).
-int runTask(WinePEInfo &task)
-{
-    QSignalSpy spy(&task, &TaskInterface::signalStatus);
-    task.start();
-    if (!QTest::qWaitFor([&spy] { return spy.count() >= 2; }, 120000))
-        return 0;
-    task.wait();
-    return spy.last().at(1).toInt();
 }
 
 bool writeScript(const QString &path, const QByteArray &body)
@@ -60,13 +45,13 @@ private slots:
 
 void TstWinePEInfo::init()
 {
-    WineSettings::instance()->setValue(QStringLiteral("tool"), ToolsDir);
+    WineSettings::instance()->setValue(QStringLiteral("tool"), PlatformTest::tool("tools/"));
 }
 
 void TstWinePEInfo::programWithVersionResource()
 {
     WinePEInfo task(fixture("foo-setup.exe"));
-    QCOMPARE(runTask(task), int(TaskFinished));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
     QCOMPARE(task.getResult(), 0);
 
     const TPeInfo &info = task.getPEInfo();
@@ -84,7 +69,7 @@ void TstWinePEInfo::installerDatabaseUsesSubject()
 {
     WinePEInfo task;
     task.setFilePath(fixture("bar-setup.msi"));
-    QCOMPARE(runTask(task), int(TaskFinished));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
     // "Bar Setup 2": blanks and the word Setup removed.
     QCOMPARE(task.getPEInfo().peProductName, QStringLiteral("Bar2"));
     QCOMPARE(task.getPEInfo().peFileType, QStringLiteral("FPX"));
@@ -99,7 +84,7 @@ void TstWinePEInfo::pathWithBlanksAndQuotes()
     QVERIFY(QFile::copy(fixture("foo-setup.exe"), path));
 
     WinePEInfo task(path);
-    QCOMPARE(runTask(task), int(TaskFinished));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
     QCOMPARE(task.getPEInfo().peProductName, QStringLiteral("Foo"));
     QVERIFY(QFile::exists(task.getPEInfo().peIconFile));
 }
@@ -107,11 +92,11 @@ void TstWinePEInfo::pathWithBlanksAndQuotes()
 void TstWinePEInfo::textFileIsRejected()
 {
     WinePEInfo task(fixture("foo-setup.exe"));
-    QCOMPARE(runTask(task), int(TaskFinished));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
     const TPeInfo before = task.getPEInfo();
 
     task.setFilePath(fixture("not-a-program.exe"));
-    QCOMPARE(runTask(task), int(TaskFailed));
+    QCOMPARE(runTaskToEnd(task), int(TaskFailed));
     QCOMPARE(task.getResult(), -5);
     QCOMPARE(task.getErrString(), QStringLiteral("Incorrect package file"));
     // A failed run leaves the last good record as it was.
@@ -125,7 +110,7 @@ void TstWinePEInfo::missingScriptFails()
     QTemporaryDir emptyTools;
     WineSettings::instance()->setValue(QStringLiteral("tool"), emptyTools.path() + '/');
     WinePEInfo task(fixture("foo-setup.exe"));
-    QCOMPARE(runTask(task), int(TaskFailed));
+    QCOMPARE(runTaskToEnd(task), int(TaskFailed));
     QCOMPARE(task.getResult(), -1);
     QVERIFY(task.getErrString().isEmpty());
     QVERIFY(task.getPEInfo().peProductName.isEmpty());
@@ -155,7 +140,7 @@ void TstWinePEInfo::failingQueriesGiveTheirCodes()
     WineSettings::instance()->setValue(QStringLiteral("tool"), tools.path() + '/');
 
     WinePEInfo task(fixture("foo-setup.exe"));
-    QCOMPARE(runTask(task), int(TaskFailed));
+    QCOMPARE(runTaskToEnd(task), int(TaskFailed));
     QCOMPARE(task.getResult(), result);
     QVERIFY2(task.getErrString().startsWith("err 3, string: broken"),
              qPrintable(task.getErrString()));
@@ -173,7 +158,7 @@ void TstWinePEInfo::productNameCannotLeaveIconDirectory()
     WineSettings::instance()->setValue(QStringLiteral("tool"), tools.path() + '/');
 
     WinePEInfo task(fixture("foo-setup.exe"));
-    QCOMPARE(runTask(task), int(TaskFinished));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
     QCOMPARE(task.getPEInfo().peProductName, QStringLiteral("../../evil/MyApp"));
     const QString icon = task.getPEInfo().peIconFile;
     QCOMPARE(QFileInfo(icon).absolutePath() + '/', iconDir());
