@@ -47,7 +47,8 @@ void TestLtk::logLinesCarryTheCallSite()
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString last = QString::fromUtf8(file.readAll()).trimmed().split(QLatin1Char('\n')).last();
+    const QString last
+            = QString::fromUtf8(file.readAll()).trimmed().split(QLatin1Char('\n')).last();
     const QRegularExpression format(QStringLiteral(
             R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[Warning\] \[(\S+):(\d+) (.+)\] (.*)$)"));
     const QRegularExpressionMatch match = format.match(last);
@@ -83,7 +84,8 @@ void TestLtk::themeIconLookup()
     for (const char *name : {"lw_login", "lw_installable", "lw_installable2", "lw_installed2",
                              "lw_shareable", "lw_normol", "lw_startapp", "lw_loginfo"}) {
         const QString path = LIconTheme::resourcePath(QLatin1String(name));
-        QCOMPARE(path, LIconTheme::builtinPrefix() + QLatin1String(name) + QStringLiteral("_14px.svg"));
+        QCOMPARE(path,
+                 LIconTheme::builtinPrefix() + QLatin1String(name) + QStringLiteral("_14px.svg"));
         QVERIFY(!LIconTheme::findQIcon(QLatin1String(name)).pixmap(14, 14).isNull());
     }
     QVERIFY(LIconTheme::resourcePath(QStringLiteral("lw_nonexistent")).isEmpty());
@@ -204,7 +206,8 @@ void TestLtk::paletteKeepsExtraRoles()
 {
     LLabel label(QStringLiteral("tips"));
     label.setForegroundRole(LPalette::TextTips);
-    QCOMPARE(label.palette().color(QPalette::WindowText), LPalette::defaultBrush(LPalette::TextTips).color());
+    QCOMPARE(label.palette().color(QPalette::WindowText),
+             LPalette::defaultBrush(LPalette::TextTips).color());
 
     LPalette palette = LApplicationHelper::palette(&label);
     palette.setBrush(LPalette::ItemBackground, QColor(Qt::red));
@@ -216,8 +219,10 @@ void TestLtk::paletteKeepsExtraRoles()
 
 void TestLtk::colorHelpers()
 {
-    QCOMPARE(LGuiApplicationHelper::toColorType(QColor(Qt::white)), LGuiApplicationHelper::LightType);
-    QCOMPARE(LGuiApplicationHelper::toColorType(QColor(20, 20, 30)), LGuiApplicationHelper::DarkType);
+    QCOMPARE(LGuiApplicationHelper::toColorType(QColor(Qt::white)),
+             LGuiApplicationHelper::LightType);
+    QCOMPARE(LGuiApplicationHelper::toColorType(QColor(20, 20, 30)),
+             LGuiApplicationHelper::DarkType);
     QCOMPARE(LGuiApplicationHelper::toColorType(QColor()), LGuiApplicationHelper::UnknownType);
     const QColor base(100, 100, 100);
     QVERIFY(LGuiApplicationHelper::adjustColor(base, 20).lightness() > base.lightness());

@@ -99,7 +99,8 @@ void TestShellCmd::commandLineSplitting()
     // and three double quotes stand for one literal quote.
     QString output;
     QString error;
-    QCOMPARE(shellCmd(QStringLiteral("printf \"%s|\" \"a b\" ; $HOME \"\"\"q\"\"\""), output, error),
+    QCOMPARE(shellCmd(QStringLiteral("printf \"%s|\" \"a b\" ; $HOME \"\"\"q\"\"\""), output,
+                      error),
              0);
     QCOMPARE(output, QStringLiteral("a b|;|$HOME|\"q\"|"));
 }

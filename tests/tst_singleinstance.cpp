@@ -23,8 +23,7 @@ public:
     AssistHome()
     {
         QDir().mkpath(runtimeDir());
-        QFile::setPermissions(runtimeDir(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     QString path() const { return m_dir.path(); }

@@ -14,7 +14,8 @@ QStringList LApplication::translationDirectories()
 {
     const QString appDir = applicationDirPath();
     return {appDir + QStringLiteral("/../translations"),
-            appDir + QStringLiteral("/../share/") + applicationName() + QStringLiteral("/translations"),
+            appDir + QStringLiteral("/../share/") + applicationName()
+                    + QStringLiteral("/translations"),
             QStringLiteral(LWA_TRANSLATIONS_DIR), QStringLiteral(":/translations")};
 }
 

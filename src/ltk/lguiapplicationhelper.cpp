@@ -47,7 +47,8 @@ QColor LGuiApplicationHelper::adjustColor(const QColor &base, int lightnessPerce
                                           int alphaPercent)
 {
     QColor hsl = base.toHsl();
-    const int lightness = hsl.lightness() + hsl.lightness() * qBound(-100, lightnessPercent, 100) / 100;
+    const int lightness = hsl.lightness()
+                          + hsl.lightness() * qBound(-100, lightnessPercent, 100) / 100;
     const int alpha = hsl.alpha() + hsl.alpha() * qBound(-100, alphaPercent, 100) / 100;
     hsl.setHsl(hsl.hslHue(), hsl.hslSaturation(), qBound(0, lightness, 255), qBound(0, alpha, 255));
     return hsl.toRgb();

@@ -76,7 +76,8 @@ void installHandler()
 QString LLogManager::formatLine(QtMsgType type, const QMessageLogContext &context,
                                 const QString &message)
 {
-    const QString time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    const QString time = QDateTime::currentDateTime().toString(
+            QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
     return QStringLiteral("%1 [%2] [%3:%4 %5] %6")
             .arg(time, QLatin1String(levelName(type)),
                  QString::fromUtf8(context.file ? context.file : "unknown"))

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDataStream>
-#include <QDebug>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -78,7 +78,8 @@ bool LSingleInstance::becomePrimary()
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
+            connect(socket, &QLocalSocket::readyRead, this,
+                    [this, socket] { readMessage(socket); });
             if (socket->bytesAvailable() > 0)
                 readMessage(socket);
         }

@@ -65,8 +65,8 @@ int shellCmd(const QString &cmd, QString &output, QString &error, int timeoutMs)
     return finishProcess(process, cmd, cmd, output, error, timeoutMs);
 }
 
-int shellCmd(const QString &program, const QStringList &arguments, QString &output,
-             QString &error, int timeoutMs)
+int shellCmd(const QString &program, const QStringList &arguments, QString &output, QString &error,
+             int timeoutMs)
 {
     const QString commandLine = arguments.value(1);
     qInfo() << "Start program: " << program << " arguments" << commandLine;

@@ -16,8 +16,8 @@ class QByteArray;
 int shellCmd(const QString &cmd, QString &output, QString &error, int timeoutMs = 30000);
 
 // The same for a program with an argument list that is passed on untouched.
-int shellCmd(const QString &program, const QStringList &arguments, QString &output,
-             QString &error, int timeoutMs);
+int shellCmd(const QString &program, const QStringList &arguments, QString &output, QString &error,
+             int timeoutMs);
 
 // Decodes a child's standard output: UTF-8 when valid, GBK otherwise.
 QString decodeOutput(const QByteArray &bytes);

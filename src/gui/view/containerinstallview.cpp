@@ -36,13 +36,9 @@ void WineInstallerWnd::setPublishedAppInfo(const TPublishedAppInfo &info)
     m_fileLabel->setText(info.appName);
 }
 
-void WineInstallerWnd::startInstallFlow()
-{
-}
+void WineInstallerWnd::startInstallFlow() { }
 
-void WineInstallerWnd::uninstallInstalled()
-{
-}
+void WineInstallerWnd::uninstallInstalled() { }
 
 QWidget *WineInstallerWnd::firstPage() const
 {
