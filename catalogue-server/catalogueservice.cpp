@@ -113,14 +113,23 @@ void CatalogueService::install(httplib::Server &server)
         };
     };
     server.Get("/api/v1/app/list", route(&CatalogueService::appList));
-    server.Get("/api/v1/app/default/config", route(&CatalogueService::defaultConfig));
-    server.Get("/api/v1/app/category/list", route(&CatalogueService::categoryList));
+    server.Get("/api/v1/app/default/config", [this](const Request &request, Response &response) {
+        serveSection(request, response, QStringLiteral("default_config"),
+                     [this](const QString &baseUrl) { return m_catalogue.defaultConfig(baseUrl); });
+    });
+    server.Get("/api/v1/app/category/list", [this](const Request &request, Response &response) {
+        serveSection(request, response, QStringLiteral("categories"),
+                     [this](const QString &) { return m_catalogue.categories(); });
+    });
     server.Post("/api/v1/app/log/download", route(&CatalogueService::downloadReport));
     server.Post("/api/v1/app/log/upload",
                 [this](const Request &request, Response &response, const ContentReader &reader) {
                     logUpload(request, response, reader);
                 });
-    server.Post("/api/v1/login", route(&CatalogueService::loginClient));
+    server.Post("/api/v1/login", [this](const Request &request, Response &response) {
+        serveSection(request, response, QStringLiteral("login"),
+                     [this](const QString &) { return m_catalogue.loginClient(); });
+    });
     server.Get("/api/v1/login/callback", route(&CatalogueService::loginCallback));
 }
 
@@ -172,26 +181,16 @@ void CatalogueService::appList(const httplib::Request &request, httplib::Respons
     exchange.succeed(m_catalogue.apps(filter, exchange.baseUrl()));
 }
 
-void CatalogueService::defaultConfig(const httplib::Request &request,
-                                     httplib::Response &response) const
+void CatalogueService::serveSection(
+        const httplib::Request &request, httplib::Response &response, const QString &section,
+        const std::function<QJsonValue(const QString &baseUrl)> &produce) const
 {
     Exchange exchange(request, response, m_log);
     if (!authorise(exchange, queryParams(request)))
         return;
-    if (!m_catalogue.hasSection(QStringLiteral("default_config")))
-        return exchange.fail(404, QStringLiteral("no default configuration in this catalogue"));
-    exchange.succeed(m_catalogue.defaultConfig(exchange.baseUrl()));
-}
-
-void CatalogueService::categoryList(const httplib::Request &request,
-                                    httplib::Response &response) const
-{
-    Exchange exchange(request, response, m_log);
-    if (!authorise(exchange, queryParams(request)))
-        return;
-    if (!m_catalogue.hasSection(QStringLiteral("categories")))
-        return exchange.fail(404, QStringLiteral("no categories in this catalogue"));
-    exchange.succeed(m_catalogue.categories());
+    if (!m_catalogue.hasSection(section))
+        return exchange.fail(404, QStringLiteral("no %1 in this catalogue").arg(section));
+    exchange.succeed(produce(exchange.baseUrl()));
 }
 
 void CatalogueService::downloadReport(const httplib::Request &request,
@@ -246,17 +245,6 @@ void CatalogueService::logUpload(const httplib::Request &request, httplib::Respo
     if (number < 0)
         return exchange.fail(500, QStringLiteral("the upload could not be kept"));
     exchange.succeed(QJsonObject{{QStringLiteral("id"), number}});
-}
-
-void CatalogueService::loginClient(const httplib::Request &request,
-                                   httplib::Response &response) const
-{
-    Exchange exchange(request, response, m_log);
-    if (!authorise(exchange, queryParams(request)))
-        return;
-    if (!m_catalogue.hasSection(QStringLiteral("login")))
-        return exchange.fail(404, QStringLiteral("no login client in this catalogue"));
-    exchange.succeed(m_catalogue.loginClient());
 }
 
 void CatalogueService::loginCallback(const httplib::Request &request,

@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
+
 class ApiLog;
 class Catalogue;
 class SignatureCheck;
@@ -37,12 +39,14 @@ private:
     class Exchange;
 
     void appList(const httplib::Request &request, httplib::Response &response) const;
-    void defaultConfig(const httplib::Request &request, httplib::Response &response) const;
-    void categoryList(const httplib::Request &request, httplib::Response &response) const;
+    // Answers a signed GET with what produce makes of the catalogue, or 404
+    // when the catalogue has no such section.
+    void serveSection(const httplib::Request &request, httplib::Response &response,
+                      const QString &section,
+                      const std::function<QJsonValue(const QString &baseUrl)> &produce) const;
     void downloadReport(const httplib::Request &request, httplib::Response &response) const;
     void logUpload(const httplib::Request &request, httplib::Response &response,
                    const httplib::ContentReader &reader) const;
-    void loginClient(const httplib::Request &request, httplib::Response &response) const;
     void loginCallback(const httplib::Request &request, httplib::Response &response) const;
 
     // False (and the exchange answered with 401) when the signature is wrong.

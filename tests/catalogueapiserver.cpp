@@ -2,9 +2,11 @@
 
 #include "winesettings.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QSignalSpy>
 
 CatalogueApiServer::CatalogueApiServer(const QString &dataDir, const QStringList &options)
 {
@@ -24,6 +26,19 @@ CatalogueApiServer::~CatalogueApiServer() = default;
 QString CatalogueApiServer::sampleDataDir()
 {
     return QStringLiteral(LWA_BINARY_DIR "/catalogue-data");
+}
+
+QString CatalogueApiServer::signFor(const QString &pairs)
+{
+    const QString text = QStringLiteral("key=kx20190303") + pairs
+                         + QStringLiteral("&secret=Hq4NwZr8TbLk2VyD");
+    return QString::fromLatin1(
+            QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+bool CatalogueApiServer::waitFor(QSignalSpy &spy)
+{
+    return !spy.isEmpty() || spy.wait(15000);
 }
 
 bool CatalogueApiServer::writeCatalogue(const QString &dir, const QJsonObject &catalogue)

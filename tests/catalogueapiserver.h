@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QSignalSpy;
+
 /*
  * The reference catalogue service with its API for one test: the sample
  * catalogue of the build tree or a catalogue the test writes, its uploads
@@ -25,6 +27,11 @@ public:
     ~CatalogueApiServer();
 
     static QString sampleDataDir();
+    // The sign the service expects for these signed pairs ("&k=v..." with
+    // the timestamp among them), computed here independently of the client.
+    static QString signFor(const QString &pairs);
+    // Waits for the spy's first signal; false when none came in time.
+    static bool waitFor(QSignalSpy &spy);
     // Writes catalogue.json into dir; false when that fails.
     static bool writeCatalogue(const QString &dir, const QJsonObject &catalogue);
 

@@ -14,13 +14,10 @@
 
 namespace {
 
-const int Timeout = 15000;
+constexpr int Timeout = 15000;
 const QString LocalPath = QStringLiteral("local_path");
 
-bool waitFor(QSignalSpy &spy)
-{
-    return !spy.isEmpty() || spy.wait(Timeout);
-}
+const auto waitFor = &CatalogueApiServer::waitFor;
 
 QJsonObject category(int id, const QString &name)
 {

@@ -4,7 +4,6 @@
 #include "wineastapplogupload.h"
 #include "winesettings.h"
 
-#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -13,20 +12,8 @@
 
 namespace {
 
-const int Timeout = 15000;
-
-bool waitFor(QSignalSpy &spy)
-{
-    return !spy.isEmpty() || spy.wait(Timeout);
-}
-
-QString signFor(const QString &pairs)
-{
-    const QString text = QStringLiteral("key=kx20190303") + pairs
-                         + QStringLiteral("&secret=Hq4NwZr8TbLk2VyD");
-    return QString::fromLatin1(
-            QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
-}
+const auto waitFor = &CatalogueApiServer::waitFor;
+const auto signFor = &CatalogueApiServer::signFor;
 
 QByteArray readFile(const QString &path)
 {

@@ -8,7 +8,6 @@
 #include "winerecommandapps.h"
 #include "winesettings.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,16 +20,8 @@ namespace {
 
 const int Timeout = 15000;
 
-QString md5Hex(const QString &text)
-{
-    return QString::fromLatin1(
-            QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
-}
-
-bool waitFor(QSignalSpy &spy)
-{
-    return !spy.isEmpty() || spy.wait(Timeout);
-}
+const auto waitFor = &CatalogueApiServer::waitFor;
+const auto signFor = &CatalogueApiServer::signFor;
 
 // Sends a GET with hand-made signing headers; the HTTP status of the answer.
 int statusOfForgedGet(const QString &url, const QByteArray &timestamp, const QByteArray &sign)
@@ -48,12 +39,6 @@ int statusOfForgedGet(const QString &url, const QByteArray &timestamp, const QBy
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     delete reply;
     return status;
-}
-
-QString signFor(const QString &pairs)
-{
-    return md5Hex(QStringLiteral("key=kx20190303") + pairs
-                  + QStringLiteral("&secret=Hq4NwZr8TbLk2VyD"));
 }
 
 } // namespace
