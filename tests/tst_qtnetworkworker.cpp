@@ -56,6 +56,8 @@ private slots:
     void staleClientReachesOwnerAsFailure();
     void httpErrorGivesErrorText();
     void nothingSentBeforeSetRequest();
+    void secondRequestOnBusyWorkerIsRefused();
+    void loginCodeExchange();
 
 private:
     std::unique_ptr<CatalogueApiServer> m_server;
@@ -257,6 +259,56 @@ void TstQtNetworkWorker::nothingSentBeforeSetRequest()
     worker.startRequest();
     QVERIFY(!done.wait(300));
     QCOMPARE(m_server->apiRequests().size(), answered);
+}
+
+void TstQtNetworkWorker::secondRequestOnBusyWorkerIsRefused()
+{
+    QtNetworkWorker worker;
+    QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
+    QMap<QString, QString> none;
+    worker.setRequest(QStringLiteral("/api/v1/app/category/list"), QByteArray(),
+                      QtNetworkWorker::Get, 1);
+    worker.signRequest(none);
+    worker.startRequest();
+    worker.setRequest(QStringLiteral("/api/v1/app/list"), QByteArray(), QtNetworkWorker::Get, 2);
+    worker.signRequest(none);
+    worker.startRequest();
+    QVERIFY(waitFor(done));
+    QVERIFY(!done.wait(300));
+    QCOMPARE(done.size(), 1);
+    // The answer is the first request's, under its own id.
+    QCOMPARE(done.first().at(2).toInt(), 1);
+    QVERIFY(done.first().at(1).toString().contains(QStringLiteral("图形图像")));
+    QCOMPARE(m_server->lastApiRequest().value(QStringLiteral("path")).toString(),
+             QStringLiteral("/api/v1/app/category/list"));
+}
+
+void TstQtNetworkWorker::loginCodeExchange()
+{
+    // The callback is not signed: the code is the proof.
+    QtNetworkWorker worker;
+    QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
+    worker.setRequest(QStringLiteral("/api/v1/login/callback?code=alice-code&state=state"),
+                      QByteArray(), QtNetworkWorker::Get, 2);
+    worker.startRequest();
+    QVERIFY(waitFor(done));
+    QCOMPARE(done.first().at(0).toInt(), 3);
+    const QJsonObject user = QJsonDocument::fromJson(done.first().at(1).toString().toUtf8())
+                                     .object()
+                                     .value(QStringLiteral("data"))
+                                     .toObject();
+    QCOMPARE(user.value(QStringLiteral("username")).toString(), QStringLiteral("alice"));
+    QCOMPARE(user.value(QStringLiteral("id")).toInt(), 7);
+    const QString avatar = user.value(QStringLiteral("avatar")).toString();
+    QCOMPARE(avatar, m_server->baseUrl() + QStringLiteral("/files/avatars/alice.png"));
+    QCOMPARE(statusOfForgedGet(avatar, QByteArray(), QByteArray()), 200);
+
+    done.clear();
+    worker.setRequest(QStringLiteral("/api/v1/login/callback?code=forged&state=state"),
+                      QByteArray(), QtNetworkWorker::Get, 2);
+    worker.startRequest();
+    QVERIFY(waitFor(done));
+    QCOMPARE(done.first().at(0).toInt(), 4);
 }
 
 QTEST_GUILESS_MAIN(TstQtNetworkWorker)
