@@ -24,7 +24,10 @@ mkdir -p -- "$1" || die "cannot create '$1'"
 WINEPREFIX=$(cd -- "$1" && pwd) || die "cannot enter '$1'"
 export WINEPREFIX
 
-"$wine_bin/wine" wineboot -u || die "wineboot failed in '$WINEPREFIX'"
+# Updating a prefix may offer to download Mono and Gecko in a dialog, which
+# would block an unattended preparation.
+WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}" \
+    "$wine_bin/wine" wineboot -u || die "wineboot failed in '$WINEPREFIX'"
 "$wine_bin/wine" regedit /S "$font_reg" || die "importing '$font_reg' failed"
 # The Wine server writes the registry files when it exits.
 "$wine_bin/wineserver" -w
