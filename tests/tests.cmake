@@ -79,3 +79,8 @@ foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
     add_dependencies(${online_test} lirvan-catalogue-server lwa_sample_catalogue)
 endforeach()
+lwa_add_test(tst_installinfo DBUS TIMEOUT 900
+    SOURCES tst_installinfo.cpp startmanagertestutil.cpp startmanagertestutil.h
+        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
+add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)

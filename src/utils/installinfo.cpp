@@ -1,0 +1,456 @@
+#include "installinfo.h"
+
+#include "commandline.h"
+#include "common.h"
+#include "doaction.h"
+#include "execline.h"
+#include "inioperator.h"
+#include "winesettings.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+
+const int firstCheckMs = 60000;
+const int laterCheckMs = 30000;
+const int helperTimeoutMs = 30000;
+const int recreateBottleTimeoutMs = 2000000;
+// The status with which doWork runs the recommended-configuration step.
+const int recommendedStepStatus = 4;
+
+QString setting(const QString &key)
+{
+    return WineSettings::instance()->stringValue(key);
+}
+
+QString userApplicationsDir()
+{
+    return QDir::homePath() + QStringLiteral("/.local/share/applications/");
+}
+
+// Runs a command line through bash; its result is not needed.
+int runThroughBash(const QString &commandLine, QString &output, int timeoutMs)
+{
+    QString error;
+    return shellCmd(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), commandLine}, output, error,
+                    timeoutMs);
+}
+
+bool isUninstallEntry(const QString &fileName)
+{
+    return fileName.contains(QStringLiteral("卸载"))
+           || fileName.contains(QLatin1String("uninstall"), Qt::CaseInsensitive);
+}
+
+// Deletes the entry at index and notes its icon in deletedIcons.
+void deleteEntry(QStringList &list, int index, QStringList &deletedIcons)
+{
+    const QString path = list.at(index);
+    const QString icon = CommonIniOperator::findValueByKey(QStringLiteral("Icon"), path);
+    if (!icon.isEmpty() && !deletedIcons.contains(icon))
+        deletedIcons.append(icon);
+    qInfo().noquote() << QStringLiteral("delete file: ") + path;
+    QFile::remove(path);
+    list.removeAt(index);
+}
+
+bool isIconInUse(const QString &icon)
+{
+    const QString line = QStringLiteral("Icon=") + icon;
+    for (const QString &dir :
+         {userApplicationsDir(), QDir::homePath() + QStringLiteral("/Desktop")}) {
+        QDirIterator it(dir, {QStringLiteral("*.desktop")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.open(QIODevice::ReadOnly | QIODevice::Text)
+                && QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).contains(line))
+                return true;
+        }
+    }
+    return false;
+}
+
+// The icons that Wine made for entries deleted here would otherwise stay
+// behind for good: nothing names them any more.
+void removeUnusedIcons(const QStringList &icons)
+{
+    const QString iconsDir = QDir::homePath() + QStringLiteral("/.local/share/icons/hicolor/");
+    for (const QString &icon : icons) {
+        if (!isIconInUse(icon))
+            Doaction::instance()->findFileAndRemove(iconsDir, icon);
+    }
+}
+
+} // namespace
+
+InstallInfo::InstallInfo(QObject *parent)
+    : TaskInterface(TaskInstall, parent)
+{
+    startCheckDefault();
+}
+
+InstallInfo::InstallInfo(const TInstalledAppInfo &info, QObject *parent)
+    : InstallInfo(parent)
+{
+    m_appInfo = info;
+}
+
+InstallInfo::~InstallInfo()
+{
+    qDebug() << "";
+    if (m_hasInstallerProcess)
+        m_killRequested = true;
+    stop();
+}
+
+void InstallInfo::setAppInfo(const TInstalledAppInfo &info)
+{
+    m_appInfo = info;
+}
+
+const TInstalledAppInfo &InstallInfo::getAppInfo() const
+{
+    return m_appInfo;
+}
+
+QString InstallInfo::getTaskName()
+{
+    return QStringLiteral("InstallInfo");
+}
+
+int InstallInfo::doWork()
+{
+    const QString type = m_appInfo.peInfo.peFileType.toUpper();
+    if (m_appInfo.publishedAppInfo.installType == 0) {
+        getStatus(recommendedStepStatus, QString());
+        return 0;
+    }
+
+    const QString command = installerCommand(type);
+    prepareBottle(type);
+    qInfo().noquote() << QStringLiteral("DefaultInstall Cmd:") + command;
+    QString output;
+    installByDefault(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), command}, output);
+
+    // Wine's menu integration may still be writing the installer's entries.
+    QThread::sleep(2);
+    if (!isDefaultInstallSuc()) {
+        m_errString = tr("Can't find wine creat desktop file! Package install failed!");
+        qWarning().noquote() << m_errString;
+        return -3;
+    }
+    QString name;
+    Doaction::instance()->getCurrentDirName(m_appInfo.bottlePath, name);
+    int count = 0;
+    createDesktopfileByDefaultInstall(count, name);
+    return 0;
+}
+
+// The bash command line that runs the installer in the bottle; every value
+// is quoted for the shell, so no name can run a command.
+QString InstallInfo::installerCommand(const QString &type) const
+{
+    const QString prefix = QStringLiteral("WINEPREFIX=")
+                           + ExecLine::shellQuoted(m_appInfo.bottlePath) + QLatin1Char(' ');
+    const QString program = ExecLine::shellQuoted(m_appInfo.peInfo.peFilePath);
+    if (type.contains(QLatin1String("EXE"))) {
+        const QString wine = setting(type.contains(QLatin1String("64")) ? QStringLiteral("wine64")
+                                                                        : QStringLiteral("wine"));
+        return prefix + ExecLine::shellQuoted(wine) + QLatin1Char(' ') + program;
+    }
+    if (type.contains(QLatin1String("FPX"))) {
+        return prefix + ExecLine::shellQuoted(setting(QStringLiteral("wine")))
+               + QStringLiteral(" msiexec /i ") + program;
+    }
+    return QString();
+}
+
+void InstallInfo::prepareBottle(const QString &type)
+{
+    const QString bottle = m_appInfo.bottlePath;
+    QString output;
+    if (type.contains(QLatin1String("EXE")) && type.contains(QLatin1String("64"))) {
+        // A 64-bit installer needs a 64-bit bottle: the generic one is
+        // replaced by a fresh one with the default fonts.
+        Doaction::removeBottle(bottle);
+        const QString command = QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(bottle)
+                                + QLatin1Char(' ')
+                                + ExecLine::shellQuoted(setting(QStringLiteral("wine64")))
+                                + QStringLiteral(" regedit /S ")
+                                + ExecLine::shellQuoted(
+                                        setting(QStringLiteral("config-data"))
+                                        + QStringLiteral("/Depends/DefaultFont/font.reg"));
+        qInfo().noquote() << QStringLiteral("Recreate bottle: ") + command;
+        runThroughBash(command, output, recreateBottleTimeoutMs);
+        return;
+    }
+    QString error;
+    shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))
+                     + QLatin1Char(' ') + quotedArgument(bottle),
+             output, error, helperTimeoutMs);
+}
+
+int InstallInfo::installByDefault(const QString &program, const QStringList &args, QString &out)
+{
+    const QString commandLine = args.value(1);
+    qInfo() << "Start program: " << program << " arguments" << commandLine;
+    if (!m_installerProcess) {
+        m_installerProcess = std::make_unique<QProcess>();
+        m_hasInstallerProcess = true;
+    }
+    m_killRequested = false;
+    m_installerProcess->start(program, args, QIODevice::ReadWrite);
+    if (!waitForInstaller()) {
+        qWarning().noquote() << commandLine + QStringLiteral(" timeout");
+        return -2;
+    }
+
+    out = decodeOutput(m_installerProcess->readAllStandardOutput());
+    if (m_installerProcess->exitStatus() == QProcess::NormalExit
+        && m_installerProcess->exitCode() == 0)
+        return 0;
+
+    qWarning().noquote() << commandLine + QStringLiteral(" exit with err: ");
+    const QStringList lines = QString::fromUtf8(m_installerProcess->readAllStandardError())
+                                      .split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (!line.contains(QLatin1String("fix_send_is_blocking_state")))
+            qInfo().noquote() << line;
+    }
+    return -1;
+}
+
+bool InstallInfo::waitForInstaller()
+{
+    QProcess &process = *m_installerProcess;
+    for (;;) {
+        if (process.waitForFinished(100))
+            return true;
+        if (process.state() == QProcess::NotRunning)
+            return false;
+        if (m_killRequested.exchange(false)) {
+            qInfo() << "Ending the installer";
+            process.kill();
+        }
+    }
+}
+
+bool InstallInfo::isDefaultInstallSuc()
+{
+    const QString bottle = m_appInfo.bottlePath;
+    const QStringList desktops = getBottleDesktops(bottle);
+    qInfo() << "installed desktops: " << desktops;
+    if (!desktops.isEmpty())
+        return true;
+    const QStringList apps = getUninstallerApps(bottle);
+    qInfo() << "installed apps: " << apps;
+    return !apps.isEmpty();
+}
+
+QStringList InstallInfo::getBottleDesktops(const QString &bottle)
+{
+    const QString name = QString(bottle)
+                                 .replace(QLatin1Char('\\'), QLatin1Char('/'))
+                                 .split(QLatin1Char('/'))
+                                 .constLast();
+    if (name.isEmpty())
+        return {};
+
+    QString output;
+    QString error;
+    const QString command = quotedArgument(setting(QStringLiteral("tool"))
+                                           + QStringLiteral("localdesktop.sh"))
+                            + QLatin1Char(' ') + quotedArgument(name) + QStringLiteral(" -l");
+    if (shellCmd(command, output, error, helperTimeoutMs) != 0)
+        return {};
+
+    QStringList desktops;
+    const QStringList lines = output.split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.endsWith(QLatin1String("desktop")) && QFileInfo::exists(line))
+            desktops.append(line);
+    }
+    return desktops;
+}
+
+QStringList InstallInfo::getUninstallerApps(const QString &bottle)
+{
+    // Without user.reg Wine has not set the bottle up, so nothing is
+    // registered in it, and running Wine would only create it.
+    if (!QFileInfo::exists(bottle + QStringLiteral("/user.reg")))
+        return {};
+
+    QString output;
+    runThroughBash(QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(bottle) + QLatin1Char(' ')
+                           + ExecLine::shellQuoted(setting(QStringLiteral("wine")))
+                           + QStringLiteral(" uninstaller --list"),
+                   output, -1);
+    QStringList apps;
+    const QStringList lines = output.split(QStringLiteral("\r\n"));
+    for (const QString &line : lines) {
+        const int separator = line.lastIndexOf(QLatin1String("|||"));
+        if (separator >= 0)
+            apps.append(line.mid(separator + 3));
+    }
+    return apps;
+}
+
+void InstallInfo::startCheckDefault()
+{
+    if (m_checkFinished)
+        return;
+    if (!m_checkTimer) {
+        m_checkTimer = std::make_unique<QTimer>();
+        m_checkTimer->setInterval(firstCheckMs);
+        connect(m_checkTimer.get(), &QTimer::timeout, this, &InstallInfo::slot_checkDefaultInstall);
+    }
+    m_checkTimer->start();
+}
+
+bool InstallInfo::isCheckActive() const
+{
+    return m_checkTimer && m_checkTimer->isActive();
+}
+
+void InstallInfo::slot_checkDefaultInstall()
+{
+    m_checkTimer->setInterval(laterCheckMs);
+    if (m_hasInstallerProcess && isDefaultInstallSuc()) {
+        // The waiting task thread ends the installer and goes on.
+        m_killRequested = true;
+        m_checkTimer->stop();
+        m_checkFinished = true;
+        return;
+    }
+    QString output;
+    QString error;
+    shellCmd(quotedArgument(setting(QStringLiteral("lirvan-wine-helper"))
+                            + QStringLiteral("kill.sh"))
+                     + QStringLiteral(" services block"),
+             output, error, helperTimeoutMs);
+}
+
+void InstallInfo::getStatus(int status, const QString &info)
+{
+    if (status == recommendedStepStatus) {
+        const QString command = quotedArgument(m_appInfo.bottlePath
+                                               + QStringLiteral("/files/run.sh"))
+                                + QStringLiteral(" -c");
+        qDebug().noquote() << QStringLiteral("RecommandInstall Cmd:") + command;
+        QString output;
+        shellCmd(command, output, m_errString, helperTimeoutMs);
+        createDesktopfileByRecommandInstall(m_appInfo.bottlePath);
+    }
+    qInfo().noquote() << QStringLiteral("status:") + QString::number(status)
+                                 + QStringLiteral(" info:") + info;
+}
+
+void InstallInfo::createDesktopfileByRecommandInstall(const QString &bottle)
+{
+    if (!QFileInfo(bottle).isDir()) {
+        qWarning().noquote() << bottle + QStringLiteral(" not exists!");
+        return;
+    }
+    Doaction *action = Doaction::instance();
+    action->copyDirectory(bottle + QStringLiteral("/entries/icons"),
+                          QDir::homePath() + QStringLiteral("/.local/share/icons"),
+                          {QStringLiteral("."), QStringLiteral("..")});
+
+    const QString entriesDir = bottle + QStringLiteral("/entries/applications/");
+    const QString exec = QStringLiteral("Exec=")
+                         + ExecLine::execArgument(bottle + QStringLiteral("/files/run.sh"))
+                         + QStringLiteral(" -u %u");
+    const QStringList names = action->getDesktopFileList(entriesDir);
+    for (const QString &name : names) {
+        if (!QFileInfo::exists(entriesDir + name))
+            continue;
+        const QString target = userApplicationsDir() + name;
+        QDir().mkpath(userApplicationsDir());
+        QFile::copy(entriesDir + name, target);
+        if (QFileInfo::exists(target)) {
+            action->replaceLineInFile(target, QStringLiteral("Exec="), exec);
+            m_appInfo.desktopInfo.desktopPath = target;
+        }
+    }
+}
+
+void InstallInfo::createDesktopfileByDefaultInstall(int &count, const QString &name)
+{
+    QStringList list = getBottleDesktops(name);
+    count = list.size();
+    const QString desktopDir = QDir::homePath() + QStringLiteral("/Desktop");
+    QString selected;
+    QStringList deletedIcons;
+    int i = 0;
+    while (i < list.size()) {
+        const QString path = list.at(i);
+        const QString file = QFileInfo(path).fileName();
+        if (isUninstallEntry(file)) {
+            deleteEntry(list, i, deletedIcons);
+        } else if (path.contains(desktopDir)) {
+            // A shortcut on the user's desktop: the first one is kept.
+            if (selected.isEmpty()) {
+                selected = path;
+                ++i;
+            } else {
+                deleteEntry(list, i, deletedIcons);
+            }
+        } else if (selected.isEmpty()) {
+            if (file == m_appInfo.peInfo.peProductName)
+                selected = path;
+            ++i;
+        } else if (file == QFileInfo(selected).fileName()) {
+            deleteEntry(list, i, deletedIcons);
+        } else {
+            ++i;
+        }
+    }
+    if (selected.isEmpty() && !list.isEmpty())
+        selected = list.constFirst();
+    if (!selected.isEmpty()) {
+        QString fileName;
+        modifyDesktopFile(selected, fileName);
+    }
+    removeUnusedIcons(deletedIcons);
+}
+
+void InstallInfo::modifyDesktopFile(const QString &path, QString &fileName)
+{
+    const QString bottle = m_appInfo.bottlePath;
+    if (QFileInfo::exists(path)) {
+        fileName = QFileInfo(path).fileName();
+        const QString wmClass = CommonIniOperator::findValueByKey(QStringLiteral("StartupWMClass"),
+                                                                  path);
+        QStringList found;
+        Doaction::instance()->findFile(bottle + QStringLiteral("/drive_c"), wmClass, found);
+        if (!found.isEmpty()) {
+            const QString windowsPath = ExecLine::windowsExecPath(found.constFirst(), bottle);
+            qDebug().noquote() << QStringLiteral("exe filepath:") + windowsPath;
+            const QString command = ExecLine::wineCommand(bottle, setting(QStringLiteral("wine")),
+                                                          windowsPath);
+            qDebug().noquote() << QStringLiteral("Exec:") + command;
+            Doaction::instance()->replaceLineInFile(path, QStringLiteral("Exec="),
+                                                    QStringLiteral("Exec=") + command);
+        }
+    }
+
+    const QString target = userApplicationsDir() + fileName;
+    if (!fileName.isEmpty() && path != target) {
+        QDir().mkpath(userApplicationsDir());
+        QFile::rename(path, target);
+    }
+    qInfo().noquote() << QStringLiteral("Got file: ") + path;
+    if (fileName.isEmpty() || !QFileInfo::exists(target)) {
+        qWarning().noquote() << tr("Cut desktop file to ") + userApplicationsDir() + tr(" failed!");
+        m_appInfo.desktopInfo.desktopPath = path;
+    } else {
+        m_appInfo.desktopInfo.desktopPath = target;
+    }
+}

@@ -1,0 +1,399 @@
+// The install task with real Wine, in one bottle whose name would run a
+// command if it ever reached a shell unquoted: the installer runs in a
+// prepared bottle, a lingering installer is ended by the check timer, the
+// 64-bit path re-creates the bottle, the installer's entries become the
+// application's menu entry, which the real start manager then launches; a
+// .msi runs through msiexec. A recommended package is copied into the menu.
+
+#include "doaction.h"
+#include "installinfo.h"
+#include "jsonoperator.h"
+#include "logcapture.h"
+#include "platformtestutil.h"
+#include "startmanagertestutil.h"
+#include "wineinstalledapps.h"
+#include "winesettings.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace PlatformTest;
+
+namespace {
+
+QString home()
+{
+    return QDir::homePath();
+}
+
+QString applicationsDir()
+{
+    return home() + QStringLiteral("/.local/share/applications/");
+}
+
+QString wineMenu(const QString &name)
+{
+    return applicationsDir() + QStringLiteral("wine/Programs/Foo/") + name
+           + QStringLiteral(".desktop");
+}
+
+// Icon files under the user's icon directory, relative to it.
+QStringList iconFiles()
+{
+    const QString icons = home() + QStringLiteral("/.local/share/icons");
+    QStringList files;
+    QDirIterator it(icons, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(it.next().mid(icons.size()));
+    return files;
+}
+
+const QString hostileName = QStringLiteral("Foo $(touch pwned) `touch pwned`");
+
+// Runs the task to its end without running the event loop, so the check
+// timer never ticks on its own. Returns the last status reported.
+int runTask(InstallInfo &task, int timeoutMs = 600000)
+{
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
+    if (!task.wait(timeoutMs))
+        return -1;
+    return spy.isEmpty() ? 0 : spy.constLast().at(1).toInt();
+}
+
+bool logHasCommand(const LogCapture &log, const QString &text)
+{
+    const QStringList messages = log.messages();
+    for (const QString &message : messages) {
+        if (message.contains(QLatin1String("Start command: ")) && message.contains(text))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestInstallInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void listingsWithoutWine();
+    void bottleOutsideAppsSurvivesRecreation();
+    void installerThatInstallsNothingFails();
+    void lingeringInstallerEndedByCheckTick();
+    void uninstallLeavesNothingBehind();
+    void defaultInstallOf64BitSetup();
+    void stratAppStartsInstalledProgram();
+    void msiRunsFixbottleThenMsiexec();
+    void recommendedPackageEntries();
+
+private:
+    TInstalledAppInfo defaultRecord(const QString &installer, const QString &type) const;
+    void endBottleProcesses() const;
+
+    QString m_bottle;
+    QString m_hostileSetup;
+    TInstalledAppInfo m_installed;
+};
+
+void TestInstallInfo::initTestCase()
+{
+    QVERIFY2(QFileInfo::exists(fixture(QStringLiteral("foo-setup.exe"))),
+             "the Windows test programs are missing: build the lwa_fixtures target");
+    QVERIFY(StartManagerTest::installActivationFile());
+    WineSettings *settings = WineSettings::instance();
+    settings->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
+    settings->setValue(QStringLiteral("lirvan-wine-helper"),
+                       tool(QStringLiteral("tools/lirvan-wine-helper/")));
+    settings->setValue(QStringLiteral("wine"),
+                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
+    settings->setValue(QStringLiteral("wine64"),
+                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
+    settings->setValue(QStringLiteral("config-data"), tool(QStringLiteral("data")));
+    // Anything a name managed to run would land here.
+    QVERIFY(QDir::setCurrent(home()));
+
+    // An installer file whose name is a command, too.
+    m_hostileSetup = home() + QStringLiteral("/Downloads/$(touch pwned); `touch pwned` setup.exe");
+    QVERIFY(writeAll(m_hostileSetup, readAll(fixture(QStringLiteral("foo-setup.exe")))));
+
+    // The generic bottle as an installation unpacks it, prepared once here
+    // with time to spare; the task's own fixbottle.sh then finds it ready.
+    m_bottle = home() + QStringLiteral("/.lirvanwine/apps/") + hostileName;
+    Result result = run(tool(QStringLiteral("tools/unzip.sh")),
+                        {tool(QStringLiteral("data/Depends/DefaultBottle/files.7z")), m_bottle});
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    result = run(tool(QStringLiteral("tools/fixbottle.sh")), {m_bottle},
+                 QProcessEnvironment::systemEnvironment(), 300000);
+    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+}
+
+void TestInstallInfo::cleanupTestCase()
+{
+    endBottleProcesses();
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/pwned")));
+}
+
+TInstalledAppInfo TestInstallInfo::defaultRecord(const QString &installer,
+                                                 const QString &type) const
+{
+    TInstalledAppInfo info;
+    info.appName = QStringLiteral("Foo App");
+    info.bottlePath = m_bottle;
+    info.publishedAppInfo.installType = 1;
+    info.peInfo.peFilePath = installer;
+    info.peInfo.peFileType = type;
+    info.peInfo.peProductName = QStringLiteral("Foo Setup");
+    return info;
+}
+
+void TestInstallInfo::endBottleProcesses() const
+{
+    run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
+        bottleEnvironment(m_bottle));
+}
+
+void TestInstallInfo::listingsWithoutWine()
+{
+    InstallInfo task;
+    QVERIFY(task.isCheckActive());
+    QCOMPARE(task.getTaskName(), QStringLiteral("InstallInfo"));
+    const QString bare = home() + QStringLiteral("/bare bottle");
+    QVERIFY(QDir().mkpath(bare));
+
+    LogCapture log;
+    QCOMPARE(task.getUninstallerApps(bare), QStringList());
+    // A trailing slash leaves no bottle name to ask localdesktop.sh about.
+    QCOMPARE(task.getBottleDesktops(m_bottle + QLatin1Char('/')), QStringList());
+    for (const QString &message : log.messages()) {
+        QVERIFY2(!message.contains(QLatin1String("uninstaller --list")), qPrintable(message));
+        QVERIFY2(!message.contains(QLatin1String("localdesktop.sh")), qPrintable(message));
+    }
+}
+
+void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()
+{
+    // A 64-bit installer re-creates its bottle, but only a bottle: a record
+    // pointing elsewhere (here a catalogue name "..") deletes nothing. Wine
+    // is made unreachable, so the installation then fails at once.
+    WineSettings::instance()->setValue(QStringLiteral("wine64"),
+                                       QStringLiteral("/nonexistent/wine64"));
+    const QString other = home() + QStringLiteral("/.lirvanwine/apps/Other/drive_c/keep");
+    QVERIFY(writeAll(other, "x"));
+    for (const QString &bottle :
+         {home() + QStringLiteral("/.lirvanwine/apps/.."), home() + QStringLiteral("/Documents")}) {
+        QVERIFY(writeAll(home() + QStringLiteral("/Documents/letter.txt"), "x"));
+        TInstalledAppInfo info = defaultRecord(m_hostileSetup, QStringLiteral("Win64 EXE"));
+        info.bottlePath = bottle;
+        InstallInfo task;
+        task.setAppInfo(info);
+        LogCapture log;
+        QCOMPARE(runTask(task), int(TaskFailed));
+        QVERIFY(log.contains(QStringLiteral("Not a bottle, left alone: ") + bottle));
+        QVERIFY(QFileInfo::exists(other));
+        QVERIFY(QFileInfo::exists(home() + QStringLiteral("/Documents/letter.txt")));
+        QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/user.reg")));
+    }
+    WineSettings::instance()->setValue(QStringLiteral("wine64"),
+                                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
+}
+
+void TestInstallInfo::installerThatInstallsNothingFails()
+{
+    qputenv("FOO_SETUP_MODE", "nothing");
+    InstallInfo task(defaultRecord(m_hostileSetup, QStringLiteral("Win32 EXE")));
+    LogCapture log;
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(runTask(task), int(TaskFailed));
+    qunsetenv("FOO_SETUP_MODE");
+
+    QCOMPARE(task.getResult(), -3);
+    QVERIFY(timer.elapsed() >= 2000);
+    QVERIFY(log.contains(
+            QStringLiteral("Can't find wine creat desktop file! Package install failed!")));
+    QVERIFY(logHasCommand(log, QStringLiteral("fixbottle.sh")));
+    QVERIFY(!log.contains(QStringLiteral("regedit")));
+    // The listing of registered applications did run, and found nothing.
+    QVERIFY(log.contains(QStringLiteral("installed apps:  ()")));
+    QVERIFY(task.getAppInfo().desktopInfo.desktopPath.isEmpty());
+}
+
+void TestInstallInfo::lingeringInstallerEndedByCheckTick()
+{
+    qputenv("FOO_SETUP_MODE", "linger");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    InstallInfo task(defaultRecord(m_hostileSetup, QStringLiteral("win32 exe")));
+    LogCapture log;
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
+
+    // Nothing installed yet: a tick only unblocks the bottle's services.
+    task.slot_checkDefaultInstall();
+    QVERIFY(task.isCheckActive());
+    QVERIFY(logHasCommand(log, QStringLiteral("kill.sh\\\" services block")));
+
+    QVERIFY(waitFor([&] { return QFileInfo::exists(wineMenu(QStringLiteral("Foo"))); }, 180000));
+    QVERIFY(!task.wait(3000));
+    task.slot_checkDefaultInstall();
+    QVERIFY(!task.isCheckActive());
+    QVERIFY(task.wait(60000));
+    QCOMPARE(spy.constLast().at(1).toInt(), int(TaskFinished));
+    QCOMPARE(task.getResult(), 0);
+    QVERIFY(log.contains(QStringLiteral("Ending the installer")));
+    QVERIFY(findProcesses(QStringLiteral("$(touch pwned); `touch pwned` setup.exe"), m_bottle)
+                    .isEmpty());
+
+    // The installer's file name reached Wine as it is.
+    QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo.exe")));
+    m_installed = task.getAppInfo();
+    QCOMPARE(m_installed.desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("Foo.desktop"));
+    QVERIFY(QFileInfo::exists(m_installed.desktopInfo.desktopPath));
+}
+
+void TestInstallInfo::uninstallLeavesNothingBehind()
+{
+    QVERIFY(!m_installed.desktopInfo.desktopPath.isEmpty());
+    endBottleProcesses();
+    CommonJsonOperator::writeToJasonfile(m_installed, installedAppsFilePath());
+    WineInstalledApps::instance()->addInstalledApps(m_installed);
+    QVERIFY(!iconFiles().isEmpty());
+
+    QCOMPARE(Doaction::instance()->unInstallApp(&m_installed), 0);
+    QVERIFY(!QFileInfo::exists(m_bottle));
+    QVERIFY(!QFileInfo::exists(m_installed.desktopInfo.desktopPath));
+    QCOMPARE(QDir(applicationsDir()).entryList({QStringLiteral("*.desktop")}, QDir::Files),
+             QStringList());
+    QVERIFY(!QFileInfo::exists(wineMenu(QStringLiteral("Foo"))));
+    QVERIFY(!QFileInfo::exists(wineMenu(QStringLiteral("Uninstall Foo"))));
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/Desktop/Foo.desktop")));
+    QVERIFY2(iconFiles().isEmpty(), qPrintable(iconFiles().join(QLatin1Char(' '))));
+    TInstalledAppInfo stored;
+    CommonJsonOperator::findAppInfoToJasonfileByAppName(m_installed.appName, stored,
+                                                        installedAppsFilePath());
+    QVERIFY(stored.appName.isEmpty());
+    QVERIFY(!WineInstalledApps::instance()->getInstalledApps().contains(m_bottle));
+}
+
+void TestInstallInfo::defaultInstallOf64BitSetup()
+{
+    // Whatever was unpacked goes: the bottle is made anew for 64 bits.
+    QVERIFY(writeAll(m_bottle + QStringLiteral("/unpacked-marker"), "x"));
+    InstallInfo task(
+            defaultRecord(fixture(QStringLiteral("foo-setup.exe")), QStringLiteral("Win64 EXE")));
+    LogCapture log;
+    QCOMPARE(runTask(task), int(TaskFinished));
+
+    QVERIFY(!QFileInfo::exists(m_bottle + QStringLiteral("/unpacked-marker")));
+    QVERIFY(!logHasCommand(log, QStringLiteral("fixbottle.sh")));
+    QVERIFY(log.contains(QStringLiteral("Recreate bottle: ")));
+    QVERIFY(log.contains(QStringLiteral("wine64\" regedit /S \"")));
+    // The Wine server writes the registry when it ends.
+    endBottleProcesses();
+    QVERIFY(readAll(m_bottle + QStringLiteral("/user.reg"))
+                    .contains("\"SimSun\"=\"WenQuanYi Micro Hei\""));
+
+    // The uninstall entry and the duplicate are gone; the desktop shortcut,
+    // listed first, was kept and moved into the menu.
+    QVERIFY(!QFileInfo::exists(wineMenu(QStringLiteral("Uninstall Foo"))));
+    QVERIFY(!QFileInfo::exists(wineMenu(QStringLiteral("Foo"))));
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/Desktop/Foo.desktop")));
+    // The deleted uninstall entry's icons went with it; the kept one's stay.
+    const QString icons = iconFiles().join(QLatin1Char(' '));
+    QVERIFY2(!icons.contains(QLatin1String("_uninstall.")), qPrintable(icons));
+    QVERIFY2(icons.contains(QLatin1String("_foo.0.png")), qPrintable(icons));
+    m_installed = task.getAppInfo();
+    const QString entry = applicationsDir() + QStringLiteral("Foo.desktop");
+    QCOMPARE(m_installed.desktopInfo.desktopPath, entry);
+
+    const QByteArray text = readAll(entry);
+    const QString wine = tool(QStringLiteral("lirvan-wine5-stable/bin/wine"));
+    QVERIFY2(text.contains("\nExec=env WINEPREFIX=\""), text.constData());
+    QVERIFY2(text.contains((" " + wine + " C:\\\\\\\\Program\\\\ Files\\\\\\\\Foo\\\\\\\\foo.exe\n")
+                                   .toUtf8()),
+             text.constData());
+}
+
+void TestInstallInfo::stratAppStartsInstalledProgram()
+{
+    const QString marker = m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QVERIFY(!QFileInfo::exists(marker));
+    QCOMPARE(Doaction::instance()->stratAPP(&m_installed), 0);
+    QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 120000));
+    QVERIFY(readAll(marker).contains("foo ran:"));
+    endBottleProcesses();
+}
+
+void TestInstallInfo::msiRunsFixbottleThenMsiexec()
+{
+    InstallInfo task(
+            defaultRecord(fixture(QStringLiteral("bar-setup.msi")), QStringLiteral("FPX")));
+    LogCapture log;
+    QCOMPARE(runTask(task), int(TaskFinished));
+
+    QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
+    const QStringList messages = log.messages();
+    int fixbottle = -1;
+    int msiexec = -1;
+    for (int i = 0; i < messages.size(); ++i) {
+        if (fixbottle < 0 && messages.at(i).contains(QLatin1String("fixbottle.sh")))
+            fixbottle = i;
+        if (msiexec < 0 && messages.at(i).contains(QLatin1String("DefaultInstall Cmd:"))
+            && messages.at(i).contains(QLatin1String("\" msiexec /i \"")))
+            msiexec = i;
+    }
+    QVERIFY(fixbottle >= 0);
+    QVERIFY(msiexec > fixbottle);
+    endBottleProcesses();
+}
+
+void TestInstallInfo::recommendedPackageEntries()
+{
+    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/com.foo.app");
+    Result result = run(tool(QStringLiteral("tools/unzip.sh")),
+                        {fixture(QStringLiteral("foo-package.7z")), bottle});
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    // The start script was not adapted to this machine, so "run.sh -c" fails.
+    const QString entries = bottle + QStringLiteral("/entries/applications/");
+    QVERIFY(writeAll(entries + QStringLiteral("a-first.desktop"),
+                     "[Desktop Entry]\nName=First\nType=Application\nExec=first\n"));
+    // Already in the menu: kept, but its Exec line is pointed at the bottle.
+    QVERIFY(writeAll(applicationsDir() + QStringLiteral("a-first.desktop"),
+                     "[Desktop Entry]\nName=Mine\nType=Application\nExec=mine\n"));
+
+    TInstalledAppInfo info;
+    info.appName = QStringLiteral("Foo App");
+    info.bottlePath = bottle;
+    info.publishedAppInfo.installType = 0;
+    InstallInfo task(info);
+    LogCapture log;
+    QCOMPARE(runTask(task), int(TaskFinished));
+    QVERIFY(log.contains(QStringLiteral("RecommandInstall Cmd:")));
+    QVERIFY(!task.getErrString().isEmpty());
+
+    const QByteArray exec = ("\nExec=" + bottle + "/files/run.sh -u %u\n").toUtf8();
+    const QByteArray first = readAll(applicationsDir() + QStringLiteral("a-first.desktop"));
+    QVERIFY(first.contains("Name=Mine"));
+    QVERIFY2(first.contains(exec), first.constData());
+    const QByteArray foo = readAll(applicationsDir() + QStringLiteral("foo-app.desktop"));
+    QVERIFY(foo.contains("Name=Foo App"));
+    QVERIFY2(foo.contains(exec), foo.constData());
+    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("foo-app.desktop"));
+    QVERIFY(QFileInfo::exists(
+            home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/foo-app.png")));
+}
+
+QTEST_GUILESS_MAIN(TestInstallInfo)
+
+#include "tst_installinfo.moc"
