@@ -377,6 +377,11 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
                      wineEntry("foo", prefix, "2D69_foo.0")
                              + "MimeType=application/x-wine-extension-foodoc;\n"));
     QVERIFY(writeAll(mime + "x-wine-extension-foodoc.xml", "<mime-info/>"));
+    // A shortcut that the program made later from its own prefix
+    // (~/.lirvanwine/Foo, where a recommended configuration runs).
+    const QString ownPrefixEntry = home() + QStringLiteral("/Desktop/Tool.desktop");
+    QVERIFY(writeAll(ownPrefixEntry,
+                     wineEntry("tool", home() + "/.lirvanwine/Foo", "7777_tool.0")));
 
     // Another bottle whose name begins with the same text; it shares the
     // uninstall icon and the menu folders.
@@ -397,7 +402,8 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     const QString script = tool(QStringLiteral("tools/localdesktop.sh"));
     Result listed = run(script, {QStringLiteral("Foo"), QStringLiteral("-l")});
     QVERIFY2(listed.finished && listed.exitCode == 0, qPrintable(listed.err));
-    QCOMPARE(lines(listed.out), QStringList({desktopEntry, menuEntry, uninstallEntry}));
+    QCOMPARE(lines(listed.out),
+             QStringList({desktopEntry, ownPrefixEntry, menuEntry, uninstallEntry}));
 
     // "Foo_2" is listed on its own.
     listed = run(script, {QStringLiteral("Foo_2"), QStringLiteral("-l")});
@@ -407,7 +413,7 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     QVERIFY2(removed.finished && removed.exitCode == 0, qPrintable(removed.err));
 
     for (const QString &gone :
-         {desktopEntry, home() + "/Desktop/Foo.lnk", menuEntry, uninstallEntry,
+         {desktopEntry, ownPrefixEntry, home() + "/Desktop/Foo.lnk", menuEntry, uninstallEntry,
           menus + "wine-Programs-Foo-Foo.menu", menus + "wine-Programs-Foo-Uninstall Foo.menu",
           dirs + "wine-Programs-Foo.directory", apps + "/wine/Programs/Foo",
           apps + "/wine-extension-foodoc.desktop", mime + "x-wine-extension-foodoc.xml",

@@ -1,15 +1,17 @@
 #!/bin/bash
 # localdesktop.sh NAME -l
 #     Prints, one per line, the desktop entries that Wine's menu integration
-#     created for the bottle ~/.lirvanwine/apps/NAME: shortcuts on the user's
-#     desktop first, then menu entries under applications/wine/.
+#     created for the bottle ~/.lirvanwine/apps/NAME (and for the application's
+#     own prefix ~/.lirvanwine/NAME that a recommended configuration runs in):
+#     shortcuts on the user's desktop first, then menu entries under
+#     applications/wine/.
 # localdesktop.sh NAME
 #     Removes those entries together with the menu files, icons and file
-#     associations that Wine created for that bottle. Icons and menu folders
-#     that entries of other bottles still use are kept.
+#     associations that Wine created for them. Icons and menu folders that
+#     other entries still use are kept.
 #
-# An entry belongs to the bottle when its Exec line sets WINEPREFIX to the
-# bottle's path, as Wine writes it.
+# An entry belongs to the bottle when its Exec line sets WINEPREFIX to one of
+# those paths, as Wine writes it.
 set -u
 
 usage() {
@@ -32,6 +34,7 @@ case "$name" in
 esac
 
 prefix=$HOME/.lirvanwine/apps/$name
+own_prefix=$HOME/.lirvanwine/$name
 data=${XDG_DATA_HOME:-$HOME/.local/share}
 config=${XDG_CONFIG_HOME:-$HOME/.config}
 applications=$data/applications
@@ -49,7 +52,8 @@ desktop_dirs() {
 }
 
 belongs_to_bottle() {
-    grep -q -F -e "WINEPREFIX=\"$prefix\"" -e "WINEPREFIX=\"$prefix/\"" -- "$1" 2>/dev/null
+    grep -q -F -e "WINEPREFIX=\"$prefix\"" -e "WINEPREFIX=\"$prefix/\"" \
+        -e "WINEPREFIX=\"$own_prefix\"" -e "WINEPREFIX=\"$own_prefix/\"" -- "$1" 2>/dev/null
 }
 
 # Every desktop entry that may carry Wine's integration, one path per line.
