@@ -16,7 +16,8 @@ constexpr int MaxRedirects = 10;
 constexpr int DefaultIdleTimeoutMs = 60 * 1000;
 // Without a known total, progress is reported per this many bytes.
 constexpr qint64 UnknownSizeProgressStep = 1024 * 1024;
-constexpr qint64 Md5ReadChunk = 1024 * 1024;
+// Small enough to stay in the CPU cache while it is hashed.
+constexpr qint64 Md5ReadChunk = 64 * 1024;
 constexpr qint64 WriteChunk = 256 * 1024;
 // Bounds the memory a fast server can fill before the data is written.
 constexpr qint64 ReplyBufferSize = 8 * 1024 * 1024;
@@ -110,7 +111,8 @@ bool WineAstHttpDownload::isDownloading() const
 QByteArray WineAstHttpDownload::getFileMd5(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read straight into our buffer; QFile's own buffer would only add a copy.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         qDebug() << "file open error.";
         return QByteArray();
     }
@@ -307,12 +309,14 @@ void WineAstHttpDownload::onReadyRead()
     // a fast link delivers many megabytes at once. A receiver of the progress
     // signal may stop the download in between.
     while (m_reply && m_file.isOpen() && m_reply->bytesAvailable() > 0) {
-        const QByteArray data = m_reply->read(WriteChunk);
-        if (m_file.write(data) != data.size()) {
+        const qint64 got = m_reply->read(m_buffer.data(), m_buffer.size());
+        if (got <= 0)
+            break;
+        if (m_file.write(m_buffer.constData(), got) != got) {
             abortWithError(tr("Cannot write %1: %2").arg(m_localPath, m_file.errorString()));
             return;
         }
-        m_currentSize += data.size();
+        m_currentSize += got;
         reportProgress();
     }
 }
@@ -336,6 +340,10 @@ bool WineAstHttpDownload::openLocalFile()
     }
     m_currentSize = m_file.size();
     m_reportedSize = m_currentSize;
+    // One buffer for the whole transfer: a fresh one per piece would be
+    // mapped and unmapped by the allocator every time.
+    if (m_buffer.isEmpty())
+        m_buffer.resize(int(WriteChunk));
     emit signalDownloadProgress(m_startSize, m_totalSize);
     return true;
 }

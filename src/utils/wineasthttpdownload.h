@@ -71,6 +71,7 @@ private:
     QNetworkReply *m_reply = nullptr;
     QTimer *m_idleTimer;
     QFile m_file;
+    QByteArray m_buffer;
     qint64 m_totalSize = 0;
     qint64 m_currentSize = 0;
     qint64 m_startSize = 0;
