@@ -2,6 +2,8 @@
 
 #include "serveroptions.h"
 
+#include <httplib.h>
+
 CatalogueApi::CatalogueApi(const ServerOptions &options)
     : m_dataDir(options.dataDir)
     , m_check(options.clockSkew)
@@ -27,6 +29,9 @@ bool CatalogueApi::install(httplib::Server &server, std::string &error)
         error = "cannot write to the uploads directory";
         return false;
     }
+    // The assistant keeps its connections open between requests; a short
+    // keep-alive lets the service stop at once when asked to.
+    server.set_keep_alive_timeout(1);
     m_service = std::make_unique<CatalogueService>(m_catalogue, m_check, m_uploads, m_log);
     m_service->install(server);
     return true;
