@@ -364,12 +364,25 @@ void TestDoaction::stratAppFindsEntryByBottle()
     QVERIFY(QDir().mkpath(info.bottlePath));
     QVERIFY(touch(applicationsDir() + QStringLiteral("a-unrelated.desktop"),
                   entryText(QStringLiteral("/usr/bin/touch /nonexistent/x")).toUtf8()));
+    // A bottle whose name only begins like this one's is another bottle.
+    const QString similar = info.bottlePath + QStringLiteral(" 2");
+    QVERIFY(QDir().mkpath(similar));
+    QVERIFY(touch(applicationsDir() + QStringLiteral("b-similar.desktop"),
+                  entryText("/usr/bin/touch \"" + similar + "/found\"").toUtf8()));
     const QString entry = applicationsDir() + QStringLiteral("renamed.desktop");
     QVERIFY(touch(entry, entryText("/usr/bin/touch \"" + marker + "\"").toUtf8()));
     LogCapture log;
     QCOMPARE(Doaction::instance()->stratAPP(&info), 0);
     QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 10000));
     QVERIFY(log.contains(QStringLiteral("DesktopFile:") + entry));
+    QVERIFY(!QFileInfo::exists(similar + QStringLiteral("/found")));
+
+    // Without a bottle path no entry is anybody's.
+    info.bottlePath.clear();
+    QCOMPARE(Doaction::instance()->stratAPP(&info), 4);
+    QString exePath = QStringLiteral("/x/y.exe");
+    QCOMPARE(Doaction::instance()->manualRun(&info, exePath), 2);
+    QVERIFY(readAll(entry).contains("\nStartupWMClass=old.exe\n"));
 }
 
 void TestDoaction::manualRunDefaultInstallation()

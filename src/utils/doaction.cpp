@@ -69,6 +69,19 @@ bool isDirectChildOf(const QString &path, const QString &parent, const QStringLi
            && name != QLatin1String("..") && !excluded.contains(name);
 }
 
+// True when the command line names the bottle itself, not merely a bottle
+// whose name begins like it (".../apps/Foo" in ".../apps/Foo 2").
+bool namesBottle(const QString &commandLine, const QString &bottlePath)
+{
+    for (int at = commandLine.indexOf(bottlePath); at >= 0;
+         at = commandLine.indexOf(bottlePath, at + 1)) {
+        const int end = at + bottlePath.size();
+        if (end == commandLine.size() || QLatin1String("\"/").contains(commandLine.at(end)))
+            return true;
+    }
+    return false;
+}
+
 bool removeTree(const QString &path)
 {
     const QFileInfo info(path);
@@ -124,13 +137,18 @@ void Doaction::launch(const TInstalledAppInfo &info, const QString &desktopFile)
 
 QString Doaction::findBottleEntry(const QString &bottlePath)
 {
+    // Without a bottle every entry would match, and another application's
+    // entry would be started or rewritten.
+    if (bottlePath.isEmpty())
+        return QString();
     const QString dir = userApplicationsDir();
     const QStringList names = getDesktopFileList(dir);
     for (const QString &name : names) {
         const QString path = dir + name;
         if (!QFileInfo::exists(path))
             continue;
-        if (CommonIniOperator::findValueByKey(QStringLiteral("Exec"), path).contains(bottlePath))
+        if (namesBottle(CommonIniOperator::findValueByKey(QStringLiteral("Exec"), path),
+                        bottlePath))
             return path;
     }
     return QString();
