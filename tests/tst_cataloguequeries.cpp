@@ -2,6 +2,7 @@
 #include "cataloguereply.h"
 #include "logcapture.h"
 #include "wineastapplist.h"
+#include "wineasthttpdownload.h"
 #include "winegetapplist.h"
 #include "winerecommandapps.h"
 #include "winesettings.h"
@@ -67,6 +68,7 @@ private slots:
     void initTestCase();
     void init();
     void recommendKnownName();
+    void sampleCataloguePackagesDownload();
     void recommendEmptyNameAsksDefaultOnly();
     void recommendListFailureThenDefault();
     void recommendFallback_data();
@@ -153,6 +155,22 @@ void TstCatalogueQueries::recommendKnownName()
     QCOMPARE(paths(requests), QStringList({"/api/v1/app/list", "/api/v1/app/default/config"}));
     QCOMPARE(requests.at(0).value(QStringLiteral("target")).toString(),
              QStringLiteral("/api/v1/app/list?recommend_name=foo"));
+}
+
+void TstCatalogueQueries::sampleCataloguePackagesDownload()
+{
+    // The sample's checksums and addresses fit the packages it serves.
+    WineRecommandApps recommend(QStringLiteral("Foo Setup"));
+    QVERIFY(runRecommend(recommend));
+    QTemporaryDir downloads;
+    for (TPublishedAppInfo info : qAsConst(recommend.getRecommandApps())) {
+        info.localPath = downloads.filePath(QString::number(info.installType) + ".7z");
+        WineAstHttpDownload download(info);
+        QSignalSpy status(&download, &WineAstHttpDownload::signalStatus);
+        download.startDownLoad();
+        QVERIFY(waitFor(status));
+        QCOMPARE(status.first().at(0).toInt(), 3);
+    }
 }
 
 void TstCatalogueQueries::recommendEmptyNameAsksDefaultOnly()
