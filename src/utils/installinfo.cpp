@@ -34,6 +34,12 @@ QString userApplicationsDir()
     return QDir::homePath() + QStringLiteral("/.local/share/applications/");
 }
 
+// "WINEPREFIX=<bottle> " at the head of a bash command line.
+QString winePrefixFor(const QString &bottle)
+{
+    return QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(bottle) + QLatin1Char(' ');
+}
+
 // Runs a command line through bash; its result is not needed.
 int runThroughBash(const QString &commandLine, QString &output, int timeoutMs)
 {
@@ -157,8 +163,7 @@ int InstallInfo::doWork()
 // is quoted for the shell, so no name can run a command.
 QString InstallInfo::installerCommand(const QString &type) const
 {
-    const QString prefix = QStringLiteral("WINEPREFIX=")
-                           + ExecLine::shellQuoted(m_appInfo.bottlePath) + QLatin1Char(' ');
+    const QString prefix = winePrefixFor(m_appInfo.bottlePath);
     const QString program = ExecLine::shellQuoted(m_appInfo.peInfo.peFilePath);
     if (type.contains(QLatin1String("EXE"))) {
         const QString wine = setting(type.contains(QLatin1String("64")) ? QStringLiteral("wine64")
@@ -180,8 +185,7 @@ void InstallInfo::prepareBottle(const QString &type)
         // A 64-bit installer needs a 64-bit bottle: the generic one is
         // replaced by a fresh one with the default fonts.
         Doaction::removeBottle(bottle);
-        const QString command = QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(bottle)
-                                + QLatin1Char(' ')
+        const QString command = winePrefixFor(bottle)
                                 + ExecLine::shellQuoted(setting(QStringLiteral("wine64")))
                                 + QStringLiteral(" regedit /S ")
                                 + ExecLine::shellQuoted(
@@ -288,8 +292,7 @@ QStringList InstallInfo::getUninstallerApps(const QString &bottle)
         return {};
 
     QString output;
-    runThroughBash(QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(bottle) + QLatin1Char(' ')
-                           + ExecLine::shellQuoted(setting(QStringLiteral("wine")))
+    runThroughBash(winePrefixFor(bottle) + ExecLine::shellQuoted(setting(QStringLiteral("wine")))
                            + QStringLiteral(" uninstaller --list"),
                    output, -1);
     QStringList apps;
