@@ -87,6 +87,7 @@ private slots:
     void cleanupTestCase();
 
     void listingsWithoutWine();
+    void menuEntryWithoutWine();
     void bottleOutsideAppsSurvivesRecreation();
     void installerThatInstallsNothingFails();
     void lingeringInstallerEndedByCheckTick();
@@ -178,6 +179,50 @@ void TestInstallInfo::listingsWithoutWine()
         QVERIFY2(!message.contains(QLatin1String("uninstaller --list")), qPrintable(message));
         QVERIFY2(!message.contains(QLatin1String("localdesktop.sh")), qPrintable(message));
     }
+}
+
+void TestInstallInfo::menuEntryWithoutWine()
+{
+    // A bottle of files only, with the program and an installer's entry.
+    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Files only");
+    QVERIFY(writeAll(bottle + QStringLiteral("/drive_c/Program Files/Foo/FOO.EXE"), "MZ"));
+    const QString entry = home() + QStringLiteral("/Desktop/Files.desktop");
+    const QByteArray text = "[Desktop Entry]\nName=Foo\nExec=installer wrote this\n"
+                            "StartupWMClass=foo.exe\n";
+    const QString taken = applicationsDir() + QStringLiteral("Files.desktop");
+    QVERIFY(writeAll(taken, "[Desktop Entry]\nName=Another app\n"));
+    QVERIFY(writeAll(entry, text));
+
+    TInstalledAppInfo info;
+    info.bottlePath = bottle;
+    info.desktopInfo.desktopPath = QStringLiteral("previous");
+    InstallInfo task(info);
+    // No entries from the installer: nothing is chosen.
+    int count = -1;
+    task.createDesktopfileByDefaultInstall(count, QStringLiteral("Files only"));
+    QCOMPARE(count, 0);
+    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath, QStringLiteral("previous"));
+
+    // The name is taken in the menu: the entry is pointed at the program
+    // (found ignoring case) but stays where it is, and is recorded there.
+    LogCapture log;
+    QString fileName;
+    task.modifyDesktopFile(entry, fileName);
+    QCOMPARE(fileName, QStringLiteral("Files.desktop"));
+    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath, entry);
+    QVERIFY(log.contains(QStringLiteral("Cut desktop file to ")));
+    QCOMPARE(readAll(taken), QByteArray("[Desktop Entry]\nName=Another app\n"));
+    QVERIFY(readAll(entry).contains("\nExec=env WINEPREFIX=\"" + bottle.toUtf8() + "\" "));
+    QVERIFY(readAll(entry).contains(" C:\\\\\\\\Program\\\\ Files\\\\\\\\Foo\\\\\\\\FOO.EXE\n"));
+
+    // A class naming no file keeps the installer's Exec line, and the entry
+    // still moves into the menu.
+    QVERIFY(QFile::remove(taken));
+    QVERIFY(writeAll(entry, QByteArray(text).replace("foo.exe", "other.exe")));
+    task.modifyDesktopFile(entry, fileName);
+    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath, taken);
+    QVERIFY(!QFileInfo::exists(entry));
+    QVERIFY(readAll(taken).contains("\nExec=installer wrote this\n"));
 }
 
 void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()

@@ -445,12 +445,15 @@ void InstallInfo::modifyDesktopFile(const QString &path, QString &fileName)
     }
 
     const QString target = userApplicationsDir() + fileName;
-    if (!fileName.isEmpty() && path != target) {
+    // An entry of that name already in the menu is another application's
+    // and stays; this one then remains where the installer put it.
+    bool moved = path == target;
+    if (!fileName.isEmpty() && !moved) {
         QDir().mkpath(userApplicationsDir());
-        QFile::rename(path, target);
+        moved = QFile::rename(path, target);
     }
     qInfo().noquote() << QStringLiteral("Got file: ") + path;
-    if (fileName.isEmpty() || !QFileInfo::exists(target)) {
+    if (fileName.isEmpty() || !moved || !QFileInfo::exists(target)) {
         qWarning().noquote() << tr("Cut desktop file to ") + userApplicationsDir() + tr(" failed!");
         m_appInfo.desktopInfo.desktopPath = path;
     } else {
