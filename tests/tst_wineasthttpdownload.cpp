@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -94,6 +95,7 @@ private slots:
     void serverIgnoringRangeReplacesPartialFile();
     void sizesBeyond2GiBResume();
     void stalledTransferTimesOut();
+    void silentServerTimesOut();
     void droppedConnectionResumesLater();
     void errorPagesAreNotWritten();
     void unwritableTargetFails();
@@ -296,6 +298,20 @@ void TstWineAstHttpDownload::stalledTransferTimesOut()
     QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2000-"));
     QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::silentServerTimesOut()
+{
+    // A peer that accepts the connection and never answers the header request.
+    qputenv("LWA_DOWNLOAD_IDLE_TIMEOUT_MS", "500");
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    const QString url = QStringLiteral("http://127.0.0.1:%1/files/a.bin").arg(silent.serverPort());
+
+    const Outcome outcome = download(url, local("a.bin"), QString(), 10000);
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+    QVERIFY2(outcome.text.contains("No data received"), qPrintable(outcome.text));
+    QVERIFY(!QFile::exists(local("a.bin")));
 }
 
 void TstWineAstHttpDownload::droppedConnectionResumesLater()
