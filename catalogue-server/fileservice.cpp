@@ -28,13 +28,13 @@ bool parseRange(const std::string &header, ByteRange &range)
     const std::string prefix = "bytes=";
     if (header.compare(0, prefix.size(), prefix) != 0 || header.find(',') != std::string::npos)
         return false;
-    const std::string spec = header.substr(prefix.size());
-    const std::size_t dash = spec.find('-');
+    const std::string rangeText = header.substr(prefix.size());
+    const std::size_t dash = rangeText.find('-');
     if (dash == std::string::npos)
         return false;
     try {
-        const std::string first = spec.substr(0, dash);
-        const std::string last = spec.substr(dash + 1);
+        const std::string first = rangeText.substr(0, dash);
+        const std::string last = rangeText.substr(dash + 1);
         if (first.empty()) {
             range.suffix = std::stoll(last);
         } else {
