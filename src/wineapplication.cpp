@@ -10,6 +10,7 @@
 #include "llogmanager.h"
 #include "ltkwidget.h"
 #include "tpublishedappinfo.h"
+#include "wineastapplist.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
 #include "winesettings.h"
@@ -72,6 +73,7 @@ int WineApplication::init()
     m_mainWindow = nullptr;
     WineSettings::instance()->init();
     WineInstalledApps::instance()->initInstalledApps();
+    WineAstApplist::instance()->requestAppList();
     connect(LGuiApplicationHelper::instance(), &LGuiApplicationHelper::newProcessInstance, this,
             &WineApplication::slotNewProcessInstance);
     return 0;
