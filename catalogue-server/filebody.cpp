@@ -24,7 +24,8 @@ FileBody::FileBody(int fd, std::int64_t start, std::int64_t length,
     , m_stopping(stopping)
     , m_begin(std::chrono::steady_clock::now())
     , m_buffer(static_cast<std::size_t>(ChunkSize))
-{ }
+{
+}
 
 FileBody::~FileBody()
 {

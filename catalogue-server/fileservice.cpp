@@ -73,7 +73,8 @@ FileService::FileService(std::filesystem::path root, FaultPlan &faults,
     : m_root(root.empty() ? root : std::filesystem::weakly_canonical(root))
     , m_faults(faults)
     , m_stopping(stopping)
-{ }
+{
+}
 
 void FileService::install(httplib::Server &server)
 {

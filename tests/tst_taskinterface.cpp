@@ -18,7 +18,8 @@ public:
     explicit ScriptedTask(int type, QList<int> results = {}, QObject *parent = nullptr)
         : TaskInterface(type, parent)
         , m_results(std::move(results))
-    { }
+    {
+    }
     ~ScriptedTask() override { stop(); }
 
     int doWork() override

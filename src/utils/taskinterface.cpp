@@ -5,7 +5,8 @@
 TaskInterface::TaskInterface(int type, QObject *parent)
     : QThread(parent)
     , m_taskType(type)
-{ }
+{
+}
 
 TaskInterface::~TaskInterface()
 {

@@ -13,13 +13,15 @@ constexpr int UnzipTimeoutMs = 30000;
 
 UnzipInfo::UnzipInfo(QObject *parent)
     : TaskInterface(TaskUnzip, parent)
-{ }
+{
+}
 
 UnzipInfo::UnzipInfo(const QString &packagePath, const QString &unzipPath, QObject *parent)
     : TaskInterface(TaskUnzip, parent)
     , m_packagePath(packagePath)
     , m_unzipPath(unzipPath)
-{ }
+{
+}
 
 UnzipInfo::~UnzipInfo()
 {

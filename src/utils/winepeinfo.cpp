@@ -24,7 +24,8 @@ QString iconFileName(const QString &productName)
 
 WinePEInfo::WinePEInfo(QObject *parent)
     : TaskInterface(TaskPeInfo, parent)
-{ }
+{
+}
 
 WinePEInfo::WinePEInfo(const QString &filePath, QObject *parent)
     : TaskInterface(TaskPeInfo, parent)
