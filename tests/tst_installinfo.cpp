@@ -223,6 +223,8 @@ void TestInstallInfo::menuEntryWithoutWine()
     QCOMPARE(task.getAppInfo().desktopInfo.desktopPath, taken);
     QVERIFY(!QFileInfo::exists(entry));
     QVERIFY(readAll(taken).contains("\nExec=installer wrote this\n"));
+    QVERIFY(QFile::remove(taken));
+    QVERIFY(QDir(bottle).removeRecursively());
 }
 
 void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()
