@@ -404,6 +404,15 @@ void TestDoaction::manualRunDefaultInstallation()
     QVERIFY(entry.contains(("\nPath=" + exeDir + "\n").toUtf8()));
     QVERIFY(entry.contains("\nStartupWMClass=run me.exe\n"));
 
+    // A line break in a folder name cannot add a line to the entry.
+    const int lines = readAll(info.desktopInfo.desktopPath).count('\n');
+    QString broken = info.bottlePath + QStringLiteral("/drive_c/Line\nExec=evil/x\ny.exe");
+    QCOMPARE(Doaction::instance()->manualRun(&info, broken), 0);
+    const QByteArray rewritten = readAll(info.desktopInfo.desktopPath);
+    QCOMPARE(rewritten.count('\n'), lines);
+    QVERIFY(rewritten.contains("/drive_c/Line\\nExec=evil\n"));
+    QVERIFY(rewritten.contains("\nStartupWMClass=x\\ny.exe\n"));
+
     QString empty;
     QCOMPARE(Doaction::instance()->manualRun(&info, empty), -1);
     info.appName.clear();

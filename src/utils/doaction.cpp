@@ -225,9 +225,10 @@ void Doaction::pointEntryAt(const QString &desktopFile, const QString &command,
 {
     qDebug().noquote() << QStringLiteral("Exec:") + command;
     replaceLineInFile(desktopFile, QStringLiteral("Exec="), QStringLiteral("Exec=") + command);
-    replaceLineInFile(desktopFile, QStringLiteral("Path="), QStringLiteral("Path=") + exeDir);
+    replaceLineInFile(desktopFile, QStringLiteral("Path="),
+                      QStringLiteral("Path=") + ExecLine::singleLine(exeDir));
     replaceLineInFile(desktopFile, QStringLiteral("StartupWMClass="),
-                      QStringLiteral("StartupWMClass=") + exeName);
+                      QStringLiteral("StartupWMClass=") + ExecLine::singleLine(exeName));
 }
 
 int Doaction::unInstallApp(TInstalledAppInfo *info)

@@ -4,12 +4,6 @@ namespace {
 
 const QLatin1String execReserved("\"`$\\");
 
-QString escapedLineBreaks(QString value)
-{
-    return value.replace(QLatin1Char('\n'), QLatin1String("\\n"))
-            .replace(QLatin1Char('\r'), QLatin1String("\\r"));
-}
-
 // A backslash before each of " ` $ and \, which is how both bash and Exec
 // lines keep them literal inside double quotes.
 QString backslashEscaped(const QString &value)
@@ -31,7 +25,7 @@ QString desktopQuoted(const QString &value)
     QString quoted = backslashEscaped(value);
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     quoted.replace(QLatin1Char('%'), QLatin1String("%%"));
-    return escapedLineBreaks(QLatin1Char('"') + quoted + QLatin1Char('"'));
+    return ExecLine::singleLine(QLatin1Char('"') + quoted + QLatin1Char('"'));
 }
 
 bool needsExecQuoting(const QString &value)
@@ -48,6 +42,13 @@ bool needsExecQuoting(const QString &value)
 } // namespace
 
 namespace ExecLine {
+
+QString singleLine(const QString &value)
+{
+    return QString(value)
+            .replace(QLatin1Char('\n'), QLatin1String("\\n"))
+            .replace(QLatin1Char('\r'), QLatin1String("\\r"));
+}
 
 QString shellQuoted(const QString &value)
 {
@@ -72,9 +73,9 @@ QString execArgument(const QString &value)
 
 QString wineCommand(const QString &prefix, const QString &wine, const QString &windowsExecPath)
 {
-    return escapedLineBreaks(QStringLiteral("env WINEPREFIX=") + desktopQuoted(prefix)
-                             + QLatin1Char(' ') + execArgument(wine) + QLatin1Char(' ')
-                             + windowsExecPath);
+    return ExecLine::singleLine(QStringLiteral("env WINEPREFIX=") + desktopQuoted(prefix)
+                                + QLatin1Char(' ') + execArgument(wine) + QLatin1Char(' ')
+                                + windowsExecPath);
 }
 
 } // namespace ExecLine

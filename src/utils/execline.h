@@ -19,6 +19,10 @@ QString shellQuoted(const QString &value);
 // argument: "C:", four backslashes between parts, two before each blank.
 QString windowsExecPath(const QString &path, const QString &prefix);
 
+// A value for one line of a desktop entry: line breaks written as the \n
+// and \r escapes, so the value can never add lines of its own.
+QString singleLine(const QString &value);
+
 // One argument of an Exec line: unchanged when it holds nothing that the
 // Desktop Entry Specification reserves, else quoted and escaped by its rules.
 QString execArgument(const QString &value);
