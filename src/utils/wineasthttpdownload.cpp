@@ -20,7 +20,7 @@ constexpr qint64 UnknownSizeProgressStep = 1024 * 1024;
 constexpr qint64 Md5ReadChunk = 64 * 1024;
 constexpr qint64 WriteChunk = 256 * 1024;
 // Bounds the memory a fast server can fill before the data is written.
-constexpr qint64 ReplyBufferSize = 8 * 1024 * 1024;
+constexpr qint64 ReplyBufferSize = 32 * 1024 * 1024;
 
 int idleTimeoutMs()
 {
