@@ -3,7 +3,6 @@
 
 #include "benchclock.h"
 #include "lapplication.h"
-#include "lapplicationsettings.h"
 #include "wineapplication.h"
 #include "winemainwindow.h"
 
@@ -41,12 +40,5 @@ int main(int argc, char *argv[])
     LApplication app(argc, argv);
     ShownWatcher watcher;
     app.installEventFilter(&watcher);
-    WineApplication *controller = WineApplication::instance();
-    if (controller->create() != 0)
-        return -1;
-    if (controller->init() != 0)
-        return -2;
-    LApplicationSettings toolkitSettings;
-    controller->run();
-    return controller->shutdown();
+    return runAssistant();
 }

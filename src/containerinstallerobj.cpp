@@ -11,23 +11,21 @@ ContainerInstallerObj::ContainerInstallerObj(QObject *parent)
 
 void ContainerInstallerObj::setView(QWidget *host, int kind)
 {
-    m_host = host;
+    m_view = host;
     m_kind = kind;
     if (kind == DialogHost)
-        static_cast<containerinstallview_dialog *>(host)->setInstallerObj(this);
+        m_host = static_cast<containerinstallview_dialog *>(host);
     else if (kind == MainWindowHost)
-        static_cast<containerinstallview_mwd *>(host)->setInstallerObj(this);
+        m_host = static_cast<containerinstallview_mwd *>(host);
+    else
+        m_host = nullptr;
+    if (m_host)
+        m_host->setInstallerObj(this);
 }
 
 WineInstallerWnd *ContainerInstallerObj::installer() const
 {
-    if (!m_host)
-        return nullptr;
-    if (m_kind == DialogHost)
-        return static_cast<containerinstallview_dialog *>(m_host)->installer();
-    if (m_kind == MainWindowHost)
-        return static_cast<containerinstallview_mwd *>(m_host)->installer();
-    return nullptr;
+    return m_host ? m_host->installer() : nullptr;
 }
 
 void ContainerInstallerObj::setFilePath(const QString &path)
@@ -58,13 +56,13 @@ void ContainerInstallerObj::show()
 {
     if (!installer())
         return;
-    m_host->show();
-    m_host->raise();
-    m_host->activateWindow();
+    m_view->show();
+    m_view->raise();
+    m_view->activateWindow();
 }
 
 void ContainerInstallerObj::close()
 {
     if (installer())
-        m_host->close();
+        m_view->close();
 }

@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+class InstallerHost;
 class QWidget;
 class WineInstallerWnd;
 
@@ -20,7 +21,7 @@ public:
     explicit ContainerInstallerObj(QObject *parent = nullptr);
 
     void setView(QWidget *host, int kind);
-    QWidget *view() const { return m_host; }
+    QWidget *view() const { return m_view; }
     int kind() const { return m_kind; }
 
     void setFilePath(const QString &path);
@@ -34,7 +35,8 @@ public:
     WineInstallerWnd *installer() const;
 
 private:
-    QWidget *m_host = nullptr;
+    QWidget *m_view = nullptr;
+    InstallerHost *m_host = nullptr;
     int m_kind = -1;
 };
 

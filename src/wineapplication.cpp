@@ -5,6 +5,7 @@
 #include "containerinstallview_dialog.h"
 #include "containerinstallview_mwd.h"
 #include "lapplication.h"
+#include "lapplicationsettings.h"
 #include "lguiapplicationhelper.h"
 #include "licontheme.h"
 #include "llogmanager.h"
@@ -196,6 +197,18 @@ void WineApplication::slotNewProcessInstance(qint64 pid, const QStringList &argu
 {
     qInfo() << "new process" << pid << arguments;
     launchWithArgs(arguments);
+}
+
+int runAssistant()
+{
+    WineApplication *controller = WineApplication::instance();
+    if (controller->create() != 0)
+        return -1;
+    if (controller->init() != 0)
+        return -2;
+    LApplicationSettings toolkitSettings;
+    controller->run();
+    return controller->shutdown();
 }
 
 void removeInstallerObj(ContainerInstallerObj *obj)

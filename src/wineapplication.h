@@ -46,6 +46,14 @@ private:
     WineMainWindow *m_mainWindow = nullptr;
 };
 
+/*
+ * The assistant's start-up after the toolkit application object exists:
+ * create, init, run and shut down the controller, with the toolkit settings
+ * alive meanwhile. Returns the process exit status (-1 when another process
+ * already runs, -2 when initialisation fails).
+ */
+int runAssistant();
+
 // Let an install window host leave or (re)join the list of open installers.
 void removeInstallerObj(ContainerInstallerObj *obj);
 void addInstallerObj(ContainerInstallerObj *obj);

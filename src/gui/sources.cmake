@@ -3,5 +3,5 @@ set(GUI_SOURCES
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
     gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
     gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h
-    gui/view/installerhostsupport.cpp gui/view/installerhostsupport.h
+    gui/view/installerhost.cpp gui/view/installerhost.h
 )

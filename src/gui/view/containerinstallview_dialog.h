@@ -1,31 +1,21 @@
 #ifndef CONTAINERINSTALLVIEW_DIALOG_H
 #define CONTAINERINSTALLVIEW_DIALOG_H
 
+#include "installerhost.h"
 #include "ldialog.h"
 
-class ContainerInstallerObj;
-class WineInstallerWnd;
-
 // The modal dialog that hosts an install window for a catalogue application.
-class containerinstallview_dialog : public LDialog
+class containerinstallview_dialog : public LDialog, public InstallerHost
 {
     Q_OBJECT
 public:
     explicit containerinstallview_dialog(QWidget *parent = nullptr);
 
-    WineInstallerWnd *installer() const { return m_installer; }
-    ContainerInstallerObj *installerObj() const { return m_installerObj; }
-    void setInstallerObj(ContainerInstallerObj *obj) { m_installerObj = obj; }
-
 public slots:
-    void OnRecoverInstall();
+    void OnRecoverInstall() { recoverInstall(); }
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    WineInstallerWnd *m_installer;
-    ContainerInstallerObj *m_installerObj = nullptr;
+    void closeEvent(QCloseEvent *event) override { handleCloseEvent(event); }
 };
 
 #endif // CONTAINERINSTALLVIEW_DIALOG_H

@@ -1,0 +1,48 @@
+#include "installerhost.h"
+
+#include "containerinstallerobj.h"
+#include "containerinstallview.h"
+#include "licontheme.h"
+#include "wineapplication.h"
+
+#include <QCloseEvent>
+
+InstallerHost::InstallerHost(QWidget *host)
+    : m_host(host)
+    , m_installer(new WineInstallerWnd(host))
+{
+}
+
+InstallerHost::~InstallerHost() = default;
+
+QPixmap InstallerHost::hostIcon()
+{
+    const QPixmap pixmap(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg"));
+    return pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void InstallerHost::recoverInstall()
+{
+    if (!m_installerObj)
+        return;
+    removeInstallerObj(m_installerObj);
+    m_installer->uninstallInstalled();
+    addInstallerObj(m_installerObj);
+    m_installer->startInstallFlow();
+}
+
+void InstallerHost::handleCloseEvent(QCloseEvent *event)
+{
+    if (m_installer->isUploadingLog()) {
+        m_host->hide();
+        event->ignore();
+    } else {
+        m_host->deleteLater();
+        event->accept();
+    }
+    if (m_installerObj) {
+        removeInstallerObj(m_installerObj);
+        m_installerObj->deleteLater();
+        m_installerObj = nullptr;
+    }
+}
