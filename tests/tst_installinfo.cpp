@@ -22,6 +22,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 using namespace PlatformTest;
 
 namespace {
@@ -95,6 +97,7 @@ private slots:
     void defaultInstallOf64BitSetup();
     void stratAppStartsInstalledProgram();
     void msiRunsFixbottleThenMsiexec();
+    void destroyingTaskEndsLingeringInstaller();
     void recommendedPackageEntries();
 
 private:
@@ -401,6 +404,26 @@ void TestInstallInfo::msiRunsFixbottleThenMsiexec()
     }
     QVERIFY(fixbottle >= 0);
     QVERIFY(msiexec > fixbottle);
+    endBottleProcesses();
+}
+
+void TestInstallInfo::destroyingTaskEndsLingeringInstaller()
+{
+    // The install window closes while the installer still runs: the task
+    // ends the installer and its thread instead of waiting for it forever.
+    qputenv("FOO_SETUP_MODE", "linger");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    auto task = std::make_unique<InstallInfo>(
+            defaultRecord(fixture(QStringLiteral("foo-setup.exe")), QStringLiteral("Win32 EXE")));
+    task->start();
+    const auto installers = [&] {
+        return findProcesses(QStringLiteral("foo-setup.exe"), m_bottle);
+    };
+    QVERIFY(waitFor([&] { return !installers().isEmpty(); }, 180000));
+    QVERIFY(!task->wait(1000));
+
+    task.reset();
+    QVERIFY(waitFor([&] { return installers().isEmpty(); }, 10000));
     endBottleProcesses();
 }
 
