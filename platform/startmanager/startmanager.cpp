@@ -9,7 +9,8 @@
 
 StartManager::StartManager(QObject *parent)
     : QObject(parent)
-{ }
+{
+}
 
 QString StartManager::Launch(const QString &desktopFile)
 {

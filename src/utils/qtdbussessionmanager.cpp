@@ -6,7 +6,8 @@
 
 QtDbusSessionManager::QtDbusSessionManager(QObject *parent)
     : QObject(parent)
-{ }
+{
+}
 
 void QtDbusSessionManager::Launch(const QString &desktopFile)
 {
