@@ -19,8 +19,6 @@ constexpr qint64 UnknownSizeProgressStep = 1024 * 1024;
 // Small enough to stay in the CPU cache while it is hashed.
 constexpr qint64 Md5ReadChunk = 64 * 1024;
 constexpr qint64 WriteChunk = 256 * 1024;
-// Bounds the memory a fast server can fill before the data is written.
-constexpr qint64 ReplyBufferSize = 32 * 1024 * 1024;
 
 int idleTimeoutMs()
 {
@@ -177,10 +175,11 @@ void WineAstHttpDownload::track(QNetworkReply *reply, Phase phase)
     m_reply = reply;
     m_phase = phase;
     connect(reply, &QNetworkReply::finished, this, &WineAstHttpDownload::onfinishedRequest);
-    if (phase == BodyPhase) {
-        reply->setReadBufferSize(ReplyBufferSize);
+    // The reply's read buffer stays unlimited: a limit makes the network
+    // thread stop and start again all the time, which costs more than the
+    // memory it saves, as onReadyRead() drains the buffer each time.
+    if (phase == BodyPhase)
         connect(reply, &QNetworkReply::readyRead, this, &WineAstHttpDownload::onReadyRead);
-    }
     m_idleTimer->start();
 }
 
