@@ -6,8 +6,8 @@
 
 /*
  * What starting an application's desktop entry runs: the command line of
- * its Exec key, split by the quoting and escaping rules of the Desktop Entry
- * Specification with every field code dropped, and the working directory of
+ * its Exec key, split by the freedesktop.org desktop entry quoting and
+ * escaping rules with every field code dropped, and the working directory of
  * its Path key.
  */
 class LaunchEntry
