@@ -19,6 +19,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -74,7 +75,9 @@ int WineApplication::init()
     m_mainWindow = nullptr;
     WineSettings::instance()->init();
     WineInstalledApps::instance()->initInstalledApps();
-    WineAstApplist::instance()->requestAppList();
+    // The request goes out once the event loop runs, so that creating the
+    // network access does not delay the first window.
+    QTimer::singleShot(0, WineAstApplist::instance(), &WineAstApplist::requestAppList);
     connect(LGuiApplicationHelper::instance(), &LGuiApplicationHelper::newProcessInstance, this,
             &WineApplication::slotNewProcessInstance);
     return 0;

@@ -22,7 +22,6 @@ target_compile_definitions(tst_platformscripts PRIVATE
     LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
 lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp TIMEOUT 240)
-lwa_add_test(tst_wineapplication SOURCES tst_wineapplication.cpp TIMEOUT 120)
 lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 lwa_add_test(tst_winesettings SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
@@ -71,7 +70,8 @@ lwa_add_test(tst_doaction DBUS TIMEOUT 120
 add_dependencies(tst_doaction lirvan-start-manager lwa_platform)
 # The online service's request classes against the reference service's
 # catalogue API and its sample catalogue.
-foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload)
+foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload
+        tst_wineapplication)
     lwa_add_test(${online_test} SOURCES ${online_test}.cpp catalogueapiserver.cpp
         catalogueapiserver.h catalogueserver.cpp catalogueserver.h logcapture.cpp logcapture.h
         TIMEOUT 120)

@@ -1,3 +1,4 @@
+#include "catalogueapiserver.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
@@ -5,6 +6,7 @@
 #include "lapplication.h"
 #include "tpublishedappinfo.h"
 #include "wineapplication.h"
+#include "wineastapplist.h"
 #include "winemainwindow.h"
 
 #include <QGuiApplication>
@@ -18,6 +20,7 @@ class TestWineApplication : public QObject
 private slots:
     void initTestCase();
     void cleanup();
+    void initRequestsCategories();
     void mainWindowWithoutFile();
     void installWindowPerPath();
     void closingRemovesWindow();
@@ -30,11 +33,14 @@ private:
     QString makeFile(const QString &name) const;
 
     QTemporaryDir m_dir;
+    CatalogueApiServer m_service;
     WineApplication *m_app = nullptr;
 };
 
 void TestWineApplication::initTestCase()
 {
+    QVERIFY(m_service.isRunning());
+    m_service.use();
     m_app = WineApplication::instance();
     QCOMPARE(m_app->init(), 0);
 }
@@ -43,6 +49,16 @@ void TestWineApplication::cleanup()
 {
     m_app->shutdown();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestWineApplication::initRequestsCategories()
+{
+    // The category list is asked for once the event loop runs.
+    QTRY_VERIFY(!WineAstApplist::instance()->categories().isEmpty());
+    const QList<QJsonObject> requests = m_service.apiRequests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.first().value(QStringLiteral("path")).toString(),
+             QStringLiteral("/api/v1/app/category/list"));
 }
 
 QString TestWineApplication::makeFile(const QString &name) const
