@@ -28,16 +28,6 @@ using namespace PlatformTest;
 
 namespace {
 
-QString home()
-{
-    return QDir::homePath();
-}
-
-QString applicationsDir()
-{
-    return home() + QStringLiteral("/.local/share/applications/");
-}
-
 QString wineMenu(const QString &name)
 {
     return applicationsDir() + QStringLiteral("wine/Programs/Foo/") + name
@@ -433,7 +423,14 @@ void TestInstallInfo::recommendedPackageEntries()
     Result result = run(tool(QStringLiteral("tools/unzip.sh")),
                         {fixture(QStringLiteral("foo-package.7z")), bottle});
     QVERIFY2(result.exitCode == 0, qPrintable(result.err));
-    // The start script was not adapted to this machine, so "run.sh -c" fails.
+    // A start shell that does not exist makes "run.sh -c" fail, whether or
+    // not the platform is installed on this machine.
+    const QString runScript = bottle + QStringLiteral("/files/run.sh");
+    QByteArray script = readAll(runScript);
+    script.replace("/opt/lirvan-wine-assist/tools/lirvan-wine-helper/run_v4.sh",
+                   "/nonexistent/run_v4.sh");
+    QVERIFY(script.contains("/nonexistent/run_v4.sh"));
+    QVERIFY(writeAll(runScript, script));
     const QString entries = bottle + QStringLiteral("/entries/applications/");
     QVERIFY(writeAll(entries + QStringLiteral("a-first.desktop"),
                      "[Desktop Entry]\nName=First\nType=Application\nExec=first\n"));
