@@ -14,6 +14,16 @@ QString platformRoot()
     return QStringLiteral(LWA_BINARY_DIR "/platform-root");
 }
 
+QString home()
+{
+    return QDir::homePath();
+}
+
+QString applicationsDir()
+{
+    return home() + QStringLiteral("/.local/share/applications/");
+}
+
 QString tool(const QString &relativePath)
 {
     return platformRoot() + QLatin1Char('/') + relativePath;

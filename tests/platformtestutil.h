@@ -17,6 +17,11 @@ QString platformRoot();
 QString tool(const QString &relativePath);
 QString fixture(const QString &name);
 
+// The test's home and the user's menu entry directory in it (with a
+// trailing slash).
+QString home();
+QString applicationsDir();
+
 struct Result
 {
     bool finished = false; // ended by itself within the time-out

@@ -24,19 +24,9 @@ using namespace PlatformTest;
 
 namespace {
 
-QString home()
-{
-    return QDir::homePath();
-}
-
 QString appsDir()
 {
     return home() + QStringLiteral("/.lirvanwine/apps/");
-}
-
-QString applicationsDir()
-{
-    return home() + QStringLiteral("/.local/share/applications/");
 }
 
 QString iconsDir()

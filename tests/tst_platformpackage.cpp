@@ -18,11 +18,6 @@ namespace {
 
 const char bottleName[] = "Foo_1.2.3";
 
-QString home()
-{
-    return QDir::homePath();
-}
-
 // Replaces every line containing `key` by key + "\"value\"", like the
 // install controller does with a bottle's run.sh.
 bool setRunShValue(const QString &runSh, const QString &key, const QString &value)

@@ -24,16 +24,6 @@ using namespace PlatformTest;
 
 namespace {
 
-QString home()
-{
-    return QDir::homePath();
-}
-
-QString applicationsDir()
-{
-    return home() + QStringLiteral("/.local/share/applications");
-}
-
 // A desktop entry laid out as Wine's menu integration writes it.
 QByteArray wineEntry(const QString &name, const QString &prefix, const QString &icon)
 {
@@ -355,9 +345,9 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
 
     // The bottle's integration, as Wine creates it.
     const QString desktopEntry = home() + QStringLiteral("/Desktop/Foo.desktop");
-    const QString menuEntry = apps + QStringLiteral("/wine/Programs/Foo/Foo.desktop");
+    const QString menuEntry = apps + QStringLiteral("wine/Programs/Foo/Foo.desktop");
     const QString uninstallEntry = apps
-                                   + QStringLiteral("/wine/Programs/Foo/Uninstall Foo.desktop");
+                                   + QStringLiteral("wine/Programs/Foo/Uninstall Foo.desktop");
     QVERIFY(writeAll(desktopEntry, wineEntry("foo", prefix, "2D69_foo.0")));
     QVERIFY(writeAll(home() + QStringLiteral("/Desktop/Foo.lnk"), "L\0\0\0"));
     QVERIFY(writeAll(menuEntry, wineEntry("foo", prefix + QLatin1Char('/'), "2D69_foo.0")));
@@ -373,7 +363,7 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
         QVERIFY(writeAll(icons + size + "/apps/2D69_foo.0.png", "png"));
         QVERIFY(writeAll(icons + size + "/apps/3228_uninstall.0.png", "png"));
     }
-    QVERIFY(writeAll(apps + "/wine-extension-foodoc.desktop",
+    QVERIFY(writeAll(apps + "wine-extension-foodoc.desktop",
                      wineEntry("foo", prefix, "2D69_foo.0")
                              + "MimeType=application/x-wine-extension-foodoc;\n"));
     QVERIFY(writeAll(mime + "x-wine-extension-foodoc.xml", "<mime-info/>"));
@@ -385,18 +375,18 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
 
     // Another bottle whose name begins with the same text; it shares the
     // uninstall icon and the menu folders.
-    const QString otherMenuEntry = apps + QStringLiteral("/wine/Programs/Bar/Bar.desktop");
+    const QString otherMenuEntry = apps + QStringLiteral("wine/Programs/Bar/Bar.desktop");
     const QString otherDesktopEntry = home() + QStringLiteral("/Desktop/Bar.desktop");
     QVERIFY(writeAll(otherMenuEntry, wineEntry("bar", other, "3228_uninstall.0")));
     QVERIFY(writeAll(otherDesktopEntry, wineEntry("bar", other, "4411_bar.0")));
     QVERIFY(writeAll(menus + "wine-Programs-Bar-Bar.menu",
                      menuFile("Bar", "wine-Programs-Bar-Bar.desktop")));
-    QVERIFY(writeAll(apps + "/wine-extension-bardoc.desktop",
+    QVERIFY(writeAll(apps + "wine-extension-bardoc.desktop",
                      wineEntry("bar", other, "4411_bar.0")
                              + "MimeType=application/x-wine-extension-bardoc;\n"));
     QVERIFY(writeAll(mime + "x-wine-extension-bardoc.xml", "<mime-info/>"));
     // And the user's own entry, which is no business of Wine's.
-    QVERIFY(writeAll(apps + "/editor.desktop",
+    QVERIFY(writeAll(apps + "editor.desktop",
                      "[Desktop Entry]\nName=Editor\nExec=editor\nIcon=editor\n"));
 
     const QString script = tool(QStringLiteral("tools/localdesktop.sh"));
@@ -415,8 +405,8 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     for (const QString &gone :
          {desktopEntry, ownPrefixEntry, home() + "/Desktop/Foo.lnk", menuEntry, uninstallEntry,
           menus + "wine-Programs-Foo-Foo.menu", menus + "wine-Programs-Foo-Uninstall Foo.menu",
-          dirs + "wine-Programs-Foo.directory", apps + "/wine/Programs/Foo",
-          apps + "/wine-extension-foodoc.desktop", mime + "x-wine-extension-foodoc.xml",
+          dirs + "wine-Programs-Foo.directory", apps + "wine/Programs/Foo",
+          apps + "wine-extension-foodoc.desktop", mime + "x-wine-extension-foodoc.xml",
           icons + "48x48/apps/2D69_foo.0.png", icons + "256x256/apps/2D69_foo.0.png"})
         QVERIFY2(!QFileInfo::exists(gone), qPrintable(gone));
     // Whatever other entries still use stays.
@@ -424,8 +414,8 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
          {otherMenuEntry, otherDesktopEntry, menus + "wine-Programs-Bar-Bar.menu",
           dirs + "wine-Programs.directory", dirs + "wine-wine.directory",
           dirs + "wine-Programs-Bar.directory", icons + "48x48/apps/3228_uninstall.0.png",
-          apps + "/wine-extension-bardoc.desktop", mime + "x-wine-extension-bardoc.xml",
-          apps + "/editor.desktop"})
+          apps + "wine-extension-bardoc.desktop", mime + "x-wine-extension-bardoc.xml",
+          apps + "editor.desktop"})
         QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
 
     listed = run(script, {QStringLiteral("Foo"), QStringLiteral("-l")});
@@ -445,7 +435,7 @@ void TestPlatformScripts::localdesktopRejectsBadNames_data()
 void TestPlatformScripts::localdesktopRejectsBadNames()
 {
     QFETCH(QStringList, arguments);
-    const QString entry = applicationsDir() + QStringLiteral("/wine/Programs/Keep/Keep.desktop");
+    const QString entry = applicationsDir() + QStringLiteral("wine/Programs/Keep/Keep.desktop");
     QVERIFY(writeAll(entry, wineEntry("keep", home() + "/.lirvanwine/apps/Foo_2", "5555_keep.0")));
 
     const Result result = run(tool(QStringLiteral("tools/localdesktop.sh")), arguments);

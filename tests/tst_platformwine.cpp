@@ -25,11 +25,6 @@ QString wine64()
     return tool(QStringLiteral("lirvan-wine5-stable/bin/wine64"));
 }
 
-QString home()
-{
-    return QDir::homePath();
-}
-
 QString desktopEntry()
 {
     return home() + QStringLiteral("/Desktop/Foo.desktop");
