@@ -13,6 +13,7 @@
 #include "tpublishedappinfo.h"
 #include "wineastapplist.h"
 #include "wineinstalledapps.h"
+#include "winecommandline.h"
 #include "winemainwindow.h"
 #include "winesettings.h"
 
@@ -33,6 +34,16 @@ QString applicationVersion()
     return version.isEmpty() ? QStringLiteral("0.1.0") : version;
 }
 
+// The texts are written in Chinese; every other language reads the English
+// translation rather than texts it may not be able to read.
+QList<QLocale> translationLocales()
+{
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::Chinese)
+        return {system};
+    return {system, QLocale(QLocale::English)};
+}
+
 } // namespace
 
 WineApplication *WineApplication::instance()
@@ -41,16 +52,18 @@ WineApplication *WineApplication::instance()
     return application;
 }
 
-int WineApplication::create()
+void WineApplication::setIdentity()
 {
-    auto app = qobject_cast<LApplication *>(qApp);
-    if (app)
-        app->loadTranslator({QLocale::system()});
-
+    // The translation files are named after the application, so the name
+    // comes first, whatever the executable is called.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QCoreApplication::setOrganizationName(QStringLiteral("lirvan"));
     QCoreApplication::setApplicationName(QStringLiteral("lirvan-wine-assist"));
     QCoreApplication::setApplicationVersion(applicationVersion());
+    auto app = qobject_cast<LApplication *>(qApp);
+    if (app)
+        app->loadTranslator(translationLocales());
+
     const QIcon icon(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg"));
     QApplication::setWindowIcon(icon);
     if (app) {
@@ -59,6 +72,12 @@ int WineApplication::create()
         app->setApplicationDescription(
                 tr("Lirvan-Wine助手是一款应用兼容工具，可安装并兼容windows应用"));
     }
+}
+
+int WineApplication::create()
+{
+    // Cheap to repeat when the command line check has already set it.
+    setIdentity();
 
     LLogManager::registerConsoleAppender();
     LLogManager::registerFileAppender();
@@ -205,6 +224,9 @@ void WineApplication::slotNewProcessInstance(qint64 pid, const QStringList &argu
 int runAssistant()
 {
     WineApplication *controller = WineApplication::instance();
+    controller->setIdentity();
+    if (WineCommandLine(QCoreApplication::arguments()).answer())
+        return 0;
     if (controller->create() != 0)
         return -1;
     if (controller->init() != 0)

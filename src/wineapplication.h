@@ -20,6 +20,8 @@ class WineApplication : public QObject
 public:
     static WineApplication *instance();
 
+    // Translations and the application's name, version, icon and description.
+    void setIdentity();
     int create();
     int init();
     int run();
@@ -49,8 +51,9 @@ private:
 /*
  * The assistant's start-up after the toolkit application object exists:
  * create, init, run and shut down the controller, with the toolkit settings
- * alive meanwhile. Returns the process exit status (-1 when another process
- * already runs, -2 when initialisation fails).
+ * alive meanwhile. --help and --version are answered first, without a window.
+ * Returns the process exit status (-1 when another process already runs, -2
+ * when initialisation fails).
  */
 int runAssistant();
 

@@ -21,7 +21,7 @@ target_compile_definitions(tst_platformscripts PRIVATE
     LWA_CMAKE_COMMAND="${CMAKE_COMMAND}"
     LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
-lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp TIMEOUT 240)
+lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp assisthome.cpp assisthome.h TIMEOUT 240)
 lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 lwa_add_test(tst_winesettings SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
@@ -84,3 +84,11 @@ lwa_add_test(tst_installinfo DBUS TIMEOUT 900
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
+# Packaging and desktop integration: the command line of the real binary, the
+# translations, the desktop entry and metainfo, and the Debian package.
+lwa_add_test(tst_commandline TIMEOUT 120 SOURCES tst_commandline.cpp assisthome.cpp assisthome.h
+    platformtestutil.cpp platformtestutil.h)
+add_dependencies(tst_commandline lirvanwineassist_translations)
+lwa_add_test(tst_translations TIMEOUT 180 SOURCES tst_translations.cpp)
+get_target_property(lwa_test_lupdate Qt5::lupdate IMPORTED_LOCATION)
+target_compile_definitions(tst_translations PRIVATE LWA_LUPDATE="${lwa_test_lupdate}")

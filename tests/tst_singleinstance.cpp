@@ -2,98 +2,15 @@
 // checks that exactly one process keeps running and receives every later
 // start's arguments.
 
+#include "assisthome.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
 #include <vector>
 
 #include <signal.h>
-
-namespace {
-
-constexpr int SecondInstanceExitCode = 255; // exit status -1
-
-class AssistHome
-{
-public:
-    AssistHome()
-    {
-        QDir().mkpath(runtimeDir());
-        QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QString path() const { return m_dir.path(); }
-    QString runtimeDir() const { return m_dir.path() + QStringLiteral("/runtime"); }
-    QString logPath() const
-    {
-        return m_dir.path() + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
-    }
-
-    std::unique_ptr<QProcess> start(const QStringList &arguments) const
-    {
-        auto process = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path() + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), path() + QStringLiteral("/.cache"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), path() + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process->setProcessEnvironment(env);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->setStandardOutputFile(QProcess::nullDevice());
-        process->start(QStringLiteral(LWA_ASSIST_BINARY), arguments);
-        return process;
-    }
-
-    QString log() const
-    {
-        QFile file(logPath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    // Waits until the log holds `text` at least `count` times.
-    bool waitForLog(const QString &text, int count = 1, int timeoutMs = 20000) const
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            if (log().count(text) >= count)
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-// A running first instance with the main window shown.
-std::unique_ptr<QProcess> startPrimary(const AssistHome &home, const QStringList &arguments = {})
-{
-    auto process = home.start(arguments);
-    if (!process->waitForStarted() || !home.waitForLog(QStringLiteral("launchWithArgs")))
-        return nullptr;
-    return process;
-}
-
-void stop(QProcess *process)
-{
-    if (process->state() != QProcess::NotRunning) {
-        process->terminate();
-        if (!process->waitForFinished(5000)) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
-}
-
-} // namespace
 
 class TestSingleInstance : public QObject
 {

@@ -5,30 +5,30 @@
     <name>Doaction</name>
     <message>
         <source>Recommnd install realBottom dir is not exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>应用的容器目录不存在！</translation>
     </message>
     <message>
         <source>No icon delete!</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可删除的图标！</translation>
     </message>
     <message>
         <source>Can&apos;t find </source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 </translation>
     </message>
 </context>
 <context>
     <name>InstallInfo</name>
     <message>
         <source>Can&apos;t find wine creat desktop file! Package install failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 Wine 创建的菜单项，安装失败！</translation>
     </message>
     <message>
         <source>Cut desktop file to </source>
-        <translation type="unfinished"></translation>
+        <translation>移动菜单项到 </translation>
     </message>
     <message>
         <source> failed!</source>
-        <translation type="unfinished"></translation>
+        <translation> 失败！</translation>
     </message>
 </context>
 <context>
@@ -42,7 +42,7 @@
     <name>UnzipInfo</name>
     <message>
         <source>MD5 not match</source>
-        <translation type="unfinished"></translation>
+        <translation>安装包已损坏（MD5 校验不符）</translation>
     </message>
 </context>
 <context>
@@ -57,11 +57,11 @@
     </message>
     <message>
         <source>Starting install </source>
-        <translation type="unfinished"></translation>
+        <translation>开始安装 </translation>
     </message>
     <message>
         <source>version: </source>
-        <translation type="unfinished"></translation>
+        <translation>版本： </translation>
     </message>
 </context>
 <context>
@@ -115,30 +115,65 @@
     <name>WineAstHttpDownload</name>
     <message>
         <source>Too many redirects (more than %1) for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 的重定向过多（超过 %1 次）</translation>
     </message>
     <message>
         <source>Redirect without a target from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 返回的重定向没有目标</translation>
     </message>
     <message>
         <source>Unexpected HTTP status %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 返回了意外的 HTTP 状态 %1</translation>
     </message>
     <message>
         <source>Downloaded %1 bytes of %2, expected %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 下载了 %1 字节，应为 %3 字节</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：%2</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开 %1：%2</translation>
     </message>
     <message>
         <source>No data received for %1 s from %2, download stopped</source>
+        <translation>%1 秒内未从 %2 收到数据，下载已停止</translation>
+    </message>
+</context>
+<context>
+    <name>WineCommandLine</name>
+    <message>
+        <source>显示本帮助并退出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示版本并退出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法：%1 [选项] [文件]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不带文件启动时打开主窗口；带一个 Windows 程序或安装包（.exe、.msi）启动时为它打开安装窗口。助手已在运行时，由它打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要安装的 Windows 程序或安装包</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -146,7 +181,7 @@
     <name>WinePEInfo</name>
     <message>
         <source>Incorrect package file</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 Windows 程序或安装包</translation>
     </message>
 </context>
 </TS>

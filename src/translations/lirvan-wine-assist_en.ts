@@ -1,0 +1,187 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Doaction</name>
+    <message>
+        <source>Recommnd install realBottom dir is not exists!</source>
+        <translation>The bottle directory of this application does not exist!</translation>
+    </message>
+    <message>
+        <source>No icon delete!</source>
+        <translation>No icon to delete!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find </source>
+        <translation>Cannot find </translation>
+    </message>
+</context>
+<context>
+    <name>InstallInfo</name>
+    <message>
+        <source>Can&apos;t find wine creat desktop file! Package install failed!</source>
+        <translation>Cannot find the menu entry that Wine created. The installation failed!</translation>
+    </message>
+    <message>
+        <source>Cut desktop file to </source>
+        <translation>Moving the menu entry to </translation>
+    </message>
+    <message>
+        <source> failed!</source>
+        <translation> failed!</translation>
+    </message>
+</context>
+<context>
+    <name>LSearchEdit</name>
+    <message>
+        <source>搜索</source>
+        <translation>Search</translation>
+    </message>
+</context>
+<context>
+    <name>UnzipInfo</name>
+    <message>
+        <source>MD5 not match</source>
+        <translation>The package is damaged (MD5 checksum mismatch)</translation>
+    </message>
+</context>
+<context>
+    <name>WineApplication</name>
+    <message>
+        <source>Lirvan wine installer</source>
+        <translation>Lirvan Wine Assist</translation>
+    </message>
+    <message>
+        <source>Lirvan-Wine助手是一款应用兼容工具，可安装并兼容windows应用</source>
+        <translation>Lirvan Wine Assist is a compatibility tool that installs Windows applications and runs them on Linux</translation>
+    </message>
+    <message>
+        <source>Starting install </source>
+        <translation>Starting install </translation>
+    </message>
+    <message>
+        <source>version: </source>
+        <translation>version: </translation>
+    </message>
+</context>
+<context>
+    <name>WineAstApplist</name>
+    <message>
+        <source>网络应用</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>社交沟通</source>
+        <translation>Social</translation>
+    </message>
+    <message>
+        <source>音乐欣赏</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>视频播放</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>图形图像</source>
+        <translation>Graphics</translation>
+    </message>
+    <message>
+        <source>游戏娱乐</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>办公学习</source>
+        <translation>Office</translation>
+    </message>
+    <message>
+        <source>阅读翻译</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>编程开发</source>
+        <translation>Development</translation>
+    </message>
+    <message>
+        <source>系统管理</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>其他应用</source>
+        <translation>Other</translation>
+    </message>
+</context>
+<context>
+    <name>WineAstHttpDownload</name>
+    <message>
+        <source>Too many redirects (more than %1) for %2</source>
+        <translation>Too many redirects (more than %1) for %2</translation>
+    </message>
+    <message>
+        <source>Redirect without a target from %1</source>
+        <translation>Redirect without a target from %1</translation>
+    </message>
+    <message>
+        <source>Unexpected HTTP status %1 from %2</source>
+        <translation>Unexpected HTTP status %1 from %2</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 bytes of %2, expected %3 bytes</source>
+        <translation>Downloaded %1 bytes of %2, expected %3 bytes</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>No data received for %1 s from %2, download stopped</source>
+        <translation>No data received for %1 s from %2, download stopped</translation>
+    </message>
+</context>
+<context>
+    <name>WineCommandLine</name>
+    <message>
+        <source>显示本帮助并退出</source>
+        <translation>Show this help and exit</translation>
+    </message>
+    <message>
+        <source>显示版本并退出</source>
+        <translation>Show the version and exit</translation>
+    </message>
+    <message>
+        <source>用法：%1 [选项] [文件]</source>
+        <translation>Usage: %1 [options] [file]</translation>
+    </message>
+    <message>
+        <source>不带文件启动时打开主窗口；带一个 Windows 程序或安装包（.exe、.msi）启动时为它打开安装窗口。助手已在运行时，由它打开。</source>
+        <translation>Without a file it opens the main window; with a Windows program or installer (.exe, .msi) it opens an install window for it. When the assistant is already running, that one opens it.</translation>
+    </message>
+    <message>
+        <source>选项：</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>参数：</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>要安装的 Windows 程序或安装包</source>
+        <translation>the Windows program or installer to install</translation>
+    </message>
+</context>
+<context>
+    <name>WinePEInfo</name>
+    <message>
+        <source>Incorrect package file</source>
+        <translation>This is not a Windows program or installer</translation>
+    </message>
+</context>
+</TS>
