@@ -15,6 +15,7 @@ packages=(
     fonts-wqy-microhei
     libcpp-httplib-dev
     curl
+    desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 missing=()

@@ -12,8 +12,8 @@
 #include "ltkwidget.h"
 #include "tpublishedappinfo.h"
 #include "wineastapplist.h"
-#include "wineinstalledapps.h"
 #include "winecommandline.h"
+#include "wineinstalledapps.h"
 #include "winemainwindow.h"
 #include "winesettings.h"
 

@@ -10,8 +10,7 @@ namespace {
 QString optionLine(const QString &names, const QString &description)
 {
     constexpr int NameColumn = 18;
-    return QStringLiteral("  ") + names.leftJustified(NameColumn) + description
-            + QLatin1Char('\n');
+    return QStringLiteral("  ") + names.leftJustified(NameColumn) + description + QLatin1Char('\n');
 }
 
 } // namespace
@@ -58,7 +57,7 @@ QString WineCommandLine::helpText() const
 QString WineCommandLine::versionText() const
 {
     return QCoreApplication::applicationName() + QLatin1Char(' ')
-            + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+           + QCoreApplication::applicationVersion() + QLatin1Char('\n');
 }
 
 bool WineCommandLine::answer() const

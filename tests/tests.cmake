@@ -92,3 +92,9 @@ add_dependencies(tst_commandline lirvanwineassist_translations)
 lwa_add_test(tst_translations TIMEOUT 180 SOURCES tst_translations.cpp)
 get_target_property(lwa_test_lupdate Qt5::lupdate IMPORTED_LOCATION)
 target_compile_definitions(tst_translations PRIVATE LWA_LUPDATE="${lwa_test_lupdate}")
+lwa_add_test(tst_debpackage TIMEOUT 600 SOURCES tst_debpackage.cpp
+    platformtestutil.cpp platformtestutil.h)
+target_compile_definitions(tst_debpackage PRIVATE
+    LWA_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}" LWA_VERSION="${PROJECT_VERSION}")
+add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page
+    lirvanwineassist_translations)

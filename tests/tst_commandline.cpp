@@ -60,16 +60,17 @@ void TestCommandLine::answersAlone_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("pattern");
     const QString version = QStringLiteral("^lirvan-wine-assist \\d+\\.\\d+\\.\\d+\\n$");
-    const QString help = QStringLiteral("^Usage: lirvan-wine-assist \\[options\\] \\[file\\]\\n.*"
-                                        "\\n  -h, --help +Show this help and exit\\n"
-                                        "  -v, --version +Show the version and exit\\n.*"
-                                        "\\n  file +the Windows program or installer to install\\n$");
+    const QString help = QStringLiteral(
+            "^Usage: lirvan-wine-assist \\[options\\] \\[file\\]\\n.*"
+            "\\n  -h, --help +Show this help and exit\\n"
+            "  -v, --version +Show the version and exit\\n.*"
+            "\\n  file +the Windows program or installer to install\\n$");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version;
     QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version;
     QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << help;
     QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << help;
-    QTest::newRow("file and --help") << QStringList{QStringLiteral("/bin/sh"), QStringLiteral("--help")}
-                                     << help;
+    QTest::newRow("file and --help")
+            << QStringList{QStringLiteral("/bin/sh"), QStringLiteral("--help")} << help;
 }
 
 void TestCommandLine::answersAlone()
