@@ -98,3 +98,13 @@ target_compile_definitions(tst_debpackage PRIVATE
     LWA_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}" LWA_VERSION="${PROJECT_VERSION}")
 add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page
     lirvanwineassist_translations)
+# Not a test: screenshots of every window and page (scripts/screenshots.sh).
+add_executable(lwa_screenshots screenshots.cpp catalogueapiserver.cpp catalogueapiserver.h
+    catalogueserver.cpp catalogueserver.h)
+target_link_libraries(lwa_screenshots PRIVATE lirvanwineassist Qt5::Test)
+target_compile_definitions(lwa_screenshots PRIVATE
+    LWA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    LWA_FIXTURE_DIR="${LWA_FIXTURE_DIR}"
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(lwa_screenshots lirvan-catalogue-server lwa_sample_catalogue lwa_fixtures
+    lirvanwineassist_translations)

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Screenshots of every window and page of the assistant in English and in
+# Chinese, taken under Xvfb at the windows' real sizes, into
+# build/screenshots/<language>/ (or the directory given). Texts that need more
+# room than their widget has are listed on standard output.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${LWA_BUILD_DIR:-$root/build}"
+out="${1:-$build/screenshots}"
+
+cmake --build "$build" --target lwa_screenshots >/dev/null
+for locale in en_US.UTF-8 zh_CN.UTF-8; do
+    dir="$out/${locale%%.*}"
+    rm -rf "$dir"
+    echo "== $locale: $dir"
+    "$root/tests/run-isolated.sh" --xvfb -- "$build/tests/lwa_screenshots" "$locale" "$dir" 2>/dev/null
+done
