@@ -74,3 +74,12 @@ bool WineCommandLine::answer() const
     out.flush();
     return true;
 }
+
+bool WineCommandLine::asksForInformation(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const WineCommandLine commandLine(arguments);
+    return commandLine.wantsHelp() || commandLine.wantsVersion();
+}

@@ -28,6 +28,10 @@ public:
     // Prints the help or the version when asked for; true when it did.
     bool answer() const;
 
+    // Whether the process's command line asks for the help or the version;
+    // usable before the application object exists.
+    static bool asksForInformation(int argc, char *argv[]);
+
 private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
