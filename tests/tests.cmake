@@ -96,7 +96,7 @@ lwa_add_test(tst_debpackage TIMEOUT 600 SOURCES tst_debpackage.cpp
     platformtestutil.cpp platformtestutil.h)
 target_compile_definitions(tst_debpackage PRIVATE
     LWA_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}" LWA_VERSION="${PROJECT_VERSION}")
-add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page
+add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page lwa_icons
     lirvanwineassist_translations)
 # Not a test: screenshots of every window and page (scripts/screenshots.sh).
 add_executable(lwa_screenshots screenshots.cpp catalogueapiserver.cpp catalogueapiserver.h

@@ -116,6 +116,8 @@ void TestDebPackage::layout_data()
          {"/usr/share/applications/lirvan-wine-assist.desktop",
           "/usr/share/metainfo/com.lirvan.WineAssist.metainfo.xml",
           "/usr/share/icons/hicolor/scalable/apps/lirvan-wine-assist.svg",
+          "/usr/share/icons/hicolor/48x48/apps/lirvan-wine-assist.png",
+          "/usr/share/icons/hicolor/256x256/apps/lirvan-wine-assist.png",
           "/usr/share/dbus-1/services/com.lirvan.SessionManager.service",
           "/usr/share/lirvan-wine-assist/translations/lirvan-wine-assist_en.qm",
           "/usr/share/lirvan-wine-assist/translations/lirvan-wine-assist_zh_CN.qm",
