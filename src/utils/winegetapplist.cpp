@@ -99,6 +99,7 @@ void WineGetAppList::slotRequestFinished(int status, QString strData, int id)
     qInfo() << "status:" << status << "id:" << id;
     if (status != QtNetworkWorker::Finished) {
         qDebug() << status << strData << id;
+        emit signalFailed(status, strData);
         return;
     }
     m_apps.append(CatalogueReply::appsFromReply(CatalogueReply::QstringToJson(strData)));
