@@ -84,3 +84,14 @@ lwa_add_test(tst_installinfo DBUS TIMEOUT 900
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
+# Screenshots of the catalogue pages (not a test: run it under xvfb-run and
+# look at the pictures, see the program's comment).
+add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_link_libraries(lwa_catalogueshots PRIVATE lirvanwineassist Qt5::Test)
+target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(lwa_catalogueshots PRIVATE
+    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+set_target_properties(lwa_catalogueshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue)

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int CategoryCount = 12;
-constexpr QSize RowSize(260, 78);
+constexpr QSize RowSize(252, 78);
 
 QFont titleFont()
 {
@@ -45,7 +45,7 @@ Appinstallablemainwidget::Appinstallablemainwidget(QWidget *parent)
 {
     m_listView->setModel(m_model);
     m_listView->setItemSize(RowSize);
-    m_listView->setItemSpacing(4);
+    m_listView->setItemSpacing(6);
     m_listView->setOrientation(QListView::LeftToRight, true);
     m_listView->setResizeMode(QListView::Adjust);
     m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);

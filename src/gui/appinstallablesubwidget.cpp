@@ -58,6 +58,10 @@ Appinstallablesubwidget::Appinstallablesubwidget(QWidget *parent)
     m_versionArea->setWidget(m_versionList);
     m_versionArea->setWidgetResizable(true);
     m_versionArea->setFrameShape(QFrame::NoFrame);
+    m_versionArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The panel's own background shows through the list.
+    m_versionArea->viewport()->setAutoFillBackground(false);
+    m_versionList->setAutoFillBackground(false);
     m_versionArea->hide();
 
     m_install->setObjectName(QStringLiteral("install"));

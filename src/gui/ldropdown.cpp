@@ -33,6 +33,7 @@ LDropdown::LDropdown(QWidget *parent)
     , m_arrow(new LIconButton(this))
 {
     setObjectName(QStringLiteral("LDropdown"));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_text->setObjectName(QStringLiteral("LDropdownText"));
     m_text->setFont(textFont());
 

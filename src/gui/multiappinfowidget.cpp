@@ -57,27 +57,28 @@ QWidget *Multiappinfowidget::createRow(int index, const TPublishedAppInfo &info)
     avatar->setPicture(info.avatar, info.author);
 
     auto author = new LLabel(info.author, row);
-    auto created = new LLabel(info.createdAt, row);
-    created->setForegroundRole(LPalette::TextTips);
-    auto who = new QVBoxLayout;
-    who->setSpacing(2);
-    who->addWidget(author);
-    who->addWidget(created);
-
     auto recommended = new LLabel(tr("官方推荐"), row);
     recommended->setForegroundRole(LPalette::TextLively);
-    auto rating = new QVBoxLayout;
-    rating->setSpacing(2);
-    rating->addWidget(recommended);
-    rating->addWidget(new RatingWidget(info.score, row));
+    auto nameLine = new QHBoxLayout;
+    nameLine->setSpacing(6);
+    nameLine->addWidget(author);
+    nameLine->addWidget(recommended);
+    nameLine->addStretch();
+
+    auto created = new LLabel(info.createdAt, row);
+    created->setForegroundRole(LPalette::TextTips);
+    auto column = new QVBoxLayout;
+    column->setSpacing(2);
+    column->addLayout(nameLine);
+    column->addWidget(created);
+    column->addWidget(new RatingWidget(info.score, row));
 
     auto layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     layout->addWidget(radio);
-    layout->addWidget(avatar);
-    layout->addLayout(who, 1);
-    layout->addLayout(rating);
+    layout->addWidget(avatar, 0, Qt::AlignTop);
+    layout->addLayout(column, 1);
     return row;
 }
 

@@ -43,7 +43,12 @@ void MultiSelectListView::setModel(QAbstractItemModel *model)
             &MultiSelectListView::currentChanges);
     connect(model, &QAbstractItemModel::rowsInserted, this,
             &MultiSelectListView::scheduleRowWidgets);
-    connect(model, &QAbstractItemModel::modelReset, this, &MultiSelectListView::scheduleRowWidgets);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        // A reset drops the current row without a signal of the selection
+        // model; whoever shows the current row must hear of it.
+        emit currentChanges(QModelIndex(), QModelIndex());
+        scheduleRowWidgets();
+    });
     connect(model, &QAbstractItemModel::rowsRemoved, this,
             &MultiSelectListView::scheduleRowWidgets);
     scheduleRowWidgets();
@@ -130,7 +135,7 @@ void MultiSelectListView::createVisibleRowWidgets()
         auto actionItem = static_cast<LStandardItem *>(item);
         if (!actionItem->actionList(Qt::LeftEdge).isEmpty())
             continue;
-        auto action = new LViewItemAction(Qt::AlignLeft | Qt::AlignVCenter);
+        auto action = new LViewItemAction(Qt::AlignLeft | Qt::AlignTop);
         action->setWidget(m_factory(index));
         actionItem->setActionList(Qt::LeftEdge, {action});
     }
