@@ -95,3 +95,10 @@ target_compile_definitions(lwa_catalogueshots PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 set_target_properties(lwa_catalogueshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue)
+# Catalogue browsing: the icon label and dropdown, and the pages and search
+# against the reference service.
+lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
+    isolatedhome.cpp isolatedhome.h catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_catalogueicons PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_catalogueicons lirvan-catalogue-server)

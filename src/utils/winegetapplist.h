@@ -18,8 +18,8 @@ class QtNetworkWorker;
  *      asked),
  *   3: the applications of the category id.
  * Each successful reply appends its applications to the list and emits
- * signalFinished(); a failed one emits signalFailed() with the worker's
- * status and error text.
+ * signalFinished(); a failed request, or a reply without a list, emits
+ * signalFailed() with the worker's status and the reply or error text.
  */
 class WineGetAppList : public QObject
 {
