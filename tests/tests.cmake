@@ -102,3 +102,9 @@ lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
 target_compile_definitions(tst_catalogueicons PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_catalogueicons lirvan-catalogue-server)
+lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
+    isolatedhome.cpp isolatedhome.h catalogueapiserver.cpp catalogueapiserver.h
+    catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_cataloguepages PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
