@@ -77,6 +77,7 @@ private slots:
     void undecodableDownloadIsNotCached();
     void corruptCacheFileIsFetchedAgain();
     void cachedPictureSurvivesABadAddress();
+    void badDownloadNeverReplacesCachedPicture();
     void cacheKeysStayInsideTheCache_data();
     void cacheKeysStayInsideTheCache();
     void hostileKeyDownloadLandsInsideTheCache();
@@ -99,6 +100,7 @@ void TstCatalogueIcons::initTestCase()
         QVERIFY(writePng(m_root.filePath(QStringLiteral("icon%1.png").arg(i)), Qt::red));
     QVERIFY(writePng(m_root.filePath(QStringLiteral("shared.png")), Qt::green));
     QVERIFY(writeBytes(m_root.filePath(QStringLiteral("bad.png")), "<html>not a picture</html>"));
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("slowbad.png")), QByteArray(3000, 'x')));
     m_server = std::make_unique<CatalogueServer>(m_root.path());
     QVERIFY(m_server->isRunning());
 }
@@ -225,6 +227,23 @@ void TstCatalogueIcons::cachedPictureSurvivesABadAddress()
     QFile file(dir + QStringLiteral("/icon"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+}
+
+void TstCatalogueIcons::badDownloadNeverReplacesCachedPicture()
+{
+    // A slow service, so that the picture arrives in the cache (from another
+    // label or instance) while the bad download is still under way.
+    CatalogueServer slow(m_root.path(), {QStringLiteral("--rate"), QStringLiteral("1500")});
+    QVERIFY(slow.isRunning());
+    auto label = makeLabel(slow.fileUrl(QStringLiteral("slowbad.png")), QStringLiteral("Raced"));
+    QCOMPARE(IconLabel::runningDownloads(), 1);
+    const QString cached = IconLabel::cacheDirFor(QStringLiteral("Raced"))
+                           + QStringLiteral("/icon");
+    QVERIFY(writePng(cached, Qt::blue));
+    QVERIFY(queueDrained());
+    QCOMPARE(QImage(cached).pixelColor(0, 0), QColor(Qt::blue));
+    QVERIFY(label->showsPicture());
+    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{QStringLiteral("Raced/icon")});
 }
 
 void TstCatalogueIcons::cacheKeysStayInsideTheCache_data()
