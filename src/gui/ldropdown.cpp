@@ -16,14 +16,6 @@ constexpr int ArrowSide = 9;
 constexpr int MenuGap = 5;
 const QString HoverStatus = QStringLiteral("hover");
 
-QFont textFont()
-{
-    QFont font(QStringLiteral("SourceHanSansSC"));
-    font.setWeight(50);
-    font.setPixelSize(14);
-    return font;
-}
-
 } // namespace
 
 LDropdown::LDropdown(QWidget *parent)
@@ -65,6 +57,14 @@ LDropdown::LDropdown(QWidget *parent)
 }
 
 LDropdown::~LDropdown() = default;
+
+QFont LDropdown::textFont()
+{
+    QFont font(QStringLiteral("SourceHanSansSC"));
+    font.setWeight(50);
+    font.setPixelSize(14);
+    return font;
+}
 
 QString LDropdown::text() const
 {
