@@ -74,6 +74,7 @@ private slots:
     void twentyLabelsDownloadOneAtATimeInOrder();
     void labelsOfOneKeyShareOneCacheFile();
     void resourcePathShownWithoutDownload();
+    void localFileThatIsNoPictureIsLeftAlone();
     void undecodableDownloadIsNotCached();
     void corruptCacheFileIsFetchedAgain();
     void cachedPictureSurvivesABadAddress();
@@ -184,6 +185,19 @@ void TstCatalogueIcons::resourcePathShownWithoutDownload()
     QTest::qWait(100);
     QCOMPARE(m_server->requests().size(), requests);
     QVERIFY(!QDir(IconLabel::cacheRoot()).exists(QStringLiteral("Resource App")));
+}
+
+void TstCatalogueIcons::localFileThatIsNoPictureIsLeftAlone()
+{
+    // A catalogue address naming one of the user's files shows the
+    // placeholder; the file is not the cache's to delete.
+    const QString document = QDir::home().filePath(QStringLiteral("notes.txt"));
+    QVERIFY(writeBytes(document, "my notes"));
+    auto label = makeLabel(document, QStringLiteral("Notes"));
+    QCOMPARE(IconLabel::queuedDownloads(), 0);
+    QVERIFY(!label->showsPicture());
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(QFile::exists(document));
 }
 
 void TstCatalogueIcons::undecodableDownloadIsNotCached()
