@@ -13,6 +13,7 @@
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
+#include "isolatedhome.h"
 #include "lapplication.h"
 #include "tinstalledappinfo.h"
 #include "wineapplication.h"
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextStream>
@@ -141,10 +141,7 @@ int main(int argc, char *argv[])
     qputenv("LC_ALL", argv[1]);
     qputenv("LANG", argv[1]);
     qunsetenv("LANGUAGE");
-    QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
-        qunsetenv(name);
+    IsolatedHome home;
     const QString dir = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(dir);
 

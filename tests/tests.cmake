@@ -87,20 +87,20 @@ add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
 # Packaging and desktop integration: the command line of the real binary, the
 # translations, the desktop entry and metainfo, and the Debian package.
 lwa_add_test(tst_commandline TIMEOUT 120 SOURCES tst_commandline.cpp assisthome.cpp assisthome.h
-    platformtestutil.cpp platformtestutil.h)
+    isolatedhome.cpp isolatedhome.h platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_commandline lirvanwineassist_translations)
-lwa_add_test(tst_translations TIMEOUT 180 SOURCES tst_translations.cpp)
+lwa_add_test(tst_translations TIMEOUT 180 SOURCES tst_translations.cpp isolatedhome.cpp isolatedhome.h)
 get_target_property(lwa_test_lupdate Qt5::lupdate IMPORTED_LOCATION)
 target_compile_definitions(tst_translations PRIVATE LWA_LUPDATE="${lwa_test_lupdate}")
-lwa_add_test(tst_debpackage TIMEOUT 600 SOURCES tst_debpackage.cpp
+lwa_add_test(tst_debpackage TIMEOUT 600 SOURCES tst_debpackage.cpp isolatedhome.cpp isolatedhome.h
     platformtestutil.cpp platformtestutil.h)
 target_compile_definitions(tst_debpackage PRIVATE
     LWA_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}" LWA_VERSION="${PROJECT_VERSION}")
 add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page lwa_icons
     lirvanwineassist_translations)
 # Not a test: screenshots of every window and page (scripts/screenshots.sh).
-add_executable(lwa_screenshots screenshots.cpp catalogueapiserver.cpp catalogueapiserver.h
-    catalogueserver.cpp catalogueserver.h)
+add_executable(lwa_screenshots screenshots.cpp isolatedhome.cpp isolatedhome.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
 target_link_libraries(lwa_screenshots PRIVATE lirvanwineassist Qt5::Test)
 target_compile_definitions(lwa_screenshots PRIVATE
     LWA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
@@ -108,3 +108,27 @@ target_compile_definitions(lwa_screenshots PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(lwa_screenshots lirvan-catalogue-server lwa_sample_catalogue lwa_fixtures
     lirvanwineassist_translations)
+# Screenshots of the catalogue pages (not a test: run it under xvfb-run and
+# look at the pictures, see the program's comment).
+add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_link_libraries(lwa_catalogueshots PRIVATE lirvanwineassist Qt5::Test)
+target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(lwa_catalogueshots PRIVATE
+    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+set_target_properties(lwa_catalogueshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue)
+# Catalogue browsing: the icon label and dropdown, and the pages and search
+# against the reference service.
+lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
+    isolatedhome.cpp isolatedhome.h catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_catalogueicons PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_catalogueicons lirvan-catalogue-server)
+lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
+    isolatedhome.cpp isolatedhome.h catalogueapiserver.cpp catalogueapiserver.h
+    catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_cataloguepages PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)

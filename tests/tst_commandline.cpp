@@ -4,6 +4,7 @@
 // every other command line still goes to that assistant.
 
 #include "assisthome.h"
+#include "isolatedhome.h"
 #include "platformtestutil.h"
 
 #include <QDir>
@@ -135,5 +136,11 @@ void TestCommandLine::runningAssistantUntouched()
     stop(primary.get());
 }
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+int main(int argc, char **argv)
+{
+    IsolatedHome home;
+    QCoreApplication app(argc, argv);
+    TestCommandLine test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_commandline.moc"

@@ -3,6 +3,7 @@
 // the program it installs runs from there, and that installing and purging it
 // (with dpkg in the scratch root) leaves the users' files alone.
 
+#include "isolatedhome.h"
 #include "platformtestutil.h"
 
 #include <QDir>
@@ -54,7 +55,6 @@ private:
     QStringList dpkgInRoot(const QString &root) const;
 
     QTemporaryDir m_scratch;
-    QString m_home;
     QString m_package;
     QString m_root;
 };
@@ -62,13 +62,6 @@ private:
 void TestDebPackage::initTestCase()
 {
     QVERIFY(m_scratch.isValid());
-    // Nothing below may read or write the real home.
-    m_home = m_scratch.filePath(QStringLiteral("home"));
-    QVERIFY(QDir().mkpath(m_home));
-    qputenv("HOME", QFile::encodeName(m_home));
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
-        qunsetenv(name);
-
     const QString out = m_scratch.filePath(QStringLiteral("out"));
     const Result cpack = run(QStringLiteral(LWA_CPACK_COMMAND),
                              {QStringLiteral("-G"), QStringLiteral("DEB"),
@@ -272,5 +265,11 @@ void TestDebPackage::purgeKeepsUsersFiles()
         QCOMPARE(readAll(home + file), QByteArray("kept"));
 }
 
-QTEST_GUILESS_MAIN(TestDebPackage)
+int main(int argc, char **argv)
+{
+    IsolatedHome home;
+    QCoreApplication app(argc, argv);
+    TestDebPackage test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_debpackage.moc"

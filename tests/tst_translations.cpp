@@ -3,6 +3,8 @@
 // file translates every text, the Chinese one every text that is not already
 // Chinese, and neither keeps a text the sources no longer have.
 
+#include "isolatedhome.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -147,5 +149,11 @@ void TestTranslations::complete()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
-QTEST_GUILESS_MAIN(TestTranslations)
+int main(int argc, char **argv)
+{
+    IsolatedHome home;
+    QCoreApplication app(argc, argv);
+    TestTranslations test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_translations.moc"

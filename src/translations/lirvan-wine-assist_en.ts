@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Appinstallablemainwidget</name>
+    <message>
+        <source>可安装应用</source>
+        <translation>Available apps</translation>
+    </message>
+    <message>
+        <source>当前分类没有数据，敬请期待...</source>
+        <translation>Nothing in this category yet. Coming soon...</translation>
+    </message>
+    <message>
+        <source>应用列表加载失败，请检查网络连接</source>
+        <translation>Could not load the app list. Check your network connection.</translation>
+    </message>
+    <message>
+        <source>重新加载</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>的搜索结果</source>
+        <translation> search results</translation>
+    </message>
+</context>
+<context>
+    <name>Appinstallablesubstackwidgt</name>
+    <message>
+        <source>点击应用显示详情</source>
+        <translation>Click an app to see its details</translation>
+    </message>
+</context>
+<context>
+    <name>Appinstallablesubwidget</name>
+    <message>
+        <source>更多版本</source>
+        <translation>More versions</translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>上传时间：</source>
+        <translation>Uploaded: </translation>
+    </message>
+    <message>
+        <source>上传者：</source>
+        <translation>Uploader: </translation>
+    </message>
+    <message>
+        <source>评分：</source>
+        <translation>Rating: </translation>
+    </message>
+    <message>
+        <source>收起</source>
+        <translation>Less</translation>
+    </message>
+</context>
+<context>
     <name>Doaction</name>
     <message>
         <source>Recommnd install realBottom dir is not exists!</source>
@@ -32,10 +89,31 @@
     </message>
 </context>
 <context>
+    <name>ItemWidget</name>
+    <message>
+        <source>安装</source>
+        <translation>Install</translation>
+    </message>
+</context>
+<context>
     <name>LSearchEdit</name>
     <message>
         <source>搜索</source>
         <translation>Search</translation>
+    </message>
+</context>
+<context>
+    <name>Multiappinfowidget</name>
+    <message>
+        <source>官方推荐</source>
+        <translation>Recommended</translation>
+    </message>
+</context>
+<context>
+    <name>RatingWidget</name>
+    <message>
+        <source>暂无评分</source>
+        <translation>No rating</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Appinstallablemainwidget</name>
+    <message>
+        <source>可安装应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前分类没有数据，敬请期待...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用列表加载失败，请检查网络连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新加载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的搜索结果</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Appinstallablesubstackwidgt</name>
+    <message>
+        <source>点击应用显示详情</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Appinstallablesubwidget</name>
+    <message>
+        <source>更多版本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传时间：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传者：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>评分：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收起</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Doaction</name>
     <message>
         <source>Recommnd install realBottom dir is not exists!</source>
@@ -32,9 +89,30 @@
     </message>
 </context>
 <context>
+    <name>ItemWidget</name>
+    <message>
+        <source>安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LSearchEdit</name>
     <message>
         <source>搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Multiappinfowidget</name>
+    <message>
+        <source>官方推荐</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RatingWidget</name>
+    <message>
+        <source>暂无评分</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
