@@ -8,10 +8,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="${LWA_BUILD_DIR:-$root/build}"
 out="${1:-$build/screenshots}"
 
-cmake --build "$build" --target lwa_screenshots >/dev/null
+cmake --build "$build" --target lwa_screenshots lwa_catalogueshots >/dev/null
 for locale in en_US.UTF-8 zh_CN.UTF-8; do
     dir="$out/${locale%%.*}"
     rm -rf "$dir"
     echo "== $locale: $dir"
     "$root/tests/run-isolated.sh" --xvfb -- "$build/tests/lwa_screenshots" "$locale" "$dir" 2>/dev/null
+    # The catalogue pages in their states (details, versions, search, failure).
+    "$root/tests/run-isolated.sh" --xvfb -- env LC_ALL="$locale" \
+        "$build/bin/lwa_catalogueshots" "$dir/catalogue" >/dev/null 2>&1
 done

@@ -16,6 +16,7 @@
 #include "ldropdown.h"
 #include "multiselectlistview.h"
 #include "searchwidget.h"
+#include "wineapplication.h"
 #include "winesettings.h"
 
 #include <QAction>
@@ -81,6 +82,8 @@ int main(int argc, char **argv)
 {
     IsolatedHome home;
     LApplication app(argc, argv);
+    // The translation of the locale (LANG), as the program loads it.
+    WineApplication::instance()->setIdentity();
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                     : QStringLiteral("catalogue-shots");
     QDir().mkpath(outDir);

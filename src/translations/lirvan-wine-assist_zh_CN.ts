@@ -72,6 +72,54 @@
         <source>Can&apos;t find </source>
         <translation>找不到 </translation>
     </message>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社交沟通</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音乐欣赏</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>视频播放</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图形图像</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏娱乐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>办公学习</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阅读翻译</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编程开发</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他应用</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InstallInfo</name>

@@ -17,6 +17,7 @@
 #include <QSaveFile>
 
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -373,13 +374,16 @@ QStringList Doaction::getDesktopFileList(const QString &dir)
 
 QString Doaction::getCategoryName(int number)
 {
-    static const QStringList names = {
-            QStringLiteral("全部"),     QStringLiteral("网络应用"), QStringLiteral("社交沟通"),
-            QStringLiteral("音乐欣赏"), QStringLiteral("视频播放"), QStringLiteral("图形图像"),
-            QStringLiteral("游戏娱乐"), QStringLiteral("办公学习"), QStringLiteral("阅读翻译"),
-            QStringLiteral("编程开发"), QStringLiteral("系统管理"), QStringLiteral("其他应用"),
+    // Shown in the catalogue, so translated when asked for.
+    static const char *const names[] = {
+            QT_TR_NOOP("全部"),     QT_TR_NOOP("网络应用"), QT_TR_NOOP("社交沟通"),
+            QT_TR_NOOP("音乐欣赏"), QT_TR_NOOP("视频播放"), QT_TR_NOOP("图形图像"),
+            QT_TR_NOOP("游戏娱乐"), QT_TR_NOOP("办公学习"), QT_TR_NOOP("阅读翻译"),
+            QT_TR_NOOP("编程开发"), QT_TR_NOOP("系统管理"), QT_TR_NOOP("其他应用"),
     };
-    return names.value(number, QStringLiteral("unknown"));
+    if (number < 0 || number >= int(std::size(names)))
+        return QStringLiteral("unknown");
+    return tr(names[number]);
 }
 
 bool Doaction::removeBottle(const QString &path)
