@@ -28,7 +28,9 @@ Appinstalledwidget::Appinstalledwidget(QWidget *parent)
     layout->addWidget(m_view);
 
     m_view->setModel(m_model);
-    for (int column = 0; column < DataModel::ColumnCount; ++column)
+    // The last column stretches over what is left; a width set on it
+    // would keep it from shrinking below that and bring a scroll bar.
+    for (int column = 0; column < DataModel::ColumnCount - 1; ++column)
         m_view->setColumnWidth(column, DataItemDelegate::columnWidth(column));
 
     connect(m_model, &DataModel::signalDataCountChanged, this,

@@ -106,7 +106,18 @@ void DataItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 {
     if (index.row() % 2 == 1)
         painter->fillRect(option.rect, option.palette.brush(QPalette::AlternateBase));
-    QItemDelegate::paint(painter, option, index);
+    const bool withButtons = index.column() == DataModel::ColumnAuthor
+                             && index.row() == m_hoveredRow;
+    if (withButtons) {
+        // The author's name ends before the buttons instead of under them.
+        drawBackground(painter, option, index);
+        QStyleOptionViewItem textOption(option);
+        textOption.rect.setRight(buttonRect(option.rect, buttonActions().constFirst()).left()
+                                 - ButtonSpacing);
+        QItemDelegate::paint(painter, textOption, index);
+    } else {
+        QItemDelegate::paint(painter, option, index);
+    }
 
     switch (index.column()) {
     case DataModel::ColumnName:
@@ -119,7 +130,7 @@ void DataItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         break;
     }
     case DataModel::ColumnAuthor:
-        if (index.row() == m_hoveredRow)
+        if (withButtons)
             paintButtons(painter, option.rect);
         break;
     default:

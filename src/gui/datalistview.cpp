@@ -52,9 +52,11 @@ DataListView::DataListView(QWidget *parent)
     emptyLayout->addWidget(m_emptyLabel);
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // On the viewport's base background a label draws in the text role.
     QPalette labelPalette = m_emptyLabel->palette();
     QColor textColor = labelPalette.color(QPalette::Text);
     textColor.setAlpha(100);
+    labelPalette.setColor(QPalette::Text, textColor);
     labelPalette.setColor(QPalette::WindowText, textColor);
     m_emptyLabel->setPalette(labelPalette);
     m_emptyLabel->hide();
@@ -142,9 +144,13 @@ void DataListView::mouseMoveEvent(QMouseEvent *event)
 {
     QTableView::mouseMoveEvent(event);
     m_pointer = event->pos();
+    // The button column shows a row's buttons; they stay while the pointer
+    // is on that row and go when it moves to another row.
     const QModelIndex index = indexAt(m_pointer);
     if (index.isValid() && index.column() == DataModel::ColumnAuthor)
         setHoveredRow(index.row());
+    else if (index.row() != m_delegate->hoveredRow())
+        setHoveredRow(-1);
     if (buttonAt(m_pointer) != 0)
         m_tipTimer.start();
     else
