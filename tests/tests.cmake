@@ -84,3 +84,11 @@ lwa_add_test(tst_installinfo DBUS TIMEOUT 900
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
+# The installed-applications page, with the start manager on a private bus.
+lwa_add_test(tst_installedview DBUS TIMEOUT 180
+    SOURCES tst_installedview.cpp installedviewtestutil.cpp installedviewtestutil.h
+        startmanagertestutil.cpp startmanagertestutil.h
+        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+target_compile_definitions(tst_installedview PRIVATE
+    LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
+add_dependencies(tst_installedview lirvan-start-manager lwa_platform)
