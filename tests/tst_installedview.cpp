@@ -49,6 +49,15 @@ void registerApp(const TInstalledAppInfo &info)
     WineInstalledApps::instance()->addInstalledApps(info);
 }
 
+// A default-configuration application whose bottle exists.
+TInstalledAppInfo defaultApp(const QString &name)
+{
+    TInstalledAppInfo info = app(name, name, QStringLiteral("2026-01-01 00:00:00"));
+    info.publishedAppInfo.installType = 1;
+    QDir().mkpath(info.bottlePath);
+    return info;
+}
+
 QStringList appNames(const DataModel *model)
 {
     QStringList names;
@@ -179,6 +188,8 @@ private:
     Appinstalledwidget *openPage();
     QRect cell(int row, int column) const;
     void clickButton(int row, int action, Qt::MouseButton button = Qt::LeftButton);
+    // Selects the row and chooses the action (by its place) from the menu.
+    QAction *chooseFromMenu(int row, int action);
     TInstalledAppInfo launchableApp(const QString &name, const QString &marker);
 
     std::unique_ptr<Appinstalledwidget> m_page;
@@ -254,11 +265,27 @@ void TestInstalledView::clickButton(int row, int action, Qt::MouseButton button)
     QTest::mouseClick(m_page->view()->viewport(), button, Qt::NoModifier, at);
 }
 
+QAction *TestInstalledView::chooseFromMenu(int row, int action)
+{
+    DataListView *view = m_page->view();
+    view->selectRow(row);
+    view->slotShowContextMenu(cell(row, 0).center());
+    if (!view->contextMenu())
+        return nullptr;
+    view->contextMenu()->hide();
+    QList<QAction *> entries = view->contextMenu()->actions();
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const QAction *entry) { return entry->isSeparator(); }),
+                  entries.end());
+    QAction *chosen = entries.value(action - 1);
+    if (chosen)
+        chosen->trigger();
+    return chosen;
+}
+
 TInstalledAppInfo TestInstalledView::launchableApp(const QString &name, const QString &marker)
 {
-    TInstalledAppInfo info = app(name, name, QStringLiteral("2026-05-01 10:00:00"));
-    info.publishedAppInfo.installType = 1;
-    QDir().mkpath(info.bottlePath);
+    TInstalledAppInfo info = defaultApp(name);
     StartManagerTest::writeEntry(info.desktopInfo.desktopPath,
                                  QStringLiteral("/usr/bin/touch \"") + marker + QLatin1Char('"'));
     return info;
@@ -581,7 +608,6 @@ void TestInstalledView::rowButtonsRunActionsAtTheirRectangles()
 {
     const QString marker = appsDir() + QStringLiteral("Launch/started");
     TInstalledAppInfo info = launchableApp(QStringLiteral("Launch"), marker);
-    QVERIFY(QDir().mkpath(info.bottlePath));
     registerApp(info);
     QVERIFY(openPage());
 
@@ -648,17 +674,9 @@ void TestInstalledView::installDirOfMissingPrefixStillOpens()
 
 void TestInstalledView::manualRunCancelledShowsFailureNotice()
 {
-    TInstalledAppInfo info = app(QStringLiteral("Manual"), QStringLiteral("manual"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
-    QVERIFY(QDir().mkpath(info.bottlePath));
+    const TInstalledAppInfo info = defaultApp(QStringLiteral("Manual"));
     registerApp(info);
     QVERIFY(openPage());
-    DataListView *view = m_page->view();
-    view->selectRow(0);
-    view->slotShowContextMenu(cell(0, 0).center());
-    QVERIFY(view->contextMenu());
-    view->contextMenu()->hide();
 
     QString dialogTitle;
     QString dialogDir;
@@ -672,15 +690,10 @@ void TestInstalledView::manualRunCancelledShowsFailureNotice()
     });
     cancel.start(50);
     QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    const QList<QAction *> actions = view->contextMenu()->actions();
-    QAction *manualRun = nullptr;
-    for (QAction *action : actions) {
-        if (action->text() == QStringLiteral("手动运行"))
-            manualRun = action;
-    }
-    QVERIFY(manualRun);
-    manualRun->trigger();
+    QAction *chosen = chooseFromMenu(0, 2);
     cancel.stop();
+    QVERIFY(chosen);
+    QCOMPARE(chosen->text(), QStringLiteral("手动运行"));
 
     QCOMPARE(dialogTitle, QStringLiteral("open a file."));
     QCOMPARE(dialogDir, info.bottlePath);
@@ -695,9 +708,7 @@ void TestInstalledView::manualRunCancelledShowsFailureNotice()
 void TestInstalledView::failedStartShowsFailureNotice()
 {
     // No menu entry to start: the start action fails.
-    TInstalledAppInfo info = app(QStringLiteral("NoEntry"), QStringLiteral("noentry"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
+    TInstalledAppInfo info = defaultApp(QStringLiteral("NoEntry"));
     info.desktopInfo.desktopPath.clear();
     registerApp(info);
     QVERIFY(openPage());
@@ -718,9 +729,7 @@ void TestInstalledView::uninstallClosesInstallWindowFirst()
     controller->launchWithArgs({QStringLiteral("assist"), other});
     QCOMPARE(controller->installers().size(), 2);
 
-    TInstalledAppInfo info = app(QStringLiteral("Setup"), QStringLiteral("Setup"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
+    TInstalledAppInfo info = defaultApp(QStringLiteral("Setup"));
     info.peInfo.peFilePath = program;
     QVERIFY(PlatformTest::writeAll(info.bottlePath + QStringLiteral("/drive_c/x.txt"), "x"));
     CommonJsonOperator::writeToJasonfile(info, installedAppsFilePath());
@@ -733,10 +742,7 @@ void TestInstalledView::uninstallClosesInstallWindowFirst()
                 for (ContainerInstallerObj *obj : controller->installers())
                     openAtRemoval.append(obj->filePath());
             });
-    m_page->view()->selectRow(0);
-    m_page->view()->slotShowContextMenu(cell(0, 0).center());
-    m_page->view()->contextMenu()->hide();
-    m_page->view()->slotMenuTriggered(m_page->view()->contextMenu()->actions().constLast());
+    QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
     QCOMPARE(openAtRemoval, QStringList({other}));
     QVERIFY(!QFileInfo::exists(info.bottlePath));
@@ -763,10 +769,7 @@ void TestInstalledView::uninstallOfCatalogueAppLeavesOtherWindows()
     QVERIFY(QDir().mkpath(info.bottlePath));
     registerApp(info);
     QVERIFY(openPage());
-    m_page->view()->selectRow(0);
-    m_page->view()->slotShowContextMenu(cell(0, 0).center());
-    m_page->view()->contextMenu()->hide();
-    m_page->view()->slotMenuTriggered(m_page->view()->contextMenu()->actions().constLast());
+    QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
     QCOMPARE(m_page->model()->rowCount(), 0);
     QCOMPARE(WineApplication::instance()->installers(), QList<ContainerInstallerObj *>({obj}));
@@ -775,10 +778,7 @@ void TestInstalledView::uninstallOfCatalogueAppLeavesOtherWindows()
 
 void TestInstalledView::unsupportedAction()
 {
-    TInstalledAppInfo info = app(QStringLiteral("One"), QStringLiteral("one"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
-    QVERIFY(QDir().mkpath(info.bottlePath));
+    TInstalledAppInfo info = defaultApp(QStringLiteral("One"));
     registerApp(info);
     QVERIFY(openPage());
     LogCapture log;

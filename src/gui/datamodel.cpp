@@ -194,13 +194,15 @@ QString DataModel::actionText(int action)
 void DataModel::slotRefreshDataList()
 {
     qInfo() << "";
-    m_rows.clear();
     slotRefreshDataItems();
 }
 
 void DataModel::slotRefreshDataItems()
 {
+    // The old rows go inside the reset, so that no view sees the row count
+    // change unannounced.
     beginResetModel();
+    m_rows.clear();
     const QHash<QString, QStringList> userIcons = indexUserIcons();
     const QMap<QString, TInstalledAppInfo> &apps = WineInstalledApps::instance()
                                                            ->getInstalledApps();
