@@ -323,6 +323,7 @@ void TestInstalledView::columnValues()
     // A catalogue record without a version falls back to the program file's.
     TInstalledAppInfo unversioned = app(QStringLiteral("NoVer"), QStringLiteral("nover"),
                                         QStringLiteral("2026-01-02 10:00:00"));
+    unversioned.publishedAppInfo.appName.clear();
     unversioned.publishedAppInfo.categories = 12;
     unversioned.peInfo.peProductVersion = QStringLiteral("1.0.3");
 
@@ -346,6 +347,14 @@ void TestInstalledView::columnValues()
     const QJsonObject name = model->index(0, DataModel::ColumnName).data().toJsonObject();
     QCOMPARE(name.value(QLatin1String("appName")).toString(), QStringLiteral("目录应用"));
     QVERIFY(name.contains(QLatin1String("icon")));
+    const auto shownName = [model](int row) {
+        return model->index(row, DataModel::ColumnName)
+                .data()
+                .toJsonObject()
+                .value(QLatin1String("appName"))
+                .toString();
+    };
+    QCOMPARE(shownName(1), QStringLiteral("NoVer"));
     QCOMPARE(model->index(0, DataModel::ColumnScore).data().toJsonObject(),
              QJsonObject({{QStringLiteral("score"), 4.2}}));
     QCOMPARE(display(model, 1, DataModel::ColumnScore), QStringLiteral("暂无评分"));

@@ -25,6 +25,17 @@ DataListView::DataListView(QWidget *parent)
     , m_emptyLabel(new QLabel(tr("No install infomation"), viewport()))
 {
     setItemDelegate(m_delegate);
+    setUpTable();
+    setUpEmptyLabel();
+
+    m_tipTimer.setSingleShot(true);
+    m_tipTimer.setInterval(TipDelayMs);
+    connect(&m_tipTimer, &QTimer::timeout, this, &DataListView::slotShowTips);
+    connect(this, &QWidget::customContextMenuRequested, this, &DataListView::slotShowContextMenu);
+}
+
+void DataListView::setUpTable()
+{
     setShowGrid(false);
     setFrameShape(QFrame::NoFrame);
     setEditTriggers(NoEditTriggers);
@@ -45,7 +56,10 @@ DataListView::DataListView(QWidget *parent)
     // The last column takes what the view has left, so that the row buttons
     // at its right edge stay in sight without a horizontal scroll bar.
     horizontalHeader()->setStretchLastSection(true);
+}
 
+void DataListView::setUpEmptyLabel()
+{
     // Over the rows' area (the viewport lies below the header), centred.
     auto emptyLayout = new QVBoxLayout(viewport());
     emptyLayout->setContentsMargins(0, 0, 0, 0);
@@ -60,11 +74,6 @@ DataListView::DataListView(QWidget *parent)
     labelPalette.setColor(QPalette::WindowText, textColor);
     m_emptyLabel->setPalette(labelPalette);
     m_emptyLabel->hide();
-
-    m_tipTimer.setSingleShot(true);
-    m_tipTimer.setInterval(TipDelayMs);
-    connect(&m_tipTimer, &QTimer::timeout, this, &DataListView::slotShowTips);
-    connect(this, &QWidget::customContextMenuRequested, this, &DataListView::slotShowContextMenu);
 }
 
 void DataListView::setEmptyLabelVisible(bool visible)

@@ -40,6 +40,8 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
+    void setUpTable();
+    void setUpEmptyLabel();
     DataModel *dataModel() const;
     QMenu *createContextMenu();
     // The action of the row button at a viewport position, 0 for none.

@@ -121,8 +121,10 @@ QVariant DataModel::displayValue(const Row &row, int column) const
     const TPublishedAppInfo &published = info.publishedAppInfo;
     switch (column) {
     case ColumnName:
+        // A record without a catalogue name still shows its own.
         return QJsonObject{{QStringLiteral("icon"), row.iconPath},
-                           {QStringLiteral("appName"), published.appName}};
+                           {QStringLiteral("appName"),
+                            published.appName.isEmpty() ? info.appName : published.appName}};
     case ColumnScore:
         // Below one whole star (also a negative or missing score) there is
         // nothing to draw.
