@@ -480,6 +480,12 @@ void TestInstalledView::emptyLabelShownAndHidden()
     QCOMPARE(label->parentWidget(), m_page->view()->viewport());
     QCOMPARE(label->geometry(), m_page->view()->viewport()->rect());
     QCOMPARE(label->palette().color(label->foregroundRole()).alpha(), 100);
+    // A new theme's text colour reaches the notice, still faded.
+    QPalette dark = m_page->palette();
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    m_page->setPalette(dark);
+    QCOMPARE(label->palette().color(label->foregroundRole()), QColor(230, 230, 230, 100));
 
     const TInstalledAppInfo info = app(QStringLiteral("One"), QStringLiteral("one"),
                                        QStringLiteral("2026-01-01 00:00:00"));

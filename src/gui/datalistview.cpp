@@ -66,14 +66,28 @@ void DataListView::setUpEmptyLabel()
     emptyLayout->addWidget(m_emptyLabel);
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // On the viewport's base background a label draws in the text role.
-    QPalette labelPalette = m_emptyLabel->palette();
-    QColor textColor = labelPalette.color(QPalette::Text);
+    updateEmptyLabelColor();
+    m_emptyLabel->hide();
+}
+
+void DataListView::updateEmptyLabelColor()
+{
+    // The view's text colour, faded. On the viewport's base background a
+    // label draws in the text role.
+    QColor textColor = palette().color(QPalette::Text);
     textColor.setAlpha(100);
+    QPalette labelPalette = m_emptyLabel->palette();
     labelPalette.setColor(QPalette::Text, textColor);
     labelPalette.setColor(QPalette::WindowText, textColor);
     m_emptyLabel->setPalette(labelPalette);
-    m_emptyLabel->hide();
+}
+
+void DataListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    // A label with a palette of its own does not follow a new theme.
+    if (event->type() == QEvent::PaletteChange)
+        updateEmptyLabelColor();
 }
 
 void DataListView::setEmptyLabelVisible(bool visible)
