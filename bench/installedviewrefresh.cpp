@@ -11,6 +11,7 @@
 #include "datamodel.h"
 #include "doaction.h"
 #include "installedviewtestutil.h"
+#include "isolatedhome.h"
 #include "wineinstalledapps.h"
 
 #include <QApplication>
@@ -67,10 +68,8 @@ double bestOfFive(const std::function<void()> &run)
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
+    IsolatedHome home;
     QApplication application(argc, argv);
-    if (!home.isValid())
-        return 2;
     const int files = makeIconTree();
     for (int i = 0; i < AppCount; ++i) {
         TInstalledAppInfo info

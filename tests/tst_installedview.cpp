@@ -10,6 +10,7 @@
 #include "datalistview.h"
 #include "datamodel.h"
 #include "installedviewtestutil.h"
+#include "isolatedhome.h"
 #include "jsonoperator.h"
 #include "lapplication.h"
 #include "logcapture.h"
@@ -807,10 +808,8 @@ void TestInstalledView::unsupportedAction()
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
+    IsolatedHome home;
     LApplication app(argc, argv);
-    if (!home.isValid())
-        return 2;
     TestInstalledView test;
     return QTest::qExec(&test, argc, argv);
 }
