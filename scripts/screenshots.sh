@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="${LWA_BUILD_DIR:-$root/build}"
 out="${1:-$build/screenshots}"
 
-cmake --build "$build" --target lwa_screenshots lwa_catalogueshots >/dev/null
+cmake --build "$build" --target lwa_screenshots lwa_catalogueshots lwa_installedviewshots >/dev/null
 for locale in en_US.UTF-8 zh_CN.UTF-8; do
     dir="$out/${locale%%.*}"
     rm -rf "$dir"
@@ -17,4 +17,6 @@ for locale in en_US.UTF-8 zh_CN.UTF-8; do
     # The catalogue pages in their states (details, versions, search, failure).
     "$root/tests/run-isolated.sh" --xvfb -- env LC_ALL="$locale" \
         "$build/bin/lwa_catalogueshots" "$dir/catalogue" >/dev/null 2>&1
+    "$root/tests/run-isolated.sh" --xvfb -- env LC_ALL="$locale" \
+        "$build/tests/lwa_installedviewshots" "$dir/installed" >/dev/null 2>&1
 done

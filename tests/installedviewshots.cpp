@@ -11,6 +11,7 @@
 #include "installedviewtestutil.h"
 #include "isolatedhome.h"
 #include "lapplication.h"
+#include "wineapplication.h"
 #include "wineinstalledapps.h"
 
 #include <QDir>
@@ -97,8 +98,8 @@ int main(int argc, char *argv[])
 {
     IsolatedHome home;
     LApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("lirvan-wine-assist"));
-    application.loadTranslator({QLocale(QLocale::Chinese, QLocale::China)});
+    // The translation of the locale (LANG), as the program loads it.
+    WineApplication::instance()->setIdentity();
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir);
 

@@ -59,6 +59,83 @@
     </message>
 </context>
 <context>
+    <name>Appinstalledwidget</name>
+    <message>
+        <source> failed</source>
+        <translation> failed</translation>
+    </message>
+</context>
+<context>
+    <name>DataListView</name>
+    <message>
+        <source>No install infomation</source>
+        <translation>No apps installed yet</translation>
+    </message>
+</context>
+<context>
+    <name>DataModel</name>
+    <message>
+        <source>暂无评分</source>
+        <translation>No rating</translation>
+    </message>
+    <message>
+        <source>应用名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>评分</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>安装日期</source>
+        <translation>Installed on</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>启动应用</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>手动运行</source>
+        <translation>Run program</translation>
+    </message>
+    <message>
+        <source>安装目录</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>日志信息</source>
+        <translation>Open log</translation>
+    </message>
+    <message>
+        <source>卸载</source>
+        <translation>Uninstall</translation>
+    </message>
+    <message>
+        <source>Real bottom maybe create unsuccessful!</source>
+        <translation>The bottle may not have been created!</translation>
+    </message>
+    <message>
+        <source>open a file.</source>
+        <translation>Open a file</translation>
+    </message>
+    <message>
+        <source>exe(*.exe)</source>
+        <translation>Programs (*.exe)</translation>
+    </message>
+</context>
+<context>
     <name>Doaction</name>
     <message>
         <source>Recommnd install realBottom dir is not exists!</source>

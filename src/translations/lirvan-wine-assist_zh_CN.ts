@@ -59,6 +59,83 @@
     </message>
 </context>
 <context>
+    <name>Appinstalledwidget</name>
+    <message>
+        <source> failed</source>
+        <translation> 失败</translation>
+    </message>
+</context>
+<context>
+    <name>DataListView</name>
+    <message>
+        <source>No install infomation</source>
+        <translation>暂无已安装的应用</translation>
+    </message>
+</context>
+<context>
+    <name>DataModel</name>
+    <message>
+        <source>暂无评分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>评分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手动运行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装目录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>卸载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real bottom maybe create unsuccessful!</source>
+        <translation>应用容器可能未创建成功！</translation>
+    </message>
+    <message>
+        <source>open a file.</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>exe(*.exe)</source>
+        <translation>程序 (*.exe)</translation>
+    </message>
+</context>
+<context>
     <name>Doaction</name>
     <message>
         <source>Recommnd install realBottom dir is not exists!</source>
