@@ -12,6 +12,7 @@
 #include "ltkwidget.h"
 #include "tpublishedappinfo.h"
 #include "wineastapplist.h"
+#include "wineastlogin.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
 #include "winesettings.h"
@@ -116,6 +117,7 @@ void WineApplication::showMainWindow()
 {
     if (!m_mainWindow) {
         m_mainWindow = new WineMainWindow;
+        WineAstLogin::instance()->init();
         m_mainWindow->setFixedSize(MainWindowWidth, MainWindowHeight);
         Ltk::Widget::moveToCenter(m_mainWindow);
     }
@@ -174,6 +176,7 @@ void WineApplication::closeInstaller(const QString &filePath)
 
 int WineApplication::shutdown()
 {
+    WineAstLogin::instance()->releaseUserinfoListener();
     delete m_mainWindow;
     m_mainWindow = nullptr;
     const QList<ContainerInstallerObj *> installers = m_installers;

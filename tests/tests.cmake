@@ -84,3 +84,16 @@ lwa_add_test(tst_installinfo DBUS TIMEOUT 900
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
+# Account login and the main window, with the stand-in desktop account
+# services on a private session bus and the reference catalogue service.
+foreach(login_test tst_wineastlogin)
+    lwa_add_test(${login_test} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp
+        accountservicetestutil.cpp accountservicetestutil.h testisolation.cpp testisolation.h
+        catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
+        logcapture.cpp logcapture.h)
+    target_compile_definitions(${login_test} PRIVATE
+        LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
+        LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
+    add_dependencies(${login_test} lirvan-catalogue-server lwa_sample_catalogue
+        lirvan-account-service lwa_argdump)
+endforeach()
