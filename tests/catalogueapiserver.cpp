@@ -77,6 +77,11 @@ QList<QJsonObject> CatalogueApiServer::apiRequests() const
     return entries;
 }
 
+QStringList CatalogueApiServer::requests(const QString &method) const
+{
+    return m_server->requests(method);
+}
+
 QJsonObject CatalogueApiServer::lastApiRequest() const
 {
     const QList<QJsonObject> entries = apiRequests();

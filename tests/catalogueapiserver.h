@@ -43,6 +43,9 @@ public:
     // Every API request answered so far, as the service logged it.
     QList<QJsonObject> apiRequests() const;
     QJsonObject lastApiRequest() const;
+    // Every request received with this method, files included, as
+    // "METHOD TARGET RANGE" lines.
+    QStringList requests(const QString &method) const;
     // The record of a kept upload ("upload.json"), empty when there is none.
     QJsonObject upload(int number) const;
     QString uploadDir(int number) const;

@@ -5,16 +5,19 @@
 #include <unistd.h>
 #include <vector>
 
-void TestIsolation::ensure(int argc, char *argv[], bool dbus)
+void TestIsolation::ensure(int argc, char *argv[], bool dbus, bool xvfb)
 {
     if (std::getenv("LWA_TEST_ISOLATED"))
         return;
     static char wrapper[] = LWA_SOURCE_DIR "/tests/run-isolated.sh";
     static char dbusOption[] = "--dbus";
+    static char xvfbOption[] = "--xvfb";
     static char separator[] = "--";
     std::vector<char *> command{wrapper};
     if (dbus)
         command.push_back(dbusOption);
+    if (xvfb)
+        command.push_back(xvfbOption);
     command.push_back(separator);
     for (int i = 0; i < argc; ++i)
         command.push_back(argv[i]);

@@ -3,11 +3,12 @@
 
 // Test programs started by hand run themselves again through
 // run-isolated.sh: a temporary home and XDG directories and, with dbus, a
-// private session bus, before anything reads the home or joins a bus.
+// private session bus, with xvfb a private X server instead of the offscreen
+// platform, before anything reads the home or joins a bus.
 namespace TestIsolation {
 
 // Returns only when already isolated; otherwise replaces the process.
-void ensure(int argc, char *argv[], bool dbus);
+void ensure(int argc, char *argv[], bool dbus, bool xvfb = false);
 
 } // namespace TestIsolation
 

@@ -152,6 +152,7 @@ void TestWineAstLogin::failedClientRequestEndsAttempt()
     QVERIFY(m_login->isBusy());
     // A second press while the request is under way is ignored.
     m_login->startLogin();
+    QCOMPARE(log.messages().count(QStringLiteral("start login")), 1);
     QTRY_VERIFY(!m_login->isBusy());
     QCOMPARE(service.apiRequests().size(), 1);
     QCOMPARE(service.lastApiRequest().value(QStringLiteral("status")).toInt(), 404);
@@ -409,6 +410,10 @@ void TestWineAstLogin::wgetGetsAddressAsOneArgument()
     const auto restorePath = qScopeGuard([path] { qputenv("PATH", path); });
 
     const QString target = bin.filePath(QStringLiteral("pic/a.png"));
+    // Spaces would end the address; such an address never reaches wget.
+    QVERIFY(!AvatarDownload::fetch(QStringLiteral("http://127.0.0.1:1/a.png -O /tmp/x"), target));
+    QVERIFY(!QFile::exists(dump));
+
     const QString address = QStringLiteral("http://127.0.0.1:1/x/a.png?q='--execute=robots=off'");
     QVERIFY(!AvatarDownload::fetch(address, target));
     QVERIFY(!QFile::exists(target));
