@@ -97,3 +97,27 @@ foreach(login_test tst_wineastlogin)
     add_dependencies(${login_test} lirvan-catalogue-server lwa_sample_catalogue
         lirvan-account-service lwa_argdump)
 endforeach()
+# Screenshots of the catalogue pages (not a test: run it under xvfb-run and
+# look at the pictures, see the program's comment).
+add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_link_libraries(lwa_catalogueshots PRIVATE lirvanwineassist Qt5::Test)
+target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(lwa_catalogueshots PRIVATE
+    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+set_target_properties(lwa_catalogueshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue)
+# Catalogue browsing: the icon label and dropdown, and the pages and search
+# against the reference service.
+lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
+    isolatedhome.cpp isolatedhome.h catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_catalogueicons PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_catalogueicons lirvan-catalogue-server)
+lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
+    isolatedhome.cpp isolatedhome.h catalogueapiserver.cpp catalogueapiserver.h
+    catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_cataloguepages PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
