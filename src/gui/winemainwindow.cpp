@@ -5,10 +5,10 @@
 #include "appshareablewidget.h"
 #include "avatardownload.h"
 #include "lbackgroundgroup.h"
+#include "lframe.h"
 #include "licontheme.h"
 #include "llineedit.h"
 #include "llistview.h"
-#include "lframe.h"
 #include "ltitlebar.h"
 #include "searchwidget.h"
 #include "wineastlogin.h"
@@ -36,6 +36,8 @@ constexpr int NavigationWidth = 160;
 constexpr int LeftColumnWidth = 180;
 const QSize NavigationItemSize(NavigationWidth, 48);
 const QSize LoginIconSize(24, 24);
+const QColor SelectionBackground(0, 129, 255, 30);
+const QColor SelectionText(0, 129, 255);
 
 // Theme names of the navigation icons, by row; the selected variant adds "2".
 const QStringList NavigationIcons = {QStringLiteral("lw_installable"),
@@ -87,6 +89,8 @@ WineMainWindow::WineMainWindow(QWidget *parent)
 void WineMainWindow::setUpTitlebar()
 {
     titlebar()->setIcon(QIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg")));
+    // The title bar's menu would be empty in this window.
+    titlebar()->setMenuVisible(false);
 
     m_loginButton->setObjectName(QStringLiteral("loginButton"));
     m_loginButton->setFlat(true);
@@ -114,9 +118,15 @@ QWidget *WineMainWindow::createNavigationColumn()
     m_navigation->setTextElideMode(Qt::ElideRight);
     m_navigation->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_navigation->setFrameShape(QFrame::NoFrame);
+    // A light selection, so that the blue icon of the selected entry shows.
+    QPalette palette = m_navigation->palette();
+    palette.setColor(QPalette::Highlight, SelectionBackground);
+    palette.setColor(QPalette::HighlightedText, SelectionText);
+    m_navigation->setPalette(palette);
     m_navigation->setCurrentIndex(m_navigationModel->index(InstallablePage, 0));
     m_navigationModel->item(InstallablePage)
-            ->setIcon(LIconTheme::findQIcon(NavigationIcons.at(InstallablePage) + QLatin1Char('2')));
+            ->setIcon(
+                    LIconTheme::findQIcon(NavigationIcons.at(InstallablePage) + QLatin1Char('2')));
 
     auto separator = new QLabel;
     separator->setFixedSize(NavigationWidth, 2);
@@ -238,7 +248,9 @@ void WineMainWindow::showUserMenu()
     }
     // The name of whoever is logged in now, not of the first user.
     m_userMenu->actions().constFirst()->setText(WineAstLogin::instance()->userInfo().username);
-    m_userMenu->popup(m_loginButton->mapToGlobal(QPoint(0, m_loginButton->height())));
+    // Below the button, right edges aligned, so that it stays over the window.
+    const int left = m_loginButton->width() - m_userMenu->sizeHint().width();
+    m_userMenu->popup(m_loginButton->mapToGlobal(QPoint(left, m_loginButton->height())));
 }
 
 void WineMainWindow::slotLoginOut()
