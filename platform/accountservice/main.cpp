@@ -7,6 +7,7 @@
 #include "accountclient.h"
 #include "accountservice.h"
 #include "calllog.h"
+#include "sessionbuswatch.h"
 #include "syncdaemon.h"
 
 #include <QCommandLineParser>
@@ -14,7 +15,6 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDebug>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -83,12 +83,6 @@ int main(int argc, char *argv[])
     std::printf("ready\n");
     std::fflush(stdout);
 
-    // A session's bus ending ends the session, and this service with it.
-    QTimer busWatch;
-    QObject::connect(&busWatch, &QTimer::timeout, &app, [&app] {
-        if (!QDBusConnection::sessionBus().isConnected())
-            app.quit();
-    });
-    busWatch.start(2000);
+    const SessionBusWatch busWatch;
     return app.exec();
 }
