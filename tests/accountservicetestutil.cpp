@@ -1,7 +1,7 @@
 #include "accountservicetestutil.h"
 
-#include <QFile>
-#include <QJsonDocument>
+#include "catalogueapiserver.h"
+
 #include <QtTest>
 
 AccountServiceProcess::AccountServiceProcess(const QStringList &options)
@@ -29,16 +29,7 @@ AccountServiceProcess::~AccountServiceProcess()
 
 QList<QJsonObject> AccountServiceProcess::calls() const
 {
-    QFile file(m_dir.filePath(QStringLiteral("calls")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QJsonObject> calls;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (!line.isEmpty())
-            calls.append(QJsonDocument::fromJson(line).object());
-    }
-    return calls;
+    return CatalogueApiServer::jsonLines(m_dir.filePath(QStringLiteral("calls")));
 }
 
 QStringList AccountServiceProcess::methods() const

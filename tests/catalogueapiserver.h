@@ -32,6 +32,8 @@ public:
     static QString signFor(const QString &pairs);
     // Waits for the spy's first signal; false when none came in time.
     static bool waitFor(QSignalSpy &spy);
+    // The objects of a file with one JSON object per line.
+    static QList<QJsonObject> jsonLines(const QString &path);
     // Writes catalogue.json into dir; false when that fails.
     static bool writeCatalogue(const QString &dir, const QJsonObject &catalogue);
 
