@@ -51,6 +51,7 @@ private slots:
     void navigationSwitchesPagesAndIcons();
     void searchResultAndAbort();
     void communityButtonOpensAddress();
+    void missingAvatarKeepsButtonVisible();
 
 private:
     static QImage iconImage(const QIcon &icon);
@@ -294,6 +295,36 @@ void TestWineMainWindow::communityButtonOpensAddress()
     WineMainWindow another;
     QCOMPARE(WineSettings::instance()->value(QStringLiteral("wine_company_district")).toString(),
              address);
+}
+
+void TestWineMainWindow::missingAvatarKeepsButtonVisible()
+{
+    AccountServiceProcess account;
+    QVERIFY(account.isReady());
+    WineAstLogin::instance()->logout();
+    QVERIFY(QFile::remove(
+            WineAstLogin::avatarPath(QStringLiteral("alice"),
+                                     m_service.baseUrl() + "/files/avatars/alice.png")));
+    // The service answers, but its pictures are missing.
+    CatalogueApiServer noPictures(QString(), {QStringLiteral("--not-found")});
+    QVERIFY(noPictures.isRunning());
+    noPictures.use();
+    const auto restore = qScopeGuard([this] { m_service.use(); });
+
+    QSignalSpy changed(WineAstLogin::instance(), &WineAstLogin::signalUserInfoChanged);
+    m_window->loginButton()->click();
+    QVERIFY(CatalogueApiServer::waitFor(changed));
+    QVERIFY(WineAstLogin::instance()->isLoggedIn());
+    QVERIFY(!QFile::exists(WineAstLogin::instance()->userInfo().localAvatarPath));
+    QCOMPARE(noPictures.requests(QStringLiteral("GET")).filter("/files/avatars/alice.png").size(),
+             1);
+    QCOMPARE(iconImage(m_window->loginButton()->icon()),
+             resourceIcon(QStringLiteral("lw_login_14px.svg")));
+
+    // The next change tries again.
+    emit WineAstLogin::instance()->signalUserInfoChanged();
+    QCOMPARE(noPictures.requests(QStringLiteral("GET")).filter("/files/avatars/alice.png").size(),
+             2);
 }
 
 int main(int argc, char *argv[])

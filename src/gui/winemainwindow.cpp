@@ -271,5 +271,9 @@ void WineMainWindow::showAvatar()
     const LoginUserInfo &user = WineAstLogin::instance()->userInfo();
     if (!QFile::exists(user.localAvatarPath))
         AvatarDownload::fetch(user.avatar, user.localAvatarPath);
-    m_loginButton->setIcon(QIcon(user.localAvatarPath));
+    // Without a picture the button keeps its icon: an empty one could not be
+    // found on the title bar. The download is tried again at the next change.
+    m_loginButton->setIcon(QFile::exists(user.localAvatarPath)
+                                   ? QIcon(user.localAvatarPath)
+                                   : LIconTheme::findQIcon(QStringLiteral("lw_login")));
 }
