@@ -31,7 +31,10 @@ constexpr QSize PageSize(850, 630);
 
 bool settled(const Appinstallablewidget &page)
 {
-    return !page.mainWidget()->groups().isEmpty() && IconLabel::queuedDownloads() == 0;
+    const Appinstallablemainwidget *list = page.mainWidget();
+    return list->model()->rowCount() > 0
+           && list->listView()->rowWidgetCount() == list->model()->rowCount()
+           && IconLabel::queuedDownloads() == 0;
 }
 
 void save(QWidget &widget, const QString &dir, const QString &name)

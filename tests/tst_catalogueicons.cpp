@@ -74,9 +74,11 @@ private slots:
     void twentyLabelsDownloadOneAtATimeInOrder();
     void labelsOfOneKeyShareOneCacheFile();
     void resourcePathShownWithoutDownload();
+    void localFileThatIsNoPictureIsLeftAlone();
     void undecodableDownloadIsNotCached();
     void corruptCacheFileIsFetchedAgain();
     void cachedPictureSurvivesABadAddress();
+    void badDownloadNeverReplacesCachedPicture();
     void cacheKeysStayInsideTheCache_data();
     void cacheKeysStayInsideTheCache();
     void hostileKeyDownloadLandsInsideTheCache();
@@ -99,6 +101,7 @@ void TstCatalogueIcons::initTestCase()
         QVERIFY(writePng(m_root.filePath(QStringLiteral("icon%1.png").arg(i)), Qt::red));
     QVERIFY(writePng(m_root.filePath(QStringLiteral("shared.png")), Qt::green));
     QVERIFY(writeBytes(m_root.filePath(QStringLiteral("bad.png")), "<html>not a picture</html>"));
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("slowbad.png")), QByteArray(3000, 'x')));
     m_server = std::make_unique<CatalogueServer>(m_root.path());
     QVERIFY(m_server->isRunning());
 }
@@ -184,6 +187,19 @@ void TstCatalogueIcons::resourcePathShownWithoutDownload()
     QVERIFY(!QDir(IconLabel::cacheRoot()).exists(QStringLiteral("Resource App")));
 }
 
+void TstCatalogueIcons::localFileThatIsNoPictureIsLeftAlone()
+{
+    // A catalogue address naming one of the user's files shows the
+    // placeholder; the file is not the cache's to delete.
+    const QString document = QDir::home().filePath(QStringLiteral("notes.txt"));
+    QVERIFY(writeBytes(document, "my notes"));
+    auto label = makeLabel(document, QStringLiteral("Notes"));
+    QCOMPARE(IconLabel::queuedDownloads(), 0);
+    QVERIFY(!label->showsPicture());
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(QFile::exists(document));
+}
+
 void TstCatalogueIcons::undecodableDownloadIsNotCached()
 {
     auto label = makeLabel(m_server->fileUrl(QStringLiteral("bad.png")), QStringLiteral("Bad"));
@@ -225,6 +241,23 @@ void TstCatalogueIcons::cachedPictureSurvivesABadAddress()
     QFile file(dir + QStringLiteral("/icon"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+}
+
+void TstCatalogueIcons::badDownloadNeverReplacesCachedPicture()
+{
+    // A slow service, so that the picture arrives in the cache (from another
+    // label or instance) while the bad download is still under way.
+    CatalogueServer slow(m_root.path(), {QStringLiteral("--rate"), QStringLiteral("1500")});
+    QVERIFY(slow.isRunning());
+    auto label = makeLabel(slow.fileUrl(QStringLiteral("slowbad.png")), QStringLiteral("Raced"));
+    QCOMPARE(IconLabel::runningDownloads(), 1);
+    const QString cached = IconLabel::cacheDirFor(QStringLiteral("Raced"))
+                           + QStringLiteral("/icon");
+    QVERIFY(writePng(cached, Qt::blue));
+    QVERIFY(queueDrained());
+    QCOMPARE(QImage(cached).pixelColor(0, 0), QColor(Qt::blue));
+    QVERIFY(label->showsPicture());
+    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{QStringLiteral("Raced/icon")});
 }
 
 void TstCatalogueIcons::cacheKeysStayInsideTheCache_data()

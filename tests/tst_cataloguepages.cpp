@@ -9,6 +9,7 @@
 #include "licontheme.h"
 #include "llabel.h"
 #include "lspinner.h"
+#include "lstandarditem.h"
 #include "multiappinfowidget.h"
 #include "multiselectlistview.h"
 #include "ratingwidget.h"
@@ -141,6 +142,7 @@ private slots:
     void versionChosenReachesInstall();
     void rowInstallButton();
     void moreVersionsLink();
+    void rowWidgetsFollowTheVisibleRows();
     void failedRequestOffersRetry();
     void unreadableReplyIsAFailure();
 
@@ -395,6 +397,40 @@ void TstCataloguePages::moreVersionsLink()
     QCOMPARE(detail->moreLink()->text(), QStringLiteral("更多版本"));
     QVERIFY(!detail->isVersionListShown());
     QVERIFY(details->isVisible());
+}
+
+void TstCataloguePages::rowWidgetsFollowTheVisibleRows()
+{
+    QStandardItemModel model;
+    MultiSelectListView view;
+    view.setItemSize(QSize(252, 78));
+    view.setOrientation(QListView::LeftToRight, true);
+    view.setModel(&model);
+    QList<int> made;
+    view.setRowWidgetFactory([&made](const QModelIndex &index) {
+        made << index.row();
+        return new QLabel(QString::number(index.row()));
+    });
+    QList<QStandardItem *> rows;
+    for (int row = 0; row < 200; ++row)
+        rows << new LStandardItem;
+    model.invisibleRootItem()->appendRows(rows);
+    view.resize(550, 400);
+    view.show();
+    QVERIFY(QTest::qWaitFor([&] { return !made.isEmpty(); }, Timeout));
+    // Two columns of five or six rows are in sight, not two hundred.
+    QVERIFY2(made.size() >= 8 && made.size() <= 16, qPrintable(QString::number(made.size())));
+    QCOMPARE(made.first(), 0);
+    QVERIFY(view.indexWidget(model.index(0, 0)));
+    QVERIFY(!view.indexWidget(model.index(199, 0)));
+
+    // Scrolled to the end, the last rows get theirs, each row only once.
+    view.scrollToBottom();
+    QVERIFY(QTest::qWaitFor([&] { return made.contains(199); }, Timeout));
+    QVERIFY(view.indexWidget(model.index(199, 0)));
+    QCOMPARE(QSet<int>(made.cbegin(), made.cend()).size(), made.size());
+    QCOMPARE(view.rowWidgetCount(), made.size());
+    QVERIFY(made.size() < 40);
 }
 
 void TstCataloguePages::failedRequestOffersRetry()

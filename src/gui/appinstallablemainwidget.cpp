@@ -23,14 +23,6 @@ namespace {
 constexpr int CategoryCount = 12;
 constexpr QSize RowSize(252, 78);
 
-QFont titleFont()
-{
-    QFont font(QStringLiteral("SourceHanSansSC"));
-    font.setWeight(50);
-    font.setPixelSize(14);
-    return font;
-}
-
 } // namespace
 
 Appinstallablemainwidget::Appinstallablemainwidget(QWidget *parent)
@@ -78,7 +70,7 @@ Appinstallablemainwidget::Appinstallablemainwidget(QWidget *parent)
 
 QWidget *Appinstallablemainwidget::createHeader()
 {
-    m_title->setFont(titleFont());
+    m_title->setFont(LDropdown::textFont());
     m_title->setObjectName(QStringLiteral("title"));
     auto header = new QWidget(this);
     auto row = new QHBoxLayout(header);

@@ -195,8 +195,9 @@ void IconLabel::slotStatus(int status, QString strCode)
     if (status < WineAstHttpDownload::DownloadFinished)
         return;
     if (status == WineAstHttpDownload::DownloadFinished) {
-        if (acceptDownloadedFile())
-            showPicture();
+        // A rejected download leaves whatever the cache holds on show.
+        acceptDownloadedFile();
+        showPicture();
     } else {
         qWarning() << "icon download failed:" << m_address << strCode;
     }
@@ -205,16 +206,17 @@ void IconLabel::slotStatus(int status, QString strCode)
 }
 
 // A downloaded file replaces the cached picture only when it decodes as one.
-bool IconLabel::acceptDownloadedFile()
+void IconLabel::acceptDownloadedFile()
 {
     const QString part = partFile();
     if (!isPicture(part)) {
         qWarning() << "not a picture, discarded:" << m_address;
         QFile::remove(part);
-        return false;
+        return;
     }
     QFile::remove(m_cacheFile);
-    return QFile::rename(part, m_cacheFile);
+    if (!QFile::rename(part, m_cacheFile))
+        qWarning() << "cannot keep the picture in" << m_cacheFile;
 }
 
 bool IconLabel::showPicture()

@@ -45,7 +45,7 @@ protected:
 private:
     bool showPicture();
     void scalePicture();
-    bool acceptDownloadedFile();
+    void acceptDownloadedFile();
     void releaseDownload();
     QString partFile() const;
 

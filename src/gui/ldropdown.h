@@ -29,6 +29,8 @@ public:
     QList<QAction *> actions() const;
     QAction *currentAction() const;
     QMenu *menu() const { return m_menu.get(); }
+    // The font of the current choice's text; headings beside it use it too.
+    static QFont textFont();
 
 signals:
     void statusChanged(const QString &status);
