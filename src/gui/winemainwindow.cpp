@@ -82,8 +82,11 @@ WineMainWindow::WineMainWindow(QWidget *parent)
     connect(m_search, &SearchWidget::sendSearchResult, this, &WineMainWindow::goToSearchWidgetSlot);
     connect(m_search, &LSearchEdit::searchAborted, this, &WineMainWindow::returnToCurrentListSlot);
 
-    WineSettings::instance()->setValue(CommunitySetting,
-                                       WineSettings::defaultValue(CommunitySetting));
+    // Only a changed value is written: every write syncs the settings file
+    // to disk soon after, which would slow down every start.
+    const QString forum = WineSettings::defaultValue(CommunitySetting);
+    if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
+        WineSettings::instance()->setValue(CommunitySetting, forum);
 }
 
 void WineMainWindow::setUpTitlebar()
