@@ -52,6 +52,7 @@ private slots:
     void searchResultAndAbort();
     void communityButtonOpensAddress();
     void missingAvatarKeepsButtonVisible();
+    void shutdownReleasesWindowAndListener();
 
 private:
     static QImage iconImage(const QIcon &icon);
@@ -88,7 +89,6 @@ void TestWineMainWindow::initTestCase()
 void TestWineMainWindow::cleanupTestCase()
 {
     WineApplication::instance()->shutdown();
-    QVERIFY(!WineAstLogin::instance()->isListeningUserinfo());
 }
 
 void TestWineMainWindow::desktopLoginShowsUser()
@@ -325,6 +325,21 @@ void TestWineMainWindow::missingAvatarKeepsButtonVisible()
     emit WineAstLogin::instance()->signalUserInfoChanged();
     QCOMPARE(noPictures.requests(QStringLiteral("GET")).filter("/files/avatars/alice.png").size(),
              2);
+}
+
+void TestWineMainWindow::shutdownReleasesWindowAndListener()
+{
+    // No status service on the bus: the listener waits for its report.
+    WineAstLogin::instance()->listenUserinfo();
+    QTest::qWait(300);
+    QVERIFY(WineAstLogin::instance()->isListeningUserinfo());
+    QPointer<WineMainWindow> window = m_window;
+
+    QCOMPARE(WineApplication::instance()->shutdown(), 0);
+    QVERIFY(!WineAstLogin::instance()->isListeningUserinfo());
+    QVERIFY(!window);
+    QVERIFY(!WineApplication::instance()->mainWindow());
+    m_window = nullptr;
 }
 
 int main(int argc, char *argv[])
