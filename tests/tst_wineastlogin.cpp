@@ -7,6 +7,9 @@
 #include "winesettings.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -33,6 +36,7 @@ private slots:
     void desktopLoginAtStartLogsIn();
     void logoutCallsAccountService();
     void logoutWhileLoggedOut();
+    void answersOnlyFromAccountService();
     void cancelKeepsLoggedOut();
     void refusedCodeEndsAttempt();
     void codeReachesServiceUnchanged();
@@ -257,6 +261,40 @@ void TestWineAstLogin::logoutWhileLoggedOut()
     m_login->logout();
     QCOMPARE(changed.size(), 1);
     QVERIFY(account.waitForCalls(QStringLiteral("Logout")));
+}
+
+void TestWineAstLogin::answersOnlyFromAccountService()
+{
+    AccountServiceProcess account;
+    QVERIFY(account.isReady());
+    LogCapture log;
+    QSignalSpy changed(m_login, &WineAstLogin::signalUserInfoChanged);
+    const int exchangesBefore = requestsTo(QStringLiteral("/api/v1/login/callback")).size();
+
+    // Another program on the bus hands over a code of its own.
+    QDBusConnection intruder = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                                             QStringLiteral("intruder"));
+    QVERIFY(intruder.isConnected());
+    const auto disconnect = qScopeGuard(
+            [] { QDBusConnection::disconnectFromBus(QStringLiteral("intruder")); });
+    for (const QString &method : {QStringLiteral("OnAuthorized"), QStringLiteral("OnCancel")}) {
+        QDBusMessage call
+                = QDBusMessage::createMethodCall(QStringLiteral("com.lirvan.lirvanid.lirvanwine"),
+                                                 QStringLiteral("/com/lirvan/lirvanid/lirvanwine"),
+                                                 QStringLiteral("com.lirvan.lirvanid.lirvanwine"),
+                                                 method);
+        if (method == QLatin1String("OnAuthorized"))
+            call << QStringLiteral("alice-code") << QStringLiteral("state");
+        QDBusPendingCallWatcher watcher(intruder.asyncCall(call));
+        QSignalSpy answered(&watcher, &QDBusPendingCallWatcher::finished);
+        QVERIFY(CatalogueApiServer::waitFor(answered));
+    }
+    QCOMPARE(log.messages().filter(QStringLiteral("login answer refused")).size(), 2);
+    QVERIFY(!log.messages().contains(QStringLiteral("end login")));
+    QTest::qWait(300);
+    QCOMPARE(requestsTo(QStringLiteral("/api/v1/login/callback")).size(), exchangesBefore);
+    QVERIFY(!m_login->isLoggedIn());
+    QVERIFY(changed.isEmpty());
 }
 
 void TestWineAstLogin::cancelKeepsLoggedOut()

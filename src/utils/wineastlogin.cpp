@@ -5,6 +5,7 @@
 #include "qtnetworkworker.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDebug>
@@ -189,6 +190,8 @@ void WineAstLogin::loginByCliendId()
 void WineAstLogin::OnAuthorized(const QString &code, const QString &state)
 {
     qInfo() << "OnAutorized  ccs" << code << state;
+    if (!isFromAccountService())
+        return;
     // Encoded, so that the code cannot add query items of its own.
     m_worker->setRequest(QStringLiteral("/api/v1/login/callback?code=%1&state=%2")
                                  .arg(CatalogueReply::queryValue(code),
@@ -200,7 +203,23 @@ void WineAstLogin::OnAuthorized(const QString &code, const QString &state)
 void WineAstLogin::OnCancel()
 {
     qInfo() << "------------OnCancel--------------";
+    if (!isFromAccountService())
+        return;
     qInfo() << "end login";
+}
+
+bool WineAstLogin::isFromAccountService() const
+{
+    // Any program on the bus can call this object; only the account service
+    // may hand over a code, or another program could log the user in to an
+    // account of its choosing.
+    if (!calledFromDBus())
+        return true;
+    const QString owner = connection().interface()->serviceOwner(ClientService).value();
+    if (!owner.isEmpty() && message().service() == owner)
+        return true;
+    qWarning() << "login answer refused from" << message().service();
+    return false;
 }
 
 void WineAstLogin::OK_onauthorized(const QString &strData)

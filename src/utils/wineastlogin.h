@@ -3,6 +3,7 @@
 
 #include "loginuserinfo.h"
 
+#include <QDBusContext>
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
@@ -19,7 +20,7 @@ class __lirvanid;
  * At start-up the desktop account's state is taken over once: logged in
  * there starts the login here by itself.
  */
-class WineAstLogin : public QObject
+class WineAstLogin : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.lirvan.lirvanid.lirvanwine")
@@ -64,6 +65,7 @@ private:
     void readClientInfo(const QString &strData);
     void OK_onauthorized(const QString &strData);
     void clearUserInfo();
+    bool isFromAccountService() const;
 
     QtNetworkWorker *m_worker;
     QString m_callback;
