@@ -9,6 +9,7 @@
 #include "datalistview.h"
 #include "datamodel.h"
 #include "installedviewtestutil.h"
+#include "isolatedhome.h"
 #include "lapplication.h"
 #include "wineinstalledapps.h"
 
@@ -94,12 +95,10 @@ bool shoot(const QString &dir, const QString &name)
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
+    IsolatedHome home;
     LApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("lirvan-wine-assist"));
     application.loadTranslator({QLocale(QLocale::Chinese, QLocale::China)});
-    if (!home.isValid())
-        return 2;
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir);
 

@@ -7,31 +7,6 @@
 
 namespace InstalledViewTest {
 
-TemporaryHome::TemporaryHome()
-{
-    if (!m_dir.isValid())
-        return;
-    const QString home = m_dir.path() + QStringLiteral("/home");
-    const QStringList dirs = {home + QStringLiteral("/.config"),
-                              home + QStringLiteral("/.local/share"),
-                              home + QStringLiteral("/.cache"),
-                              m_dir.path() + QStringLiteral("/run")};
-    for (const QString &dir : dirs)
-        QDir().mkpath(dir);
-    QFile::setPermissions(dirs.constLast(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("HOME", QFile::encodeName(home));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dirs.at(0)));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dirs.at(1)));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(dirs.at(2)));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dirs.at(3)));
-}
-
-QString TemporaryHome::path() const
-{
-    return m_dir.path() + QStringLiteral("/home");
-}
-
 TInstalledAppInfo app(const QString &name, const QString &bottleName, const QString &installTime)
 {
     TInstalledAppInfo info;

@@ -124,6 +124,7 @@ add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue
 # The installed-applications page, with the start manager on a private bus.
 lwa_add_test(tst_installedview DBUS TIMEOUT 180
     SOURCES tst_installedview.cpp installedviewtestutil.cpp installedviewtestutil.h
+        isolatedhome.cpp isolatedhome.h
         startmanagertestutil.cpp startmanagertestutil.h
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 target_compile_definitions(tst_installedview PRIVATE

@@ -10,6 +10,7 @@
 #include "datalistview.h"
 #include "datamodel.h"
 #include "installedviewtestutil.h"
+#include "isolatedhome.h"
 #include "jsonoperator.h"
 #include "lapplication.h"
 #include "logcapture.h"
@@ -47,6 +48,15 @@ QString appsDir()
 void registerApp(const TInstalledAppInfo &info)
 {
     WineInstalledApps::instance()->addInstalledApps(info);
+}
+
+// A default-configuration application whose bottle exists.
+TInstalledAppInfo defaultApp(const QString &name)
+{
+    TInstalledAppInfo info = app(name, name, QStringLiteral("2026-01-01 00:00:00"));
+    info.publishedAppInfo.installType = 1;
+    QDir().mkpath(info.bottlePath);
+    return info;
 }
 
 QStringList appNames(const DataModel *model)
@@ -179,6 +189,8 @@ private:
     Appinstalledwidget *openPage();
     QRect cell(int row, int column) const;
     void clickButton(int row, int action, Qt::MouseButton button = Qt::LeftButton);
+    // Selects the row and chooses the action (by its place) from the menu.
+    QAction *chooseFromMenu(int row, int action);
     TInstalledAppInfo launchableApp(const QString &name, const QString &marker);
 
     std::unique_ptr<Appinstalledwidget> m_page;
@@ -235,7 +247,9 @@ Appinstalledwidget *TestInstalledView::openPage()
     QSignalSpy counted(m_page->model(), &DataModel::signalDataCountChanged);
     m_page->resize(840, 640);
     m_page->show();
-    if (!QTest::qWaitForWindowExposed(m_page.get()) || !counted.wait(2000))
+    // The first load may already have come while the window was exposed.
+    if (!QTest::qWaitForWindowExposed(m_page.get())
+        || !QTest::qWaitFor([&] { return !counted.isEmpty(); }, 2000))
         return nullptr;
     return m_page.get();
 }
@@ -252,11 +266,27 @@ void TestInstalledView::clickButton(int row, int action, Qt::MouseButton button)
     QTest::mouseClick(m_page->view()->viewport(), button, Qt::NoModifier, at);
 }
 
+QAction *TestInstalledView::chooseFromMenu(int row, int action)
+{
+    DataListView *view = m_page->view();
+    view->selectRow(row);
+    view->slotShowContextMenu(cell(row, 0).center());
+    if (!view->contextMenu())
+        return nullptr;
+    view->contextMenu()->hide();
+    QList<QAction *> entries = view->contextMenu()->actions();
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const QAction *entry) { return entry->isSeparator(); }),
+                  entries.end());
+    QAction *chosen = entries.value(action - 1);
+    if (chosen)
+        chosen->trigger();
+    return chosen;
+}
+
 TInstalledAppInfo TestInstalledView::launchableApp(const QString &name, const QString &marker)
 {
-    TInstalledAppInfo info = app(name, name, QStringLiteral("2026-05-01 10:00:00"));
-    info.publishedAppInfo.installType = 1;
-    QDir().mkpath(info.bottlePath);
+    TInstalledAppInfo info = defaultApp(name);
     StartManagerTest::writeEntry(info.desktopInfo.desktopPath,
                                  QStringLiteral("/usr/bin/touch \"") + marker + QLatin1Char('"'));
     return info;
@@ -294,6 +324,7 @@ void TestInstalledView::columnValues()
     // A catalogue record without a version falls back to the program file's.
     TInstalledAppInfo unversioned = app(QStringLiteral("NoVer"), QStringLiteral("nover"),
                                         QStringLiteral("2026-01-02 10:00:00"));
+    unversioned.publishedAppInfo.appName.clear();
     unversioned.publishedAppInfo.categories = 12;
     unversioned.peInfo.peProductVersion = QStringLiteral("1.0.3");
 
@@ -317,6 +348,14 @@ void TestInstalledView::columnValues()
     const QJsonObject name = model->index(0, DataModel::ColumnName).data().toJsonObject();
     QCOMPARE(name.value(QLatin1String("appName")).toString(), QStringLiteral("目录应用"));
     QVERIFY(name.contains(QLatin1String("icon")));
+    const auto shownName = [model](int row) {
+        return model->index(row, DataModel::ColumnName)
+                .data()
+                .toJsonObject()
+                .value(QLatin1String("appName"))
+                .toString();
+    };
+    QCOMPARE(shownName(1), QStringLiteral("NoVer"));
     QCOMPARE(model->index(0, DataModel::ColumnScore).data().toJsonObject(),
              QJsonObject({{QStringLiteral("score"), 4.2}}));
     QCOMPARE(display(model, 1, DataModel::ColumnScore), QStringLiteral("暂无评分"));
@@ -442,6 +481,12 @@ void TestInstalledView::emptyLabelShownAndHidden()
     QCOMPARE(label->parentWidget(), m_page->view()->viewport());
     QCOMPARE(label->geometry(), m_page->view()->viewport()->rect());
     QCOMPARE(label->palette().color(label->foregroundRole()).alpha(), 100);
+    // A new theme's text colour reaches the notice, still faded.
+    QPalette dark = m_page->palette();
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    m_page->setPalette(dark);
+    QCOMPARE(label->palette().color(label->foregroundRole()), QColor(230, 230, 230, 100));
 
     const TInstalledAppInfo info = app(QStringLiteral("One"), QStringLiteral("one"),
                                        QStringLiteral("2026-01-01 00:00:00"));
@@ -535,20 +580,29 @@ void TestInstalledView::rowButtonsPaintedOnHoveredRow()
                         QStringLiteral("2026-01-0%1 00:00:00").arg(2 - row)));
     QVERIFY(openPage());
     QWidget *viewport = m_page->view()->viewport();
+    // Each button's icon inside its rectangle, and nothing drawn in the
+    // (author-less) cell outside them.
     const auto buttonsPainted = [&](int row) {
         const QImage image = viewport->grab().toImage();
         const QRect cellRect = cell(row, DataModel::ColumnAuthor);
-        for (int action : {1, 3, 4}) {
-            const QRect button = expectedButton(cellRect, action);
-            bool dark = false;
-            for (int x = button.left(); x <= button.right() && !dark; ++x) {
-                for (int y = button.top(); y <= button.bottom() && !dark; ++y)
-                    dark = isDark(image.pixel(x, y));
+        QMap<int, int> inside;
+        int outside = 0;
+        for (int x = cellRect.left(); x <= cellRect.right(); ++x) {
+            for (int y = cellRect.top(); y <= cellRect.bottom(); ++y) {
+                if (!isDark(image.pixel(x, y)))
+                    continue;
+                int action = 0;
+                for (int candidate : {1, 3, 4}) {
+                    if (expectedButton(cellRect, candidate).contains(x, y))
+                        action = candidate;
+                }
+                if (action)
+                    ++inside[action];
+                else
+                    ++outside;
             }
-            if (!dark)
-                return false;
         }
-        return true;
+        return inside.size() == 3 && outside == 0;
     };
     QVERIFY(!buttonsPainted(0) && !buttonsPainted(1));
     sendMouseMove(viewport, cell(1, DataModel::ColumnAuthor).center());
@@ -570,7 +624,6 @@ void TestInstalledView::rowButtonsRunActionsAtTheirRectangles()
 {
     const QString marker = appsDir() + QStringLiteral("Launch/started");
     TInstalledAppInfo info = launchableApp(QStringLiteral("Launch"), marker);
-    QVERIFY(QDir().mkpath(info.bottlePath));
     registerApp(info);
     QVERIFY(openPage());
 
@@ -637,17 +690,9 @@ void TestInstalledView::installDirOfMissingPrefixStillOpens()
 
 void TestInstalledView::manualRunCancelledShowsFailureNotice()
 {
-    TInstalledAppInfo info = app(QStringLiteral("Manual"), QStringLiteral("manual"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
-    QVERIFY(QDir().mkpath(info.bottlePath));
+    const TInstalledAppInfo info = defaultApp(QStringLiteral("Manual"));
     registerApp(info);
     QVERIFY(openPage());
-    DataListView *view = m_page->view();
-    view->selectRow(0);
-    view->slotShowContextMenu(cell(0, 0).center());
-    QVERIFY(view->contextMenu());
-    view->contextMenu()->hide();
 
     QString dialogTitle;
     QString dialogDir;
@@ -661,15 +706,10 @@ void TestInstalledView::manualRunCancelledShowsFailureNotice()
     });
     cancel.start(50);
     QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    const QList<QAction *> actions = view->contextMenu()->actions();
-    QAction *manualRun = nullptr;
-    for (QAction *action : actions) {
-        if (action->text() == QStringLiteral("手动运行"))
-            manualRun = action;
-    }
-    QVERIFY(manualRun);
-    manualRun->trigger();
+    QAction *chosen = chooseFromMenu(0, 2);
     cancel.stop();
+    QVERIFY(chosen);
+    QCOMPARE(chosen->text(), QStringLiteral("手动运行"));
 
     QCOMPARE(dialogTitle, QStringLiteral("open a file."));
     QCOMPARE(dialogDir, info.bottlePath);
@@ -684,9 +724,7 @@ void TestInstalledView::manualRunCancelledShowsFailureNotice()
 void TestInstalledView::failedStartShowsFailureNotice()
 {
     // No menu entry to start: the start action fails.
-    TInstalledAppInfo info = app(QStringLiteral("NoEntry"), QStringLiteral("noentry"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
+    TInstalledAppInfo info = defaultApp(QStringLiteral("NoEntry"));
     info.desktopInfo.desktopPath.clear();
     registerApp(info);
     QVERIFY(openPage());
@@ -707,9 +745,7 @@ void TestInstalledView::uninstallClosesInstallWindowFirst()
     controller->launchWithArgs({QStringLiteral("assist"), other});
     QCOMPARE(controller->installers().size(), 2);
 
-    TInstalledAppInfo info = app(QStringLiteral("Setup"), QStringLiteral("Setup"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
+    TInstalledAppInfo info = defaultApp(QStringLiteral("Setup"));
     info.peInfo.peFilePath = program;
     QVERIFY(PlatformTest::writeAll(info.bottlePath + QStringLiteral("/drive_c/x.txt"), "x"));
     CommonJsonOperator::writeToJasonfile(info, installedAppsFilePath());
@@ -722,10 +758,7 @@ void TestInstalledView::uninstallClosesInstallWindowFirst()
                 for (ContainerInstallerObj *obj : controller->installers())
                     openAtRemoval.append(obj->filePath());
             });
-    m_page->view()->selectRow(0);
-    m_page->view()->slotShowContextMenu(cell(0, 0).center());
-    m_page->view()->contextMenu()->hide();
-    m_page->view()->slotMenuTriggered(m_page->view()->contextMenu()->actions().constLast());
+    QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
     QCOMPARE(openAtRemoval, QStringList({other}));
     QVERIFY(!QFileInfo::exists(info.bottlePath));
@@ -752,10 +785,7 @@ void TestInstalledView::uninstallOfCatalogueAppLeavesOtherWindows()
     QVERIFY(QDir().mkpath(info.bottlePath));
     registerApp(info);
     QVERIFY(openPage());
-    m_page->view()->selectRow(0);
-    m_page->view()->slotShowContextMenu(cell(0, 0).center());
-    m_page->view()->contextMenu()->hide();
-    m_page->view()->slotMenuTriggered(m_page->view()->contextMenu()->actions().constLast());
+    QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
     QCOMPARE(m_page->model()->rowCount(), 0);
     QCOMPARE(WineApplication::instance()->installers(), QList<ContainerInstallerObj *>({obj}));
@@ -764,10 +794,7 @@ void TestInstalledView::uninstallOfCatalogueAppLeavesOtherWindows()
 
 void TestInstalledView::unsupportedAction()
 {
-    TInstalledAppInfo info = app(QStringLiteral("One"), QStringLiteral("one"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
-    info.publishedAppInfo.installType = 1;
-    QVERIFY(QDir().mkpath(info.bottlePath));
+    TInstalledAppInfo info = defaultApp(QStringLiteral("One"));
     registerApp(info);
     QVERIFY(openPage());
     LogCapture log;
@@ -781,10 +808,8 @@ void TestInstalledView::unsupportedAction()
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
+    IsolatedHome home;
     LApplication app(argc, argv);
-    if (!home.isValid())
-        return 2;
     TestInstalledView test;
     return QTest::qExec(&test, argc, argv);
 }

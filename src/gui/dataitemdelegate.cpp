@@ -104,20 +104,9 @@ QSize DataItemDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex
 void DataItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const
 {
-    if (index.row() % 2 == 1)
-        painter->fillRect(option.rect, option.palette.brush(QPalette::AlternateBase));
     const bool withButtons = index.column() == DataModel::ColumnAuthor
                              && index.row() == m_hoveredRow;
-    if (withButtons) {
-        // The author's name ends before the buttons instead of under them.
-        drawBackground(painter, option, index);
-        QStyleOptionViewItem textOption(option);
-        textOption.rect.setRight(buttonRect(option.rect, buttonActions().constFirst()).left()
-                                 - ButtonSpacing);
-        QItemDelegate::paint(painter, textOption, index);
-    } else {
-        QItemDelegate::paint(painter, option, index);
-    }
+    paintDefault(painter, option, index, withButtons);
 
     switch (index.column()) {
     case DataModel::ColumnName:
@@ -136,6 +125,23 @@ void DataItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     default:
         break;
     }
+}
+
+void DataItemDelegate::paintDefault(QPainter *painter, const QStyleOptionViewItem &option,
+                                    const QModelIndex &index, bool withButtons) const
+{
+    if (index.row() % 2 == 1)
+        painter->fillRect(option.rect, option.palette.brush(QPalette::AlternateBase));
+    if (!withButtons) {
+        QItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The author's name ends before the buttons instead of under them.
+    drawBackground(painter, option, index);
+    QStyleOptionViewItem textOption(option);
+    textOption.rect.setRight(buttonRect(option.rect, buttonActions().constFirst()).left()
+                             - ButtonSpacing);
+    QItemDelegate::paint(painter, textOption, index);
 }
 
 void DataItemDelegate::paintName(QPainter *painter, const QStyleOptionViewItem &option,

@@ -40,6 +40,10 @@ public:
     static QString actionIconName(int action);
 
 private:
+    // The item's own painting over the row background; beside the buttons
+    // when they are shown.
+    void paintDefault(QPainter *painter, const QStyleOptionViewItem &option,
+                      const QModelIndex &index, bool withButtons) const;
     void paintName(QPainter *painter, const QStyleOptionViewItem &option,
                    const QModelIndex &index) const;
     void paintScore(QPainter *painter, const QRect &cell, double score) const;

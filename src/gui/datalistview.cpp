@@ -25,6 +25,17 @@ DataListView::DataListView(QWidget *parent)
     , m_emptyLabel(new QLabel(tr("No install infomation"), viewport()))
 {
     setItemDelegate(m_delegate);
+    setUpTable();
+    setUpEmptyLabel();
+
+    m_tipTimer.setSingleShot(true);
+    m_tipTimer.setInterval(TipDelayMs);
+    connect(&m_tipTimer, &QTimer::timeout, this, &DataListView::slotShowTips);
+    connect(this, &QWidget::customContextMenuRequested, this, &DataListView::slotShowContextMenu);
+}
+
+void DataListView::setUpTable()
+{
     setShowGrid(false);
     setFrameShape(QFrame::NoFrame);
     setEditTriggers(NoEditTriggers);
@@ -45,26 +56,38 @@ DataListView::DataListView(QWidget *parent)
     // The last column takes what the view has left, so that the row buttons
     // at its right edge stay in sight without a horizontal scroll bar.
     horizontalHeader()->setStretchLastSection(true);
+}
 
+void DataListView::setUpEmptyLabel()
+{
     // Over the rows' area (the viewport lies below the header), centred.
     auto emptyLayout = new QVBoxLayout(viewport());
     emptyLayout->setContentsMargins(0, 0, 0, 0);
     emptyLayout->addWidget(m_emptyLabel);
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // On the viewport's base background a label draws in the text role.
-    QPalette labelPalette = m_emptyLabel->palette();
-    QColor textColor = labelPalette.color(QPalette::Text);
+    updateEmptyLabelColor();
+    m_emptyLabel->hide();
+}
+
+void DataListView::updateEmptyLabelColor()
+{
+    // The view's text colour, faded. On the viewport's base background a
+    // label draws in the text role.
+    QColor textColor = palette().color(QPalette::Text);
     textColor.setAlpha(100);
+    QPalette labelPalette = m_emptyLabel->palette();
     labelPalette.setColor(QPalette::Text, textColor);
     labelPalette.setColor(QPalette::WindowText, textColor);
     m_emptyLabel->setPalette(labelPalette);
-    m_emptyLabel->hide();
+}
 
-    m_tipTimer.setSingleShot(true);
-    m_tipTimer.setInterval(TipDelayMs);
-    connect(&m_tipTimer, &QTimer::timeout, this, &DataListView::slotShowTips);
-    connect(this, &QWidget::customContextMenuRequested, this, &DataListView::slotShowContextMenu);
+void DataListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    // A label with a palette of its own does not follow a new theme.
+    if (event->type() == QEvent::PaletteChange)
+        updateEmptyLabelColor();
 }
 
 void DataListView::setEmptyLabelVisible(bool visible)

@@ -38,8 +38,12 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void setUpTable();
+    void setUpEmptyLabel();
+    void updateEmptyLabelColor();
     DataModel *dataModel() const;
     QMenu *createContextMenu();
     // The action of the row button at a viewport position, 0 for none.

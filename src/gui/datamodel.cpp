@@ -121,8 +121,10 @@ QVariant DataModel::displayValue(const Row &row, int column) const
     const TPublishedAppInfo &published = info.publishedAppInfo;
     switch (column) {
     case ColumnName:
+        // A record without a catalogue name still shows its own.
         return QJsonObject{{QStringLiteral("icon"), row.iconPath},
-                           {QStringLiteral("appName"), published.appName}};
+                           {QStringLiteral("appName"),
+                            published.appName.isEmpty() ? info.appName : published.appName}};
     case ColumnScore:
         // Below one whole star (also a negative or missing score) there is
         // nothing to draw.
@@ -194,13 +196,15 @@ QString DataModel::actionText(int action)
 void DataModel::slotRefreshDataList()
 {
     qInfo() << "";
-    m_rows.clear();
     slotRefreshDataItems();
 }
 
 void DataModel::slotRefreshDataItems()
 {
+    // The old rows go inside the reset, so that no view sees the row count
+    // change unannounced.
     beginResetModel();
+    m_rows.clear();
     const QHash<QString, QStringList> userIcons = indexUserIcons();
     const QMap<QString, TInstalledAppInfo> &apps = WineInstalledApps::instance()
                                                            ->getInstalledApps();
