@@ -12,6 +12,7 @@
 #include "ltkwidget.h"
 #include "tpublishedappinfo.h"
 #include "wineastapplist.h"
+#include "wineastlogin.h"
 #include "winecommandline.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
@@ -135,6 +136,7 @@ void WineApplication::showMainWindow()
 {
     if (!m_mainWindow) {
         m_mainWindow = new WineMainWindow;
+        WineAstLogin::instance()->init();
         m_mainWindow->setFixedSize(MainWindowWidth, MainWindowHeight);
         Ltk::Widget::moveToCenter(m_mainWindow);
     }
@@ -194,6 +196,7 @@ void WineApplication::closeInstaller(const QString &filePath)
 
 int WineApplication::shutdown()
 {
+    WineAstLogin::instance()->releaseUserinfoListener();
     delete m_mainWindow;
     m_mainWindow = nullptr;
     const QList<ContainerInstallerObj *> installers = m_installers;
