@@ -21,6 +21,7 @@
 #include "winemainwindow.h"
 
 #include <QAbstractButton>
+#include <QCommandLinkButton>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,7 +59,14 @@ int shortfall(const QWidget *widget, QString *text)
     }
     if (auto button = qobject_cast<const QAbstractButton *>(widget)) {
         *text = button->text();
-        return text->isEmpty() ? 0 : qMax(0, button->sizeHint().width() - button->width());
+        if (text->isEmpty())
+            return 0;
+        // The text, the icon beside it and the frame; a command link's title is bold.
+        QFont font = button->font();
+        font.setBold(font.bold() || qobject_cast<const QCommandLinkButton *>(button));
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 6;
+        const int needed = QFontMetrics(font).horizontalAdvance(*text) + icon + 12;
+        return qMax(0, needed - button->width());
     }
     if (auto edit = qobject_cast<const QLineEdit *>(widget)) {
         *text = edit->text().isEmpty() ? edit->placeholderText() : edit->text();

@@ -381,6 +381,33 @@
     </message>
 </context>
 <context>
+    <name>WineMainWindow</name>
+    <message>
+        <source>账户</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>可安装应用</source>
+        <translation>Catalogue</translation>
+    </message>
+    <message>
+        <source>已安装应用</source>
+        <translation>Installed</translation>
+    </message>
+    <message>
+        <source>我添加的应用</source>
+        <translation>Added by me</translation>
+    </message>
+    <message>
+        <source>Wine社区</source>
+        <translation>Forum</translation>
+    </message>
+    <message>
+        <source>登出</source>
+        <translation>Log out</translation>
+    </message>
+</context>
+<context>
     <name>WinePEInfo</name>
     <message>
         <source>Incorrect package file</source>

@@ -381,6 +381,33 @@
     </message>
 </context>
 <context>
+    <name>WineMainWindow</name>
+    <message>
+        <source>账户</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可安装应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已安装应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我添加的应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wine社区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登出</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WinePEInfo</name>
     <message>
         <source>Incorrect package file</source>
