@@ -12,8 +12,9 @@ lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
 lwa_add_test(tst_wineasthttpdownload
     SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 240)
 target_compile_definitions(tst_wineasthttpdownload PRIVATE
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
-add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server)
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
+    LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
+add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server lwa_downloadclient)
 
 # The platform layer, run from the build tree (platform-root, fixtures).
 lwa_add_test(tst_platformscripts

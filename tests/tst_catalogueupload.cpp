@@ -6,6 +6,8 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
@@ -31,6 +33,8 @@ private slots:
     void initTestCase();
     void downloadReport_data();
     void downloadReport();
+    void outOfRangeNumbersAreRefused_data();
+    void outOfRangeNumbersAreRefused();
     void logUpload_data();
     void logUpload();
     void logUploadOfMissingFile();
@@ -105,6 +109,31 @@ void TstCatalogueUpload::downloadReport()
     const QString timestamp = seen.value(QStringLiteral("timestamp")).toString();
     QCOMPARE(seen.value(QStringLiteral("sign")).toString(), signFor(pairs.arg(timestamp)));
     QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
+}
+
+void TstCatalogueUpload::outOfRangeNumbersAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("status");
+    QTest::newRow("1e300") << QByteArray(R"({"id": 1e300})") << 400;
+    QTest::newRow("-1e300") << QByteArray(R"({"type_id": -1e300})") << 400;
+    QTest::newRow("2^63") << QByteArray(R"({"id": 9223372036854775808})") << 400;
+    // In range, then refused for its missing signature.
+    QTest::newRow("2^62") << QByteArray(R"({"id": 4611686018427387904})") << 401;
+    QTest::newRow("1.5e300, a whole number") << QByteArray(R"({"id": 1.5e300})") << 400;
+}
+
+void TstCatalogueUpload::outOfRangeNumbersAreRefused()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, status);
+    QNetworkAccessManager manager;
+    QNetworkRequest request(QUrl(m_server->baseUrl() + "/api/v1/app/log/download"));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+    std::unique_ptr<QNetworkReply> reply(manager.post(request, body));
+    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+    QVERIFY(waitFor(finished));
+    QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), status);
 }
 
 TstCatalogueUpload::Kept TstCatalogueUpload::upload(const LogUploadInfo &info)

@@ -91,6 +91,11 @@ private slots:
     void largerLocalFileIsReplaced();
     void redirects_data();
     void redirects();
+    void redirectWithoutTarget();
+    void unexpectedBodyAnswersFail_data();
+    void unexpectedBodyAnswersFail();
+    void stoppedDownloadResumesInNewObject();
+    void writeFailureKeepsPartialFile();
     void missingContentLength();
     void serverIgnoringRangeReplacesPartialFile();
     void sizesBeyond2GiBResume();
@@ -207,6 +212,9 @@ void TstWineAstHttpDownload::redirects_data()
     QTest::newRow("absolute target") << "to=ABSOLUTE" << true;
     QTest::newRow("relative target") << "to=files/a.bin" << true;
     QTest::newRow("301, root-relative target") << "to=/files/a.bin&status=301" << true;
+    QTest::newRow("303") << "to=files/a.bin&status=303" << true;
+    QTest::newRow("307") << "to=files/a.bin&status=307" << true;
+    QTest::newRow("308") << "to=files/a.bin&status=308" << true;
     QTest::newRow("ten in a row") << "to=files/a.bin&hops=10" << true;
     QTest::newRow("eleven in a row") << "to=files/a.bin&hops=11" << false;
 }
@@ -228,6 +236,93 @@ void TstWineAstHttpDownload::redirects()
     }
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
+    QCOMPARE(readFile(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::redirectWithoutTarget()
+{
+    CatalogueServer server(m_servedDir.path());
+    const Outcome outcome = download(server.url("/redirect?bare=1&status=307"), local("a.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+    QVERIFY2(outcome.text.startsWith("Redirect without a target from "), qPrintable(outcome.text));
+    QCOMPARE(server.requests("HEAD").size(), 1);
+    QVERIFY(!QFile::exists(local("a.bin")));
+}
+
+void TstWineAstHttpDownload::unexpectedBodyAnswersFail_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("text"); // %1: the URL
+    QTest::newRow("203 with the body")
+            << QStringList{"--body-status", "203"} << "Unexpected HTTP status 203 from %1";
+    // The file changed between the requests: shorter than announced.
+    QTest::newRow("short body") << QStringList{"--short-body", "3000"}
+                                << "Downloaded 3000 bytes of %1, expected 5000 bytes";
+}
+
+void TstWineAstHttpDownload::unexpectedBodyAnswersFail()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QString, text);
+    // "%2B" in the address must reach the text as it is.
+    QVERIFY(writeFile(served("a+b.bin"), m_payload));
+    CatalogueServer server(m_servedDir.path(), faults);
+    const QString url = server.url("/files/a%2Bb.bin");
+
+    const Outcome outcome = download(url, local("a+b.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+    QCOMPARE(outcome.text, text.arg(url));
+    QFile::remove(local("a+b.bin"));
+}
+
+void TstWineAstHttpDownload::stoppedDownloadResumesInNewObject()
+{
+    const QByteArray payload = randomBytes(4 * 1024 * 1024);
+    QVERIFY(writeFile(served("slow.bin"), payload));
+    CatalogueServer server(m_servedDir.path(), {"--rate", "4000000"});
+    TPublishedAppInfo info;
+    info.Url = server.fileUrl("slow.bin");
+    info.localPath = local("slow.bin");
+    info.MD5 = md5Hex(payload);
+    {
+        WineAstHttpDownload first(info);
+        first.startDownLoad();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(local("slow.bin")).size() > 256 * 1024, 10000);
+        first.stopDownLoad();
+        QVERIFY(!first.isDownloading());
+    }
+    const qint64 partial = QFileInfo(local("slow.bin")).size();
+    QVERIFY(partial > 0 && partial < payload.size());
+
+    const Outcome outcome = download(info.Url, info.localPath, info.MD5);
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET").last(),
+             QStringLiteral("GET /files/slow.bin bytes=%1-").arg(partial));
+    QVERIFY(WineAstHttpDownload::checkFileMD5(info.MD5, info.localPath));
+    QFile::remove(local("slow.bin"));
+}
+
+void TstWineAstHttpDownload::writeFailureKeepsPartialFile()
+{
+    // A child process whose files may not grow past 2 KiB (the limit counts
+    // 1024-byte blocks); writing beyond fails instead of raising SIGXFSZ.
+    CatalogueServer server(m_servedDir.path());
+    QProcess client;
+    client.start("bash",
+                 {"-c", "trap '' XFSZ; ulimit -f 2; exec \"$0\" \"$@\"",
+                  QStringLiteral(LWA_DOWNLOAD_CLIENT), server.fileUrl("a.bin"), local("a.bin")});
+    QVERIFY(client.waitForFinished(30000));
+    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(client.exitCode(), 1);
+    const QString printed = QString::fromUtf8(client.readAllStandardOutput());
+    QVERIFY2(printed.startsWith(QStringLiteral("4 Cannot write ") + local("a.bin")),
+             qPrintable(printed));
+    QCOMPARE(readFile(local("a.bin")), m_payload.left(2048));
+
+    // Without the limit, the next download goes on from there.
+    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2048-"));
     QCOMPARE(readFile(local("a.bin")), m_payload);
 }
 

@@ -86,11 +86,12 @@ QString LLogManager::formatLine(QtMsgType type, const QMessageLogContext &contex
 {
     const QString time = QDateTime::currentDateTime().toString(
             QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    // One pass: a message holding "%1" or a URL with "%2F" stays as it is.
     return QStringLiteral("%1 [%2] [%3:%4 %5] %6")
             .arg(time, QLatin1String(levelName(type)),
-                 QString::fromUtf8(context.file ? context.file : "unknown"))
-            .arg(context.line)
-            .arg(QString::fromUtf8(context.function ? context.function : ""), message);
+                 QString::fromUtf8(context.file ? context.file : "unknown"),
+                 QString::number(context.line),
+                 QString::fromUtf8(context.function ? context.function : ""), message);
 }
 
 void LLogManager::registerConsoleAppender()
