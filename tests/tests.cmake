@@ -1,12 +1,9 @@
-lwa_add_test(tst_taskinterface SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+lwa_add_test(tst_taskinterface SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h
+    taskrunner.cpp taskrunner.h TIMEOUT 60)
 lwa_add_test(tst_jsonoperator SOURCES tst_jsonoperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 add_executable(lwa_jsonwriterchild jsonwriterchild.cpp)
 target_link_libraries(lwa_jsonwriterchild PRIVATE lirvanwineassist)
-lwa_add_test(tst_jsonsavestress SOURCES tst_jsonsavestress.cpp TIMEOUT 300)
-target_compile_definitions(tst_jsonsavestress PRIVATE
-    LWA_JSON_WRITER_CHILD="$<TARGET_FILE:lwa_jsonwriterchild>")
-add_dependencies(tst_jsonsavestress lwa_jsonwriterchild)
 lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 120)
 lwa_add_test(tst_wineasthttpdownload
@@ -50,12 +47,6 @@ add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
 add_executable(lwa_downloadclient downloadclient.cpp)
 target_link_libraries(lwa_downloadclient PRIVATE lirvanwineassist)
-lwa_add_test(tst_downloadresumestress
-    SOURCES tst_downloadresumestress.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 300)
-target_compile_definitions(tst_downloadresumestress PRIVATE
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
-    LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
-add_dependencies(tst_downloadresumestress lirvan-catalogue-server lwa_downloadclient)
 # Installed-app actions, the start manager (started by D-Bus activation from
 # the build tree's activation file) and the install task.
 add_executable(lwa_argdump argdump.cpp)
@@ -83,6 +74,7 @@ foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload
 endforeach()
 lwa_add_test(tst_installinfo DBUS TIMEOUT 900
     SOURCES tst_installinfo.cpp startmanagertestutil.cpp startmanagertestutil.h
+        taskrunner.cpp taskrunner.h
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)

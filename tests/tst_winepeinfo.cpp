@@ -3,7 +3,6 @@
 #include "winepeinfo.h"
 #include "winesettings.h"
 
-#include <QElapsedTimer>
 #include <QImageReader>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -202,13 +201,8 @@ void TstWinePEInfo::abortEndsQueryAtOnce()
             },
             10000));
 
-    QElapsedTimer timer;
-    timer.start();
-    task.requestAbort();
-    QVERIFY(task.wait(5000));
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(cancelsPromptly(task));
     QCOMPARE(spy.constLast().at(1).toInt(), int(TaskFailed));
-    QCOMPARE(task.getErrString(), QStringLiteral("Cancelled"));
     QCOMPARE(task.getPEInfo(), before);
     QVERIFY(PlatformTest::processesMentioning(QStringLiteral("sleep 62.5")).isEmpty());
 }
