@@ -7,7 +7,8 @@ target_link_libraries(lwa_jsonwriterchild PRIVATE lirvanwineassist)
 lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 120)
 lwa_add_test(tst_wineasthttpdownload
-    SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 240)
+    SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h
+        platformtestutil.cpp platformtestutil.h TIMEOUT 240)
 target_compile_definitions(tst_wineasthttpdownload PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
     LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
@@ -67,7 +68,7 @@ foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload
         tst_wineapplication)
     lwa_add_test(${online_test} SOURCES ${online_test}.cpp catalogueapiserver.cpp
         catalogueapiserver.h catalogueserver.cpp catalogueserver.h logcapture.cpp logcapture.h
-        TIMEOUT 120)
+        platformtestutil.cpp platformtestutil.h TIMEOUT 120)
     target_compile_definitions(${online_test} PRIVATE
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
     add_dependencies(${online_test} lirvan-catalogue-server lwa_sample_catalogue)

@@ -1,5 +1,6 @@
 #include "catalogueapiserver.h"
 #include "loguploadinfo.h"
+#include "platformtestutil.h"
 #include "wineastappdownloadpoint.h"
 #include "wineastapplogupload.h"
 #include "winesettings.h"
@@ -16,12 +17,6 @@ namespace {
 
 const auto waitFor = &CatalogueApiServer::waitFor;
 const auto signFor = &CatalogueApiServer::signFor;
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -199,7 +194,7 @@ void TstCatalogueUpload::logUpload()
     QCOMPARE(filePart.value(QStringLiteral("filename")).toString(), QStringLiteral("install.7z"));
     QCOMPARE(filePart.value(QStringLiteral("content_type")).toString(),
              QStringLiteral("application/octet-stream"));
-    QCOMPARE(readFile(kept.directory + QStringLiteral("/install.7z")), content);
+    QCOMPARE(PlatformTest::readAll(kept.directory + QStringLiteral("/install.7z")), content);
 }
 
 void TstCatalogueUpload::logUploadOfMissingFile()

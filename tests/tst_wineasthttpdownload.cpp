@@ -1,7 +1,7 @@
 #include "catalogueserver.h"
+#include "platformtestutil.h"
 #include "wineasthttpdownload.h"
 
-#include <QCryptographicHash>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -10,6 +10,10 @@
 #include <QtTest>
 
 namespace {
+
+using PlatformTest::md5Hex;
+using PlatformTest::readAll;
+using PlatformTest::writeAll;
 
 constexpr qint64 GiB = qint64(1) << 30;
 
@@ -20,28 +24,11 @@ QByteArray randomBytes(int size)
     return data;
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A file of `size` bytes that occupies no disk blocks (reads as zeros).
 bool makeSparse(const QString &path, qint64 size)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.resize(size);
-}
-
-QString md5Hex(const QByteArray &data)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Md5).toHex());
 }
 
 struct Outcome
@@ -126,7 +113,7 @@ void TstWineAstHttpDownload::initTestCase()
 {
     QVERIFY(m_servedDir.isValid() && m_localDir.isValid());
     m_payload = randomBytes(5000);
-    QVERIFY(writeFile(served("a.bin"), m_payload));
+    QVERIFY(writeAll(served("a.bin"), m_payload));
 }
 
 void TstWineAstHttpDownload::init()
@@ -143,7 +130,7 @@ void TstWineAstHttpDownload::freshDownload()
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(outcome.text, QStringLiteral("download finished!"));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
     QCOMPARE(server.requests(), QStringList({"HEAD /files/a.bin -", "GET /files/a.bin bytes=0-"}));
     QVERIFY(!outcome.progress.isEmpty());
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
@@ -152,13 +139,13 @@ void TstWineAstHttpDownload::freshDownload()
 void TstWineAstHttpDownload::resumesPartialFile()
 {
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(1000), qint64(5000)));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::completeFileIsKept_data()
@@ -173,36 +160,36 @@ void TstWineAstHttpDownload::completeFileIsKept()
 {
     QFETCH(QString, md5);
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), m_payload));
+    QVERIFY(writeAll(local("a.bin"), m_payload));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5);
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(outcome.text, QStringLiteral("file is exist ! "));
     QVERIFY(server.requests("GET").isEmpty());
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::completeFileWithWrongMd5IsFetchedAgain()
 {
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), randomBytes(5000)));
+    QVERIFY(writeAll(local("a.bin"), randomBytes(5000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(outcome.text, QStringLiteral("download finished!"));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::largerLocalFileIsReplaced()
 {
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), m_payload + randomBytes(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload + randomBytes(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::redirects_data()
@@ -236,7 +223,7 @@ void TstWineAstHttpDownload::redirects()
     }
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::redirectWithoutTarget()
@@ -265,7 +252,7 @@ void TstWineAstHttpDownload::unexpectedBodyAnswersFail()
     QFETCH(QStringList, faults);
     QFETCH(QString, text);
     // "%2B" in the address must reach the text as it is.
-    QVERIFY(writeFile(served("a+b.bin"), m_payload));
+    QVERIFY(writeAll(served("a+b.bin"), m_payload));
     CatalogueServer server(m_servedDir.path(), faults);
     const QString url = server.url("/files/a%2Bb.bin");
 
@@ -278,7 +265,7 @@ void TstWineAstHttpDownload::unexpectedBodyAnswersFail()
 void TstWineAstHttpDownload::stoppedDownloadResumesInNewObject()
 {
     const QByteArray payload = randomBytes(4 * 1024 * 1024);
-    QVERIFY(writeFile(served("slow.bin"), payload));
+    QVERIFY(writeAll(served("slow.bin"), payload));
     CatalogueServer server(m_servedDir.path(), {"--rate", "4000000"});
     TPublishedAppInfo info;
     info.Url = server.fileUrl("slow.bin");
@@ -317,38 +304,38 @@ void TstWineAstHttpDownload::writeFailureKeepsPartialFile()
     const QString printed = QString::fromUtf8(client.readAllStandardOutput());
     QVERIFY2(printed.startsWith(QStringLiteral("4 Cannot write ") + local("a.bin")),
              qPrintable(printed));
-    QCOMPARE(readFile(local("a.bin")), m_payload.left(2048));
+    QCOMPARE(readAll(local("a.bin")), m_payload.left(2048));
 
     // Without the limit, the next download goes on from there.
     const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2048-"));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::missingContentLength()
 {
     CatalogueServer server(m_servedDir.path(), {"--no-content-length"});
-    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     // Without a size the partial file cannot be trusted: fetched whole.
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(0)));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::serverIgnoringRangeReplacesPartialFile()
 {
     CatalogueServer server(m_servedDir.path(), {"--ignore-range"});
-    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::sizesBeyond2GiBResume()
@@ -387,12 +374,12 @@ void TstWineAstHttpDownload::stalledTransferTimesOut()
     QVERIFY2(stalled.text.contains("No data received"), qPrintable(stalled.text));
     QVERIFY(timer.elapsed() < 10000);
     // The partial file stays and the next download resumes it.
-    QCOMPARE(readFile(local("a.bin")), m_payload.left(2000));
+    QCOMPARE(readAll(local("a.bin")), m_payload.left(2000));
 
     const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2000-"));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::silentServerTimesOut()
@@ -416,14 +403,14 @@ void TstWineAstHttpDownload::droppedConnectionResumesLater()
     const Outcome dropped = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(dropped.status, int(WineAstHttpDownload::DownloadFailed));
     QVERIFY(!dropped.text.isEmpty());
-    const QByteArray partial = readFile(local("a.bin"));
+    const QByteArray partial = readAll(local("a.bin"));
     QVERIFY(m_payload.startsWith(partial));
 
     const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET").last(),
              QStringLiteral("GET /files/a.bin bytes=%1-").arg(partial.size()));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::errorPagesAreNotWritten()
@@ -431,11 +418,11 @@ void TstWineAstHttpDownload::errorPagesAreNotWritten()
     {
         // The body request fails after a good header request.
         CatalogueServer server(m_servedDir.path(), {"--not-found"});
-        QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+        QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
         const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
         QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
         QCOMPARE(server.requests("GET").size(), 1);
-        QCOMPARE(readFile(local("a.bin")), m_payload.left(1000));
+        QCOMPARE(readAll(local("a.bin")), m_payload.left(1000));
     }
     {
         // The header request already fails.
@@ -452,7 +439,7 @@ void TstWineAstHttpDownload::unwritableTargetFails()
 {
     CatalogueServer server(m_servedDir.path());
     // A regular file where a directory should be: root cannot write there either.
-    QVERIFY(writeFile(local("blocker"), "x"));
+    QVERIFY(writeAll(local("blocker"), "x"));
     const Outcome outcome = download(server.fileUrl("a.bin"), local("blocker/a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
     QVERIFY2(outcome.text.contains(local("blocker/a.bin")), qPrintable(outcome.text));
@@ -546,14 +533,14 @@ void TstWineAstHttpDownload::fileMd5MatchesMd5sum()
 {
     // Larger than any read chunk, and not a multiple of one.
     const QString path = local("md5.bin");
-    QVERIFY(writeFile(path, randomBytes(3 * 1024 * 1024 + 4096 + 12)));
+    QVERIFY(writeAll(path, randomBytes(3 * 1024 * 1024 + 4096 + 12)));
     QProcess md5sum;
     md5sum.start("md5sum", {path});
     QVERIFY(md5sum.waitForFinished(10000));
     const QByteArray expected = md5sum.readAllStandardOutput().left(32);
 
     QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(), expected);
-    QVERIFY(writeFile(path, QByteArray()));
+    QVERIFY(writeAll(path, QByteArray()));
     QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(),
              QByteArray("d41d8cd98f00b204e9800998ecf8427e"));
     QVERIFY(WineAstHttpDownload::getFileMd5(local("missing")).isEmpty());
@@ -562,7 +549,7 @@ void TstWineAstHttpDownload::fileMd5MatchesMd5sum()
 void TstWineAstHttpDownload::checkFileMd5Rules()
 {
     const QString path = local("check.bin");
-    QVERIFY(writeFile(path, m_payload));
+    QVERIFY(writeAll(path, m_payload));
     const QString digest = md5Hex(m_payload);
 
     QVERIFY(WineAstHttpDownload::checkFileMD5(digest, path));
