@@ -79,3 +79,35 @@ lwa_add_test(tst_installinfo DBUS TIMEOUT 900
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
+# Screenshots of the catalogue pages (not a test: run it under xvfb-run and
+# look at the pictures, see the program's comment).
+add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_link_libraries(lwa_catalogueshots PRIVATE lirvanwineassist Qt5::Test)
+target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(lwa_catalogueshots PRIVATE
+    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+set_target_properties(lwa_catalogueshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue)
+# Catalogue browsing: the icon label and dropdown, and the pages and search
+# against the reference service.
+lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
+    catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_catalogueicons PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_catalogueicons lirvan-catalogue-server)
+lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
+    catalogueapiserver.cpp catalogueapiserver.h
+    catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_cataloguepages PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
+# The installed-applications page, with the start manager on a private bus.
+lwa_add_test(tst_installedview DBUS TIMEOUT 180
+    SOURCES tst_installedview.cpp installedviewtestutil.cpp installedviewtestutil.h
+        startmanagertestutil.cpp startmanagertestutil.h
+        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+target_compile_definitions(tst_installedview PRIVATE
+    LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
+add_dependencies(tst_installedview lirvan-start-manager lwa_platform)
