@@ -1,5 +1,6 @@
 set(GUI_SOURCES
     gui/winemainwindow.cpp gui/winemainwindow.h
+    gui/appshareablewidget.cpp gui/appshareablewidget.h
     gui/appinstalledwidget.cpp gui/appinstalledwidget.h
     gui/datamodel.cpp gui/datamodel.h
     gui/datalistview.cpp gui/datalistview.h
