@@ -39,12 +39,16 @@ QProcessEnvironment bottleEnvironment(const QString &bottle);
 
 QByteArray readAll(const QString &path);
 bool writeAll(const QString &path, const QByteArray &bytes);
+// The MD5 digest as lower-case hexadecimal text.
+QString md5Hex(const QByteArray &data);
 
 // Live (not zombie) processes of this user whose first argument names the
 // program (compared by base name, ignoring case, also after a Windows path)
 // and, when prefix is not empty, whose WINEPREFIX is that path.
 QList<qint64> findProcesses(const QString &programName, const QString &prefix = QString());
 bool isAlive(qint64 pid);
+// Live processes of this user whose command line contains text.
+QList<qint64> processesMentioning(const QString &text);
 
 // Waits up to timeoutMs for the condition; true when it held.
 template<typename Condition>

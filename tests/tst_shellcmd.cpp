@@ -1,23 +1,19 @@
 #include "common.h"
 #include "logcapture.h"
+#include "platformtestutil.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 namespace {
 
 const QString Bash = QStringLiteral("/bin/bash");
-
-// True while a process with exactly this command line exists.
-bool processRunning(const QString &commandLine)
-{
-    QProcess pgrep;
-    pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-fx"), commandLine});
-    pgrep.waitForFinished();
-    return pgrep.exitCode() == 0;
-}
 
 QString messageContaining(const LogCapture &log, const QString &text)
 {
@@ -42,7 +38,10 @@ private slots:
     void commandLineSplitting();
     void exitCodeWithManyErrorLines();
     void killedBySignalFails();
-    void timeoutKillsChild();
+    void timeoutEndsWholeGroup_data();
+    void timeoutEndsWholeGroup();
+    void abortEndsCommandAtOnce();
+    void abortedCommandNeverStarts();
     void missingProgram();
     void argumentListIsPassedUnchanged();
 };
@@ -141,15 +140,33 @@ void TestShellCmd::killedBySignalFails()
                       -1),
              -1);
     QVERIFY(error.startsWith(QStringLiteral("err ")));
+    // Only the exit status tells a crash with exit code 0 from a success.
+    QVERIFY(!exitedCleanly(QProcess::CrashExit, 0));
+    QVERIFY(exitedCleanly(QProcess::NormalExit, 0));
+    QVERIFY(!exitedCleanly(QProcess::NormalExit, 1));
 }
 
-void TestShellCmd::timeoutKillsChild()
+void TestShellCmd::timeoutEndsWholeGroup_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("marker");
+    QTest::newRow("child sleeps") << "sleep 60.123"
+                                  << "sleep 60.123";
+    // The grandchild would outlive its parent if only the parent were ended.
+    QTest::newRow("grandchild sleeps") << "bash -c \"sleep 61.37 & wait\""
+                                       << "sleep 61.37";
+    // Ignored by the whole tree: only KILL ends it.
+    QTest::newRow("TERM ignored") << "bash -c \"trap '' TERM; sleep 61.38 & wait\""
+                                  << "sleep 61.38";
+}
+
+void TestShellCmd::timeoutEndsWholeGroup()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, marker);
     LogCapture log;
     QString output = QStringLiteral("untouched output");
     QString error = QStringLiteral("untouched error");
-    const QString command = QStringLiteral("sleep 60.123");
-
     QElapsedTimer timer;
     timer.start();
     QCOMPARE(shellCmd(command, output, error, 1000), -2);
@@ -158,13 +175,65 @@ void TestShellCmd::timeoutKillsChild()
              qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(output, QStringLiteral("untouched output"));
     QCOMPARE(error, QStringLiteral("untouched error"));
-    QVERIFY(log.contains(QStringLiteral("\"sleep 60.123\"  timeout")));
-    QVERIFY(!processRunning(command));
+    QVERIFY(log.contains(QLatin1Char('"') + QString(command).replace('"', "\\\"")
+                         + QStringLiteral("\"  timeout")));
+    const auto nothingLeft = [&] {
+        return PlatformTest::processesMentioning(marker).isEmpty();
+    };
+    QVERIFY(PlatformTest::waitFor(nothingLeft, 1000));
 
     // The argument-list form names its command line in the warning.
-    QCOMPARE(shellCmd(Bash, {QStringLiteral("-c"), command}, output, error, 500), -2);
-    QVERIFY(log.contains(QStringLiteral("\"sleep 60.123\"  timeout")));
-    QVERIFY(!processRunning(command));
+    QCOMPARE(shellCmd(Bash, {QStringLiteral("-c"), marker}, output, error, 500), -2);
+    QVERIFY(log.contains(QLatin1Char('"') + marker + QStringLiteral("\"  timeout")));
+    QVERIFY(PlatformTest::waitFor(nothingLeft, 1000));
+}
+
+void TestShellCmd::abortEndsCommandAtOnce()
+{
+    LogCapture log;
+    std::atomic_bool abort{false};
+    QElapsedTimer sinceAbort;
+    std::thread canceller([&] {
+        QThread::msleep(400);
+        sinceAbort.start();
+        abort = true;
+    });
+    QString output = QStringLiteral("untouched");
+    QString error = QStringLiteral("untouched");
+    const int result = shellCmd(QStringLiteral("bash -c \"sleep 61.39 & wait\""), output, error,
+                                30000, &abort);
+    const qint64 afterAbort = sinceAbort.elapsed();
+    canceller.join();
+
+    QCOMPARE(result, -2);
+    QVERIFY2(afterAbort < 900, qPrintable(QString::number(afterAbort)));
+    QCOMPARE(output, QStringLiteral("untouched"));
+    QCOMPARE(error, QStringLiteral("untouched"));
+    QVERIFY(log.contains(QStringLiteral(" cancelled")));
+    QVERIFY(!log.contains(QStringLiteral(" timeout")));
+    QVERIFY(PlatformTest::waitFor(
+            [] {
+                return PlatformTest::processesMentioning(QStringLiteral("sleep 61.39")).isEmpty();
+            },
+            1000));
+}
+
+void TestShellCmd::abortedCommandNeverStarts()
+{
+    QTemporaryDir dir;
+    const QString marker = dir.filePath(QStringLiteral("ran"));
+    const std::atomic_bool abort{true};
+    QString output;
+    QString error;
+    QCOMPARE(shellCmd(QStringLiteral("touch ") + marker, output, error, 30000, &abort), -2);
+    QCOMPARE(shellCmd(Bash, {QStringLiteral("-c"), QStringLiteral("touch ") + marker}, output,
+                      error, -1, &abort),
+             -2);
+    QVERIFY(!QFileInfo::exists(marker));
+    // A flag that is not set changes nothing.
+    const std::atomic_bool clear{false};
+    QCOMPARE(shellCmd(QStringLiteral("touch ") + marker, output, error, 30000, &clear), 0);
+    QVERIFY(QFileInfo::exists(marker));
 }
 
 void TestShellCmd::missingProgram()

@@ -1,5 +1,7 @@
+#include "common.h"
 #include "logcapture.h"
 #include "taskinterface.h"
+#include "taskrunner.h"
 
 #include <QElapsedTimer>
 #include <QSemaphore>
@@ -25,6 +27,13 @@ public:
     int doWork() override
     {
         entered.release();
+        if (runsCommand) {
+            // The way the real tasks run their commands.
+            QString output;
+            if (shellCmd(QStringLiteral("sleep 30"), output, m_errString, 60000, abortFlag()) != 0
+                && isAbortRequested())
+                return cancelled();
+        }
         if (workMs > 0)
             QThread::msleep(workMs);
         const int ret = m_results.isEmpty() ? 0 : m_results.takeFirst();
@@ -38,6 +47,7 @@ public:
 
     QSemaphore entered;
     unsigned long workMs = 0;
+    bool runsCommand = false;
     std::atomic_bool workDone{false};
     // Outlives the task, for tests that destroy it.
     std::atomic_bool *doneOutside = nullptr;
@@ -56,92 +66,66 @@ StatusList statuses(const QSignalSpy &spy)
     return result;
 }
 
-// Starts the task and waits until its end status has been delivered.
-void runToEnd(TaskInterface &task, QSignalSpy &spy)
-{
-    const int before = spy.count();
-    task.start();
-    QTRY_VERIFY(spy.count() >= before + 2);
-    QVERIFY(task.wait(5000));
-}
-
 } // namespace
 
 class TstTaskInterface : public QObject
 {
     Q_OBJECT
 private slots:
-    void failingWorkReportsRunningThenFailed();
-    void successReportsFinished_data();
-    void successReportsFinished();
+    void reportsRunningThenEnd_data();
+    void reportsRunningThenEnd();
     void firstFailureIsKept();
     void destroyingRunningTaskWaitsSilently();
     void neverStartedTaskIsDestroyedAtOnce();
     void stoppedTaskReportsNothingWhenRestarted();
+    void abortEndsRunningCommand();
     void taskNameAndTypeNames();
 };
 
-void TstTaskInterface::failingWorkReportsRunningThenFailed()
-{
-    LogCapture log;
-    ScriptedTask task(TaskPeInfo, {-3});
-    QSignalSpy spy(&task, &TaskInterface::signalStatus);
-    runToEnd(task, spy);
-
-    QCOMPARE(statuses(spy), StatusList({{TaskPeInfo, TaskRunning}, {TaskPeInfo, TaskFailed}}));
-    QCOMPARE(task.getResult(), -3);
-    QCOMPARE(task.getErrString(), QStringLiteral("scripted failure -3"));
-    QVERIFY(log.contains(QStringLiteral(" running...")));
-    QVERIFY(log.contains(QStringLiteral(" finished  -3")));
-}
-
-void TstTaskInterface::successReportsFinished_data()
+void TstTaskInterface::reportsRunningThenEnd_data()
 {
     QTest::addColumn<int>("type");
-    QTest::newRow("unzip") << int(TaskUnzip);
-    QTest::newRow("install") << int(TaskInstall);
-    QTest::newRow("peinfo") << int(TaskPeInfo);
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("endStatus");
+    QTest::newRow("peinfo fails") << int(TaskPeInfo) << -3 << int(TaskFailed);
+    QTest::newRow("unzip succeeds") << int(TaskUnzip) << 0 << int(TaskFinished);
+    QTest::newRow("install succeeds") << int(TaskInstall) << 0 << int(TaskFinished);
 }
 
-void TstTaskInterface::successReportsFinished()
+void TstTaskInterface::reportsRunningThenEnd()
 {
     QFETCH(int, type);
-    ScriptedTask task(type);
+    QFETCH(int, result);
+    QFETCH(int, endStatus);
+    LogCapture log;
+    ScriptedTask task(type, {result});
     QSignalSpy spy(&task, &TaskInterface::signalStatus);
-    runToEnd(task, spy);
+    QCOMPARE(runTaskToEnd(task), endStatus);
 
-    QCOMPARE(statuses(spy), StatusList({{type, TaskRunning}, {type, TaskFinished}}));
-    QCOMPARE(task.getResult(), 0);
+    QCOMPARE(statuses(spy), StatusList({{type, TaskRunning}, {type, endStatus}}));
+    QCOMPARE(task.getResult(), result);
     QCOMPARE(task.getTaskType(), type);
-    QVERIFY(task.getErrString().isEmpty());
+    QCOMPARE(task.getErrString().isEmpty(), result == 0);
+    QVERIFY(log.contains(QStringLiteral(" running...")));
+    QVERIFY(log.contains(QStringLiteral(" finished  %1").arg(result)));
 }
 
 void TstTaskInterface::firstFailureIsKept()
 {
-    ScriptedTask task(TaskUnzip, {2, 0, 5, 0});
-    QSignalSpy spy(&task, &TaskInterface::signalStatus);
-
-    runToEnd(task, spy);
-    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
-    QCOMPARE(task.getResult(), 2);
-
-    runToEnd(task, spy);
-    QCOMPARE(spy.last().at(1).toInt(), int(TaskFinished));
-    QCOMPARE(task.getResult(), 2);
-
-    // A later, different failure does not replace the first one either.
-    runToEnd(task, spy);
-    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
-    QCOMPARE(task.getResult(), 2);
-
-    runToEnd(task, spy);
-    QCOMPARE(spy.count(), 8);
+    // A later success, or a later different failure, keeps the first one.
+    ScriptedTask task(TaskUnzip, {2, 0, 5});
+    const QList<int> ends = {TaskFailed, TaskFinished, TaskFailed};
+    for (const int end : ends) {
+        QCOMPARE(runTaskToEnd(task), end);
+        QCOMPARE(task.getResult(), 2);
+    }
 }
 
 void TstTaskInterface::destroyingRunningTaskWaitsSilently()
 {
+    LogCapture log;
     std::atomic_bool done{false};
-    auto *task = new ScriptedTask(TaskInstall, {0});
+    auto *task = new ScriptedTask(TaskInstall, {-7});
     task->workMs = 1000;
     task->doneOutside = &done;
     StatusList received;
@@ -154,11 +138,12 @@ void TstTaskInterface::destroyingRunningTaskWaitsSilently()
     QVERIFY(!done);
     delete task;
 
-    // The destructor waited for the work instead of tearing the thread down.
+    // The destructor waited for the work instead of tearing the thread down,
+    // and the failed run reported nothing but its start.
     QVERIFY(done);
     QTest::qWait(200);
-    for (const auto &entry : qAsConst(received))
-        QCOMPARE(entry.second, int(TaskRunning));
+    QCOMPARE(received, StatusList({{TaskInstall, TaskRunning}}));
+    QVERIFY(!log.contains(QStringLiteral(" finished ")));
 }
 
 void TstTaskInterface::neverStartedTaskIsDestroyedAtOnce()
@@ -174,7 +159,8 @@ void TstTaskInterface::neverStartedTaskIsDestroyedAtOnce()
 
 void TstTaskInterface::stoppedTaskReportsNothingWhenRestarted()
 {
-    ScriptedTask task(TaskPeInfo, {0, 0});
+    LogCapture log;
+    ScriptedTask task(TaskPeInfo, {-5});
     int received = 0;
     connect(&task, &TaskInterface::signalStatus, this, [&received] { ++received; });
     task.stop();
@@ -184,7 +170,32 @@ void TstTaskInterface::stoppedTaskReportsNothingWhenRestarted()
     QVERIFY(task.workDone);
     QTest::qWait(100);
     QCOMPARE(received, 0);
+    // The failing run of a stopped task is not recorded.
     QCOMPARE(task.getResult(), 0);
+    QVERIFY(log.contains(QStringLiteral(" running...")));
+    QVERIFY(!log.contains(QStringLiteral(" finished ")));
+}
+
+void TstTaskInterface::abortEndsRunningCommand()
+{
+    ScriptedTask task(TaskUnzip, {0, 0});
+    task.runsCommand = true;
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
+    QVERIFY(task.entered.tryAcquire(1, 5000));
+    QTest::qWait(300);
+    QVERIFY(!task.isAbortRequested());
+
+    QVERIFY(cancelsPromptly(task));
+    QVERIFY(task.isAbortRequested());
+    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
+    QVERIFY(!task.workDone);
+
+    // Starting again clears the request: the next run works to its end.
+    task.runsCommand = false;
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
+    QVERIFY(!task.isAbortRequested());
+    QVERIFY(task.workDone);
 }
 
 void TstTaskInterface::taskNameAndTypeNames()
