@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>TaskInterface</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+</context>
+<context>
     <name>UnzipInfo</name>
     <message>
         <source>MD5 not match</source>
