@@ -105,7 +105,11 @@ bool isAlive(qint64 pid)
     return end > 0 && stat.size() > end + 2 && stat.at(end + 2) != 'Z';
 }
 
-QList<qint64> findProcesses(const QString &programName, const QString &prefix)
+namespace {
+
+// Live processes of this user but the test itself that match.
+template<typename Match>
+QList<qint64> liveProcesses(Match matches)
 {
     QList<qint64> pids;
     const QDir proc(QStringLiteral("/proc"));
@@ -116,15 +120,28 @@ QList<qint64> findProcesses(const QString &programName, const QString &prefix)
         if (!isNumber || pid == getpid())
             continue;
         const QString dir = proc.filePath(entry);
-        if (QFileInfo(dir).ownerId() != getuid() || !isAlive(pid))
-            continue;
-        if (programOf(dir) != programName.toLower().toUtf8())
-            continue;
-        if (!prefix.isEmpty() && prefixOf(dir) != prefix)
-            continue;
-        pids.append(pid);
+        if (QFileInfo(dir).ownerId() == getuid() && isAlive(pid) && matches(dir))
+            pids.append(pid);
     }
     return pids;
+}
+
+} // namespace
+
+QList<qint64> findProcesses(const QString &programName, const QString &prefix)
+{
+    return liveProcesses([&](const QString &dir) {
+        return programOf(dir) == programName.toLower().toUtf8()
+               && (prefix.isEmpty() || prefixOf(dir) == prefix);
+    });
+}
+
+QList<qint64> processesMentioning(const QString &text)
+{
+    const QByteArray wanted = text.toUtf8();
+    return liveProcesses([&](const QString &dir) {
+        return readAll(dir + QStringLiteral("/cmdline")).replace('\0', ' ').contains(wanted);
+    });
 }
 
 } // namespace PlatformTest

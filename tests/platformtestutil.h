@@ -45,6 +45,8 @@ bool writeAll(const QString &path, const QByteArray &bytes);
 // and, when prefix is not empty, whose WINEPREFIX is that path.
 QList<qint64> findProcesses(const QString &programName, const QString &prefix = QString());
 bool isAlive(qint64 pid);
+// Live processes of this user whose command line contains text.
+QList<qint64> processesMentioning(const QString &text);
 
 // Waits up to timeoutMs for the condition; true when it held.
 template<typename Condition>

@@ -7,7 +7,8 @@ lwa_add_test(tst_jsonsavestress SOURCES tst_jsonsavestress.cpp TIMEOUT 300)
 target_compile_definitions(tst_jsonsavestress PRIVATE
     LWA_JSON_WRITER_CHILD="$<TARGET_FILE:lwa_jsonwriterchild>")
 add_dependencies(tst_jsonsavestress lwa_jsonwriterchild)
-lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h TIMEOUT 120)
+lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
+    platformtestutil.cpp platformtestutil.h TIMEOUT 120)
 lwa_add_test(tst_wineasthttpdownload
     SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 240)
 target_compile_definitions(tst_wineasthttpdownload PRIVATE

@@ -1,10 +1,15 @@
 #include "common.h"
 #include "logcapture.h"
+#include "platformtestutil.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -43,6 +48,10 @@ private slots:
     void exitCodeWithManyErrorLines();
     void killedBySignalFails();
     void timeoutKillsChild();
+    void timeoutEndsWholeGroup_data();
+    void timeoutEndsWholeGroup();
+    void abortEndsCommandAtOnce();
+    void abortedCommandNeverStarts();
     void missingProgram();
     void argumentListIsPassedUnchanged();
 };
@@ -141,6 +150,10 @@ void TestShellCmd::killedBySignalFails()
                       -1),
              -1);
     QVERIFY(error.startsWith(QStringLiteral("err ")));
+    // Only the exit status tells a crash with exit code 0 from a success.
+    QVERIFY(!exitedCleanly(QProcess::CrashExit, 0));
+    QVERIFY(exitedCleanly(QProcess::NormalExit, 0));
+    QVERIFY(!exitedCleanly(QProcess::NormalExit, 1));
 }
 
 void TestShellCmd::timeoutKillsChild()
@@ -165,6 +178,80 @@ void TestShellCmd::timeoutKillsChild()
     QCOMPARE(shellCmd(Bash, {QStringLiteral("-c"), command}, output, error, 500), -2);
     QVERIFY(log.contains(QStringLiteral("\"sleep 60.123\"  timeout")));
     QVERIFY(!processRunning(command));
+}
+
+void TestShellCmd::timeoutEndsWholeGroup_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("marker");
+    // The grandchild would outlive its parent if only the parent were ended.
+    QTest::newRow("grandchild sleeps") << "sleep 61.37 & wait"
+                                       << "sleep 61.37";
+    // Ignored by the whole tree: only KILL ends it.
+    QTest::newRow("TERM ignored") << "trap '' TERM; sleep 61.38 & wait"
+                                  << "sleep 61.38";
+}
+
+void TestShellCmd::timeoutEndsWholeGroup()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, marker);
+    QString output;
+    QString error;
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(shellCmd(Bash, {QStringLiteral("-c"), script}, output, error, 700), -2);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(PlatformTest::waitFor(
+            [&] { return PlatformTest::processesMentioning(marker).isEmpty(); }, 1000));
+}
+
+void TestShellCmd::abortEndsCommandAtOnce()
+{
+    LogCapture log;
+    std::atomic_bool abort{false};
+    QElapsedTimer sinceAbort;
+    std::thread canceller([&] {
+        QThread::msleep(400);
+        sinceAbort.start();
+        abort = true;
+    });
+    QString output = QStringLiteral("untouched");
+    QString error = QStringLiteral("untouched");
+    const int result = shellCmd(QStringLiteral("bash -c \"sleep 61.39 & wait\""), output, error,
+                                30000, &abort);
+    const qint64 afterAbort = sinceAbort.elapsed();
+    canceller.join();
+
+    QCOMPARE(result, -2);
+    QVERIFY2(afterAbort < 900, qPrintable(QString::number(afterAbort)));
+    QCOMPARE(output, QStringLiteral("untouched"));
+    QCOMPARE(error, QStringLiteral("untouched"));
+    QVERIFY(log.contains(QStringLiteral(" cancelled")));
+    QVERIFY(!log.contains(QStringLiteral(" timeout")));
+    QVERIFY(PlatformTest::waitFor(
+            [] {
+                return PlatformTest::processesMentioning(QStringLiteral("sleep 61.39")).isEmpty();
+            },
+            1000));
+}
+
+void TestShellCmd::abortedCommandNeverStarts()
+{
+    QTemporaryDir dir;
+    const QString marker = dir.filePath(QStringLiteral("ran"));
+    const std::atomic_bool abort{true};
+    QString output;
+    QString error;
+    QCOMPARE(shellCmd(QStringLiteral("touch ") + marker, output, error, 30000, &abort), -2);
+    QCOMPARE(shellCmd(Bash, {QStringLiteral("-c"), QStringLiteral("touch ") + marker}, output,
+                      error, -1, &abort),
+             -2);
+    QVERIFY(!QFileInfo::exists(marker));
+    // A flag that is not set changes nothing.
+    const std::atomic_bool clear{false};
+    QCOMPARE(shellCmd(QStringLiteral("touch ") + marker, output, error, 30000, &clear), 0);
+    QVERIFY(QFileInfo::exists(marker));
 }
 
 void TestShellCmd::missingProgram()

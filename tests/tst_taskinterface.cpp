@@ -1,3 +1,4 @@
+#include "common.h"
 #include "logcapture.h"
 #include "taskinterface.h"
 
@@ -25,6 +26,13 @@ public:
     int doWork() override
     {
         entered.release();
+        if (runsCommand) {
+            // The way the real tasks run their commands.
+            QString output;
+            if (shellCmd(QStringLiteral("sleep 30"), output, m_errString, 60000, abortFlag()) != 0
+                && isAbortRequested())
+                return cancelled();
+        }
         if (workMs > 0)
             QThread::msleep(workMs);
         const int ret = m_results.isEmpty() ? 0 : m_results.takeFirst();
@@ -38,6 +46,7 @@ public:
 
     QSemaphore entered;
     unsigned long workMs = 0;
+    bool runsCommand = false;
     std::atomic_bool workDone{false};
     // Outlives the task, for tests that destroy it.
     std::atomic_bool *doneOutside = nullptr;
@@ -78,6 +87,7 @@ private slots:
     void destroyingRunningTaskWaitsSilently();
     void neverStartedTaskIsDestroyedAtOnce();
     void stoppedTaskReportsNothingWhenRestarted();
+    void abortEndsRunningCommand();
     void taskNameAndTypeNames();
 };
 
@@ -140,8 +150,9 @@ void TstTaskInterface::firstFailureIsKept()
 
 void TstTaskInterface::destroyingRunningTaskWaitsSilently()
 {
+    LogCapture log;
     std::atomic_bool done{false};
-    auto *task = new ScriptedTask(TaskInstall, {0});
+    auto *task = new ScriptedTask(TaskInstall, {-7});
     task->workMs = 1000;
     task->doneOutside = &done;
     StatusList received;
@@ -154,11 +165,12 @@ void TstTaskInterface::destroyingRunningTaskWaitsSilently()
     QVERIFY(!done);
     delete task;
 
-    // The destructor waited for the work instead of tearing the thread down.
+    // The destructor waited for the work instead of tearing the thread down,
+    // and the failed run reported nothing but its start.
     QVERIFY(done);
     QTest::qWait(200);
-    for (const auto &entry : qAsConst(received))
-        QCOMPARE(entry.second, int(TaskRunning));
+    QCOMPARE(received, StatusList({{TaskInstall, TaskRunning}}));
+    QVERIFY(!log.contains(QStringLiteral(" finished ")));
 }
 
 void TstTaskInterface::neverStartedTaskIsDestroyedAtOnce()
@@ -174,7 +186,8 @@ void TstTaskInterface::neverStartedTaskIsDestroyedAtOnce()
 
 void TstTaskInterface::stoppedTaskReportsNothingWhenRestarted()
 {
-    ScriptedTask task(TaskPeInfo, {0, 0});
+    LogCapture log;
+    ScriptedTask task(TaskPeInfo, {-5});
     int received = 0;
     connect(&task, &TaskInterface::signalStatus, this, [&received] { ++received; });
     task.stop();
@@ -184,7 +197,39 @@ void TstTaskInterface::stoppedTaskReportsNothingWhenRestarted()
     QVERIFY(task.workDone);
     QTest::qWait(100);
     QCOMPARE(received, 0);
+    // The failing run of a stopped task is not recorded.
     QCOMPARE(task.getResult(), 0);
+    QVERIFY(log.contains(QStringLiteral(" running...")));
+    QVERIFY(!log.contains(QStringLiteral(" finished ")));
+}
+
+void TstTaskInterface::abortEndsRunningCommand()
+{
+    ScriptedTask task(TaskUnzip, {0, 0});
+    task.runsCommand = true;
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
+    QVERIFY(task.entered.tryAcquire(1, 5000));
+    QTest::qWait(300);
+    QVERIFY(!task.isAbortRequested());
+
+    QElapsedTimer timer;
+    timer.start();
+    task.requestAbort();
+    QVERIFY(task.isAbortRequested());
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 1000);
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
+    QCOMPARE(task.getResult(), TaskInterface::CancelledResult);
+    QCOMPARE(task.getErrString(), QStringLiteral("Cancelled"));
+    QVERIFY(!task.workDone);
+
+    // Starting again clears the request: the next run works to its end.
+    task.runsCommand = false;
+    runToEnd(task, spy);
+    QVERIFY(!task.isAbortRequested());
+    QCOMPARE(spy.last().at(1).toInt(), int(TaskFinished));
+    QVERIFY(task.workDone);
 }
 
 void TstTaskInterface::taskNameAndTypeNames()

@@ -1,9 +1,12 @@
+#include "common.h"
 #include "platformtestutil.h"
 #include "taskrunner.h"
 #include "unzipinfo.h"
 #include "winesettings.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,12 +32,27 @@ int unpack(UnzipInfo &task, const QString &package, const QString &target, const
     return runTaskToEnd(task);
 }
 
+QStringList stagingFolders(const QString &target)
+{
+    return QDir(target).entryList({QStringLiteral(".unzip.*")},
+                                  QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// True once 7z is writing the unpacked file into a staging folder.
+bool unpacking(const QString &target)
+{
+    const QStringList staging = stagingFolders(target);
+    return !staging.isEmpty()
+           && QFileInfo(target + '/' + staging.constFirst() + "/big.bin").size() > 0;
+}
+
 } // namespace
 
 class TstUnzipInfo : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void unpacksWithoutDigest();
     void unpacksWithMatchingDigest_data();
@@ -43,10 +61,44 @@ private slots:
     void pathsWithBlanksAndQuotes();
     void failingUnpack_data();
     void failingUnpack();
+    void timedOutUnpackLeavesNothing();
+    void abortedUnpackEndsAtOnce();
 
 private:
+    QString unpackCommand(const QString &target) const;
+    // Checks that the stopped unpack left no process and no staging folder.
+    void verifyNothingLeft(const QString &target) const;
+
     QTemporaryDir m_dir;
+    // Unpacks to 200 MB: takes seconds, long enough to be stopped midway.
+    QString m_slowArchive;
 };
+
+void TstUnzipInfo::initTestCase()
+{
+    m_slowArchive = m_dir.filePath("slow package.7z");
+    QProcess packer;
+    packer.setStandardInputFile(QStringLiteral("/dev/zero"));
+    packer.start(QStringLiteral("bash"), {QStringLiteral("-c"),
+                                          QStringLiteral("head -c 200000000 | 7z a -sibig.bin -mx1 "
+                                                         "-bd \"$0\" >/dev/null"),
+                                          m_slowArchive});
+    QVERIFY(packer.waitForFinished(60000));
+    QCOMPARE(packer.exitCode(), 0);
+}
+
+QString TstUnzipInfo::unpackCommand(const QString &target) const
+{
+    return QStringLiteral("\"%1\" \"%2\" \"%3\"")
+            .arg(PlatformTest::tool("tools/unzip.sh"), m_slowArchive, target);
+}
+
+void TstUnzipInfo::verifyNothingLeft(const QString &target) const
+{
+    QVERIFY(PlatformTest::waitFor(
+            [this] { return PlatformTest::processesMentioning(m_slowArchive).isEmpty(); }, 1000));
+    QCOMPARE(stagingFolders(target), QStringList());
+}
 
 void TstUnzipInfo::init()
 {
@@ -132,6 +184,40 @@ void TstUnzipInfo::failingUnpack()
                  qPrintable(task.getErrString()));
     else
         QVERIFY(task.getErrString().isEmpty());
+}
+
+void TstUnzipInfo::timedOutUnpackLeavesNothing()
+{
+    const QString target = m_dir.filePath("timed out");
+    QString output;
+    QString error;
+    QCOMPARE(shellCmd(unpackCommand(target), output, error, 1500), -2);
+    verifyNothingLeft(target);
+}
+
+void TstUnzipInfo::abortedUnpackEndsAtOnce()
+{
+    const QString target = m_dir.filePath("aborted");
+    UnzipInfo task(m_slowArchive, target);
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
+    QVERIFY(PlatformTest::waitFor([&] { return unpacking(target); }, 30000));
+
+    QElapsedTimer timer;
+    timer.start();
+    task.requestAbort();
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 1000);
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
+    QCOMPARE(task.getResult(), TaskInterface::CancelledResult);
+    QCOMPARE(task.getErrString(), QStringLiteral("Cancelled"));
+    verifyNothingLeft(target);
+
+    // Cancelled before it starts, the unpack never runs.
+    task.setUnzipPath(m_dir.filePath("never"));
+    task.requestAbort();
+    QCOMPARE(int(task.doWork()), TaskInterface::CancelledResult);
+    QVERIFY(!QFileInfo::exists(m_dir.filePath("never")));
 }
 
 QTEST_GUILESS_MAIN(TstUnzipInfo)

@@ -19,8 +19,13 @@ file=$1
 png=$2
 [ -f "$file" ] && [ -r "$file" ] || die "cannot read '$file'"
 
+# Also when stopped by TERM or INT, no temporary file stays behind.
+work=
+tmp=
+trap 'rm -rf -- ${work:+"$work"} ${tmp:+"$tmp"}' EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
 work=$(mktemp -d "${TMPDIR:-/tmp}/mkicons.XXXXXX") || die "no temporary directory"
-trap 'rm -rf "$work"' EXIT
 
 # Icon groups are resource type 14.
 wrestool -x -t 14 -o "$work" -- "$file" 2>/dev/null
@@ -41,6 +46,6 @@ mkdir -p -- "$dir" || die "cannot create '$dir'"
 # Write beside the target and rename, so no half-written PNG is ever seen.
 tmp=$(mktemp "$dir/.mkicons.XXXXXX") || die "cannot write to '$dir'"
 if ! cp -- "$work/icon.png" "$tmp" || ! chmod 644 -- "$tmp" || ! mv -f -- "$tmp" "$png"; then
-    rm -f -- "$tmp"
     die "cannot write '$png'"
 fi
+tmp=

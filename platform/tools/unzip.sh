@@ -41,8 +41,13 @@ unsafe=$(printf '%s\n' "$listing" | awk '
 [ -z "$unsafe" ] || die "refusing '$archive': entry '${unsafe#unsafe }' would leave the target directory"
 
 mkdir -p -- "$dir" || die "cannot create '$dir'"
+# A stopped unpack (time-out, cancelled installation) removes its staging
+# folder too: TERM and INT end the script through the EXIT trap.
+staging=
+trap '[ -z "$staging" ] || rm -rf -- "$staging"' EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
 staging=$(mktemp -d "$dir/.unzip.XXXXXX") || die "cannot write to '$dir'"
-trap 'rm -rf -- "$staging"' EXIT
 
 7z x -y -bd -p -o"$staging" -- "$archive" </dev/null >/dev/null ||
     die "unpacking '$archive' failed"

@@ -1,8 +1,11 @@
 #include "common.h"
 
+#include "groupprocess.h"
+
 #include <QDebug>
-#include <QProcess>
 #include <QTextCodec>
+
+#include <functional>
 
 namespace {
 
@@ -14,31 +17,67 @@ QString utf8UpToNul(const QByteArray &bytes)
     return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
 }
 
+bool isSet(const std::atomic_bool *flag)
+{
+    return flag && *flag;
+}
+
+// Starts the process unless the command was cancelled before; false when it
+// must not run.
+bool startUnlessCancelled(GroupProcess &process, const QString &program,
+                          const QStringList &arguments, const QString &subject,
+                          const std::atomic_bool *abort)
+{
+    if (isSet(abort)) {
+        qWarning() << subject << " cancelled";
+        return false;
+    }
+    process.start(program, arguments, QIODevice::ReadWrite);
+    return true;
+}
+
 // Waits for the started process and fills the out-parameters; shared by both
 // forms of shellCmd. `subject` names the command in the log lines.
-int finishProcess(QProcess &process, const QString &subject, const QString &failureSubject,
-                  QString &output, QString &error, int timeoutMs)
+int finishProcess(GroupProcess &process, const QString &subject, const QString &failureSubject,
+                  QString &output, QString &error, int timeoutMs, const std::atomic_bool *abort)
 {
-    if (!process.waitForFinished(timeoutMs)) {
+    std::function<bool()> cancelled;
+    if (abort)
+        cancelled = [abort] {
+            return bool(*abort);
+        };
+    switch (process.waitForEnd(timeoutMs, cancelled)) {
+    case GroupProcess::WaitResult::Finished:
+        break;
+    case GroupProcess::WaitResult::Stopped:
+        qWarning() << subject << " cancelled";
+        process.endGroup();
+        return -2;
+    case GroupProcess::WaitResult::TimedOut:
+    case GroupProcess::WaitResult::NotStarted:
         qWarning() << subject << " timeout";
-        process.kill();
-        process.waitForFinished(1000);
+        process.endGroup();
         return -2;
     }
 
     output = decodeOutput(process.readAllStandardOutput());
-    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+    if (exitedCleanly(process.exitStatus(), process.exitCode()))
         return 0;
 
     error = QStringLiteral("err %1, string: %2")
-                    .arg(process.exitCode())
-                    .arg(utf8UpToNul(process.readAllStandardError()));
+                    .arg(QString::number(process.exitCode()),
+                         utf8UpToNul(process.readAllStandardError()));
     const QStringList lines = error.split(QLatin1Char('\n'));
     qWarning() << failureSubject << " exit with err: " << lines.mid(qMax(0, lines.size() - 5));
     return -1;
 }
 
 } // namespace
+
+bool exitedCleanly(QProcess::ExitStatus status, int exitCode)
+{
+    return status == QProcess::NormalExit && exitCode == 0;
+}
 
 QString decodeOutput(const QByteArray &bytes)
 {
@@ -52,25 +91,28 @@ QString decodeOutput(const QByteArray &bytes)
     return gbk ? gbk->toUnicode(bytes) : QString::fromLocal8Bit(bytes);
 }
 
-int shellCmd(const QString &cmd, QString &output, QString &error, int timeoutMs)
+int shellCmd(const QString &cmd, QString &output, QString &error, int timeoutMs,
+             const std::atomic_bool *abort)
 {
     qInfo() << "Start command: " << cmd;
-    QProcess process;
     const QStringList words = QProcess::splitCommand(cmd);
     if (words.isEmpty()) {
         qWarning() << cmd << " timeout";
         return -2;
     }
-    process.start(words.first(), words.mid(1), QIODevice::ReadWrite);
-    return finishProcess(process, cmd, cmd, output, error, timeoutMs);
+    GroupProcess process;
+    if (!startUnlessCancelled(process, words.first(), words.mid(1), cmd, abort))
+        return -2;
+    return finishProcess(process, cmd, cmd, output, error, timeoutMs, abort);
 }
 
 int shellCmd(const QString &program, const QStringList &arguments, QString &output, QString &error,
-             int timeoutMs)
+             int timeoutMs, const std::atomic_bool *abort)
 {
     const QString commandLine = arguments.value(1);
     qInfo() << "Start program: " << program << " arguments" << commandLine;
-    QProcess process;
-    process.start(program, arguments, QIODevice::ReadWrite);
-    return finishProcess(process, commandLine, program, output, error, timeoutMs);
+    GroupProcess process;
+    if (!startUnlessCancelled(process, program, arguments, commandLine, abort))
+        return -2;
+    return finishProcess(process, commandLine, program, output, error, timeoutMs, abort);
 }

@@ -4,15 +4,16 @@
 #include "common.h"
 #include "doaction.h"
 #include "execline.h"
+#include "groupprocess.h"
 #include "inioperator.h"
 #include "winesettings.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTimer>
 
 namespace {
@@ -41,11 +42,12 @@ QString winePrefixFor(const QString &bottle)
 }
 
 // Runs a command line through bash; its result is not needed.
-int runThroughBash(const QString &commandLine, QString &output, int timeoutMs)
+int runThroughBash(const QString &commandLine, QString &output, int timeoutMs,
+                   const std::atomic_bool *abort)
 {
     QString error;
     return shellCmd(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), commandLine}, output, error,
-                    timeoutMs);
+                    timeoutMs, abort);
 }
 
 bool isUninstallEntry(const QString &fileName)
@@ -111,8 +113,9 @@ InstallInfo::InstallInfo(const TInstalledAppInfo &info, QObject *parent)
 InstallInfo::~InstallInfo()
 {
     qDebug() << "";
-    if (m_hasInstallerProcess)
-        m_killRequested = true;
+    // Never cleared by the run in progress: a bottle still being prepared
+    // starts no installer, and a running one is ended at once.
+    requestAbort();
     stop();
 }
 
@@ -133,21 +136,32 @@ QString InstallInfo::getTaskName()
 
 int InstallInfo::doWork()
 {
+    // A kill request of an earlier run must not end this run's installer.
+    m_killRequested = false;
+    if (isAbortRequested())
+        return cancelled();
+
     const QString type = m_appInfo.peInfo.peFileType.toUpper();
     if (m_appInfo.publishedAppInfo.installType == 0) {
         getStatus(recommendedStepStatus, QString());
-        return 0;
+        return isAbortRequested() ? cancelled() : 0;
     }
 
     const QString command = installerCommand(type);
     prepareBottle(type);
+    if (isAbortRequested())
+        return cancelled();
     qInfo().noquote() << QStringLiteral("DefaultInstall Cmd:") + command;
     QString output;
     installByDefault(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), command}, output);
 
     // Wine's menu integration may still be writing the installer's entries.
-    QThread::sleep(2);
+    pause(2000);
+    if (isAbortRequested())
+        return cancelled();
     if (!isDefaultInstallSuc()) {
+        if (isAbortRequested())
+            return cancelled();
         m_errString = tr("Can't find wine creat desktop file! Package install failed!");
         qWarning().noquote() << m_errString;
         return -3;
@@ -192,33 +206,40 @@ void InstallInfo::prepareBottle(const QString &type)
                                         setting(QStringLiteral("config-data"))
                                         + QStringLiteral("/Depends/DefaultFont/font.reg"));
         qInfo().noquote() << QStringLiteral("Recreate bottle: ") + command;
-        runThroughBash(command, output, recreateBottleTimeoutMs);
+        runThroughBash(command, output, recreateBottleTimeoutMs, abortFlag());
         return;
     }
     QString error;
     shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))
                      + QLatin1Char(' ') + quotedArgument(bottle),
-             output, error, helperTimeoutMs);
+             output, error, helperTimeoutMs, abortFlag());
 }
 
 int InstallInfo::installByDefault(const QString &program, const QStringList &args, QString &out)
 {
     const QString commandLine = args.value(1);
     qInfo() << "Start program: " << program << " arguments" << commandLine;
-    if (!m_installerProcess) {
-        m_installerProcess = std::make_unique<QProcess>();
-        m_hasInstallerProcess = true;
+    if (isAbortRequested()) {
+        qWarning().noquote() << commandLine + QStringLiteral(" cancelled");
+        return -2;
     }
-    m_killRequested = false;
+    if (!m_installerProcess)
+        m_installerProcess = std::make_unique<GroupProcess>();
     m_installerProcess->start(program, args, QIODevice::ReadWrite);
-    if (!waitForInstaller()) {
+    m_installerRunning = true;
+    const bool ended = waitForInstaller();
+    m_installerRunning = false;
+    if (!ended) {
         qWarning().noquote() << commandLine + QStringLiteral(" timeout");
+        return -2;
+    }
+    if (isAbortRequested()) {
+        qWarning().noquote() << commandLine + QStringLiteral(" cancelled");
         return -2;
     }
 
     out = decodeOutput(m_installerProcess->readAllStandardOutput());
-    if (m_installerProcess->exitStatus() == QProcess::NormalExit
-        && m_installerProcess->exitCode() == 0)
+    if (exitedCleanly(m_installerProcess->exitStatus(), m_installerProcess->exitCode()))
         return 0;
 
     qWarning().noquote() << commandLine + QStringLiteral(" exit with err: ");
@@ -233,17 +254,24 @@ int InstallInfo::installByDefault(const QString &program, const QStringList &arg
 
 bool InstallInfo::waitForInstaller()
 {
-    QProcess &process = *m_installerProcess;
-    for (;;) {
-        if (process.waitForFinished(100))
-            return true;
-        if (process.state() == QProcess::NotRunning)
-            return false;
-        if (m_killRequested.exchange(false)) {
-            qInfo() << "Ending the installer";
-            process.kill();
-        }
+    GroupProcess &process = *m_installerProcess;
+    const auto result = process.waitForEnd(-1, [this] {
+        return m_killRequested || isAbortRequested();
+    });
+    if (result == GroupProcess::WaitResult::NotStarted)
+        return false;
+    if (result == GroupProcess::WaitResult::Stopped) {
+        qInfo() << "Ending the installer";
+        process.endGroup();
     }
+    return true;
+}
+
+void InstallInfo::pause(int ms) const
+{
+    const QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired() && !isAbortRequested())
+        QThread::msleep(50);
 }
 
 bool InstallInfo::isDefaultInstallSuc()
@@ -272,7 +300,7 @@ QStringList InstallInfo::getBottleDesktops(const QString &bottle)
     const QString command = quotedArgument(setting(QStringLiteral("tool"))
                                            + QStringLiteral("localdesktop.sh"))
                             + QLatin1Char(' ') + quotedArgument(name) + QStringLiteral(" -l");
-    if (shellCmd(command, output, error, helperTimeoutMs) != 0)
+    if (shellCmd(command, output, error, helperTimeoutMs, abortFlag()) != 0)
         return {};
 
     QStringList desktops;
@@ -294,7 +322,7 @@ QStringList InstallInfo::getUninstallerApps(const QString &bottle)
     QString output;
     runThroughBash(winePrefixFor(bottle) + ExecLine::shellQuoted(setting(QStringLiteral("wine")))
                            + QStringLiteral(" uninstaller --list"),
-                   output, -1);
+                   output, -1, abortFlag());
     QStringList apps;
     const QStringList lines = output.split(QStringLiteral("\r\n"));
     for (const QString &line : lines) {
@@ -325,7 +353,7 @@ bool InstallInfo::isCheckActive() const
 void InstallInfo::slot_checkDefaultInstall()
 {
     m_checkTimer->setInterval(laterCheckMs);
-    if (m_hasInstallerProcess && isDefaultInstallSuc()) {
+    if (m_installerRunning && isDefaultInstallSuc()) {
         // The waiting task thread ends the installer and goes on.
         m_killRequested = true;
         m_checkTimer->stop();
@@ -348,7 +376,9 @@ void InstallInfo::getStatus(int status, const QString &info)
                                 + QStringLiteral(" -c");
         qDebug().noquote() << QStringLiteral("RecommandInstall Cmd:") + command;
         QString output;
-        shellCmd(command, output, m_errString, helperTimeoutMs);
+        shellCmd(command, output, m_errString, helperTimeoutMs, abortFlag());
+        if (isAbortRequested())
+            return;
         createDesktopfileByRecommandInstall(m_appInfo.bottlePath);
     }
     qInfo().noquote() << QStringLiteral("status:") + QString::number(status)

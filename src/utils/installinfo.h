@@ -10,7 +10,7 @@
 #include <atomic>
 #include <memory>
 
-class QProcess;
+class GroupProcess;
 class QTimer;
 
 /*
@@ -24,6 +24,8 @@ class QTimer;
  * constructing (GUI) thread looks for a finished installation and then ends
  * the installer. The installer process itself lives on the task thread: the
  * timer only asks for the kill, which the waiting task thread carries out.
+ * The installer runs in a process group of its own, which is ended whole.
+ * Destroying the task cancels the run in progress (requestAbort()).
  */
 class InstallInfo : public TaskInterface
 {
@@ -64,13 +66,18 @@ public slots:
 private:
     QString installerCommand(const QString &type) const;
     void prepareBottle(const QString &type);
-    // Waits for the installer, killing it when the check timer asks to.
+    // Waits for the installer, ending it when the check timer asks to or
+    // the run is cancelled; false when it could not be started.
     bool waitForInstaller();
+    // Waits on the task thread, returning early when the run is cancelled.
+    void pause(int ms) const;
 
     TInstalledAppInfo m_appInfo;
     // Created, started, waited for and killed on the task thread only.
-    std::unique_ptr<QProcess> m_installerProcess;
-    std::atomic_bool m_hasInstallerProcess{false};
+    std::unique_ptr<GroupProcess> m_installerProcess;
+    // Set while the installer runs: only then does the check timer end it.
+    std::atomic_bool m_installerRunning{false};
+    // The check timer's request; cleared once when doWork() begins.
     std::atomic_bool m_killRequested{false};
     std::unique_ptr<QTimer> m_checkTimer;
     bool m_checkFinished = false;

@@ -1,5 +1,6 @@
 set(UTILS_SOURCES
     utils/common.cpp utils/common.h
+    utils/groupprocess.cpp utils/groupprocess.h
 )
 list(APPEND UTILS_SOURCES utils/taskinterface.cpp utils/taskinterface.h)
 list(APPEND UTILS_SOURCES

@@ -16,6 +16,12 @@ TaskInterface::~TaskInterface()
     stop();
 }
 
+void TaskInterface::start(Priority priority)
+{
+    m_abortRequested = false;
+    QThread::start(priority);
+}
+
 void TaskInterface::run()
 {
     qInfo() << getTaskName() << " running...";
@@ -42,11 +48,32 @@ void TaskInterface::stop()
     }
 }
 
+void TaskInterface::requestAbort()
+{
+    m_abortRequested = true;
+}
+
+bool TaskInterface::isAbortRequested() const
+{
+    return m_abortRequested;
+}
+
+const std::atomic_bool *TaskInterface::abortFlag() const
+{
+    return &m_abortRequested;
+}
+
+int TaskInterface::cancelled()
+{
+    m_errString = tr("Cancelled");
+    qWarning() << getTaskName() << " cancelled";
+    return CancelledResult;
+}
+
 QString TaskInterface::getTaskName()
 {
     return QStringLiteral("Task %1 %2 ")
-            .arg(reinterpret_cast<quintptr>(this))
-            .arg(taskTypeName(m_taskType));
+            .arg(QString::number(reinterpret_cast<quintptr>(this)), taskTypeName(m_taskType));
 }
 
 QString TaskInterface::getErrString() const

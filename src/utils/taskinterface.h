@@ -24,6 +24,11 @@ enum TaskStatus { TaskRunning = 1, TaskFinished = 3, TaskFailed = 4 };
  * thread and reports its start and end through signalStatus(); subclasses
  * keep the reason of a failure in the error text.
  *
+ * requestAbort() cancels the run in progress: doWork() passes abortFlag() to
+ * every command it runs (shellCmd ends the command at once), starts no
+ * further step and returns CancelledResult with a "cancelled" error text.
+ * start() clears an earlier request, so a cancelled task can run again.
+ *
  * A subclass calls stop() in its own destructor: by the time the base
  * destructor runs, the subclass part that doWork() works on is gone.
  */
@@ -34,6 +39,11 @@ public:
     explicit TaskInterface(int type, QObject *parent = nullptr);
     ~TaskInterface() override;
 
+    // What doWork() returns for a cancelled run.
+    static constexpr int CancelledResult = -9;
+
+    // Hides QThread::start() to clear an earlier abort request first.
+    void start(Priority priority = InheritPriority);
     void run() override;
     // Stops all reporting and waits for a running doWork() to return.
     virtual void stop();
@@ -44,6 +54,10 @@ public:
     int getResult() const;
     int getTaskType() const;
 
+    // Callable from any thread; the run in progress ends as soon as it can.
+    void requestAbort();
+    bool isAbortRequested() const;
+
     // Display name of a task type for log lines.
     static QString taskTypeName(int type);
 
@@ -51,6 +65,11 @@ signals:
     void signalStatus(int id, int status);
 
 protected:
+    // For shellCmd(), which ends its command when the flag becomes true.
+    const std::atomic_bool *abortFlag() const;
+    // Sets the error text of a cancelled run; returns CancelledResult.
+    int cancelled();
+
     QString m_errString;
 
 private:
@@ -58,6 +77,7 @@ private:
     int m_result = 0;
     // Written by the owner's thread while run() may read it.
     std::atomic_bool m_stopped{false};
+    std::atomic_bool m_abortRequested{false};
 };
 
 #endif // TASKINTERFACE_H

@@ -25,6 +25,8 @@ UnzipInfo::UnzipInfo(const QString &packagePath, const QString &unzipPath, QObje
 
 UnzipInfo::~UnzipInfo()
 {
+    // Closing the window gives up the unpack instead of waiting for it.
+    requestAbort();
     stop();
 }
 
@@ -53,6 +55,8 @@ int UnzipInfo::doWork()
     const QString script = WineSettings::instance()->stringValue(QStringLiteral("tool"))
                            + QStringLiteral("unzip.sh");
 
+    if (isAbortRequested())
+        return cancelled();
     if (!m_md5.isEmpty() && !WineAstHttpDownload::checkFileMD5(m_md5, m_packagePath)) {
         m_errString = tr("MD5 not match");
         qWarning() << m_errString;
@@ -63,7 +67,9 @@ int UnzipInfo::doWork()
                             + quotedArgument(m_packagePath) + QLatin1Char(' ')
                             + quotedArgument(m_unzipPath);
     QString output;
-    if (shellCmd(command, output, m_errString, UnzipTimeoutMs) != 0) {
+    if (shellCmd(command, output, m_errString, UnzipTimeoutMs, abortFlag()) != 0) {
+        if (isAbortRequested())
+            return cancelled();
         qWarning() << output;
         return -2;
     }

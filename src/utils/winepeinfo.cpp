@@ -35,6 +35,7 @@ WinePEInfo::WinePEInfo(const QString &filePath, QObject *parent)
 
 WinePEInfo::~WinePEInfo()
 {
+    requestAbort();
     stop();
 }
 
@@ -58,7 +59,7 @@ int WinePEInfo::queryField(const QString &toolsDir, const QString &field, QStrin
     const QString command = quotedArgument(toolsDir + QStringLiteral("peinfo.sh"))
                             + QLatin1Char(' ') + field + QLatin1Char(' ')
                             + quotedArgument(m_peInfo.peFilePath);
-    return shellCmd(command, value, m_errString, ScriptTimeoutMs);
+    return shellCmd(command, value, m_errString, ScriptTimeoutMs, abortFlag());
 }
 
 int WinePEInfo::doWork()
@@ -69,13 +70,13 @@ int WinePEInfo::doWork()
     QString productVersion;
     QString fileType;
     if (queryField(toolsDir, QStringLiteral("ProductName"), productName) != 0)
-        return -1;
+        return failedStep(-1);
     if (productName.isEmpty() && queryField(toolsDir, QStringLiteral("Subject"), productName) != 0)
-        return -4;
+        return failedStep(-4);
     if (queryField(toolsDir, QStringLiteral("ProductVersion"), productVersion) != 0)
-        return -2;
+        return failedStep(-2);
     if (queryField(toolsDir, QStringLiteral("FileType"), fileType) != 0)
-        return -3;
+        return failedStep(-3);
 
     if (!fileType.contains(QStringLiteral("EXE"), Qt::CaseInsensitive)
         && !fileType.contains(QStringLiteral("FPX"), Qt::CaseInsensitive)) {
@@ -88,20 +89,28 @@ int WinePEInfo::doWork()
     productName.remove(QStringLiteral("Setup"), Qt::CaseInsensitive);
     productVersion.remove(whiteSpace);
 
-    m_peInfo.peProductName = productName.trimmed();
-    m_peInfo.peProductVersion = productVersion.trimmed();
-    m_peInfo.peFileType = fileType.trimmed();
-
+    productName = productName.trimmed();
     const QString iconDir = QDir::homePath() + QStringLiteral("/.lirvanwine/icons/");
     QDir().mkpath(iconDir);
-    const QString iconPath = iconDir + iconFileName(m_peInfo.peProductName);
+    const QString iconPath = iconDir + iconFileName(productName);
     // A program without an icon is still a program: the result is not checked.
     QString output;
     QString error;
     shellCmd(quotedArgument(toolsDir + QStringLiteral("mkicons.sh")) + QLatin1Char(' ')
                      + quotedArgument(m_peInfo.peFilePath) + QLatin1Char(' ')
                      + quotedArgument(iconPath),
-             output, error, ScriptTimeoutMs);
+             output, error, ScriptTimeoutMs, abortFlag());
+    if (isAbortRequested())
+        return cancelled();
+
+    m_peInfo.peProductName = productName;
+    m_peInfo.peProductVersion = productVersion.trimmed();
+    m_peInfo.peFileType = fileType.trimmed();
     m_peInfo.peIconFile = iconPath;
     return 0;
+}
+
+int WinePEInfo::failedStep(int code)
+{
+    return isAbortRequested() ? cancelled() : code;
 }

@@ -25,6 +25,8 @@ public:
 
 private:
     int queryField(const QString &toolsDir, const QString &field, QString &value);
+    // The step's failure code, or CancelledResult when the run was cancelled.
+    int failedStep(int code);
 
     TPeInfo m_peInfo;
 };

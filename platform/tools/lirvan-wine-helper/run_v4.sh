@@ -33,6 +33,12 @@ case "${BOTTLENAME:-}" in
 esac
 [ -n "${APPRUN_CMD:-}" ] || die "APPRUN_CMD is not set"
 
+# A half-unpacked prefix is removed also when the script is stopped.
+staging=
+trap '[ -z "$staging" ] || rm -rf -- "$staging"' EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
+
 tools=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd) || die "cannot find the helper scripts"
 prefix=$HOME/.lirvanwine/$BOTTLENAME
 
@@ -49,15 +55,15 @@ wine_server() {
 # Unpacks the prefix archive next to the prefix and renames it into place,
 # so a failed unpack never leaves a half prefix behind.
 create_prefix() {
-    local archive=${ARCHIVE_FILE_DIR:-}/files.7z staging
+    local archive=${ARCHIVE_FILE_DIR:-}/files.7z
     [ -d "$prefix" ] && return 0
     [ -f "$archive" ] || die "no prefix archive '$archive'"
     mkdir -p -- "$HOME/.lirvanwine" || die "cannot create '$HOME/.lirvanwine'"
     staging=$(mktemp -d "$HOME/.lirvanwine/.$BOTTLENAME.XXXXXX") || die "cannot unpack into '$HOME/.lirvanwine'"
     if ! "$tools/unzip.sh" "$archive" "$staging" || ! mv -T -- "$staging" "$prefix"; then
-        rm -rf -- "$staging"
         die "cannot create '$prefix' from '$archive'"
     fi
+    staging=
 }
 
 # Lets Wine complete the prefix (registry, system files) and waits until the
