@@ -60,9 +60,8 @@ WnAppInfoWidget::WnAppInfoWidget(QWidget *parent)
 
     m_editButton->setFixedSize(EditButtonSize, EditButtonSize);
     m_editButton->setFlat(true);
-    m_editButton->setIcon(
-            InstallPage::svgPixmap(QStringLiteral("edit.svg"),
-                                   QSize(EditButtonSize, EditButtonSize)));
+    m_editButton->setIcon(InstallPage::svgPixmap(QStringLiteral("edit.svg"),
+                                                 QSize(EditButtonSize, EditButtonSize)));
     m_editButton->setIconSize(QSize(EditButtonSize, EditButtonSize));
     m_editButton->setStyleSheet(QStringLiteral("border:none"));
     m_editButton->setCursor(Qt::PointingHandCursor);
@@ -140,7 +139,7 @@ void WnAppInfoWidget::setPeInfo(const TPeInfo &info)
         m_nameEdit->lineEdit()->setCursorPosition(0);
         m_nameLabel->setText(info.peProductName);
         m_versionLabel->setText(info.peProductVersion.isEmpty() ? UnknownVersion
-                                                                 : info.peProductVersion);
+                                                                : info.peProductVersion);
         m_iconLabel->setPixmap(InstallPage::scaledPicture(info.peIconFile, IconSize));
         m_hasPeInfo = true;
         updateNextButton();
@@ -176,8 +175,8 @@ void WnAppInfoWidget::onEditingFinished()
         m_nameLabel->show();
         m_peInfo.peProductName = name;
     } else if (m_nameEdit->text().isEmpty()) {
-        QToolTip::showText(m_nameEdit->mapToGlobal(QPoint(0, 0)),
-                           tr("App name can't be empty!"), m_nameEdit);
+        QToolTip::showText(m_nameEdit->mapToGlobal(QPoint(0, 0)), tr("App name can't be empty!"),
+                           m_nameEdit);
     }
     updateNextButton();
 }

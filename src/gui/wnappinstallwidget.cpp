@@ -47,8 +47,7 @@ WnAppInstallWidget::WnAppInstallWidget(QWidget *parent)
     layout->addStretch();
     layout->addSpacing(25);
     layout->addStretch();
-    layout->addLayout(
-            InstallPage::buttonRow({m_closeButton, m_actionButton, m_cancelButton}));
+    layout->addLayout(InstallPage::buttonRow({m_closeButton, m_actionButton, m_cancelButton}));
     showProgressView(true);
 }
 
@@ -57,6 +56,8 @@ void WnAppInstallWidget::setState(int state)
     m_state = state;
     switch (state) {
     case Downloading:
+        // A new download starts from an empty display.
+        m_progress->setValue(0);
         setStatusText(tr("正在下载应用，请稍后"));
         break;
     case Unpacking:
@@ -90,9 +91,9 @@ void WnAppInstallWidget::setStatusText(const QString &text)
 void WnAppInstallWidget::showResult(bool success)
 {
     m_success = success;
-    m_resultIcon->setPixmap(InstallPage::svgPixmap(
-            success ? QStringLiteral("success.svg") : QStringLiteral("fail.svg"),
-            ResultIconSize));
+    m_resultIcon->setPixmap(InstallPage::svgPixmap(success ? QStringLiteral("success.svg")
+                                                           : QStringLiteral("fail.svg"),
+                                                   ResultIconSize));
     if (success) {
         m_actionButton->setText(tr("立即启动"));
         setStatusText(tr("安装成功"));

@@ -24,8 +24,7 @@ WnInstallMethodWidget::WnInstallMethodWidget(QWidget *parent)
 
     m_itemLayout->setContentsMargins(0, 0, 0, 0);
     m_itemLayout->setSpacing(10);
-    connect(m_installButton, &QPushButton::clicked, this,
-            &WnInstallMethodWidget::onInstallClicked);
+    connect(m_installButton, &QPushButton::clicked, this, &WnInstallMethodWidget::onInstallClicked);
 
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -72,8 +71,9 @@ void WnInstallMethodWidget::addItem(const TPublishedAppInfo &info, int sourceInd
     auto item = new WnMethodItem(this);
     connect(item, &WnMethodItem::s_ItemClicked, this, &WnInstallMethodWidget::onItemClicked);
     const QString icon = info.installType == 0
-            ? peInfo.peIconFile
-            : LIconTheme::builtinPrefix() + QStringLiteral("lw_default_install_14.svg");
+                                 ? peInfo.peIconFile
+                                 : LIconTheme::builtinPrefix()
+                                           + QStringLiteral("lw_default_install_14.svg");
     item->setData(info, icon);
     item->setChecked(m_items.isEmpty());
     m_itemLayout->addWidget(item, 0, Qt::AlignHCenter);

@@ -27,5 +27,5 @@ list(APPEND UTILS_SOURCES
     utils/winegetapplist.cpp utils/winegetapplist.h
     utils/wineastapplist.cpp utils/wineastapplist.h
     utils/wineastappdownloadpoint.cpp utils/wineastappdownloadpoint.h
-    utils/loguploadinfo.h
+    utils/loguploadinfo.h utils/buryingpointinfo.h
     utils/wineastapplogupload.cpp utils/wineastapplogupload.h)
