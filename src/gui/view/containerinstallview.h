@@ -47,6 +47,7 @@ public:
 
     QWidget *firstPage() const;
     int currentPage() const;
+    void showPage(int page);
     WineInstallerPrivate *installer() const { return m_private; }
     WnAppInfoWidget *appInfoPage() const { return m_appInfoPage; }
     WnInstallMethodWidget *methodPage() const { return m_methodPage; }
@@ -80,7 +81,6 @@ public slots:
 private:
     void connectPages();
     void connectInstaller();
-    void showPage(int page);
     void showDownloadProgress();
     void closeHost();
     // Closes the host and tells the user why, in a box of its own.
