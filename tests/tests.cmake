@@ -85,3 +85,15 @@ lwa_add_test(tst_installinfo DBUS TIMEOUT 900
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
+# The install window: its pages alone, the flow without Wine against the
+# reference service, and whole installations with real Wine.
+set(lwa_install_test_helpers installflowtestutil.cpp installflowtestutil.h
+    platformtestutil.cpp platformtestutil.h)
+lwa_add_test(tst_installpages TIMEOUT 60 SOURCES tst_installpages.cpp ${lwa_install_test_helpers})
+add_dependencies(tst_installpages lwa_fixtures)
+lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers}
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
+    logcapture.cpp logcapture.h)
+target_compile_definitions(tst_installwindow PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)

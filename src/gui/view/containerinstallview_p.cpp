@@ -267,8 +267,13 @@ void WineInstallerPrivate::slotDownloadFinished(int status, const QString &strEr
         removeThisInstall();
         m_phase = Idle;
     }
-    if (status >= WineAstHttpDownload::DownloadFinished && sender() == m_download)
-        releaseDownload();
+    if (status >= WineAstHttpDownload::DownloadFinished && sender() == m_download) {
+        // Its work is done; it is still inside its own signal, so it is
+        // neither stopped nor deleted here.
+        disconnect(m_download, nullptr, this, nullptr);
+        m_download->deleteLater();
+        m_download = nullptr;
+    }
     emit signalDownloadFinshed(status, strErr);
 }
 
