@@ -164,6 +164,24 @@ QJsonObject catalogue(const QJsonArray &apps, const QString &defaultPackage,
     return result;
 }
 
+QList<qint64> processesOfPrefix(const QString &prefix)
+{
+    const QByteArray wanted = "WINEPREFIX=" + prefix.toUtf8();
+    QList<qint64> found;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        if (!isPid || pid == QCoreApplication::applicationPid() || !isAlive(pid))
+            continue;
+        const QList<QByteArray> variables =
+                readAll(QStringLiteral("/proc/%1/environ").arg(pid)).split('\0');
+        if (variables.contains(wanted))
+            found.append(pid);
+    }
+    return found;
+}
+
 QStringList fileLines(const QString &path)
 {
     QString text = QString::fromUtf8(readAll(path));

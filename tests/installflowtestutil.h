@@ -73,6 +73,10 @@ QJsonObject catalogueApp(int id, const QString &name, const QString &version, co
 QJsonObject catalogue(const QJsonArray &apps, const QString &defaultPackage = QString(),
                       const QString &defaultMd5 = QString());
 
+// Live processes of this user whose environment sets WINEPREFIX to the
+// prefix (Wine's own and whatever runs in the bottle).
+QList<qint64> processesOfPrefix(const QString &prefix);
+
 // The lines of a text file, without the last line break.
 QStringList fileLines(const QString &path);
 
