@@ -174,8 +174,8 @@ QList<qint64> processesOfPrefix(const QString &prefix)
         const qint64 pid = entry.toLongLong(&isPid);
         if (!isPid || pid == QCoreApplication::applicationPid() || !isAlive(pid))
             continue;
-        const QList<QByteArray> variables =
-                readAll(QStringLiteral("/proc/%1/environ").arg(pid)).split('\0');
+        const QList<QByteArray> variables = readAll(QStringLiteral("/proc/%1/environ").arg(pid))
+                                                    .split('\0');
         if (variables.contains(wanted))
             found.append(pid);
     }

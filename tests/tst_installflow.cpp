@@ -172,13 +172,13 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
     QVERIFY(window);
     QPointer<QWidget> host = window->window();
-    QSignalSpy changed(WineInstalledApps::instance(), &WineInstalledApps::signalInstalledAppChanged);
+    QSignalSpy changed(WineInstalledApps::instance(),
+                       &WineInstalledApps::signalInstalledAppChanged);
     window->appInfoPage()->agreementBox()->click();
     window->appInfoPage()->nextButton()->click();
     window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
     WnAppInstallWidget *progress = window->progressPage();
-    QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); },
-                            WineTimeoutMs));
+    QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs));
     QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
     QCOMPARE(progress->actionButton()->text(), QStringLiteral("立即启动"));
 
@@ -214,13 +214,13 @@ void TestInstallFlow::msiInstallsThroughMsiexec()
     window->appInfoPage()->nextButton()->click();
     window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
     WnAppInstallWidget *progress = window->progressPage();
-    QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); },
-                            WineTimeoutMs));
+    QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs));
     QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
     const QString name = window->installer()->appInfo().appName;
     const TInstalledAppInfo record = storedRecord(name);
     QVERIFY(!record.appName.isEmpty());
-    QVERIFY(QFileInfo::exists(record.bottlePath + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
+    QVERIFY(QFileInfo::exists(record.bottlePath
+                              + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
     endWine(record.bottlePath);
     window->window()->close();
 }
