@@ -1,5 +1,6 @@
 #include "installflowtestutil.h"
 
+#include "jsonoperator.h"
 #include "ldialog.h"
 #include "platformtestutil.h"
 #include "winesettings.h"
@@ -180,6 +181,13 @@ QList<qint64> processesOfPrefix(const QString &prefix)
             found.append(pid);
     }
     return found;
+}
+
+TInstalledAppInfo storedRecord(const QString &name)
+{
+    TInstalledAppInfo record;
+    CommonJsonOperator::findAppInfoToJasonfileByAppName(name, record, installedAppsFilePath());
+    return record;
 }
 
 QStringList fileLines(const QString &path)

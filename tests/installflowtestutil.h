@@ -1,6 +1,8 @@
 #ifndef INSTALLFLOWTESTUTIL_H
 #define INSTALLFLOWTESTUTIL_H
 
+#include "tinstalledappinfo.h"
+
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -76,6 +78,9 @@ QJsonObject catalogue(const QJsonArray &apps, const QString &defaultPackage = QS
 // Live processes of this user whose environment sets WINEPREFIX to the
 // prefix (Wine's own and whatever runs in the bottle).
 QList<qint64> processesOfPrefix(const QString &prefix);
+
+// The installed-apps file's record of the application, empty when none.
+TInstalledAppInfo storedRecord(const QString &name);
 
 // The lines of a text file, without the last line break.
 QStringList fileLines(const QString &path);

@@ -54,13 +54,6 @@ QStringList menuEntries()
     return entries;
 }
 
-TInstalledAppInfo storedRecord(const QString &name)
-{
-    TInstalledAppInfo record;
-    CommonJsonOperator::findAppInfoToJasonfileByAppName(name, record, installedAppsFilePath());
-    return record;
-}
-
 void endWine(const QString &bottle)
 {
     run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
@@ -82,9 +75,12 @@ private slots:
     void msiInstallsThroughMsiexec();
 
 private:
-    // Opens the stand-alone window for the file and goes to the page that
-    // starts the installation (the default configuration).
+    // Opens the stand-alone window for the file and waits until it has read
+    // the file and heard from the service.
     WineInstallerWnd *openAndConfirm(const QString &file);
+    // Accepts the agreement, goes on and installs with the default
+    // configuration; the status text of the result, empty without one.
+    QString installWithDefault(WineInstallerWnd *window);
 };
 
 void TestInstallFlow::initTestCase()
@@ -120,6 +116,17 @@ WineInstallerWnd *TestInstallFlow::openAndConfirm(const QString &file)
         || !QTest::qWaitFor([&] { return !apps.isEmpty(); }, 60000))
         return nullptr;
     return window;
+}
+
+QString TestInstallFlow::installWithDefault(WineInstallerWnd *window)
+{
+    window->appInfoPage()->agreementBox()->click();
+    window->appInfoPage()->nextButton()->click();
+    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    WnAppInstallWidget *progress = window->progressPage();
+    if (!QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs))
+        return QString();
+    return progress->statusLabel()->text();
 }
 
 void TestInstallFlow::cancelWhileInstallerRuns()
@@ -174,12 +181,8 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     QPointer<QWidget> host = window->window();
     QSignalSpy changed(WineInstalledApps::instance(),
                        &WineInstalledApps::signalInstalledAppChanged);
-    window->appInfoPage()->agreementBox()->click();
-    window->appInfoPage()->nextButton()->click();
-    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
     WnAppInstallWidget *progress = window->progressPage();
-    QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs));
-    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
     QCOMPARE(progress->actionButton()->text(), QStringLiteral("立即启动"));
 
     const TInstalledAppInfo record = storedRecord(QStringLiteral("Foo"));
@@ -210,12 +213,7 @@ void TestInstallFlow::msiInstallsThroughMsiexec()
 {
     WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("bar-setup.msi")));
     QVERIFY(window);
-    window->appInfoPage()->agreementBox()->click();
-    window->appInfoPage()->nextButton()->click();
-    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
-    WnAppInstallWidget *progress = window->progressPage();
-    QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs));
-    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
+    QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
     const QString name = window->installer()->appInfo().appName;
     const TInstalledAppInfo record = storedRecord(name);
     QVERIFY(!record.appName.isEmpty());

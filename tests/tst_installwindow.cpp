@@ -59,13 +59,6 @@ QString recommendedCache()
     return home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/");
 }
 
-TInstalledAppInfo storedRecord(const QString &name)
-{
-    TInstalledAppInfo record;
-    CommonJsonOperator::findAppInfoToJasonfileByAppName(name, record, installedAppsFilePath());
-    return record;
-}
-
 // Every file and directory below the home, for "nothing else appeared".
 QStringList homeTree()
 {
