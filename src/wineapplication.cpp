@@ -140,6 +140,7 @@ void WineApplication::openInstallWindow(const QString &path)
 
 void WineApplication::newInstallDialog(const TPublishedAppInfo &info)
 {
+    emit signalNewInstallDialog(info);
     if (!m_mainWindow)
         return;
     qInfo() << tr("Starting install ") << info.appName << tr("version: ") << info.version;

@@ -34,6 +34,11 @@ public:
     void addInstaller(ContainerInstallerObj *obj);
     void removeInstaller(ContainerInstallerObj *obj);
 
+signals:
+    // A catalogue install was asked for (emitted with or without a main
+    // window to host its dialog).
+    void signalNewInstallDialog(const TPublishedAppInfo &info);
+
 public slots:
     void slotNewProcessInstance(qint64 pid, const QStringList &arguments);
 

@@ -12,29 +12,12 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace PlatformTest;
 
 namespace InstallFlowTest {
-
-IsolatedHome::IsolatedHome()
-{
-    if (qEnvironmentVariableIsSet("LWA_ISOLATED"))
-        return;
-    const QString home = m_dir.filePath(QStringLiteral("home"));
-    for (const QString &dir :
-         {QStringLiteral("/Desktop"), QStringLiteral("/.config"), QStringLiteral("/.local/share"),
-          QStringLiteral("/.cache"), QStringLiteral("/tmp")})
-        QDir().mkpath(home + dir);
-    qputenv("HOME", home.toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toUtf8());
-    qputenv("XDG_CACHE_HOME", (home + QStringLiteral("/.cache")).toUtf8());
-    qputenv("TMPDIR", (home + QStringLiteral("/tmp")).toUtf8());
-    qputenv("WINEDEBUG", "-all");
-    qunsetenv("WINEPREFIX");
-}
 
 void useBuildPlatform()
 {

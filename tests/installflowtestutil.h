@@ -7,27 +7,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 class QTimer;
 class WineInstallerWnd;
 
 // Helpers for the tests that drive the install window and its controller.
 namespace InstallFlowTest {
-
-/*
- * Gives a test program started by hand a throw-away HOME and XDG
- * directories; under run-isolated.sh, which did that already, it does
- * nothing. Create it before the application object.
- */
-class IsolatedHome
-{
-public:
-    IsolatedHome();
-
-private:
-    QTemporaryDir m_dir;
-};
 
 // Points the settings at the build tree's helper scripts, Wine and data.
 void useBuildPlatform();

@@ -88,7 +88,7 @@ add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
 # The install window: its pages alone, the flow without Wine against the
 # reference service, and whole installations with real Wine.
 set(lwa_install_test_helpers installflowtestutil.cpp installflowtestutil.h
-    platformtestutil.cpp platformtestutil.h)
+    platformtestutil.cpp platformtestutil.h isolatedhome.cpp isolatedhome.h)
 lwa_add_test(tst_installpages TIMEOUT 60 SOURCES tst_installpages.cpp ${lwa_install_test_helpers})
 add_dependencies(tst_installpages lwa_fixtures)
 lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers}
@@ -101,3 +101,27 @@ lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
     ${lwa_install_test_helpers} startmanagertestutil.cpp startmanagertestutil.h)
 set_tests_properties(tst_installflow PROPERTIES LABELS wine)
 add_dependencies(tst_installflow lirvan-start-manager lwa_platform lwa_fixtures)
+# Screenshots of the catalogue pages (not a test: run it under xvfb-run and
+# look at the pictures, see the program's comment).
+add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_link_libraries(lwa_catalogueshots PRIVATE lirvanwineassist Qt5::Test)
+target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(lwa_catalogueshots PRIVATE
+    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+set_target_properties(lwa_catalogueshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue)
+# Catalogue browsing: the icon label and dropdown, and the pages and search
+# against the reference service.
+lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
+    isolatedhome.cpp isolatedhome.h catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_catalogueicons PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_catalogueicons lirvan-catalogue-server)
+lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
+    isolatedhome.cpp isolatedhome.h catalogueapiserver.cpp catalogueapiserver.h
+    catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_cataloguepages PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)

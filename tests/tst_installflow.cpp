@@ -9,6 +9,7 @@
 #include "containerinstallview_p.h"
 #include "doaction.h"
 #include "installflowtestutil.h"
+#include "isolatedhome.h"
 #include "jsonoperator.h"
 #include "lapplication.h"
 #include "platformtestutil.h"
@@ -27,6 +28,8 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <optional>
 
 using namespace InstallFlowTest;
 using namespace PlatformTest;
@@ -225,7 +228,12 @@ void TestInstallFlow::msiInstallsThroughMsiexec()
 
 int main(int argc, char *argv[])
 {
-    IsolatedHome home;
+    // Under run-isolated.sh the private session bus looks for its services
+    // in the home given there, so that home is kept.
+    std::optional<IsolatedHome> home;
+    if (!qEnvironmentVariableIsSet("LWA_ISOLATED"))
+        home.emplace();
+    qunsetenv("WINEPREFIX");
     LApplication app(argc, argv);
     TestInstallFlow test;
     return QTest::qExec(&test, argc, argv);

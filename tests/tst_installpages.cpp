@@ -2,6 +2,7 @@
 // input they take and what their buttons report.
 
 #include "installflowtestutil.h"
+#include "isolatedhome.h"
 #include "llineedit.h"
 #include "lwaterprogress.h"
 #include "platformtestutil.h"
@@ -310,7 +311,7 @@ void TestInstallPages::recoverPageButtons()
 
 int main(int argc, char *argv[])
 {
-    InstallFlowTest::IsolatedHome home;
+    IsolatedHome home;
     QApplication app(argc, argv);
     TestInstallPages test;
     return QTest::qExec(&test, argc, argv);

@@ -14,6 +14,7 @@
 #include "containerinstallview_p.h"
 #include "doaction.h"
 #include "installflowtestutil.h"
+#include "isolatedhome.h"
 #include "jsonoperator.h"
 #include "lapplication.h"
 #include "logcapture.h"

@@ -13,4 +13,16 @@ set(GUI_SOURCES
     gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
     gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h
     gui/view/installerhost.cpp gui/view/installerhost.h
+    gui/appinfovector.h
+    gui/appinstallablewidget.cpp gui/appinstallablewidget.h
+    gui/appinstallablemainwidget.cpp gui/appinstallablemainwidget.h
+    gui/appinstallablesubstackwidgt.cpp gui/appinstallablesubstackwidgt.h
+    gui/appinstallablesubwidget.cpp gui/appinstallablesubwidget.h
+    gui/iconlabel.cpp gui/iconlabel.h
+    gui/itemwidget.cpp gui/itemwidget.h
+    gui/ldropdown.cpp gui/ldropdown.h
+    gui/multiappinfowidget.cpp gui/multiappinfowidget.h
+    gui/multiselectlistview.cpp gui/multiselectlistview.h
+    gui/ratingwidget.cpp gui/ratingwidget.h
+    gui/searchwidget.cpp gui/searchwidget.h
 )

@@ -4,6 +4,7 @@
 #include "qtnetworkworker.h"
 
 #include <QDebug>
+#include <QJsonObject>
 
 using CatalogueReply::queryValue;
 
@@ -99,8 +100,15 @@ void WineGetAppList::slotRequestFinished(int status, QString strData, int id)
     qInfo() << "status:" << status << "id:" << id;
     if (status != QtNetworkWorker::Finished) {
         qDebug() << status << strData << id;
+        emit signalFailed(status, strData);
         return;
     }
-    m_apps.append(CatalogueReply::appsFromReply(CatalogueReply::QstringToJson(strData)));
+    const QJsonObject reply = CatalogueReply::QstringToJson(strData);
+    // A reply without its list is no answer, though the transfer worked.
+    if (!reply.value(QStringLiteral("data")).isArray()) {
+        emit signalFailed(status, strData);
+        return;
+    }
+    m_apps.append(CatalogueReply::appsFromReply(reply));
     emit signalFinished();
 }

@@ -18,7 +18,8 @@ class QtNetworkWorker;
  *      asked),
  *   3: the applications of the category id.
  * Each successful reply appends its applications to the list and emits
- * signalFinished(); a failed one is only logged.
+ * signalFinished(); a failed request, or a reply without a list, emits
+ * signalFailed() with the worker's status and the reply or error text.
  */
 class WineGetAppList : public QObject
 {
@@ -38,6 +39,7 @@ public:
 
 signals:
     void signalFinished();
+    void signalFailed(int status, const QString &strData);
 
 public slots:
     void slotRequestFinished(int status, QString strData, int id);

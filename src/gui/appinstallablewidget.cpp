@@ -1,0 +1,78 @@
+#include "appinstallablewidget.h"
+
+#include "appinstallablemainwidget.h"
+#include "appinstallablesubstackwidgt.h"
+#include "appinstallablesubwidget.h"
+#include "lbackgroundgroup.h"
+#include "ldropdown.h"
+#include "multiselectlistview.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QHBoxLayout>
+#include <QStackedWidget>
+
+namespace {
+constexpr int MainMinimumWidth = 570;
+constexpr QSize RightSize(278, 630);
+} // namespace
+
+Appinstallablewidget::Appinstallablewidget(QWidget *parent)
+    : QWidget(parent)
+    , m_mainWidget(new Appinstallablemainwidget)
+    , m_stack(new QStackedWidget)
+    , m_placeholder(new Appinstallablesubstackwidgt)
+    , m_detail(new Appinstallablesubwidget)
+{
+    m_mainWidget->setMinimumWidth(MainMinimumWidth);
+    m_stack->setFixedSize(RightSize);
+    m_stack->addWidget(m_placeholder);
+    m_stack->addWidget(m_detail);
+    m_stack->setCurrentIndex(PlaceholderPage);
+
+    auto row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    auto group = new LBackgroundGroup(row, this);
+    group->setItemSpacing(2);
+    row->addWidget(m_mainWidget, 570);
+    row->addWidget(m_stack, 280);
+
+    auto layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(group);
+
+    connect(m_mainWidget->listView(), &MultiSelectListView::currentChanges, this,
+            &Appinstallablewidget::listWidgetClickedSlot);
+    connect(m_mainWidget, &Appinstallablemainwidget::sendAppInfoToRightList, m_detail,
+            &Appinstallablesubwidget::getAppInfos);
+    connect(m_mainWidget->dropdown(), &LDropdown::triggered, this,
+            &Appinstallablewidget::dropdownSlot);
+    connect(this, &Appinstallablewidget::setLableText, m_mainWidget,
+            &Appinstallablemainwidget::setLableText);
+}
+
+void Appinstallablewidget::showSearchResult(const QString &appName)
+{
+    m_searchName = appName;
+    emit setLableText(appName);
+}
+
+void Appinstallablewidget::listWidgetClickedSlot(const QModelIndex &current,
+                                                 const QModelIndex &previous)
+{
+    Q_UNUSED(previous)
+    qDebug() << "current row:" << current.row();
+    // Without a current row (the list was rebuilt) the old details are stale.
+    if (!current.isValid()) {
+        m_stack->setCurrentIndex(PlaceholderPage);
+        return;
+    }
+    // Moving with the keyboard shows the details as a press does.
+    m_mainWidget->itemClicked(current);
+    m_stack->setCurrentIndex(DetailPage);
+}
+
+void Appinstallablewidget::dropdownSlot()
+{
+    m_stack->setCurrentIndex(PlaceholderPage);
+}

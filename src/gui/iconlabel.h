@@ -1,0 +1,62 @@
+#ifndef ICONLABEL_H
+#define ICONLABEL_H
+
+#include "llabel.h"
+
+#include <QPixmap>
+
+class WineAstHttpDownload;
+
+/*
+ * A label that shows a remote picture (an application icon, an uploader's
+ * avatar) from a per-user cache, downloading it when the cached copy is
+ * missing. The downloads of all icon labels of the process run one after
+ * another, in the order in which the labels asked for them.
+ */
+class IconLabel : public LLabel
+{
+    Q_OBJECT
+public:
+    explicit IconLabel(const QString &address = QString(), const QString &key = QString(),
+                       QWidget *parent = nullptr);
+    ~IconLabel() override;
+
+    void setPicture(const QString &address, const QString &key);
+
+    QString address() const { return m_address; }
+    QString cacheFile() const { return m_cacheFile; }
+    // True when the label shows its own picture rather than the placeholder.
+    bool showsPicture() const { return m_showsPicture; }
+
+    // The directory that caches the pictures of this key: the key as one
+    // path component below the icon cache, whatever characters it holds.
+    static QString cacheDirFor(const QString &key);
+    static QString cacheRoot();
+    // Downloads waiting or running across the process, and those running.
+    static int queuedDownloads();
+    static int runningDownloads();
+
+public slots:
+    void slotStatus(int status, QString strCode);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    bool showPicture();
+    void scalePicture();
+    void acceptDownloadedFile();
+    void releaseDownload();
+    QString partFile() const;
+
+    static void pumpQueue();
+
+    QString m_address;
+    QString m_key;
+    QString m_cacheFile;
+    QPixmap m_picture;
+    bool m_showsPicture = false;
+    WineAstHttpDownload *m_download = nullptr;
+};
+
+#endif // ICONLABEL_H

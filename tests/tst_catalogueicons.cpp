@@ -1,0 +1,413 @@
+#include "catalogueserver.h"
+#include "iconlabel.h"
+#include "isolatedhome.h"
+#include "ldropdown.h"
+#include "licontheme.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int Timeout = 20000;
+constexpr int LabelCount = 20;
+
+bool writePng(const QString &path, const QColor &color)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(color);
+    return image.save(path, "PNG");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+std::unique_ptr<IconLabel> makeLabel(const QString &address, const QString &key)
+{
+    auto label = std::make_unique<IconLabel>(QString(), QString());
+    label->setFixedSize(48, 48);
+    label->setPicture(address, key);
+    return label;
+}
+
+bool queueDrained()
+{
+    return QTest::qWaitFor([] { return IconLabel::queuedDownloads() == 0; }, Timeout);
+}
+
+// Everything below dir, as paths relative to it.
+QStringList filesBelow(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(dir).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+/*
+ * The icon label's cache and its process-wide download queue against the
+ * reference service's file server, and the category dropdown.
+ */
+class TstCatalogueIcons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void twentyLabelsDownloadOneAtATimeInOrder();
+    void labelsOfOneKeyShareOneCacheFile();
+    void resourcePathShownWithoutDownload();
+    void localFileThatIsNoPictureIsLeftAlone();
+    void undecodableDownloadIsNotCached();
+    void corruptCacheFileIsFetchedAgain();
+    void cachedPictureSurvivesABadAddress();
+    void badDownloadNeverReplacesCachedPicture();
+    void cacheKeysStayInsideTheCache_data();
+    void cacheKeysStayInsideTheCache();
+    void hostileKeyDownloadLandsInsideTheCache();
+    void failedDownloadKeepsPlaceholder();
+
+    void dropdownActions();
+    void dropdownCurrentAction();
+    void dropdownIndexOnEmptyDropdown();
+    void dropdownMenuTriggerAndStatus();
+
+private:
+    QTemporaryDir m_root;
+    std::unique_ptr<CatalogueServer> m_server;
+};
+
+void TstCatalogueIcons::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    for (int i = 0; i < LabelCount; ++i)
+        QVERIFY(writePng(m_root.filePath(QStringLiteral("icon%1.png").arg(i)), Qt::red));
+    QVERIFY(writePng(m_root.filePath(QStringLiteral("shared.png")), Qt::green));
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("bad.png")), "<html>not a picture</html>"));
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("slowbad.png")), QByteArray(3000, 'x')));
+    m_server = std::make_unique<CatalogueServer>(m_root.path());
+    QVERIFY(m_server->isRunning());
+}
+
+void TstCatalogueIcons::init()
+{
+    QVERIFY(queueDrained());
+    QDir(IconLabel::cacheRoot()).removeRecursively();
+}
+
+void TstCatalogueIcons::twentyLabelsDownloadOneAtATimeInOrder()
+{
+    const int before = m_server->requests().size();
+    std::vector<std::unique_ptr<IconLabel>> labels;
+    for (int i = 0; i < LabelCount; ++i)
+        labels.push_back(makeLabel(m_server->fileUrl(QStringLiteral("icon%1.png").arg(i)),
+                                   QStringLiteral("app%1").arg(i)));
+    QCOMPARE(IconLabel::queuedDownloads(), LabelCount);
+    QCOMPARE(IconLabel::runningDownloads(), 1);
+
+    // Sample the queue on every pass of the event loop until it drains.
+    int mostRunning = 0;
+    int idleWhileQueued = 0;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        mostRunning = qMax(mostRunning, IconLabel::runningDownloads());
+        if (IconLabel::queuedDownloads() > 0 && IconLabel::runningDownloads() == 0)
+            ++idleWhileQueued;
+    });
+    sampler.start(0);
+    QVERIFY(queueDrained());
+    sampler.stop();
+    QCOMPARE(mostRunning, 1);
+    QCOMPARE(idleWhileQueued, 0);
+
+    // The service saw each picture's requests in turn, in the labels' order.
+    QStringList expected;
+    for (int i = 0; i < LabelCount; ++i) {
+        const QString target = QStringLiteral("/files/icon%1.png").arg(i);
+        expected << QStringLiteral("HEAD ") + target << QStringLiteral("GET ") + target;
+    }
+    QStringList seen;
+    for (const QString &line : m_server->requests().mid(before))
+        seen << line.section(QLatin1Char(' '), 0, 1);
+    QCOMPARE(seen, expected);
+    for (const auto &label : labels) {
+        QVERIFY(label->showsPicture());
+        QVERIFY(QFile::exists(label->cacheFile()));
+    }
+}
+
+void TstCatalogueIcons::labelsOfOneKeyShareOneCacheFile()
+{
+    const QString address = m_server->fileUrl(QStringLiteral("shared.png"));
+    const int gets = m_server->requests(QStringLiteral("GET")).size();
+    auto first = makeLabel(address, QStringLiteral("Shared App"));
+    auto second = makeLabel(address, QStringLiteral("Shared App"));
+    QVERIFY(queueDrained());
+    QCOMPARE(first->cacheFile(), second->cacheFile());
+    QVERIFY(first->showsPicture());
+    QVERIFY(second->showsPicture());
+    // The second found the first's file and fetched nothing.
+    QCOMPARE(m_server->requests(QStringLiteral("GET")).size(), gets + 1);
+    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{QStringLiteral("Shared App/icon")});
+
+    // A later label of that key uses the file at once.
+    auto third = makeLabel(address, QStringLiteral("Shared App"));
+    QCOMPARE(IconLabel::queuedDownloads(), 0);
+    QVERIFY(third->showsPicture());
+}
+
+void TstCatalogueIcons::resourcePathShownWithoutDownload()
+{
+    const int requests = m_server->requests().size();
+    const QString resource = LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg");
+    auto label = makeLabel(resource, QStringLiteral("Resource App"));
+    QCOMPARE(IconLabel::queuedDownloads(), 0);
+    QVERIFY(label->showsPicture());
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(48, 48));
+    QTest::qWait(100);
+    QCOMPARE(m_server->requests().size(), requests);
+    QVERIFY(!QDir(IconLabel::cacheRoot()).exists(QStringLiteral("Resource App")));
+}
+
+void TstCatalogueIcons::localFileThatIsNoPictureIsLeftAlone()
+{
+    // A catalogue address naming one of the user's files shows the
+    // placeholder; the file is not the cache's to delete.
+    const QString document = QDir::home().filePath(QStringLiteral("notes.txt"));
+    QVERIFY(writeBytes(document, "my notes"));
+    auto label = makeLabel(document, QStringLiteral("Notes"));
+    QCOMPARE(IconLabel::queuedDownloads(), 0);
+    QVERIFY(!label->showsPicture());
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(QFile::exists(document));
+}
+
+void TstCatalogueIcons::undecodableDownloadIsNotCached()
+{
+    auto label = makeLabel(m_server->fileUrl(QStringLiteral("bad.png")), QStringLiteral("Bad"));
+    QCOMPARE(IconLabel::queuedDownloads(), 1);
+    QVERIFY(queueDrained());
+    QVERIFY(!label->showsPicture());
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList());
+    // Asked again, it tries again rather than trusting a kept file.
+    label->setPicture(label->address(), QStringLiteral("Bad"));
+    QCOMPARE(IconLabel::queuedDownloads(), 1);
+}
+
+void TstCatalogueIcons::corruptCacheFileIsFetchedAgain()
+{
+    const QString dir = IconLabel::cacheDirFor(QStringLiteral("Corrupt"));
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(writeBytes(dir + QStringLiteral("/icon"), "garbage"));
+    auto label = makeLabel(m_server->fileUrl(QStringLiteral("icon0.png")),
+                           QStringLiteral("Corrupt"));
+    QCOMPARE(IconLabel::queuedDownloads(), 1);
+    QVERIFY(queueDrained());
+    QVERIFY(label->showsPicture());
+    QVERIFY(!QImage(dir + QStringLiteral("/icon")).isNull());
+}
+
+void TstCatalogueIcons::cachedPictureSurvivesABadAddress()
+{
+    const QString dir = IconLabel::cacheDirFor(QStringLiteral("Kept"));
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(writePng(dir + QStringLiteral("/icon"), Qt::blue));
+    const QByteArray before = [&] {
+        QFile file(dir + QStringLiteral("/icon"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    auto label = makeLabel(m_server->fileUrl(QStringLiteral("bad.png")), QStringLiteral("Kept"));
+    QVERIFY(queueDrained());
+    QVERIFY(label->showsPicture());
+    QFile file(dir + QStringLiteral("/icon"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void TstCatalogueIcons::badDownloadNeverReplacesCachedPicture()
+{
+    // A slow service, so that the picture arrives in the cache (from another
+    // label or instance) while the bad download is still under way.
+    CatalogueServer slow(m_root.path(), {QStringLiteral("--rate"), QStringLiteral("1500")});
+    QVERIFY(slow.isRunning());
+    auto label = makeLabel(slow.fileUrl(QStringLiteral("slowbad.png")), QStringLiteral("Raced"));
+    QCOMPARE(IconLabel::runningDownloads(), 1);
+    const QString cached = IconLabel::cacheDirFor(QStringLiteral("Raced"))
+                           + QStringLiteral("/icon");
+    QVERIFY(writePng(cached, Qt::blue));
+    QVERIFY(queueDrained());
+    QCOMPARE(QImage(cached).pixelColor(0, 0), QColor(Qt::blue));
+    QVERIFY(label->showsPicture());
+    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{QStringLiteral("Raced/icon")});
+}
+
+void TstCatalogueIcons::cacheKeysStayInsideTheCache_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("slash") << QStringLiteral("a/b");
+    QTest::newRow("parent") << QStringLiteral("..");
+    QTest::newRow("dot") << QStringLiteral(".");
+    QTest::newRow("climb") << QStringLiteral("../../../../etc/evil");
+    QTest::newRow("hidden") << QStringLiteral(".config");
+    QTest::newRow("quotes") << QStringLiteral("it's \"quoted\" `x` $HOME");
+    QTest::newRow("backslash") << QStringLiteral("..\\..\\win");
+    QTest::newRow("control") << QStringLiteral("line\nbreak");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("long") << QString(300, QChar(0x753b));
+    QTest::newRow("chinese") << QStringLiteral("画图助手");
+}
+
+void TstCatalogueIcons::cacheKeysStayInsideTheCache()
+{
+    QFETCH(QString, key);
+    const QString dir = IconLabel::cacheDirFor(key);
+    const QFileInfo info(dir);
+    // One component, directly below the cache, no hidden or special name.
+    QCOMPARE(QDir::cleanPath(info.absolutePath()) + QLatin1Char('/'), IconLabel::cacheRoot());
+    const QString name = info.fileName();
+    QVERIFY(!name.isEmpty());
+    QVERIFY(!name.startsWith(QLatin1Char('.')));
+    for (const QChar c : QStringLiteral("/\\\"'`$\n"))
+        QVERIFY2(!name.contains(c), qPrintable(name));
+    QVERIFY(name.toUtf8().size() <= 255);
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(QFileInfo(dir).isDir());
+    // A plain name stays readable.
+    if (key == QStringLiteral("画图助手"))
+        QCOMPARE(name, key);
+}
+
+void TstCatalogueIcons::hostileKeyDownloadLandsInsideTheCache()
+{
+    const QStringList keys = {QStringLiteral("../../../escaped"), QStringLiteral("a/b"),
+                              QStringLiteral("a%2Fb"), QStringLiteral("\"q\"")};
+    std::vector<std::unique_ptr<IconLabel>> labels;
+    for (const QString &key : keys)
+        labels.push_back(makeLabel(m_server->fileUrl(QStringLiteral("icon1.png")), key));
+    QVERIFY(queueDrained());
+    const QStringList cached = filesBelow(IconLabel::cacheRoot());
+    QCOMPARE(cached.size(), keys.size());
+    for (const QString &file : cached)
+        QVERIFY2(file.count(QLatin1Char('/')) == 1 && file.endsWith(QLatin1String("/icon")),
+                 qPrintable(file));
+    QVERIFY(!QFile::exists(QDir::homePath() + QStringLiteral("/.cache/escaped")));
+    QVERIFY(!QFile::exists(QDir::homePath()
+                           + QStringLiteral("/.cache/lirvan-wine-assist/escaped")));
+    for (const auto &label : labels)
+        QVERIFY(label->showsPicture());
+}
+
+void TstCatalogueIcons::failedDownloadKeepsPlaceholder()
+{
+    auto label = makeLabel(m_server->fileUrl(QStringLiteral("missing.png")),
+                           QStringLiteral("Gone"));
+    QVERIFY(queueDrained());
+    QVERIFY(!label->showsPicture());
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(!QFile::exists(label->cacheFile()));
+}
+
+void TstCatalogueIcons::dropdownActions()
+{
+    LDropdown dropdown;
+    QCOMPARE(dropdown.objectName(), QStringLiteral("LDropdown"));
+    QCOMPARE(dropdown.text(), QStringLiteral("undefined"));
+    QAction *all = dropdown.addAction(QStringLiteral("全部"), 0);
+    QAction *games = dropdown.addAction(QStringLiteral("游戏娱乐"), 6);
+    QVERIFY(all->isCheckable() && games->isCheckable());
+    QCOMPARE(games->data().toInt(), 6);
+    QCOMPARE(dropdown.actions(), (QList<QAction *>{all, games}));
+    // Each entry is followed by a separator.
+    const QList<QAction *> menu = dropdown.menu()->actions();
+    QCOMPARE(menu.size(), 4);
+    QVERIFY(menu.at(1)->isSeparator() && menu.at(3)->isSeparator());
+    QVERIFY(!dropdown.currentAction());
+}
+
+void TstCatalogueIcons::dropdownCurrentAction()
+{
+    LDropdown dropdown;
+    QAction *all = dropdown.addAction(QStringLiteral("全部"), 0);
+    QAction *games = dropdown.addAction(QStringLiteral("游戏娱乐"), 6);
+    dropdown.setCurrentAction();
+    QCOMPARE(dropdown.currentAction(), all);
+    QCOMPARE(dropdown.text(), QStringLiteral("全部"));
+    dropdown.setCurrentAction(games);
+    QVERIFY(!all->isChecked());
+    QVERIFY(games->isChecked());
+    QCOMPARE(dropdown.text(), QStringLiteral("游戏娱乐"));
+    dropdown.setCurrentAction(0);
+    QCOMPARE(dropdown.currentAction(), all);
+    QVERIFY(!games->isChecked());
+}
+
+void TstCatalogueIcons::dropdownIndexOnEmptyDropdown()
+{
+    LDropdown dropdown;
+    dropdown.setCurrentAction(0);
+    dropdown.setCurrentAction(3);
+    QCOMPARE(dropdown.text(), QStringLiteral("undefined"));
+    QVERIFY(!dropdown.currentAction());
+    QVERIFY(dropdown.menu()->actions().isEmpty());
+}
+
+void TstCatalogueIcons::dropdownMenuTriggerAndStatus()
+{
+    LDropdown dropdown;
+    QAction *all = dropdown.addAction(QStringLiteral("全部"), 0);
+    QAction *games = dropdown.addAction(QStringLiteral("游戏娱乐"), 6);
+    dropdown.setCurrentAction(all);
+    QList<QAction *> triggered;
+    connect(&dropdown, &LDropdown::triggered, this,
+            [&triggered](QAction *action) { triggered << action; });
+    games->trigger();
+    QCOMPARE(triggered, QList<QAction *>{games});
+    QCOMPARE(dropdown.text(), QStringLiteral("游戏娱乐"));
+    // The owner decides what becomes current.
+    QVERIFY(all->isChecked());
+
+    QSignalSpy status(&dropdown, &LDropdown::statusChanged);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(&dropdown, &enter);
+    QCOMPARE(dropdown.property("status").toString(), QStringLiteral("hover"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&dropdown, &leave);
+    QVERIFY(dropdown.status().isEmpty());
+    QCOMPARE(status.size(), 2);
+
+    // A click asks for the menu; the menu is answered and closed here.
+    QSignalSpy menuRequests(&dropdown, &LDropdown::requestContextMenu);
+    QTimer::singleShot(0, dropdown.menu(), &QMenu::close);
+    dropdown.show();
+    QTest::mouseClick(&dropdown, Qt::LeftButton);
+    QCOMPARE(menuRequests.size(), 1);
+}
+
+int main(int argc, char **argv)
+{
+    IsolatedHome home;
+    QApplication app(argc, argv);
+    TstCatalogueIcons test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_catalogueicons.moc"
