@@ -657,6 +657,18 @@ void TestInstallWindow::cancelWhileInstalling()
     QVERIFY(isAlive(child));
     QCOMPARE(host->installer()->progressPage()->state(), int(WnAppInstallWidget::Installing));
 
+    // Chosen in the catalogue meanwhile: told, and no dialog stays.
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist")});
+    {
+        MessageBoxAnswerer answerer;
+        app->newInstallDialog(info);
+        QCOMPARE(answerer.messages(), QStringList{QStringLiteral("Quick App正在安装")});
+    }
+    QVERIFY(app->mainWindow()->isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!app->mainWindow()->findChild<containerinstallview_dialog *>());
+
     host->close();
     QVERIFY(!host->isVisible());
     QTRY_VERIFY(!host);

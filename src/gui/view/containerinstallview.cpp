@@ -149,6 +149,7 @@ void WineInstallerWnd::showPage(int page)
 
 void WineInstallerWnd::closeHost()
 {
+    m_hostClosed = true;
     window()->close();
 }
 

@@ -44,6 +44,8 @@ public:
     void startInstallFlow();
     void uninstallInstalled();
     bool isUploadingLog() const { return m_uploadingLog; }
+    // True once the flow has closed its host (it ended or was refused).
+    bool hostClosed() const { return m_hostClosed; }
 
     QWidget *firstPage() const;
     int currentPage() const;
@@ -97,6 +99,7 @@ private:
     bool m_hasChoice = false;
     BuryingPointInfo m_buryingPoint;
     bool m_uploadingLog = false;
+    bool m_hostClosed = false;
 };
 
 #endif // CONTAINERINSTALLVIEW_H
