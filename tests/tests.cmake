@@ -98,9 +98,13 @@ target_compile_definitions(tst_installwindow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
 lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
-    ${lwa_install_test_helpers} startmanagertestutil.cpp startmanagertestutil.h)
+    ${lwa_install_test_helpers} startmanagertestutil.cpp startmanagertestutil.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_installflow PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 set_tests_properties(tst_installflow PROPERTIES LABELS wine)
-add_dependencies(tst_installflow lirvan-start-manager lwa_platform lwa_fixtures)
+add_dependencies(tst_installflow lirvan-start-manager lwa_platform lwa_fixtures
+    lirvan-catalogue-server lwa_sample_catalogue)
 # Screenshots of the catalogue pages (not a test: run it under xvfb-run and
 # look at the pictures, see the program's comment).
 add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h

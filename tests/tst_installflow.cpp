@@ -4,8 +4,10 @@
 // nothing behind, the same program then installs and starts from the
 // success view, and an .msi installs through msiexec.
 
+#include "catalogueapiserver.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
+#include "containerinstallview_dialog.h"
 #include "containerinstallview_p.h"
 #include "doaction.h"
 #include "installflowtestutil.h"
@@ -16,6 +18,8 @@
 #include "startmanagertestutil.h"
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
+#include "winemainwindow.h"
+#include "winerecommandapps.h"
 #include "winesettings.h"
 #include "wnappinfowidget.h"
 #include "wnappinstallwidget.h"
@@ -76,6 +80,7 @@ private slots:
     void cancelWhileInstallerRuns();
     void localProgramInstallsAndStarts();
     void msiInstallsThroughMsiexec();
+    void catalogueRecordInstallsAndStarts();
 
 private:
     // Opens the stand-alone window for the file and waits until it has read
@@ -224,6 +229,66 @@ void TestInstallFlow::msiInstallsThroughMsiexec()
                               + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
     endWine(record.bottlePath);
     window->window()->close();
+}
+
+void TestInstallFlow::catalogueRecordInstallsAndStarts()
+{
+    // The sample catalogue's "Foo App", as the service lists it.
+    CatalogueApiServer service;
+    QVERIFY(service.isRunning());
+    service.use();
+    const auto serviceDown = qScopeGuard([] {
+        WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
+                                           QStringLiteral("http://127.0.0.1:9"));
+    });
+    WineRecommandApps query(QStringLiteral("Foo App"));
+    QSignalSpy listed(&query, &WineRecommandApps::signalFinished);
+    query.requestRecommandApps();
+    QVERIFY(listed.wait(15000));
+    const TPublishedAppInfo info = query.getRecommandApps().constFirst();
+    QCOMPARE(info.appName, QStringLiteral("Foo App"));
+    QCOMPARE(info.installType, 0);
+
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist")});
+    QString status;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const auto dialog = app->mainWindow()->findChild<containerinstallview_dialog *>();
+        if (!dialog || !dialog->isVisible())
+            return;
+        WnAppInstallWidget *progress = dialog->installer()->progressPage();
+        if (progress->actionButton()->isVisible() || clock.elapsed() > WineTimeoutMs) {
+            status = progress->statusLabel()->text();
+            // Start it from the success view, as the user would.
+            progress->actionButton()->click();
+        }
+    });
+    poll.start(100);
+    app->newInstallDialog(info);
+    poll.stop();
+    QCOMPARE(status, QStringLiteral("安装成功"));
+
+    const QString bottleName = QStringLiteral("Foo App_alice_1.2.3");
+    const TInstalledAppInfo record = storedRecord(info.appName);
+    QCOMPARE(record.bottlePath, home() + QStringLiteral("/.lirvanwine/apps/") + bottleName);
+    QCOMPARE(record.desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("foo-app.desktop"));
+    const QByteArray script = readAll(record.bottlePath + QStringLiteral("/files/run.sh"));
+    QVERIFY2(script.contains(("\nBOTTLENAME=\"" + bottleName + "\"\n").toUtf8()),
+             script.constData());
+    // The start script made the application's own prefix from the package,
+    // and the menu entry started the program in it.
+    const QString prefix = home() + QStringLiteral("/.lirvanwine/") + bottleName;
+    const QString marker = prefix + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(marker); }, 120000));
+    QVERIFY(readAll(marker).contains("foo ran:"));
+    QVERIFY(!QFileInfo::exists(home()
+                               + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/")
+                               + bottleName + QStringLiteral(".7z")));
+    endWine(prefix);
 }
 
 int main(int argc, char *argv[])
