@@ -55,6 +55,14 @@ QLabel *InstallPage::localInstallTitle(QWidget *parent)
     return title;
 }
 
+QHBoxLayout *InstallPage::withSideRoom(QWidget *widget, int side)
+{
+    auto row = new QHBoxLayout;
+    row->setContentsMargins(side, 0, side, 0);
+    row->addWidget(widget);
+    return row;
+}
+
 QHBoxLayout *InstallPage::buttonRow(const QList<QWidget *> &buttons)
 {
     auto row = new QHBoxLayout;

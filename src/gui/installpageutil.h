@@ -24,6 +24,9 @@ QPixmap scaledPicture(const QString &path, const QSize &size);
 // The centred page title "本地应用安装" (local application install).
 QLabel *localInstallTitle(QWidget *parent);
 
+// The widget with `side` pixels of room to its left and right.
+QHBoxLayout *withSideRoom(QWidget *widget, int side);
+
 // The row of buttons at the bottom of a page: centred, 20 pixels apart.
 QHBoxLayout *buttonRow(const QList<QWidget *> &buttons);
 

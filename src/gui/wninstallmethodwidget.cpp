@@ -20,7 +20,6 @@ WnInstallMethodWidget::WnInstallMethodWidget(QWidget *parent)
             tr("检测到Lirvan-Wine助手已有此应用，您可以直接下载安装或执行默认配置安装"), this);
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
-    note->setContentsMargins(25, 0, 25, 0);
 
     m_itemLayout->setContentsMargins(0, 0, 0, 0);
     m_itemLayout->setSpacing(10);
@@ -31,7 +30,7 @@ WnInstallMethodWidget::WnInstallMethodWidget(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(InstallPage::localInstallTitle(this));
     layout->addSpacing(16);
-    layout->addWidget(note);
+    layout->addLayout(InstallPage::withSideRoom(note, 25));
     layout->addStretch();
     layout->addLayout(m_itemLayout);
     layout->addStretch();

@@ -29,7 +29,6 @@ WnUnkownAppInstallWidget::WnUnkownAppInstallWidget(QWidget *parent)
             tr("当前应用未在Lirvan-Wine助手可安装列表，安装可能会出现异常，敬请谅解。"), this);
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
-    note->setContentsMargins(50, 0, 50, 0);
 
     // The only entry of the configuration list is the default one.
     connect(m_installButton, &QPushButton::clicked, this, [this] { emit s_BeginInstall(0); });
@@ -40,7 +39,7 @@ WnUnkownAppInstallWidget::WnUnkownAppInstallWidget(QWidget *parent)
     layout->addWidget(InstallPage::localInstallTitle(this));
     layout->addWidget(picture);
     layout->addWidget(heading);
-    layout->addWidget(note);
+    layout->addLayout(InstallPage::withSideRoom(note, 50));
     layout->addStretch();
     layout->addLayout(InstallPage::buttonRow({m_previousButton, m_installButton}));
 }
