@@ -85,6 +85,8 @@ WineInstallerPrivate::WineInstallerPrivate(QObject *parent)
 
 WineInstallerPrivate::~WineInstallerPrivate()
 {
+    // The window is being torn down around us: nothing may reach it now.
+    blockSignals(true);
     if (m_phase != Idle)
         cancelInstallation();
     releaseDownload();
