@@ -130,3 +130,12 @@ lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
 target_compile_definitions(tst_cataloguepages PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
+# The installed-applications page, with the start manager on a private bus.
+lwa_add_test(tst_installedview DBUS TIMEOUT 180
+    SOURCES tst_installedview.cpp installedviewtestutil.cpp installedviewtestutil.h
+        isolatedhome.cpp isolatedhome.h
+        startmanagertestutil.cpp startmanagertestutil.h
+        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+target_compile_definitions(tst_installedview PRIVATE
+    LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
+add_dependencies(tst_installedview lirvan-start-manager lwa_platform)

@@ -9,12 +9,28 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
 constexpr int ArrowSide = 9;
 constexpr int MenuGap = 5;
 const QString HoverStatus = QStringLiteral("hover");
+
+// The style's own down-arrow primitive: at this size the style's standard
+// arrow icon shrinks to a coloured dot, while the primitive stays an arrow.
+QIcon downArrowIcon(const QWidget *widget)
+{
+    QPixmap pixmap(QSize(ArrowSide, ArrowSide) * widget->devicePixelRatioF());
+    pixmap.setDevicePixelRatio(widget->devicePixelRatioF());
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QStyleOption option;
+    option.initFrom(widget);
+    option.rect = QRect(0, 0, ArrowSide, ArrowSide);
+    widget->style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, widget);
+    return QIcon(pixmap);
+}
 
 } // namespace
 
@@ -30,7 +46,7 @@ LDropdown::LDropdown(QWidget *parent)
     m_text->setFont(textFont());
 
     m_arrow->setObjectName(QStringLiteral("LDropdownIcon"));
-    m_arrow->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    m_arrow->setIcon(downArrowIcon(this));
     m_arrow->setIconSize(QSize(ArrowSide, ArrowSide));
     m_arrow->setFixedSize(ArrowSide, ArrowSide);
     m_arrow->setFlat(true);

@@ -7,6 +7,10 @@ set(GUI_SOURCES
     gui/wnunkownappinstallwidget.cpp gui/wnunkownappinstallwidget.h
     gui/wnappinstallwidget.cpp gui/wnappinstallwidget.h
     gui/wnrecoverinstallwidget.cpp gui/wnrecoverinstallwidget.h
+    gui/appinstalledwidget.cpp gui/appinstalledwidget.h
+    gui/datamodel.cpp gui/datamodel.h
+    gui/datalistview.cpp gui/datalistview.h
+    gui/dataitemdelegate.cpp gui/dataitemdelegate.h
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
     gui/view/containerinstallview_p.cpp gui/view/containerinstallview_p.h
     gui/view/installcleanup.cpp gui/view/installcleanup.h

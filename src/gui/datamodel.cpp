@@ -1,0 +1,261 @@
+#include "datamodel.h"
+
+#include "doaction.h"
+#include "wineapplication.h"
+#include "wineastapplist.h"
+#include "wineinstalledapps.h"
+#include "winemainwindow.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonObject>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+const char DefaultIcon[] = ":/icons/lirvan/builtin/icons/lw_default_install_14.svg";
+
+// The files below the user's icon directory by case-folded file name, so
+// that a reload walks the tree once however many applications it lists.
+QHash<QString, QStringList> indexUserIcons()
+{
+    QHash<QString, QStringList> index;
+    const QString dir = QDir::homePath() + QStringLiteral("/.local/share/icons");
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        index[it.fileName().toCaseFolded()].append(it.filePath());
+    }
+    return index;
+}
+
+// The icon drawn for an application: its menu icon from the user's icon
+// directory (an SVG before a PNG; of several, the last path in sort order),
+// else the icon taken from its program file, else the default picture.
+QString iconPathFor(const TInstalledAppInfo &info, const QHash<QString, QStringList> &userIcons)
+{
+    const QString name = info.desktopInfo.icon;
+    if (!name.isEmpty()) {
+        for (const char *suffix : {".svg", ".png"}) {
+            QStringList paths = userIcons.value((name + QLatin1String(suffix)).toCaseFolded());
+            if (!paths.isEmpty()) {
+                paths.sort();
+                return paths.constLast();
+            }
+        }
+    }
+    const QString peIcon = info.peInfo.peIconFile;
+    if (!peIcon.isEmpty() && QFileInfo::exists(peIcon))
+        return peIcon;
+    return QString::fromLatin1(DefaultIcon);
+}
+
+// Where the application's files are: its bottle, or for a catalogue
+// configuration the separate prefix named after the bottle. Empty when the
+// record has no bottle at all.
+QString applicationDirectory(const TInstalledAppInfo &info)
+{
+    if (info.publishedAppInfo.installType != 0)
+        return info.bottlePath;
+    QString name;
+    Doaction::instance()->getCurrentDirName(info.bottlePath, name);
+    if (name.isEmpty())
+        name = info.bottlePath.mid(info.bottlePath.lastIndexOf(QLatin1Char('/')) + 1);
+    return name.isEmpty() ? QString() : Doaction::realBottlePath(name);
+}
+
+void openDirectory(const QString &dir)
+{
+    if (dir.isEmpty()) {
+        qWarning() << "No directory to open";
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(dir));
+}
+
+} // namespace
+
+DataModel::DataModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+    connect(WineInstalledApps::instance(), &WineInstalledApps::signalInstalledAppChanged, this,
+            &DataModel::slotRefreshDataList);
+    // The first load waits for the event loop, so that building the page
+    // does not wait for the icon lookup.
+    QTimer::singleShot(10, this, &DataModel::slotRefreshDataList);
+}
+
+int DataModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows.size();
+}
+
+int DataModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DataModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= m_rows.size())
+        return QVariant();
+    const Row &row = m_rows.at(index.row());
+    if (role == BottlePathRole)
+        return row.info.bottlePath;
+    if (role == Qt::DisplayRole)
+        return displayValue(row, index.column());
+    return QVariant();
+}
+
+QVariant DataModel::displayValue(const Row &row, int column) const
+{
+    const TInstalledAppInfo &info = row.info;
+    const TPublishedAppInfo &published = info.publishedAppInfo;
+    switch (column) {
+    case ColumnName:
+        // A record without a catalogue name still shows its own.
+        return QJsonObject{{QStringLiteral("icon"), row.iconPath},
+                           {QStringLiteral("appName"),
+                            published.appName.isEmpty() ? info.appName : published.appName}};
+    case ColumnScore:
+        // Below one whole star (also a negative or missing score) there is
+        // nothing to draw.
+        if (!(published.score >= 1.0))
+            return tr("暂无评分");
+        return QJsonObject{{QStringLiteral("score"), published.score}};
+    case ColumnCategory:
+        return WineAstApplist::categoryName(published.categories);
+    case ColumnVersion:
+        if (published.installType == 0 && !published.version.isEmpty())
+            return published.version;
+        return info.peInfo.peProductVersion;
+    case ColumnDate:
+        return info.installTime.section(QLatin1Char(' '), 0, 0);
+    case ColumnAuthor:
+        return published.author;
+    default:
+        return QVariant();
+    }
+}
+
+QVariant DataModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case ColumnName:
+        return tr("应用名称");
+    case ColumnScore:
+        return tr("评分");
+    case ColumnCategory:
+        return tr("类别");
+    case ColumnVersion:
+        return tr("版本");
+    case ColumnDate:
+        return tr("安装日期");
+    case ColumnAuthor:
+        return tr("作者");
+    default:
+        return QVariant();
+    }
+}
+
+TInstalledAppInfo DataModel::appInfo(int row) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return TInstalledAppInfo();
+    return m_rows.at(row).info;
+}
+
+QString DataModel::actionText(int action)
+{
+    switch (action) {
+    case ActionStart:
+        return tr("启动应用");
+    case ActionManualRun:
+        return tr("手动运行");
+    case ActionInstallDir:
+        return tr("安装目录");
+    case ActionLogInfo:
+        return tr("日志信息");
+    case ActionUninstall:
+        return tr("卸载");
+    default:
+        return QString();
+    }
+}
+
+void DataModel::slotRefreshDataList()
+{
+    qInfo() << "";
+    slotRefreshDataItems();
+}
+
+void DataModel::slotRefreshDataItems()
+{
+    // The old rows go inside the reset, so that no view sees the row count
+    // change unannounced.
+    beginResetModel();
+    m_rows.clear();
+    const QHash<QString, QStringList> userIcons = indexUserIcons();
+    const QMap<QString, TInstalledAppInfo> &apps = WineInstalledApps::instance()
+                                                           ->getInstalledApps();
+    QList<Row> rows;
+    rows.reserve(apps.size());
+    for (const TInstalledAppInfo &info : apps)
+        rows.append(Row{info, iconPathFor(info, userIcons)});
+    // "yyyy-MM-dd HH:mm:ss" sorts as text; newest first.
+    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        return a.info.installTime.toLower() > b.info.installTime.toLower();
+    });
+    m_rows = rows;
+    endResetModel();
+    emit signalDataCountChanged(m_rows.size());
+}
+
+void DataModel::doItemAction(TInstalledAppInfo *info, int action)
+{
+    const QString directory = applicationDirectory(*info);
+    if (!QFileInfo(directory).isDir())
+        qWarning().noquote() << tr("Real bottom maybe create unsuccessful!");
+
+    int result = 0;
+    switch (action) {
+    case ActionStart:
+        result = Doaction::instance()->stratAPP(info);
+        break;
+    case ActionManualRun: {
+        QString exePath = QFileDialog::getOpenFileName(WineApplication::instance()->mainWindow(),
+                                                       tr("open a file."), directory,
+                                                       tr("exe(*.exe)"));
+        result = Doaction::instance()->manualRun(info, exePath);
+        break;
+    }
+    case ActionInstallDir:
+        openDirectory(directory);
+        break;
+    case ActionLogInfo:
+        openDirectory(info->logPath.isEmpty() ? QString() : QFileInfo(info->logPath).path());
+        break;
+    case ActionUninstall:
+        // Without a program file the application came from the catalogue;
+        // an empty path would close every catalogue install window.
+        if (!info->peInfo.peFilePath.isEmpty())
+            WineApplication::instance()->closeInstaller(info->peInfo.peFilePath);
+        result = Doaction::instance()->unInstallApp(info);
+        break;
+    default:
+        qWarning() << "Unsupport actions: " << action;
+        return;
+    }
+    if (result != 0)
+        emit signalDoActionFailed(directory, action);
+}
