@@ -10,6 +10,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cmath>
+
 namespace {
 
 QString header(const httplib::Request &request, const char *name)
@@ -22,21 +24,38 @@ QString queryValue(const httplib::Request &request, const char *key)
     return QString::fromStdString(request.get_param_value(key));
 }
 
-// A JSON member as the client put it into its signed parameters.
-QString signedText(const QJsonValue &value)
+// Whole numbers the client can have sent from a 64-bit integer: -2^63 up
+// to, not including, 2^63. Casting anything beyond is undefined.
+bool fitsInt64(double number)
+{
+    return number >= -9223372036854775808.0 && number < 9223372036854775808.0;
+}
+
+// A JSON member as the client put it into its signed parameters; false for
+// a whole number out of the 64-bit range, which no client signs.
+bool signedText(const QJsonValue &value, QString &text)
 {
     switch (value.type()) {
     case QJsonValue::String:
-        return value.toString();
+        text = value.toString();
+        return true;
     case QJsonValue::Double: {
         const double number = value.toDouble();
-        const qint64 whole = static_cast<qint64>(number);
-        return whole == number ? QString::number(whole) : QString::number(number);
+        if (std::trunc(number) != number) {
+            text = QString::number(number);
+            return true;
+        }
+        if (!fitsInt64(number))
+            return false;
+        text = QString::number(static_cast<qint64>(number));
+        return true;
     }
     case QJsonValue::Bool:
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        text = value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        return true;
     default:
-        return QString();
+        text.clear();
+        return true;
     }
 }
 
@@ -204,8 +223,12 @@ void CatalogueService::downloadReport(const httplib::Request &request,
         return exchange.fail(400, QStringLiteral("the body is not a JSON object"));
     Params params;
     const QJsonObject report = document.object();
-    for (auto it = report.begin(); it != report.end(); ++it)
-        params.insert(it.key(), signedText(it.value()));
+    for (auto it = report.begin(); it != report.end(); ++it) {
+        QString text;
+        if (!signedText(it.value(), text))
+            return exchange.fail(400, QStringLiteral("%1 is out of range").arg(it.key()));
+        params.insert(it.key(), text);
+    }
     if (!authorise(exchange, params))
         return;
     exchange.succeed(QJsonObject());

@@ -5,6 +5,7 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -110,7 +111,11 @@ void FileService::serveFile(const httplib::Request &request, httplib::Response &
         return;
     }
 
-    const std::int64_t size = info.st_size;
+    // A short body is a file that changed between the requests: its
+    // headers are consistent, only the size differs from the HEAD answer.
+    const std::int64_t size = faults.shortBody >= 0
+                                      ? std::min<std::int64_t>(info.st_size, faults.shortBody)
+                                      : info.st_size;
     std::int64_t start = 0;
     std::int64_t length = size;
     response.status = 200;
@@ -128,6 +133,8 @@ void FileService::serveFile(const httplib::Request &request, httplib::Response &
                                                      + std::to_string(size));
     }
     response.set_header("Accept-Ranges", "bytes");
+    if (faults.bodyStatus != 0)
+        response.status = faults.bodyStatus;
 
     auto body = std::make_shared<FileBody>(fd, start, length, faults, m_faults.bytesPerSecond,
                                            m_stopping);
@@ -166,6 +173,17 @@ bool FileService::resolve(const std::string &relative, std::filesystem::path &re
 
 void FileService::serveRedirect(const httplib::Request &request, httplib::Response &response)
 {
+    const std::string statusText = request.get_param_value("status");
+    int status = 302;
+    for (const int redirect : {301, 303, 307, 308}) {
+        if (statusText == std::to_string(redirect))
+            status = redirect;
+    }
+    // A redirect that names no target.
+    if (request.get_param_value("bare") == "1") {
+        response.status = status;
+        return;
+    }
     const std::string target = request.get_param_value("to");
     if (target.empty()) {
         response.status = 400;
@@ -173,7 +191,6 @@ void FileService::serveRedirect(const httplib::Request &request, httplib::Respon
     }
     const int hops = request.has_param("hops") ? std::atoi(request.get_param_value("hops").c_str())
                                                : 1;
-    const int status = request.get_param_value("status") == "301" ? 301 : 302;
     std::string location = target;
     if (hops > 1) {
         location = "/redirect?to=" + percentEncode(target) + "&hops=" + std::to_string(hops - 1)

@@ -29,12 +29,15 @@ bool ServerOptions::parse(int argc, char **argv, std::string &error)
     };
     std::int64_t port64 = port;
     std::int64_t faultyRequests = -1;
+    std::int64_t bodyStatus = 0;
     const std::map<std::string, std::int64_t *> numbers = {
             {"--port", &port64},
             {"--stall-after", &faults.stallAfter},
             {"--drop-after", &faults.dropAfter},
             {"--rate", &faults.bytesPerSecond},
             {"--faulty-requests", &faultyRequests},
+            {"--body-status", &bodyStatus},
+            {"--short-body", &faults.shortBody},
             {"--clock-skew", &clockSkew},
     };
     const std::map<std::string, std::string *> texts = {{"--host", &host},
@@ -75,6 +78,11 @@ bool ServerOptions::parse(int argc, char **argv, std::string &error)
         error = "port out of range";
         return false;
     }
+    if (bodyStatus != 0 && (bodyStatus < 100 || bodyStatus > 599)) {
+        error = "not an HTTP status: " + std::to_string(bodyStatus);
+        return false;
+    }
+    faults.bodyStatus = static_cast<int>(bodyStatus);
     port = static_cast<int>(port64);
     if (root.empty())
         root = dataDir;
@@ -100,6 +108,8 @@ std::string ServerOptions::usage()
            "  --not-found            answer file GET requests with 404 (HEAD still works)\n"
            "  --stall-after BYTES    send BYTES of a body, then nothing more\n"
            "  --drop-after BYTES     send BYTES of a body, then close the connection\n"
+           "  --body-status CODE     answer file GET requests with CODE and the body\n"
+           "  --short-body BYTES     answer file GET requests with at most BYTES of the file\n"
            "  --faulty-requests N    only the first N file GET requests get the faults above\n"
            "  --rate BYTES           send file bodies at most at BYTES per second\n"
            "  --clock-skew SECONDS   check signatures as if the clock were SECONDS ahead\n"

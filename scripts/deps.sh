@@ -13,6 +13,7 @@ packages=(
     libimage-exiftool-perl icoutils p7zip-full wget
     mingw-w64 wixl
     fonts-wqy-microhei
+    xdg-user-dirs
     libcpp-httplib-dev
     curl
 )

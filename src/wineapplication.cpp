@@ -64,8 +64,12 @@ int WineApplication::create()
     LLogManager::registerFileAppender();
     qInfo() << "save log to:" << LLogManager::getlogFilePath();
 
-    if (LGuiApplicationHelper::setSingleInstance(SingleInstanceKey))
+    if (LGuiApplicationHelper::setSingleInstance(SingleInstanceKey)) {
+        // Only the owner may move the log aside: a second start that did so
+        // would leave the owner writing into the moved file.
+        LLogManager::rotateLogFile();
         return 0;
+    }
     qWarning() << "lirvan-wine-assist is running";
     return -1;
 }
@@ -179,14 +183,16 @@ void WineApplication::closeInstaller(const QString &filePath)
 
 int WineApplication::shutdown()
 {
-    delete m_mainWindow;
-    m_mainWindow = nullptr;
+    // Install windows first: a catalogue dialog that joined the list through
+    // an overwrite install is a child of the main window.
     const QList<ContainerInstallerObj *> installers = m_installers;
     m_installers.clear();
     for (ContainerInstallerObj *obj : installers) {
         delete obj->view();
         delete obj;
     }
+    delete m_mainWindow;
+    m_mainWindow = nullptr;
     return 0;
 }
 

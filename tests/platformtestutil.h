@@ -39,6 +39,8 @@ QProcessEnvironment bottleEnvironment(const QString &bottle);
 
 QByteArray readAll(const QString &path);
 bool writeAll(const QString &path, const QByteArray &bytes);
+// The MD5 digest as lower-case hexadecimal text.
+QString md5Hex(const QByteArray &data);
 
 // Live (not zombie) processes of this user whose first argument names the
 // program (compared by base name, ignoring case, also after a Windows path)

@@ -1,19 +1,18 @@
-lwa_add_test(tst_taskinterface SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+lwa_add_test(tst_taskinterface SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h
+    taskrunner.cpp taskrunner.h TIMEOUT 60)
 lwa_add_test(tst_jsonoperator SOURCES tst_jsonoperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 add_executable(lwa_jsonwriterchild jsonwriterchild.cpp)
 target_link_libraries(lwa_jsonwriterchild PRIVATE lirvanwineassist)
-lwa_add_test(tst_jsonsavestress SOURCES tst_jsonsavestress.cpp TIMEOUT 300)
-target_compile_definitions(tst_jsonsavestress PRIVATE
-    LWA_JSON_WRITER_CHILD="$<TARGET_FILE:lwa_jsonwriterchild>")
-add_dependencies(tst_jsonsavestress lwa_jsonwriterchild)
 lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 120)
 lwa_add_test(tst_wineasthttpdownload
-    SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 240)
+    SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h
+        platformtestutil.cpp platformtestutil.h TIMEOUT 240)
 target_compile_definitions(tst_wineasthttpdownload PRIVATE
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
-add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server)
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
+    LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
+add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server lwa_downloadclient)
 
 # The platform layer, run from the build tree (platform-root, fixtures).
 lwa_add_test(tst_platformscripts
@@ -50,12 +49,6 @@ add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
 add_executable(lwa_downloadclient downloadclient.cpp)
 target_link_libraries(lwa_downloadclient PRIVATE lirvanwineassist)
-lwa_add_test(tst_downloadresumestress
-    SOURCES tst_downloadresumestress.cpp catalogueserver.cpp catalogueserver.h TIMEOUT 300)
-target_compile_definitions(tst_downloadresumestress PRIVATE
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
-    LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
-add_dependencies(tst_downloadresumestress lirvan-catalogue-server lwa_downloadclient)
 # Installed-app actions, the start manager (started by D-Bus activation from
 # the build tree's activation file) and the install task.
 add_executable(lwa_argdump argdump.cpp)
@@ -76,13 +69,14 @@ foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload
         tst_wineapplication)
     lwa_add_test(${online_test} SOURCES ${online_test}.cpp catalogueapiserver.cpp
         catalogueapiserver.h catalogueserver.cpp catalogueserver.h logcapture.cpp logcapture.h
-        TIMEOUT 120)
+        platformtestutil.cpp platformtestutil.h TIMEOUT 120)
     target_compile_definitions(${online_test} PRIVATE
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
     add_dependencies(${online_test} lirvan-catalogue-server lwa_sample_catalogue)
 endforeach()
 lwa_add_test(tst_installinfo DBUS TIMEOUT 900
     SOURCES tst_installinfo.cpp startmanagertestutil.cpp startmanagertestutil.h
+        taskrunner.cpp taskrunner.h
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
@@ -120,12 +114,12 @@ add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue
 # Catalogue browsing: the icon label and dropdown, and the pages and search
 # against the reference service.
 lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
-    isolatedhome.cpp isolatedhome.h catalogueserver.cpp catalogueserver.h)
+    catalogueserver.cpp catalogueserver.h)
 target_compile_definitions(tst_catalogueicons PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_catalogueicons lirvan-catalogue-server)
 lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
-    isolatedhome.cpp isolatedhome.h catalogueapiserver.cpp catalogueapiserver.h
+    catalogueapiserver.cpp catalogueapiserver.h
     catalogueserver.cpp catalogueserver.h)
 target_compile_definitions(tst_cataloguepages PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
@@ -133,7 +127,6 @@ add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue
 # The installed-applications page, with the start manager on a private bus.
 lwa_add_test(tst_installedview DBUS TIMEOUT 180
     SOURCES tst_installedview.cpp installedviewtestutil.cpp installedviewtestutil.h
-        isolatedhome.cpp isolatedhome.h
         startmanagertestutil.cpp startmanagertestutil.h
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 target_compile_definitions(tst_installedview PRIVATE

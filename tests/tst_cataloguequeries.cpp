@@ -10,6 +10,8 @@
 #include <QJsonArray>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTextCodec>
 #include <QtTest>
 
@@ -75,6 +77,8 @@ private slots:
     void recommendFallback();
     void recommendEntriesThenFailingDefault();
     void recommendSecondRunAppends();
+    void recommendNameWithReservedCharacters();
+    void recommendAgainstServiceAnsweringNoJson();
     void appListQueries_data();
     void appListQueries();
     void appListValuesReachServiceUnchanged();
@@ -271,6 +275,54 @@ void TstCatalogueQueries::recommendSecondRunAppends()
     QCOMPARE(apps.at(1), apps.at(3));
     QCOMPARE(apps.at(2).installType, 0);
     QCOMPARE(apps.at(3).installType, 1);
+}
+
+void TstCatalogueQueries::recommendNameWithReservedCharacters()
+{
+    const QString name = QStringLiteral("A&B=C+D %2F/?#x 画");
+    CatalogueApiServer *server = serve(
+            {{QStringLiteral("apps"), QJsonArray{sampleApp(7, name), sampleApp(8, "A")}}});
+    QVERIFY(server);
+    WineRecommandApps recommend(name);
+    QVERIFY(runRecommend(recommend));
+    QVERIFY(!recommend.getRecommandApps().isEmpty());
+    QCOMPARE(recommend.getRecommandApps().first().id, 7);
+    const QJsonObject seen = server->apiRequests().first();
+    QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
+    QCOMPARE(seen.value(QStringLiteral("params")).toObject().value("recommend_name").toString(),
+             name);
+}
+
+void TstCatalogueQueries::recommendAgainstServiceAnsweringNoJson()
+{
+    // A service in maintenance answers every request with a web page.
+    QTcpServer service;
+    QVERIFY(service.listen(QHostAddress::LocalHost));
+    connect(&service, &QTcpServer::newConnection, &service, [&service] {
+        QTcpSocket *socket = service.nextPendingConnection();
+        connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            socket->readAll();
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 20\r\n"
+                          "Connection: close\r\n\r\n<html>closed</html>\n");
+            socket->disconnectFromHost();
+        });
+    });
+    WineSettings::instance()
+            ->setValue(QStringLiteral("wine_oauth_host"),
+                       QStringLiteral("http://127.0.0.1:%1").arg(service.serverPort()));
+
+    WineRecommandApps recommend(QStringLiteral("Foo"));
+    LogCapture log;
+    QVERIFY(runRecommend(recommend));
+    // Not an empty default configuration nobody can download: the archive
+    // shipped with the program.
+    QVERIFY(log.contains(QStringLiteral("String NULL")));
+    QCOMPARE(recommend.getRecommandApps().size(), 1);
+    const TPublishedAppInfo &info = recommend.getRecommandApps().first();
+    QCOMPARE(info.installType, 1);
+    QCOMPARE(info.version, QStringLiteral("1"));
+    QCOMPARE(info.localPath, WineSettings::defaultValue(LocalPath));
+    QVERIFY(info.Url.isEmpty());
 }
 
 void TstCatalogueQueries::appListQueries_data()

@@ -1,11 +1,14 @@
 #include "catalogueapiserver.h"
 #include "loguploadinfo.h"
+#include "platformtestutil.h"
 #include "wineastappdownloadpoint.h"
 #include "wineastapplogupload.h"
 #include "winesettings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
@@ -14,12 +17,6 @@ namespace {
 
 const auto waitFor = &CatalogueApiServer::waitFor;
 const auto signFor = &CatalogueApiServer::signFor;
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -31,6 +28,8 @@ private slots:
     void initTestCase();
     void downloadReport_data();
     void downloadReport();
+    void outOfRangeNumbersAreRefused_data();
+    void outOfRangeNumbersAreRefused();
     void logUpload_data();
     void logUpload();
     void logUploadOfMissingFile();
@@ -107,6 +106,31 @@ void TstCatalogueUpload::downloadReport()
     QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
 }
 
+void TstCatalogueUpload::outOfRangeNumbersAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("status");
+    QTest::newRow("1e300") << QByteArray(R"({"id": 1e300})") << 400;
+    QTest::newRow("-1e300") << QByteArray(R"({"type_id": -1e300})") << 400;
+    QTest::newRow("2^63") << QByteArray(R"({"id": 9223372036854775808})") << 400;
+    // In range, then refused for its missing signature.
+    QTest::newRow("2^62") << QByteArray(R"({"id": 4611686018427387904})") << 401;
+    QTest::newRow("1.5e300, a whole number") << QByteArray(R"({"id": 1.5e300})") << 400;
+}
+
+void TstCatalogueUpload::outOfRangeNumbersAreRefused()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, status);
+    QNetworkAccessManager manager;
+    QNetworkRequest request(QUrl(m_server->baseUrl() + "/api/v1/app/log/download"));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+    std::unique_ptr<QNetworkReply> reply(manager.post(request, body));
+    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+    QVERIFY(waitFor(finished));
+    QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), status);
+}
+
 TstCatalogueUpload::Kept TstCatalogueUpload::upload(const LogUploadInfo &info)
 {
     WineAstAppLogUpload uploader(info);
@@ -170,7 +194,7 @@ void TstCatalogueUpload::logUpload()
     QCOMPARE(filePart.value(QStringLiteral("filename")).toString(), QStringLiteral("install.7z"));
     QCOMPARE(filePart.value(QStringLiteral("content_type")).toString(),
              QStringLiteral("application/octet-stream"));
-    QCOMPARE(readFile(kept.directory + QStringLiteral("/install.7z")), content);
+    QCOMPARE(PlatformTest::readAll(kept.directory + QStringLiteral("/install.7z")), content);
 }
 
 void TstCatalogueUpload::logUploadOfMissingFile()

@@ -11,6 +11,7 @@
 #include "logcapture.h"
 #include "platformtestutil.h"
 #include "startmanagertestutil.h"
+#include "taskrunner.h"
 #include "wineinstalledapps.h"
 #include "winesettings.h"
 
@@ -43,6 +44,21 @@ QStringList iconFiles()
     while (it.hasNext())
         files.append(it.next().mid(icons.size()));
     return files;
+}
+
+// An installer's entry for the bottle, as Wine writes it.
+bool writeEntry(const QString &path, const QString &bottle, const QString &iconLine)
+{
+    return writeAll(path, QStringLiteral("[Desktop Entry]\nName=Entry\nExec=env WINEPREFIX=\"%1\" "
+                                         "wine C:\\\\x.exe\nType=Application\n%2\n")
+                                  .arg(bottle, iconLine)
+                                  .toUtf8());
+}
+
+QString iconFile(const QString &name)
+{
+    return home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/") + name
+           + QStringLiteral(".png");
 }
 
 const QString hostileName = QStringLiteral("Foo $(touch pwned) `touch pwned`");
@@ -80,19 +96,21 @@ private slots:
 
     void listingsWithoutWine();
     void menuEntryWithoutWine();
+    void defaultEntriesAndIconsWithoutWine();
     void bottleOutsideAppsSurvivesRecreation();
     void installerThatInstallsNothingFails();
     void lingeringInstallerEndedByCheckTick();
     void uninstallLeavesNothingBehind();
+    void msiRunsFixbottleThenMsiexec();
     void defaultInstallOf64BitSetup();
     void stratAppStartsInstalledProgram();
-    void msiRunsFixbottleThenMsiexec();
-    void destroyingTaskEndsLingeringInstaller();
+    void abortEndsLingeringInstaller();
+    void destroyedWhilePreparingStartsNoInstaller();
     void recommendedPackageEntries();
 
 private:
     TInstalledAppInfo defaultRecord(const QString &installer, const QString &type) const;
-    void endBottleProcesses() const;
+    void endBottleProcesses(const QString &bottle = QString()) const;
 
     QString m_bottle;
     QString m_hostileSetup;
@@ -150,10 +168,10 @@ TInstalledAppInfo TestInstallInfo::defaultRecord(const QString &installer,
     return info;
 }
 
-void TestInstallInfo::endBottleProcesses() const
+void TestInstallInfo::endBottleProcesses(const QString &bottle) const
 {
     run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
-        bottleEnvironment(m_bottle));
+        bottleEnvironment(bottle.isEmpty() ? m_bottle : bottle));
 }
 
 void TestInstallInfo::listingsWithoutWine()
@@ -220,6 +238,68 @@ void TestInstallInfo::menuEntryWithoutWine()
     QVERIFY(QDir(bottle).removeRecursively());
 }
 
+void TestInstallInfo::defaultEntriesAndIconsWithoutWine()
+{
+    // The user's desktop folder has a localised name.
+    const QString xdgDesktop = home() + QStringLiteral("/桌面");
+    QVERIFY(writeAll(home() + QStringLiteral("/.config/user-dirs.dirs"),
+                     "XDG_DESKTOP_DIR=\"$HOME/桌面\"\n"));
+    const auto restore = qScopeGuard([&] {
+        QFile::remove(home() + QStringLiteral("/.config/user-dirs.dirs"));
+        QDir(xdgDesktop).removeRecursively();
+    });
+    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Entries");
+    const QString menu = applicationsDir() + QStringLiteral("wine/Programs/Foo/");
+    QVERIFY(writeEntry(home() + QStringLiteral("/Desktop/FooApp.desktop"), bottle,
+                       QStringLiteral("Icon=AAAA_foo.0")));
+    QVERIFY(writeEntry(xdgDesktop + QStringLiteral("/FooApp copy.desktop"), bottle,
+                       QStringLiteral("Icon=BBBB_shared.0")));
+    QVERIFY(writeEntry(menu + QStringLiteral("Uninstall FooApp.desktop"), bottle,
+                       QStringLiteral("Icon=CCCC_uninstall.0")));
+    // Another application's shortcut uses one of the icons.
+    QVERIFY(writeAll(xdgDesktop + QStringLiteral("/Other.desktop"),
+                     "[Desktop Entry]\nName=Other\nExec=other\nIcon = BBBB_shared.0\n"));
+    for (const QString &icon : {"AAAA_foo.0", "BBBB_shared.0", "CCCC_uninstall.0"})
+        QVERIFY(writeAll(iconFile(icon), "png"));
+
+    TInstalledAppInfo info;
+    info.bottlePath = bottle;
+    info.peInfo.peProductName = QStringLiteral("FooApp");
+    InstallInfo task(info);
+    int count = 0;
+    task.createDesktopfileByDefaultInstall(count, QStringLiteral("Entries"));
+    QCOMPARE(count, 3);
+    // The first desktop shortcut is kept and moved into the menu; the second
+    // one, on the localised desktop, and the uninstall entry are deleted.
+    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("FooApp.desktop"));
+    QVERIFY(QFileInfo::exists(applicationsDir() + QStringLiteral("FooApp.desktop")));
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/Desktop/FooApp.desktop")));
+    QVERIFY(!QFileInfo::exists(xdgDesktop + QStringLiteral("/FooApp copy.desktop")));
+    QVERIFY(!QFileInfo::exists(menu + QStringLiteral("Uninstall FooApp.desktop")));
+    // Only the icon that no remaining entry names is gone.
+    QVERIFY(QFileInfo::exists(iconFile(QStringLiteral("AAAA_foo.0"))));
+    QVERIFY(QFileInfo::exists(iconFile(QStringLiteral("BBBB_shared.0"))));
+    QVERIFY(!QFileInfo::exists(iconFile(QStringLiteral("CCCC_uninstall.0"))));
+    QVERIFY(QFile::remove(applicationsDir() + QStringLiteral("FooApp.desktop")));
+
+    // Without a desktop shortcut, the menu entry named like the product wins
+    // over the first one.
+    const QString byName = home() + QStringLiteral("/.lirvanwine/apps/ByName");
+    QVERIFY(writeEntry(menu + QStringLiteral("Alpha.desktop"), byName, QString()));
+    QVERIFY(writeEntry(menu + QStringLiteral("FooApp.desktop"), byName, QString()));
+    info.bottlePath = byName;
+    task.setAppInfo(info);
+    task.createDesktopfileByDefaultInstall(count, QStringLiteral("ByName"));
+    QCOMPARE(count, 2);
+    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("FooApp.desktop"));
+    QVERIFY(QFileInfo::exists(menu + QStringLiteral("Alpha.desktop")));
+    QVERIFY(QDir(applicationsDir() + QStringLiteral("wine")).removeRecursively());
+    QVERIFY(QFile::remove(applicationsDir() + QStringLiteral("FooApp.desktop")));
+    QVERIFY(QDir(home() + QStringLiteral("/.local/share/icons")).removeRecursively());
+}
+
 void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()
 {
     // A 64-bit installer re-creates its bottle, but only a bottle: a record
@@ -270,23 +350,24 @@ void TestInstallInfo::installerThatInstallsNothingFails()
 
 void TestInstallInfo::lingeringInstallerEndedByCheckTick()
 {
+    // The check timer ticks on its own, every 2 s, while the event loop runs.
     qputenv("FOO_SETUP_MODE", "linger");
-    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    qputenv("LWA_INSTALL_CHECK_INTERVAL_MS", "2000");
+    const auto unsetMode = qScopeGuard([] {
+        qunsetenv("FOO_SETUP_MODE");
+        qunsetenv("LWA_INSTALL_CHECK_INTERVAL_MS");
+    });
     InstallInfo task(defaultRecord(m_hostileSetup, QStringLiteral("win32 exe")));
     LogCapture log;
     QSignalSpy spy(&task, &TaskInterface::signalStatus);
     task.start();
 
-    // Nothing installed yet: a tick only unblocks the bottle's services.
-    task.slot_checkDefaultInstall();
-    QVERIFY(task.isCheckActive());
+    // Ticks before the installation only unblock the bottle's services; the
+    // first tick that finds it ends the lingering installer.
+    QTRY_VERIFY_WITH_TIMEOUT(task.isFinished(), 300000);
     QVERIFY(logHasCommand(log, QStringLiteral("kill.sh\\\" services block")));
-
-    QVERIFY(waitFor([&] { return QFileInfo::exists(wineMenu(QStringLiteral("Foo"))); }, 180000));
-    QVERIFY(!task.wait(3000));
-    task.slot_checkDefaultInstall();
     QVERIFY(!task.isCheckActive());
-    QVERIFY(task.wait(60000));
+    QTRY_COMPARE(spy.count(), 2);
     QCOMPARE(spy.constLast().at(1).toInt(), int(TaskFinished));
     QCOMPARE(task.getResult(), 0);
     QVERIFY(log.contains(QStringLiteral("Ending the installer")));
@@ -376,10 +457,23 @@ void TestInstallInfo::stratAppStartsInstalledProgram()
 
 void TestInstallInfo::msiRunsFixbottleThenMsiexec()
 {
+    // A fresh bottle, as an installation unpacks it, prepared with time to
+    // spare; the check timer ticks every second during the installation.
+    QVERIFY(!QFileInfo::exists(m_bottle));
+    const Result prepared = run(tool(QStringLiteral("tools/fixbottle.sh")), {m_bottle},
+                                QProcessEnvironment::systemEnvironment(), 300000);
+    QVERIFY2(prepared.finished && prepared.exitCode == 0, qPrintable(prepared.err));
+    qputenv("LWA_INSTALL_CHECK_INTERVAL_MS", "1000");
+    const auto unsetInterval = qScopeGuard([] { qunsetenv("LWA_INSTALL_CHECK_INTERVAL_MS"); });
     InstallInfo task(
             defaultRecord(fixture(QStringLiteral("bar-setup.msi")), QStringLiteral("FPX")));
     LogCapture log;
-    QCOMPARE(runTask(task), int(TaskFinished));
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
+    QTRY_VERIFY_WITH_TIMEOUT(task.isFinished(), 300000);
+    QTRY_COMPARE(spy.count(), 2);
+    QCOMPARE(spy.constLast().at(1).toInt(), int(TaskFinished));
+    QVERIFY(log.contains(QStringLiteral("installed apps: ")));
 
     QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
     const QStringList messages = log.messages();
@@ -397,24 +491,56 @@ void TestInstallInfo::msiRunsFixbottleThenMsiexec()
     endBottleProcesses();
 }
 
-void TestInstallInfo::destroyingTaskEndsLingeringInstaller()
+void TestInstallInfo::abortEndsLingeringInstaller()
 {
-    // The install window closes while the installer still runs: the task
-    // ends the installer and its thread instead of waiting for it forever.
+    // The user cancels while the installer still runs: it is ended at once
+    // and the task reports the cancellation.
     qputenv("FOO_SETUP_MODE", "linger");
     const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
-    auto task = std::make_unique<InstallInfo>(
+    InstallInfo task(
             defaultRecord(fixture(QStringLiteral("foo-setup.exe")), QStringLiteral("Win32 EXE")));
-    task->start();
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
     const auto installers = [&] {
         return findProcesses(QStringLiteral("foo-setup.exe"), m_bottle);
     };
     QVERIFY(waitFor([&] { return !installers().isEmpty(); }, 180000));
-    QVERIFY(!task->wait(1000));
+    QVERIFY(!task.wait(1000));
 
-    task.reset();
-    QVERIFY(waitFor([&] { return installers().isEmpty(); }, 10000));
+    QVERIFY(cancelsPromptly(task));
+    QCOMPARE(spy.constLast().at(1).toInt(), int(TaskFailed));
+    QVERIFY(waitFor([&] { return installers().isEmpty(); }, 1000));
     endBottleProcesses();
+}
+
+void TestInstallInfo::destroyedWhilePreparingStartsNoInstaller()
+{
+    // The window closes while a new bottle is being prepared: no installer
+    // may start afterwards, and closing must not wait for the preparation.
+    qputenv("FOO_SETUP_MODE", "nothing");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Preparing");
+    QVERIFY(QDir().mkpath(bottle));
+    TInstalledAppInfo info = defaultRecord(fixture(QStringLiteral("foo-setup.exe")),
+                                           QStringLiteral("Win32 EXE"));
+    info.bottlePath = bottle;
+    auto task = std::make_unique<InstallInfo>(info);
+    LogCapture log;
+    task->start();
+    QVERIFY(waitFor(
+            [&] { return !findProcesses(QStringLiteral("wineboot.exe"), bottle).isEmpty(); },
+            60000));
+
+    QElapsedTimer timer;
+    timer.start();
+    task.reset();
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(!log.contains(QStringLiteral("DefaultInstall Cmd:")));
+    QTest::qWait(2000);
+    QVERIFY(findProcesses(QStringLiteral("foo-setup.exe"), bottle).isEmpty());
+    QVERIFY(findProcesses(QStringLiteral("wineboot.exe"), bottle).isEmpty());
+    endBottleProcesses(bottle);
+    QVERIFY(QDir(bottle).removeRecursively());
 }
 
 void TestInstallInfo::recommendedPackageEntries()

@@ -346,8 +346,7 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     // The bottle's integration, as Wine creates it.
     const QString desktopEntry = home() + QStringLiteral("/Desktop/Foo.desktop");
     const QString menuEntry = apps + QStringLiteral("wine/Programs/Foo/Foo.desktop");
-    const QString uninstallEntry = apps
-                                   + QStringLiteral("wine/Programs/Foo/Uninstall Foo.desktop");
+    const QString uninstallEntry = apps + QStringLiteral("wine/Programs/Foo/Uninstall Foo.desktop");
     QVERIFY(writeAll(desktopEntry, wineEntry("foo", prefix, "2D69_foo.0")));
     QVERIFY(writeAll(home() + QStringLiteral("/Desktop/Foo.lnk"), "L\0\0\0"));
     QVERIFY(writeAll(menuEntry, wineEntry("foo", prefix + QLatin1Char('/'), "2D69_foo.0")));

@@ -103,6 +103,7 @@ private slots:
     void installWindowPerPath();
     void crashedInstanceDoesNotBlock();
     void simultaneousStarts();
+    void onlyTheOwnerRotatesTheLog();
 };
 
 void TestSingleInstance::secondStartHandsOverArguments()
@@ -220,6 +221,37 @@ void TestSingleInstance::simultaneousStarts()
     }
     QCOMPARE(home.log().count(QStringLiteral("new process")), Count - 1);
     stop(survivor);
+}
+
+void TestSingleInstance::onlyTheOwnerRotatesTheLog()
+{
+    AssistHome home;
+    auto first = startPrimary(home);
+    QVERIFY(first);
+    // The running owner's log has grown just past the limit.
+    const QString rotated = home.logPath() + QStringLiteral(".1");
+    {
+        QFile file(home.logPath());
+        QVERIFY(file.open(QIODevice::Append));
+        QCOMPARE(file.write(QByteArray(8 * 1024 * 1024, 'x')), qint64(8 * 1024 * 1024));
+    }
+
+    // A second start leaves the log where the owner and its install windows
+    // expect it.
+    auto second = home.start({QStringLiteral("handed-over")});
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitCode(), SecondInstanceExitCode);
+    QVERIFY(home.waitForLog(QStringLiteral("\"handed-over\")")));
+    QVERIFY(!QFile::exists(rotated));
+    stop(first.get());
+
+    // The next owner moves it aside and starts a fresh one.
+    auto next = home.start({QStringLiteral("fresh")});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(rotated), 20000);
+    QVERIFY(home.waitForLog(QStringLiteral("\"fresh\")")));
+    QVERIFY(QFileInfo(home.logPath()).size() < 1024 * 1024);
+    QVERIFY(QFileInfo(rotated).size() > 8 * 1024 * 1024);
+    stop(next.get());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -4,8 +4,6 @@
 #include "unzipinfo.h"
 #include "winesettings.h"
 
-#include <QCryptographicHash>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,11 +14,7 @@ using PlatformTest::fixture;
 
 QString md5Of(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLatin1(
-            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex());
+    return PlatformTest::md5Hex(PlatformTest::readAll(path));
 }
 
 // Runs the task once with the three inputs, set the way the controller does.
@@ -70,7 +64,8 @@ private:
     void verifyNothingLeft(const QString &target) const;
 
     QTemporaryDir m_dir;
-    // Unpacks to 200 MB: takes seconds, long enough to be stopped midway.
+    // Unpacks to 400 MB: takes a second or more, long enough to be stopped
+    // midway.
     QString m_slowArchive;
 };
 
@@ -80,7 +75,7 @@ void TstUnzipInfo::initTestCase()
     QProcess packer;
     packer.setStandardInputFile(QStringLiteral("/dev/zero"));
     packer.start(QStringLiteral("bash"), {QStringLiteral("-c"),
-                                          QStringLiteral("head -c 200000000 | 7z a -sibig.bin -mx1 "
+                                          QStringLiteral("head -c 400000000 | 7z a -sibig.bin -mx1 "
                                                          "-bd \"$0\" >/dev/null"),
                                           m_slowArchive});
     QVERIFY(packer.waitForFinished(60000));
@@ -191,7 +186,7 @@ void TstUnzipInfo::timedOutUnpackLeavesNothing()
     const QString target = m_dir.filePath("timed out");
     QString output;
     QString error;
-    QCOMPARE(shellCmd(unpackCommand(target), output, error, 1500), -2);
+    QCOMPARE(shellCmd(unpackCommand(target), output, error, 600), -2);
     verifyNothingLeft(target);
 }
 
@@ -203,14 +198,8 @@ void TstUnzipInfo::abortedUnpackEndsAtOnce()
     task.start();
     QVERIFY(PlatformTest::waitFor([&] { return unpacking(target); }, 30000));
 
-    QElapsedTimer timer;
-    timer.start();
-    task.requestAbort();
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 1000);
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(cancelsPromptly(task));
     QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
-    QCOMPARE(task.getResult(), TaskInterface::CancelledResult);
-    QCOMPARE(task.getErrString(), QStringLiteral("Cancelled"));
     verifyNothingLeft(target);
 
     // Cancelled before it starts, the unpack never runs.

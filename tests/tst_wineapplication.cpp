@@ -10,9 +10,38 @@
 #include "winemainwindow.h"
 
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Runs check on the catalogue dialog while newInstallDialog() shows it. The
+// modal loop ends afterwards in any case, also when a check failed or no
+// dialog came up, so a failure fails the test instead of hanging it. With
+// keepOpen the dialog stays open, as when the application quits.
+void whileDialogRuns(QObject *context, WineMainWindow *window,
+                     std::function<void(containerinstallview_dialog *)> check,
+                     bool keepOpen = false)
+{
+    QTimer::singleShot(0, context, [window, check, keepOpen] {
+        const auto endLoop = qScopeGuard([keepOpen] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                modal->hide();
+                if (keepOpen)
+                    modal->show();
+            }
+        });
+        auto dialog = window->findChild<containerinstallview_dialog *>();
+        QVERIFY(dialog);
+        check(dialog);
+    });
+}
+
+} // namespace
 
 class TestWineApplication : public QObject
 {
@@ -25,7 +54,7 @@ private slots:
     void installWindowPerPath();
     void closingRemovesWindow();
     void closeInstallerByPath();
-    void recoverInstallKeepsWindowListed();
+    void recoveredCatalogueDialogAtShutdown();
     void installDialogDisablesMainWindow();
     void unknownHostKindDoesNothing();
 
@@ -142,15 +171,33 @@ void TestWineApplication::closeInstallerByPath()
     QCOMPARE(m_app->installers().constFirst()->filePath(), other);
 }
 
-void TestWineApplication::recoverInstallKeepsWindowListed()
+void TestWineApplication::recoveredCatalogueDialogAtShutdown()
 {
-    const QString setup = makeFile(QStringLiteral("setup.exe"));
-    m_app->launchWithArgs({QStringLiteral("assist"), setup});
-    ContainerInstallerObj *obj = m_app->installers().constFirst();
-    auto host = static_cast<containerinstallview_mwd *>(obj->view());
-    emit host->installer()->s_recoverInstall();
-    QCOMPARE(m_app->installers(), QList<ContainerInstallerObj *>{obj});
-    QCOMPARE(host->installerObj(), obj);
+    TPublishedAppInfo info;
+    info.appName = QStringLiteral("Foo");
+    m_app->launchWithArgs({QStringLiteral("assist")});
+    QPointer<containerinstallview_dialog> dialog;
+    whileDialogRuns(
+            this, m_app->mainWindow(),
+            [&](containerinstallview_dialog *shown) {
+                dialog = shown;
+                QVERIFY(m_app->installers().isEmpty());
+                // An overwrite install puts the dialog's object in the list.
+                emit shown->installer()->s_recoverInstall();
+                QVERIFY(shown->installerObj());
+                QCOMPARE(m_app->installers(),
+                         QList<ContainerInstallerObj *>{shown->installerObj()});
+            },
+            true);
+    m_app->newInstallDialog(info);
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(m_app->installers().size(), 1);
+
+    // The dialog is deleted once, not again with its parent, the main window.
+    m_app->shutdown();
+    QVERIFY(!dialog);
+    QVERIFY(m_app->installers().isEmpty());
+    QVERIFY(!m_app->mainWindow());
 }
 
 void TestWineApplication::installDialogDisablesMainWindow()
@@ -165,26 +212,14 @@ void TestWineApplication::installDialogDisablesMainWindow()
 
     m_app->launchWithArgs({QStringLiteral("assist")});
     WineMainWindow *window = m_app->mainWindow();
-    bool mainEnabledDuringDialog = true;
-    QString dialogAppName;
-    bool dialogEnabled = false;
-    QSize dialogSize;
-    QTimer::singleShot(0, this, [&] {
-        auto dialog = window->findChild<containerinstallview_dialog *>();
-        if (!dialog)
-            return;
+    whileDialogRuns(this, window, [&](containerinstallview_dialog *dialog) {
         QCOMPARE(QApplication::activeModalWidget(), dialog);
-        mainEnabledDuringDialog = window->isEnabled();
-        dialogAppName = dialog->installer()->publishedAppInfo().appName;
-        dialogEnabled = dialog->isEnabled();
-        dialogSize = dialog->size();
-        dialog->close();
+        QVERIFY(!window->isEnabled());
+        QCOMPARE(dialog->installer()->publishedAppInfo().appName, QStringLiteral("Foo"));
+        QVERIFY(dialog->isEnabled());
+        QCOMPARE(dialog->size(), QSize(380, 362));
     });
     m_app->newInstallDialog(info);
-    QVERIFY(!mainEnabledDuringDialog);
-    QCOMPARE(dialogAppName, QStringLiteral("Foo"));
-    QVERIFY(dialogEnabled);
-    QCOMPARE(dialogSize, QSize(380, 362));
     QVERIFY(window->isEnabled());
     // A catalogue dialog is not an open stand-alone installer.
     QVERIFY(m_app->installers().isEmpty());

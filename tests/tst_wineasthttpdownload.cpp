@@ -1,7 +1,7 @@
 #include "catalogueserver.h"
+#include "platformtestutil.h"
 #include "wineasthttpdownload.h"
 
-#include <QCryptographicHash>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -10,6 +10,10 @@
 #include <QtTest>
 
 namespace {
+
+using PlatformTest::md5Hex;
+using PlatformTest::readAll;
+using PlatformTest::writeAll;
 
 constexpr qint64 GiB = qint64(1) << 30;
 
@@ -20,28 +24,11 @@ QByteArray randomBytes(int size)
     return data;
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A file of `size` bytes that occupies no disk blocks (reads as zeros).
 bool makeSparse(const QString &path, qint64 size)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.resize(size);
-}
-
-QString md5Hex(const QByteArray &data)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Md5).toHex());
 }
 
 struct Outcome
@@ -91,6 +78,10 @@ private slots:
     void largerLocalFileIsReplaced();
     void redirects_data();
     void redirects();
+    void unexpectedBodyAnswersFail_data();
+    void unexpectedBodyAnswersFail();
+    void stoppedDownloadResumesInNewObject();
+    void writeFailureKeepsPartialFile();
     void missingContentLength();
     void serverIgnoringRangeReplacesPartialFile();
     void sizesBeyond2GiBResume();
@@ -121,7 +112,7 @@ void TstWineAstHttpDownload::initTestCase()
 {
     QVERIFY(m_servedDir.isValid() && m_localDir.isValid());
     m_payload = randomBytes(5000);
-    QVERIFY(writeFile(served("a.bin"), m_payload));
+    QVERIFY(writeAll(served("a.bin"), m_payload));
 }
 
 void TstWineAstHttpDownload::init()
@@ -138,7 +129,7 @@ void TstWineAstHttpDownload::freshDownload()
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(outcome.text, QStringLiteral("download finished!"));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
     QCOMPARE(server.requests(), QStringList({"HEAD /files/a.bin -", "GET /files/a.bin bytes=0-"}));
     QVERIFY(!outcome.progress.isEmpty());
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
@@ -147,13 +138,13 @@ void TstWineAstHttpDownload::freshDownload()
 void TstWineAstHttpDownload::resumesPartialFile()
 {
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(1000), qint64(5000)));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::completeFileIsKept_data()
@@ -168,92 +159,178 @@ void TstWineAstHttpDownload::completeFileIsKept()
 {
     QFETCH(QString, md5);
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), m_payload));
+    QVERIFY(writeAll(local("a.bin"), m_payload));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5);
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(outcome.text, QStringLiteral("file is exist ! "));
     QVERIFY(server.requests("GET").isEmpty());
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::completeFileWithWrongMd5IsFetchedAgain()
 {
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), randomBytes(5000)));
+    QVERIFY(writeAll(local("a.bin"), randomBytes(5000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(outcome.text, QStringLiteral("download finished!"));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::largerLocalFileIsReplaced()
 {
     CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeFile(local("a.bin"), m_payload + randomBytes(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload + randomBytes(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::redirects_data()
 {
     QTest::addColumn<QString>("query");
-    QTest::addColumn<bool>("succeeds");
-    QTest::newRow("absolute target") << "to=ABSOLUTE" << true;
-    QTest::newRow("relative target") << "to=files/a.bin" << true;
-    QTest::newRow("301, root-relative target") << "to=/files/a.bin&status=301" << true;
-    QTest::newRow("ten in a row") << "to=files/a.bin&hops=10" << true;
-    QTest::newRow("eleven in a row") << "to=files/a.bin&hops=11" << false;
+    QTest::addColumn<QString>("failure"); // start of the failure text; empty: succeeds
+    QTest::addColumn<int>("heads");
+    QTest::newRow("absolute target") << "to=ABSOLUTE" << QString() << 2;
+    QTest::newRow("relative target") << "to=files/a.bin" << QString() << 2;
+    QTest::newRow("301, root-relative target") << "to=/files/a.bin&status=301" << QString() << 2;
+    QTest::newRow("303") << "to=files/a.bin&status=303" << QString() << 2;
+    QTest::newRow("307") << "to=files/a.bin&status=307" << QString() << 2;
+    QTest::newRow("308") << "to=files/a.bin&status=308" << QString() << 2;
+    QTest::newRow("ten in a row") << "to=files/a.bin&hops=10" << QString() << 11;
+    QTest::newRow("eleven in a row") << "to=files/a.bin&hops=11"
+                                     << "Too many redirects" << 11;
+    QTest::newRow("no Location") << "bare=1&status=307"
+                                 << "Redirect without a target from " << 1;
 }
 
 void TstWineAstHttpDownload::redirects()
 {
     QFETCH(QString, query);
-    QFETCH(bool, succeeds);
+    QFETCH(QString, failure);
+    QFETCH(int, heads);
     CatalogueServer server(m_servedDir.path());
     query.replace("ABSOLUTE", QUrl::toPercentEncoding(server.fileUrl("a.bin")));
 
     const Outcome outcome = download(server.url("/redirect?" + query), local("a.bin"));
-    if (!succeeds) {
+    QCOMPARE(server.requests("HEAD").size(), heads);
+    if (!failure.isEmpty()) {
         QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
-        QVERIFY2(outcome.text.contains("redirect", Qt::CaseInsensitive), qPrintable(outcome.text));
+        QVERIFY2(outcome.text.startsWith(failure), qPrintable(outcome.text));
         QVERIFY(server.requests("GET").isEmpty());
-        QCOMPARE(server.requests("HEAD").size(), 11);
+        QVERIFY(!QFile::exists(local("a.bin")));
         return;
     }
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
+}
+
+void TstWineAstHttpDownload::unexpectedBodyAnswersFail_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("text"); // %1: the URL
+    QTest::newRow("203 with the body")
+            << QStringList{"--body-status", "203"} << "Unexpected HTTP status 203 from %1";
+    // The file changed between the requests: shorter than announced.
+    QTest::newRow("short body") << QStringList{"--short-body", "3000"}
+                                << "Downloaded 3000 bytes of %1, expected 5000 bytes";
+}
+
+void TstWineAstHttpDownload::unexpectedBodyAnswersFail()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QString, text);
+    // "%2B" in the address must reach the text as it is.
+    QVERIFY(writeAll(served("a+b.bin"), m_payload));
+    CatalogueServer server(m_servedDir.path(), faults);
+    const QString url = server.url("/files/a%2Bb.bin");
+
+    const Outcome outcome = download(url, local("a+b.bin"));
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
+    QCOMPARE(outcome.text, text.arg(url));
+    QFile::remove(local("a+b.bin"));
+}
+
+void TstWineAstHttpDownload::stoppedDownloadResumesInNewObject()
+{
+    const QByteArray payload = randomBytes(4 * 1024 * 1024);
+    QVERIFY(writeAll(served("slow.bin"), payload));
+    CatalogueServer server(m_servedDir.path(), {"--rate", "4000000"});
+    TPublishedAppInfo info;
+    info.Url = server.fileUrl("slow.bin");
+    info.localPath = local("slow.bin");
+    info.MD5 = md5Hex(payload);
+    {
+        WineAstHttpDownload first(info);
+        first.startDownLoad();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(local("slow.bin")).size() > 256 * 1024, 10000);
+        first.stopDownLoad();
+        QVERIFY(!first.isDownloading());
+    }
+    const qint64 partial = QFileInfo(local("slow.bin")).size();
+    QVERIFY(partial > 0 && partial < payload.size());
+
+    const Outcome outcome = download(info.Url, info.localPath, info.MD5);
+    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET").last(),
+             QStringLiteral("GET /files/slow.bin bytes=%1-").arg(partial));
+    QVERIFY(WineAstHttpDownload::checkFileMD5(info.MD5, info.localPath));
+    QFile::remove(local("slow.bin"));
+}
+
+void TstWineAstHttpDownload::writeFailureKeepsPartialFile()
+{
+    // A child process whose files may not grow past 2 KiB (the limit counts
+    // 1024-byte blocks); writing beyond fails instead of raising SIGXFSZ.
+    CatalogueServer server(m_servedDir.path());
+    QProcess client;
+    client.start("bash",
+                 {"-c", "trap '' XFSZ; ulimit -f 2; exec \"$0\" \"$@\"",
+                  QStringLiteral(LWA_DOWNLOAD_CLIENT), server.fileUrl("a.bin"), local("a.bin")});
+    QVERIFY(client.waitForFinished(30000));
+    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(client.exitCode(), 1);
+    const QString printed = QString::fromUtf8(client.readAllStandardOutput());
+    QVERIFY2(printed.startsWith(QStringLiteral("4 Cannot write ") + local("a.bin")),
+             qPrintable(printed));
+    QCOMPARE(readAll(local("a.bin")), m_payload.left(2048));
+
+    // Without the limit, the next download goes on from there.
+    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2048-"));
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::missingContentLength()
 {
     CatalogueServer server(m_servedDir.path(), {"--no-content-length"});
-    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     // Without a size the partial file cannot be trusted: fetched whole.
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(0)));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::serverIgnoringRangeReplacesPartialFile()
 {
     CatalogueServer server(m_servedDir.path(), {"--ignore-range"});
-    QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
 
     const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::sizesBeyond2GiBResume()
@@ -292,12 +369,12 @@ void TstWineAstHttpDownload::stalledTransferTimesOut()
     QVERIFY2(stalled.text.contains("No data received"), qPrintable(stalled.text));
     QVERIFY(timer.elapsed() < 10000);
     // The partial file stays and the next download resumes it.
-    QCOMPARE(readFile(local("a.bin")), m_payload.left(2000));
+    QCOMPARE(readAll(local("a.bin")), m_payload.left(2000));
 
     const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2000-"));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::silentServerTimesOut()
@@ -321,14 +398,14 @@ void TstWineAstHttpDownload::droppedConnectionResumesLater()
     const Outcome dropped = download(server.fileUrl("a.bin"), local("a.bin"));
     QCOMPARE(dropped.status, int(WineAstHttpDownload::DownloadFailed));
     QVERIFY(!dropped.text.isEmpty());
-    const QByteArray partial = readFile(local("a.bin"));
+    const QByteArray partial = readAll(local("a.bin"));
     QVERIFY(m_payload.startsWith(partial));
 
     const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
     QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(server.requests("GET").last(),
              QStringLiteral("GET /files/a.bin bytes=%1-").arg(partial.size()));
-    QCOMPARE(readFile(local("a.bin")), m_payload);
+    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::errorPagesAreNotWritten()
@@ -336,11 +413,11 @@ void TstWineAstHttpDownload::errorPagesAreNotWritten()
     {
         // The body request fails after a good header request.
         CatalogueServer server(m_servedDir.path(), {"--not-found"});
-        QVERIFY(writeFile(local("a.bin"), m_payload.left(1000)));
+        QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
         const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
         QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
         QCOMPARE(server.requests("GET").size(), 1);
-        QCOMPARE(readFile(local("a.bin")), m_payload.left(1000));
+        QCOMPARE(readAll(local("a.bin")), m_payload.left(1000));
     }
     {
         // The header request already fails.
@@ -357,7 +434,7 @@ void TstWineAstHttpDownload::unwritableTargetFails()
 {
     CatalogueServer server(m_servedDir.path());
     // A regular file where a directory should be: root cannot write there either.
-    QVERIFY(writeFile(local("blocker"), "x"));
+    QVERIFY(writeAll(local("blocker"), "x"));
     const Outcome outcome = download(server.fileUrl("a.bin"), local("blocker/a.bin"));
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
     QVERIFY2(outcome.text.contains(local("blocker/a.bin")), qPrintable(outcome.text));
@@ -451,14 +528,14 @@ void TstWineAstHttpDownload::fileMd5MatchesMd5sum()
 {
     // Larger than any read chunk, and not a multiple of one.
     const QString path = local("md5.bin");
-    QVERIFY(writeFile(path, randomBytes(3 * 1024 * 1024 + 4096 + 12)));
+    QVERIFY(writeAll(path, randomBytes(3 * 1024 * 1024 + 4096 + 12)));
     QProcess md5sum;
     md5sum.start("md5sum", {path});
     QVERIFY(md5sum.waitForFinished(10000));
     const QByteArray expected = md5sum.readAllStandardOutput().left(32);
 
     QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(), expected);
-    QVERIFY(writeFile(path, QByteArray()));
+    QVERIFY(writeAll(path, QByteArray()));
     QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(),
              QByteArray("d41d8cd98f00b204e9800998ecf8427e"));
     QVERIFY(WineAstHttpDownload::getFileMd5(local("missing")).isEmpty());
@@ -467,7 +544,7 @@ void TstWineAstHttpDownload::fileMd5MatchesMd5sum()
 void TstWineAstHttpDownload::checkFileMd5Rules()
 {
     const QString path = local("check.bin");
-    QVERIFY(writeFile(path, m_payload));
+    QVERIFY(writeAll(path, m_payload));
     const QString digest = md5Hex(m_payload);
 
     QVERIFY(WineAstHttpDownload::checkFileMD5(digest, path));

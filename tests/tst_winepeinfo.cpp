@@ -4,6 +4,7 @@
 #include "winesettings.h"
 
 #include <QImageReader>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,6 +42,8 @@ private slots:
     void failingQueriesGiveTheirCodes_data();
     void failingQueriesGiveTheirCodes();
     void productNameCannotLeaveIconDirectory();
+    void bothNamesEmpty();
+    void abortEndsQueryAtOnce();
 };
 
 void TstWinePEInfo::init()
@@ -120,6 +123,7 @@ void TstWinePEInfo::failingQueriesGiveTheirCodes_data()
 {
     QTest::addColumn<QString>("failingField");
     QTest::addColumn<int>("result");
+    QTest::newRow("ProductName") << "ProductName" << -1;
     QTest::newRow("Subject") << "Subject" << -4;
     QTest::newRow("ProductVersion") << "ProductVersion" << -2;
     QTest::newRow("FileType") << "FileType" << -3;
@@ -164,6 +168,43 @@ void TstWinePEInfo::productNameCannotLeaveIconDirectory()
     QCOMPARE(QFileInfo(icon).absolutePath() + '/', iconDir());
     QVERIFY(QFile::exists(icon));
     QVERIFY(!QFile::exists(QDir::homePath() + QStringLiteral("/evil")));
+}
+
+void TstWinePEInfo::bothNamesEmpty()
+{
+    QTemporaryDir tools;
+    QVERIFY(writeScript(tools.filePath("peinfo.sh"), "[ \"$1\" = FileType ] && echo 'Win32 EXE'\n"
+                                                     "exit 0\n"));
+    WineSettings::instance()->setValue(QStringLiteral("tool"), tools.path() + '/');
+
+    WinePEInfo task(fixture("foo-setup.exe"));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
+    QVERIFY(task.getPEInfo().peProductName.isEmpty());
+    QCOMPARE(task.getPEInfo().peIconFile, iconDir() + QStringLiteral(".png"));
+}
+
+void TstWinePEInfo::abortEndsQueryAtOnce()
+{
+    WinePEInfo task(fixture("foo-setup.exe"));
+    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
+    const TPeInfo before = task.getPEInfo();
+
+    // A query that hangs: the script waits on a child of its own.
+    QTemporaryDir tools;
+    QVERIFY(writeScript(tools.filePath("peinfo.sh"), "sleep 62.5 & wait\n"));
+    WineSettings::instance()->setValue(QStringLiteral("tool"), tools.path() + '/');
+    QSignalSpy spy(&task, &TaskInterface::signalStatus);
+    task.start();
+    QVERIFY(PlatformTest::waitFor(
+            [] {
+                return !PlatformTest::processesMentioning(QStringLiteral("sleep 62.5")).isEmpty();
+            },
+            10000));
+
+    QVERIFY(cancelsPromptly(task));
+    QCOMPARE(spy.constLast().at(1).toInt(), int(TaskFailed));
+    QCOMPARE(task.getPEInfo(), before);
+    QVERIFY(PlatformTest::processesMentioning(QStringLiteral("sleep 62.5")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstWinePEInfo)

@@ -11,8 +11,8 @@
 
 namespace {
 
-// A log file above this size is moved aside to "<name>.1" when the file
-// appender starts, so that the log of a long-lived installation stays bounded.
+// A log file above this size is moved aside to "<name>.1" when the owning
+// process starts, so that the log of a long-lived installation stays bounded.
 constexpr qint64 MaxLogFileSize = 8 * 1024 * 1024;
 
 struct LogSinks
@@ -62,6 +62,14 @@ void messageHandler(QtMsgType type, const QMessageLogContext &context, const QSt
     }
 }
 
+// Called with the sinks' mutex held.
+void openLogFile(QFile &file, const QString &path)
+{
+    file.setFileName(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        fprintf(stderr, "Cannot open log file %s\n", qPrintable(path));
+}
+
 void installHandler()
 {
     LogSinks &log = sinks();
@@ -78,11 +86,12 @@ QString LLogManager::formatLine(QtMsgType type, const QMessageLogContext &contex
 {
     const QString time = QDateTime::currentDateTime().toString(
             QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    // One pass: a message holding "%1" or a URL with "%2F" stays as it is.
     return QStringLiteral("%1 [%2] [%3:%4 %5] %6")
             .arg(time, QLatin1String(levelName(type)),
-                 QString::fromUtf8(context.file ? context.file : "unknown"))
-            .arg(context.line)
-            .arg(QString::fromUtf8(context.function ? context.function : ""), message);
+                 QString::fromUtf8(context.file ? context.file : "unknown"),
+                 QString::number(context.line),
+                 QString::fromUtf8(context.function ? context.function : ""), message);
 }
 
 void LLogManager::registerConsoleAppender()
@@ -98,20 +107,28 @@ void LLogManager::registerFileAppender()
 {
     const QString path = getlogFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (QFileInfo(path).size() > MaxLogFileSize) {
-        QFile::remove(path + QStringLiteral(".1"));
-        QFile::rename(path, path + QStringLiteral(".1"));
-    }
     {
         QMutexLocker locker(&sinks().mutex);
         QFile &file = sinks().file;
-        if (!file.isOpen()) {
-            file.setFileName(path);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-                fprintf(stderr, "Cannot open log file %s\n", qPrintable(path));
-        }
+        if (!file.isOpen())
+            openLogFile(file, path);
     }
     installHandler();
+}
+
+void LLogManager::rotateLogFile()
+{
+    const QString path = getlogFilePath();
+    if (QFileInfo(path).size() <= MaxLogFileSize)
+        return;
+    QMutexLocker locker(&sinks().mutex);
+    QFile &file = sinks().file;
+    const bool wasOpen = file.isOpen();
+    file.close();
+    QFile::remove(path + QStringLiteral(".1"));
+    QFile::rename(path, path + QStringLiteral(".1"));
+    if (wasOpen)
+        openLogFile(file, path);
 }
 
 QString LLogManager::getlogFilePath()

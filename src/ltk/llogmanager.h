@@ -13,6 +13,9 @@ class LLogManager
 public:
     static void registerConsoleAppender();
     static void registerFileAppender();
+    // Moves a log file above the size limit aside to "<name>.1" and goes on
+    // in a fresh file. Only the process that owns the log may call it.
+    static void rotateLogFile();
     static QString getlogFilePath();
 
     // The line format shared by both appenders.

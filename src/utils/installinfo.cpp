@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -24,6 +25,14 @@ const int helperTimeoutMs = 30000;
 const int recreateBottleTimeoutMs = 2000000;
 // The status with which doWork runs the recommended-configuration step.
 const int recommendedStepStatus = 4;
+
+// Tests shorten the check timer's intervals; nothing else sets the variable.
+int checkInterval(int defaultMs)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue("LWA_INSTALL_CHECK_INTERVAL_MS", &ok);
+    return ok && value > 0 ? value : defaultMs;
+}
 
 QString setting(const QString &key)
 {
@@ -68,17 +77,55 @@ void deleteEntry(QStringList &list, int index, QStringList &deletedIcons)
     list.removeAt(index);
 }
 
+// The user's desktop folders: ~/Desktop and, when it is another one, the
+// desktop folder of the user's XDG directories (a localised name).
+QStringList desktopDirs()
+{
+    QStringList dirs = {QDir::homePath() + QStringLiteral("/Desktop")};
+    const QString xdg = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!xdg.isEmpty() && !dirs.contains(xdg) && xdg != QDir::homePath())
+        dirs.append(xdg);
+    return dirs;
+}
+
+bool isOnDesktop(const QString &path)
+{
+    const QStringList dirs = desktopDirs();
+    for (const QString &dir : dirs) {
+        if (path.startsWith(dir + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+// True when the entry has an Icon key (or a localised one) naming icon;
+// blanks around "=" are allowed in desktop entries.
+bool entryNamesIcon(const QString &path, const QString &icon)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        if ((key == QLatin1String("Icon") || key.startsWith(QLatin1String("Icon[")))
+            && line.mid(equals + 1).trimmed() == icon)
+            return true;
+    }
+    return false;
+}
+
 bool isIconInUse(const QString &icon)
 {
-    const QString line = QStringLiteral("Icon=") + icon;
-    for (const QString &dir :
-         {userApplicationsDir(), QDir::homePath() + QStringLiteral("/Desktop")}) {
+    const QStringList dirs = QStringList{userApplicationsDir()} + desktopDirs();
+    for (const QString &dir : dirs) {
         QDirIterator it(dir, {QStringLiteral("*.desktop")}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            QFile file(it.next());
-            if (file.open(QIODevice::ReadOnly | QIODevice::Text)
-                && QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).contains(line))
+            if (entryNamesIcon(it.next(), icon))
                 return true;
         }
     }
@@ -339,7 +386,7 @@ void InstallInfo::startCheckDefault()
         return;
     if (!m_checkTimer) {
         m_checkTimer = std::make_unique<QTimer>();
-        m_checkTimer->setInterval(firstCheckMs);
+        m_checkTimer->setInterval(checkInterval(firstCheckMs));
         connect(m_checkTimer.get(), &QTimer::timeout, this, &InstallInfo::slot_checkDefaultInstall);
     }
     m_checkTimer->start();
@@ -352,7 +399,7 @@ bool InstallInfo::isCheckActive() const
 
 void InstallInfo::slot_checkDefaultInstall()
 {
-    m_checkTimer->setInterval(laterCheckMs);
+    m_checkTimer->setInterval(checkInterval(laterCheckMs));
     if (m_installerRunning && isDefaultInstallSuc()) {
         // The waiting task thread ends the installer and goes on.
         m_killRequested = true;
@@ -418,7 +465,6 @@ void InstallInfo::createDesktopfileByDefaultInstall(int &count, const QString &n
 {
     QStringList list = getBottleDesktops(name);
     count = list.size();
-    const QString desktopDir = QDir::homePath() + QStringLiteral("/Desktop");
     QString selected;
     QStringList deletedIcons;
     int i = 0;
@@ -427,7 +473,7 @@ void InstallInfo::createDesktopfileByDefaultInstall(int &count, const QString &n
         const QString file = QFileInfo(path).fileName();
         if (isUninstallEntry(file)) {
             deleteEntry(list, i, deletedIcons);
-        } else if (path.contains(desktopDir)) {
+        } else if (isOnDesktop(path)) {
             // A shortcut on the user's desktop: the first one is kept.
             if (selected.isEmpty()) {
                 selected = path;
@@ -436,7 +482,9 @@ void InstallInfo::createDesktopfileByDefaultInstall(int &count, const QString &n
                 deleteEntry(list, i, deletedIcons);
             }
         } else if (selected.isEmpty()) {
-            if (file == m_appInfo.peInfo.peProductName)
+            // The file name carries ".desktop"; the product name does not.
+            if (file == m_appInfo.peInfo.peProductName
+                || QFileInfo(path).completeBaseName() == m_appInfo.peInfo.peProductName)
                 selected = path;
             ++i;
         } else if (file == QFileInfo(selected).fileName()) {

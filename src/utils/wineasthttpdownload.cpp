@@ -245,8 +245,7 @@ void WineAstHttpDownload::followRedirect()
 {
     if (m_redirects >= MaxRedirects) {
         emit signalStatus(DownloadFailed, tr("Too many redirects (more than %1) for %2")
-                                                  .arg(MaxRedirects)
-                                                  .arg(m_url));
+                                                  .arg(QString::number(MaxRedirects), m_url));
         return;
     }
     const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
@@ -270,8 +269,8 @@ void WineAstHttpDownload::handleBodyReply()
         return;
     }
     if (!carriesBody(m_httpStatus)) {
-        emit signalStatus(DownloadFailed,
-                          tr("Unexpected HTTP status %1 from %2").arg(m_httpStatus).arg(m_url));
+        emit signalStatus(DownloadFailed, tr("Unexpected HTTP status %1 from %2")
+                                                  .arg(QString::number(m_httpStatus), m_url));
         return;
     }
     // An empty body never opened the file; the caller expects it to exist.
@@ -280,10 +279,9 @@ void WineAstHttpDownload::handleBodyReply()
     m_file.close();
     const qint64 size = QFileInfo(m_localPath).size();
     if (m_totalSize > 0 && size != m_totalSize) {
-        emit signalStatus(DownloadFailed, tr("Downloaded %1 bytes of %2, expected %3 bytes")
-                                                  .arg(size)
-                                                  .arg(m_url)
-                                                  .arg(m_totalSize));
+        emit signalStatus(DownloadFailed,
+                          tr("Downloaded %1 bytes of %2, expected %3 bytes")
+                                  .arg(QString::number(size), m_url, QString::number(m_totalSize)));
         return;
     }
     emit signalStatus(DownloadFinished, QStringLiteral("download finished!"));
@@ -331,7 +329,9 @@ bool WineAstHttpDownload::openLocalFile()
     }
     QDir().mkpath(QFileInfo(m_localPath).absolutePath());
     m_file.setFileName(m_localPath);
-    const QIODevice::OpenMode mode = QIODevice::WriteOnly
+    // Unbuffered: the pieces are large already, and a failing write (a full
+    // disk, a file size limit) must show at once, not at close.
+    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered
                                      | (wholeFile ? QIODevice::Truncate : QIODevice::Append);
     if (!m_file.open(mode)) {
         abortWithError(tr("Cannot open %1: %2").arg(m_localPath, m_file.errorString()));
@@ -367,8 +367,7 @@ void WineAstHttpDownload::reportProgress()
 void WineAstHttpDownload::onStalled()
 {
     abortWithError(tr("No data received for %1 s from %2, download stopped")
-                           .arg(m_idleTimer->interval() / 1000.0)
-                           .arg(m_url));
+                           .arg(QString::number(m_idleTimer->interval() / 1000.0), m_url));
 }
 
 void WineAstHttpDownload::abortWithError(const QString &text)

@@ -89,10 +89,13 @@ void WineRecommandApps::slotRequestFinished(int status, QString strData, int id)
             m_apps.append(CatalogueReply::appsFromReply(CatalogueReply::QstringToJson(strData)));
         requestDefaultConfig();
     } else if (id == DefaultConfigRequest) {
-        if (!finished)
+        const TPublishedAppInfo info = CatalogueReply::defaultConfigFromReply(
+                CatalogueReply::QstringToJson(strData));
+        // A reply without a package address (not JSON, an error page) is a
+        // failed default step: nothing could be downloaded from it.
+        if (!finished || info.Url.isEmpty())
             return setDefaultConfig();
-        m_apps.append(
-                CatalogueReply::defaultConfigFromReply(CatalogueReply::QstringToJson(strData)));
+        m_apps.append(info);
         emit signalFinished();
     } else {
         qDebug() << status << strData << id;
