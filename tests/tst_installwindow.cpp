@@ -99,6 +99,7 @@ private slots:
     void secondWindowAndCancelWhileDownloading();
     void cancelWhileUnpacking();
     void cancelWhileInstalling();
+    void concurrentDefaultDownloads();
     void telemetryBodies();
 
 private:
@@ -682,6 +683,42 @@ void TestInstallWindow::cancelWhileInstalling()
     QTRY_VERIFY_WITH_TIMEOUT(resultShown(again->installer()->progressPage()), FlowTimeoutMs);
     expectInstalled(info.appName, QStringLiteral("Quick App_alice_1.0"));
     again->close();
+}
+
+void TestInstallWindow::concurrentDefaultDownloads()
+{
+    // Two unknown programs fetch the default package at the same time.
+    CatalogueApiServer slow(m_data.path(), {QStringLiteral("--rate"), QStringLiteral("60")});
+    QVERIFY(slow.isRunning());
+    const QString package = m_data.filePath(QStringLiteral("default.7z"));
+    const QString cacheDir = home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/default/");
+    QList<QPointer<containerinstallview_mwd>> hosts;
+    for (const QString &name : {QStringLiteral("Unknown A"), QStringLiteral("Unknown B")}) {
+        TPublishedAppInfo info;
+        info.installType = 1;
+        info.appName = name;
+        info.version = QStringLiteral("1");
+        info.MD5 = md5Of(package);
+        info.Url = slow.baseUrl() + QStringLiteral("/files/default.7z");
+        hosts.append(openCatalogueWindow(info));
+    }
+    // Both unpack a whole, unmixed package (its MD5 is checked first).
+    for (const auto &host : hosts) {
+        WnAppInstallWidget *progress = host->installer()->progressPage();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->state() == WnAppInstallWidget::Installing
+                                         || resultShown(progress),
+                                 FlowTimeoutMs);
+        QVERIFY2(!resultShown(progress), qPrintable(progress->statusLabel()->text()));
+    }
+    for (const auto &host : hosts)
+        host->close();
+    QTRY_VERIFY(!hosts.first() && !hosts.last());
+    // One shared package stays, and the setting names it.
+    QCOMPARE(QDir(cacheDir).entryList(QDir::Files), QStringList{QStringLiteral("default.7z")});
+    QCOMPARE(md5Of(cacheDir + QStringLiteral("default.7z")), md5Of(package));
+    QCOMPARE(WineSettings::instance()->stringValue(QStringLiteral("local_path")),
+             cacheDir + QStringLiteral("default.7z"));
+    useBuildPlatform();
 }
 
 void TestInstallWindow::telemetryBodies()

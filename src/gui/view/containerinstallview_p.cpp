@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUuid>
 
 namespace {
 
@@ -237,7 +238,7 @@ void WineInstallerPrivate::startDownload()
     if (published.installType == 0)
         published.localPath = recommendedPackagePath();
     else if (!published.Url.isEmpty())
-        published.localPath = defaultCacheDir() + QStringLiteral("default.7z");
+        published.localPath = defaultPackagePath();
 
     m_download = new WineAstHttpDownload(published, this);
     connect(m_download, &WineAstHttpDownload::signalDownloadProgress, this,
@@ -245,6 +246,32 @@ void WineInstallerPrivate::startDownload()
     connect(m_download, &WineAstHttpDownload::signalStatus, this,
             &WineInstallerPrivate::slotDownloadFinished);
     m_download->startDownLoad();
+}
+
+QString WineInstallerPrivate::defaultPackagePath()
+{
+    removeTransientPackage();
+    const QString shared = defaultCacheDir() + QStringLiteral("default.7z");
+    for (auto it = s_runningInstalls.cbegin(); it != s_runningInstalls.cend(); ++it) {
+        const WineInstallerPrivate *other = it.key();
+        if (other != this && other->m_phase != Idle && other->m_phase != Installing
+            && other->m_appInfo.publishedAppInfo.localPath == shared) {
+            // Two downloads into one file would interleave their bytes.
+            m_transientPackage = defaultCacheDir()
+                                 + QStringLiteral("default-%1.7z")
+                                           .arg(QUuid::createUuid().toString(QUuid::Id128));
+            return m_transientPackage;
+        }
+    }
+    return shared;
+}
+
+void WineInstallerPrivate::removeTransientPackage()
+{
+    if (m_transientPackage.isEmpty())
+        return;
+    QFile::remove(m_transientPackage);
+    m_transientPackage.clear();
 }
 
 void WineInstallerPrivate::releaseDownload()
@@ -263,9 +290,10 @@ void WineInstallerPrivate::slotDownloadFinished(int status, const QString &strEr
 {
     const TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
     if (status == WineAstHttpDownload::DownloadFinished && published.installType == 1
-        && QFileInfo::exists(published.localPath))
+        && QFileInfo::exists(published.localPath) && published.localPath != m_transientPackage)
         WineSettings::instance()->setValue(QStringLiteral("local_path"), published.localPath);
     if (status == WineAstHttpDownload::DownloadFailed) {
+        removeTransientPackage();
         removeThisInstall();
         m_phase = Idle;
     }
@@ -323,6 +351,8 @@ void WineInstallerPrivate::slotUnzipFinished(int type, int status)
                 published.author = tr("unknown");
         }
     }
+    if (status >= TaskFinished)
+        removeTransientPackage();
     if (status == TaskFailed) {
         removeThisInstall();
         m_phase = Idle;
@@ -434,6 +464,7 @@ void WineInstallerPrivate::cancelInstallation()
             made.desktopInfo.desktopPath = m_installTask->getAppInfo().desktopInfo.desktopPath;
         InstallCleanup::discard(made);
     }
+    removeTransientPackage();
     removeThisInstall();
 }
 

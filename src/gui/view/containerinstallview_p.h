@@ -99,6 +99,10 @@ private:
     // Ends the installation in progress and removes what it made.
     void cancelInstallation();
     void releaseDownload();
+    // Where the default package goes: the shared file, or a file of this
+    // installation's own while another one is still fetching or unpacking it.
+    QString defaultPackagePath();
+    void removeTransientPackage();
 
     static QMap<WineInstallerPrivate *, QString> s_runningInstalls;
 
@@ -112,6 +116,8 @@ private:
     QPointer<WineAstAppLogUpload> m_logUpload;
     std::unique_ptr<QTemporaryDir> m_logArchiveDir;
     Phase m_phase = Idle;
+    // A default package of this installation alone, removed once unpacked.
+    QString m_transientPackage;
 };
 
 #endif // CONTAINERINSTALLVIEW_P_H
