@@ -37,6 +37,21 @@ if [ -n "$service_port" ] && ! answers "$service_port"; then
     done
 fi
 
+# The desktop's account services: with the reference catalogue service and
+# no account service on the session bus, the stand-in lets the login be
+# tried (it authorises the sample user alice at once).
+account_pid=
+has_owner() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q 'boolean true'
+}
+if [ -n "$service_pid" ] && [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] \
+    && ! has_owner com.lirvan.lirvanid.Client; then
+    "$build/bin/lirvan-account-service" >/dev/null &
+    account_pid=$!
+    trap 'kill "$service_pid" "$account_pid" 2>/dev/null || true' EXIT
+fi
+
 if [ -z "$service_pid" ]; then
     exec "$build/bin/lirvan-wine-assist" "$@"
 fi

@@ -12,6 +12,7 @@
 #include "ltkwidget.h"
 #include "tpublishedappinfo.h"
 #include "wineastapplist.h"
+#include "wineastlogin.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
 #include "winesettings.h"
@@ -120,6 +121,7 @@ void WineApplication::showMainWindow()
 {
     if (!m_mainWindow) {
         m_mainWindow = new WineMainWindow;
+        WineAstLogin::instance()->init();
         m_mainWindow->setFixedSize(MainWindowWidth, MainWindowHeight);
         Ltk::Widget::moveToCenter(m_mainWindow);
     }
@@ -183,6 +185,7 @@ void WineApplication::closeInstaller(const QString &filePath)
 
 int WineApplication::shutdown()
 {
+    WineAstLogin::instance()->releaseUserinfoListener();
     // Install windows first: a catalogue dialog that joined the list through
     // an overwrite install is a child of the main window.
     const QList<ContainerInstallerObj *> installers = m_installers;

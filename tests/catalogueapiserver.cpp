@@ -63,9 +63,9 @@ void CatalogueApiServer::use() const
     WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"), baseUrl());
 }
 
-QList<QJsonObject> CatalogueApiServer::apiRequests() const
+QList<QJsonObject> CatalogueApiServer::jsonLines(const QString &path)
 {
-    QFile log(m_work.filePath(QStringLiteral("api.log")));
+    QFile log(path);
     if (!log.open(QIODevice::ReadOnly))
         return {};
     QList<QJsonObject> entries;
@@ -75,6 +75,16 @@ QList<QJsonObject> CatalogueApiServer::apiRequests() const
             entries.append(QJsonDocument::fromJson(line).object());
     }
     return entries;
+}
+
+QList<QJsonObject> CatalogueApiServer::apiRequests() const
+{
+    return jsonLines(m_work.filePath(QStringLiteral("api.log")));
+}
+
+QStringList CatalogueApiServer::requests(const QString &method) const
+{
+    return m_server->requests(method);
 }
 
 QJsonObject CatalogueApiServer::lastApiRequest() const

@@ -32,6 +32,8 @@ public:
     static QString signFor(const QString &pairs);
     // Waits for the spy's first signal; false when none came in time.
     static bool waitFor(QSignalSpy &spy);
+    // The objects of a file with one JSON object per line.
+    static QList<QJsonObject> jsonLines(const QString &path);
     // Writes catalogue.json into dir; false when that fails.
     static bool writeCatalogue(const QString &dir, const QJsonObject &catalogue);
 
@@ -43,6 +45,9 @@ public:
     // Every API request answered so far, as the service logged it.
     QList<QJsonObject> apiRequests() const;
     QJsonObject lastApiRequest() const;
+    // Every request received with this method, files included, as
+    // "METHOD TARGET RANGE" lines.
+    QStringList requests(const QString &method) const;
     // The record of a kept upload ("upload.json"), empty when there is none.
     QJsonObject upload(int number) const;
     QString uploadDir(int number) const;

@@ -46,8 +46,8 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset WINEPREFIX DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
 export WINEDEBUG=-all
 export LC_ALL=C.UTF-8
-# Test programs that find this set keep the home given here.
-export LWA_ISOLATED=1
+# Tells a test program that it already runs in its own home.
+export LWA_TEST_ISOLATED=1
 
 command=("$@")
 if [ "$use_dbus" = 1 ]; then

@@ -94,12 +94,26 @@ target_compile_definitions(tst_installwindow PRIVATE
 add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
 lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
     ${lwa_install_test_helpers} startmanagertestutil.cpp startmanagertestutil.h
+    testisolation.cpp testisolation.h
     catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
 target_compile_definitions(tst_installflow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 set_tests_properties(tst_installflow PROPERTIES LABELS wine)
 add_dependencies(tst_installflow lirvan-start-manager lwa_platform lwa_fixtures
     lirvan-catalogue-server lwa_sample_catalogue)
+# Account login and the main window, with the stand-in desktop account
+# services on a private session bus and the reference catalogue service.
+foreach(login_test tst_wineastlogin tst_winemainwindow)
+    lwa_add_test(${login_test} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp
+        accountservicetestutil.cpp accountservicetestutil.h testisolation.cpp testisolation.h
+        catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
+        logcapture.cpp logcapture.h)
+    target_compile_definitions(${login_test} PRIVATE
+        LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
+        LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
+    add_dependencies(${login_test} lirvan-catalogue-server lwa_sample_catalogue
+        lirvan-account-service lwa_argdump)
+endforeach()
 # Screenshots of the catalogue pages (not a test: run it under xvfb-run and
 # look at the pictures, see the program's comment).
 add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
@@ -132,3 +146,17 @@ lwa_add_test(tst_installedview DBUS TIMEOUT 180
 target_compile_definitions(tst_installedview PRIVATE
     LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
 add_dependencies(tst_installedview lirvan-start-manager lwa_platform)
+# Screenshots of the main window (not a test: scripts/mainwindow-shots.sh
+# runs it on a private X server and bus; look at the pictures).
+add_executable(lwa_mainwindowshots mainwindowshots.cpp sampleinstalledapps.cpp
+    sampleinstalledapps.h accountservicetestutil.cpp accountservicetestutil.h
+    testisolation.cpp testisolation.h catalogueapiserver.cpp catalogueapiserver.h
+    catalogueserver.cpp catalogueserver.h)
+target_link_libraries(lwa_mainwindowshots PRIVATE lirvanwineassist Qt5::Test)
+target_include_directories(lwa_mainwindowshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(lwa_mainwindowshots PRIVATE
+    LWA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(lwa_mainwindowshots lirvan-catalogue-server lwa_sample_catalogue
+    lirvan-account-service)

@@ -11,11 +11,11 @@
 #include "containerinstallview_p.h"
 #include "doaction.h"
 #include "installflowtestutil.h"
-#include "isolatedhome.h"
 #include "jsonoperator.h"
 #include "lapplication.h"
 #include "platformtestutil.h"
 #include "startmanagertestutil.h"
+#include "testisolation.h"
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
@@ -33,7 +33,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <optional>
 
 using namespace InstallFlowTest;
 using namespace PlatformTest;
@@ -293,12 +292,8 @@ void TestInstallFlow::catalogueRecordInstallsAndStarts()
 
 int main(int argc, char *argv[])
 {
-    // Under run-isolated.sh the private session bus looks for its services
-    // in the home given there, so that home is kept.
-    std::optional<IsolatedHome> home;
-    if (!qEnvironmentVariableIsSet("LWA_ISOLATED"))
-        home.emplace();
-    qunsetenv("WINEPREFIX");
+    // A private session bus for the start manager, a home of its own.
+    TestIsolation::ensure(argc, argv, true);
     LApplication app(argc, argv);
     TestInstallFlow test;
     return QTest::qExec(&test, argc, argv);

@@ -2,12 +2,12 @@
 // the session bus on demand (D-Bus activation), it owns
 // "com.lirvan.SessionManager" and ends when the bus goes away.
 
+#include "sessionbuswatch.h"
 #include "startmanager.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDebug>
-#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -27,13 +27,6 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // The bus offers no signal for its own end; a session's bus ending ends
-    // the session, and this service with it.
-    QTimer busWatch;
-    QObject::connect(&busWatch, &QTimer::timeout, &app, [&app] {
-        if (!QDBusConnection::sessionBus().isConnected())
-            app.quit();
-    });
-    busWatch.start(2000);
+    const SessionBusWatch busWatch;
     return app.exec();
 }

@@ -7,6 +7,7 @@ set(GUI_SOURCES
     gui/wnunkownappinstallwidget.cpp gui/wnunkownappinstallwidget.h
     gui/wnappinstallwidget.cpp gui/wnappinstallwidget.h
     gui/wnrecoverinstallwidget.cpp gui/wnrecoverinstallwidget.h
+    gui/appshareablewidget.cpp gui/appshareablewidget.h
     gui/appinstalledwidget.cpp gui/appinstalledwidget.h
     gui/datamodel.cpp gui/datamodel.h
     gui/datalistview.cpp gui/datalistview.h

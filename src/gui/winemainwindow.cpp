@@ -1,14 +1,282 @@
 #include "winemainwindow.h"
 
+#include "appinstallablewidget.h"
+#include "appinstalledwidget.h"
+#include "appshareablewidget.h"
+#include "avatardownload.h"
+#include "lbackgroundgroup.h"
+#include "lframe.h"
 #include "licontheme.h"
+#include "llineedit.h"
+#include "llistview.h"
 #include "ltitlebar.h"
+#include "searchwidget.h"
+#include "wineastlogin.h"
+#include "winesettings.h"
 
+#include <QCommandLinkButton>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString CommunitySetting = QStringLiteral("wine_company_district");
+constexpr int NavigationWidth = 160;
+constexpr int LeftColumnWidth = 180;
+const QSize NavigationItemSize(NavigationWidth, 48);
+const QSize LoginIconSize(24, 24);
+const QColor SelectionBackground(0, 129, 255, 30);
+const QColor SelectionText(0, 129, 255);
+
+// Theme names of the navigation icons, by row; the selected variant adds "2".
+const QStringList NavigationIcons = {QStringLiteral("lw_installable"),
+                                     QStringLiteral("lw_installed"),
+                                     QStringLiteral("lw_shareable")};
+
+QWidget *inBackgroundGroup(QWidget *page)
+{
+    auto layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    auto group = new LBackgroundGroup(layout);
+    group->setItemSpacing(2);
+    return group;
+}
+
+} // namespace
 
 WineMainWindow::WineMainWindow(QWidget *parent)
     : LMainWindow(parent)
+    , m_loginButton(new QPushButton(this))
+    , m_search(new SearchWidget(this))
+    , m_navigation(new LListView(this))
+    , m_navigationModel(new QStandardItemModel(this))
 {
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    setUpTitlebar();
+
+    auto central = new QWidget(this);
+    auto row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(createNavigationColumn(), 1);
+    row->addWidget(createPageStack(), 2);
+    setCentralWidget(central);
+
+    connect(m_loginButton, &QPushButton::clicked, this, &WineMainWindow::buttonLoginSlot);
+    connect(m_navigation->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &WineMainWindow::listWidgetClickedSlot);
+    connect(WineAstLogin::instance(), &WineAstLogin::signalUserInfoChanged, this,
+            &WineMainWindow::slotUserInfoChanged);
+    connect(m_search, &SearchWidget::sendSearchResult, this, &WineMainWindow::goToSearchWidgetSlot);
+    connect(m_search, &LSearchEdit::searchAborted, this, &WineMainWindow::returnToCurrentListSlot);
+
+    // Only a changed value is written: every write syncs the settings file
+    // to disk soon after, which would slow down every start.
+    const QString forum = WineSettings::defaultValue(CommunitySetting);
+    if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
+        WineSettings::instance()->setValue(CommunitySetting, forum);
+}
+
+void WineMainWindow::setUpTitlebar()
+{
     titlebar()->setIcon(QIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg")));
-    setCentralWidget(new QStackedWidget(this));
+    // The title bar's menu would be empty in this window.
+    titlebar()->setMenuVisible(false);
+
+    m_loginButton->setObjectName(QStringLiteral("loginButton"));
+    m_loginButton->setFlat(true);
+    m_loginButton->setIcon(LIconTheme::findQIcon(QStringLiteral("lw_login")));
+    m_loginButton->setIconSize(LoginIconSize);
+    m_loginButton->setToolTip(tr("账户"));
+    titlebar()->addWidget(m_loginButton, Qt::AlignRight);
+
+    m_search->setMinimumSize(350, 36);
+    m_search->setAccessibleName(QStringLiteral("SearchModule"));
+    m_search->lineEdit()->setAccessibleName(QStringLiteral("SearchModuleLineEdit"));
+    titlebar()->addWidget(m_search);
+}
+
+QWidget *WineMainWindow::createNavigationColumn()
+{
+    m_navigation->setModel(m_navigationModel);
+    addNavigationEntry(tr("可安装应用"), NavigationIcons.at(InstallablePage));
+    addNavigationEntry(tr("已安装应用"), NavigationIcons.at(InstalledPage));
+    addNavigationEntry(tr("我添加的应用"), NavigationIcons.at(ShareablePage));
+    m_navigation->setFixedWidth(NavigationWidth);
+    m_navigation->setItemSize(NavigationItemSize);
+    m_navigation->setItemSpacing(0);
+    m_navigation->setFocusPolicy(Qt::NoFocus);
+    m_navigation->setTextElideMode(Qt::ElideRight);
+    m_navigation->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_navigation->setFrameShape(QFrame::NoFrame);
+    // A light selection, so that the blue icon of the selected entry shows.
+    QPalette palette = m_navigation->palette();
+    palette.setColor(QPalette::Highlight, SelectionBackground);
+    palette.setColor(QPalette::HighlightedText, SelectionText);
+    m_navigation->setPalette(palette);
+    m_navigation->setCurrentIndex(m_navigationModel->index(InstallablePage, 0));
+    m_navigationModel->item(InstallablePage)
+            ->setIcon(
+                    LIconTheme::findQIcon(NavigationIcons.at(InstallablePage) + QLatin1Char('2')));
+
+    auto separator = new QLabel;
+    separator->setFixedSize(NavigationWidth, 2);
+    separator->setStyleSheet(QStringLiteral("QLabel{background:rgb(240,240,240);}"));
+
+    m_communityButton = new QCommandLinkButton(tr("Wine社区"));
+    m_communityButton->setObjectName(QStringLiteral("communityButton"));
+    m_communityButton->setFixedSize(100, 40);
+    const QPixmap communityIcon(LIconTheme::builtinPrefix()
+                                + QStringLiteral("Wine_Company_District.png"));
+    m_communityButton->setIcon(
+            communityIcon.scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_communityButton->setIconSize(QSize(20, 20));
+    m_communityButton->installEventFilter(this);
+
+    auto column = new LFrame;
+    column->setFixedWidth(LeftColumnWidth);
+    auto layout = new QVBoxLayout(column);
+    layout->setContentsMargins(10, 0, 10, 10);
+    layout->setSpacing(0);
+    layout->addWidget(m_navigation, 1);
+    layout->addWidget(separator);
+    layout->addSpacing(5);
+    layout->addWidget(m_communityButton);
+    return column;
+}
+
+void WineMainWindow::addNavigationEntry(const QString &text, const QString &iconName)
+{
+    auto item = new QStandardItem(LIconTheme::findQIcon(iconName), text);
+    item->setToolTip(text);
+    item->setSizeHint(NavigationItemSize);
+    item->setEditable(false);
+    m_navigationModel->appendRow(item);
+}
+
+QWidget *WineMainWindow::createPageStack()
+{
+    m_installablePage = new Appinstallablewidget;
+    m_installedPage = new Appinstalledwidget;
+    m_shareablePage = new Appshareablewidget;
+    m_searchPage = new Appinstallablewidget;
+
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(m_installablePage);
+    m_pages->addWidget(inBackgroundGroup(m_installedPage));
+    m_pages->addWidget(inBackgroundGroup(m_shareablePage));
+    m_pages->addWidget(m_searchPage);
+
+    auto right = new QWidget;
+    auto layout = new QVBoxLayout(right);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(m_pages);
+    return right;
+}
+
+void WineMainWindow::listWidgetClickedSlot(const QModelIndex &current, const QModelIndex &previous)
+{
+    Q_UNUSED(previous)
+    const int currentRow = current.row();
+    m_pages->setCurrentIndex(currentRow);
+    for (int row = 0; row < m_navigationModel->rowCount(); ++row) {
+        const QString name = NavigationIcons.value(row);
+        m_navigationModel->item(row)->setIcon(
+                LIconTheme::findQIcon(row == currentRow ? name + QLatin1Char('2') : name));
+    }
+    qDebug() << "navigation row" << currentRow;
+}
+
+void WineMainWindow::goToSearchWidgetSlot(const QString &appName)
+{
+    m_pages->setCurrentIndex(SearchPage);
+    m_searchPage->showSearchResult(appName);
+}
+
+void WineMainWindow::returnToCurrentListSlot()
+{
+    m_pages->setCurrentIndex(m_navigation->currentIndex().row());
+}
+
+bool WineMainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_communityButton)
+        return LMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const QUrl address(WineSettings::instance()->stringValue(CommunitySetting));
+        if (!address.isEmpty())
+            QDesktopServices::openUrl(address);
+        return true;
+    }
+    case QEvent::Paint:
+    case QEvent::Show:
+        return false;
+    default:
+        // The button only opens the page; it takes part in nothing else.
+        return true;
+    }
+}
+
+void WineMainWindow::buttonLoginSlot()
+{
+    if (!WineAstLogin::instance()->isLoggedIn()) {
+        WineAstLogin::instance()->startLogin();
+        return;
+    }
+    showUserMenu();
+}
+
+void WineMainWindow::showUserMenu()
+{
+    if (!m_userMenu) {
+        m_userMenu = new QMenu(this);
+        m_userMenu->addAction(QString())->setEnabled(false);
+        m_userMenu->addSeparator();
+        QAction *logout = m_userMenu->addAction(tr("登出"));
+        logout->setShortcut(QKeySequence());
+        connect(logout, &QAction::triggered, this, &WineMainWindow::slotLoginOut);
+    }
+    // The name of whoever is logged in now, not of the first user.
+    m_userMenu->actions().constFirst()->setText(WineAstLogin::instance()->userInfo().username);
+    // Below the button, right edges aligned, so that it stays over the window.
+    const int left = m_loginButton->width() - m_userMenu->sizeHint().width();
+    m_userMenu->popup(m_loginButton->mapToGlobal(QPoint(left, m_loginButton->height())));
+}
+
+void WineMainWindow::slotLoginOut()
+{
+    WineAstLogin::instance()->logout();
+}
+
+void WineMainWindow::slotUserInfoChanged()
+{
+    if (WineAstLogin::instance()->isLoggedIn())
+        showAvatar();
+    else
+        m_loginButton->setIcon(LIconTheme::findQIcon(QStringLiteral("lw_login")));
+}
+
+void WineMainWindow::showAvatar()
+{
+    const LoginUserInfo &user = WineAstLogin::instance()->userInfo();
+    if (!QFile::exists(user.localAvatarPath))
+        AvatarDownload::fetch(user.avatar, user.localAvatarPath);
+    // Without a picture the button keeps its icon: an empty one could not be
+    // found on the title bar. The download is tried again at the next change.
+    m_loginButton->setIcon(QFile::exists(user.localAvatarPath)
+                                   ? QIcon(user.localAvatarPath)
+                                   : LIconTheme::findQIcon(QStringLiteral("lw_login")));
 }

@@ -3,12 +3,73 @@
 
 #include "lmainwindow.h"
 
-// The assistant's main window.
+#include <QModelIndex>
+
+class Appinstallablewidget;
+class Appinstalledwidget;
+class Appshareablewidget;
+class LListView;
+class QCommandLinkButton;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QStandardItemModel;
+class SearchWidget;
+
+/*
+ * The assistant's main window: a navigation list on the left switches the
+ * pages on the right (catalogue, installed applications, the user's own
+ * applications, search results). The title bar carries the search field and
+ * the account button; the community button opens the forum in the browser.
+ */
 class WineMainWindow : public LMainWindow
 {
     Q_OBJECT
 public:
+    // Pages of the stack, in navigation order; search results have no entry.
+    enum Page { InstallablePage = 0, InstalledPage = 1, ShareablePage = 2, SearchPage = 3 };
+
     explicit WineMainWindow(QWidget *parent = nullptr);
+
+    QStackedWidget *pages() const { return m_pages; }
+    LListView *navigation() const { return m_navigation; }
+    SearchWidget *searchWidget() const { return m_search; }
+    QPushButton *loginButton() const { return m_loginButton; }
+    QCommandLinkButton *communityButton() const { return m_communityButton; }
+    Appinstallablewidget *searchResultPage() const { return m_searchPage; }
+    // Null until the account button first opened it.
+    QMenu *userMenu() const { return m_userMenu; }
+
+public slots:
+    void slotLoginOut();
+    void slotUserInfoChanged();
+    void buttonLoginSlot();
+    void listWidgetClickedSlot(const QModelIndex &current, const QModelIndex &previous);
+    void goToSearchWidgetSlot(const QString &appName);
+    void returnToCurrentListSlot();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setUpTitlebar();
+    QWidget *createNavigationColumn();
+    QWidget *createPageStack();
+    void addNavigationEntry(const QString &text, const QString &iconName);
+    void showUserMenu();
+    void showAvatar();
+
+    QPushButton *m_loginButton;
+    SearchWidget *m_search;
+    LListView *m_navigation;
+    QStandardItemModel *m_navigationModel;
+    QCommandLinkButton *m_communityButton = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    Appinstallablewidget *m_installablePage = nullptr;
+    Appinstalledwidget *m_installedPage = nullptr;
+    Appshareablewidget *m_shareablePage = nullptr;
+    Appinstallablewidget *m_searchPage = nullptr;
+    QMenu *m_userMenu = nullptr;
 };
 
 #endif // WINEMAINWINDOW_H

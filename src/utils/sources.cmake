@@ -29,3 +29,8 @@ list(APPEND UTILS_SOURCES
     utils/wineastappdownloadpoint.cpp utils/wineastappdownloadpoint.h
     utils/loguploadinfo.h utils/buryingpointinfo.h
     utils/wineastapplogupload.cpp utils/wineastapplogupload.h)
+list(APPEND UTILS_SOURCES
+    utils/loginuserinfo.h
+    utils/__lirvanid.cpp utils/__lirvanid.h
+    utils/wineastlogin.cpp utils/wineastlogin.h
+    utils/avatardownload.cpp utils/avatardownload.h)

@@ -1,0 +1,6 @@
+#include "appshareablewidget.h"
+
+Appshareablewidget::Appshareablewidget(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,46 @@
+#include "avatardownload.h"
+
+#include "common.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <QUrl>
+
+bool AvatarDownload::fetch(const QString &address, const QString &path, int timeoutMs)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid()
+        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
+        qWarning() << "avatar address refused:" << address;
+        return false;
+    }
+    const QFileInfo target(path);
+    if (!QDir().mkpath(target.absolutePath()))
+        return false;
+
+    // wget writes its output file even when the download fails; it writes
+    // beside the picture and only a complete file takes the picture's name.
+    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.avatar-XXXXXX.part"));
+    if (!part.open())
+        return false;
+    part.close();
+
+    QString output;
+    QString error;
+    // "--" ends the options: the address is one argument and never an option.
+    const int result = shellCmd(QStringLiteral("wget"),
+                                {QStringLiteral("-q"), QStringLiteral("-O"), part.fileName(),
+                                 QStringLiteral("--"), address},
+                                output, error, timeoutMs);
+    if (result != 0 || QFileInfo(part.fileName()).size() == 0) {
+        qWarning() << "avatar download failed:" << address << error;
+        return false;
+    }
+    QFile::remove(path);
+    if (!QFile::rename(part.fileName(), path))
+        return false;
+    part.setAutoRemove(false);
+    return true;
+}

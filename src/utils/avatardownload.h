@@ -1,0 +1,18 @@
+#ifndef AVATARDOWNLOAD_H
+#define AVATARDOWNLOAD_H
+
+#include <QString>
+
+/*
+ * Fetches the user's picture with wget. The picture appears at its path only
+ * when the whole download succeeded; a failed or cut-off download leaves
+ * nothing there.
+ */
+class AvatarDownload
+{
+public:
+    // Only http and https addresses are fetched. Blocks for at most timeoutMs.
+    static bool fetch(const QString &address, const QString &path, int timeoutMs = 30000);
+};
+
+#endif // AVATARDOWNLOAD_H
