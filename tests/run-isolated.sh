@@ -38,8 +38,6 @@ export XDG_CACHE_HOME="$HOME/.cache"
 export XDG_STATE_HOME="$HOME/.local/state"
 export XDG_RUNTIME_DIR="$sandbox/runtime"
 export TMPDIR="$sandbox/tmp"
-# Tells the test programs that their home is a throw-away one already.
-export LWA_TEST_SANDBOX="$sandbox"
 mkdir -p "$HOME/Desktop" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" \
     "$XDG_STATE_HOME" "$TMPDIR"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"

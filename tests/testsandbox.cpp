@@ -1,12 +1,13 @@
 // Linked into every test program: before main() runs, the program gets a
 // throw-away home and XDG directories, also when it is started by hand
-// outside run-isolated.sh, which sets LWA_TEST_SANDBOX itself. No test may
-// read or change the user's own files (~/.quennet, the menu entries, the
-// settings, the bottles) or talk to the user's session.
+// outside run-isolated.sh (which sets LWA_TEST_ISOLATED). No test may read
+// or change the user's own files (~/.quennet, the menu entries, the
+// settings, the bottles) or talk to the user's session. Programs that need
+// a private bus or X server re-run themselves through run-isolated.sh
+// (TestIsolation::ensure) once main() runs.
 
 #include "isolatedhome.h"
 
-#include <QFile>
 #include <QtGlobal>
 
 #include <memory>
@@ -18,10 +19,9 @@ class TestSandbox
 public:
     TestSandbox()
     {
-        if (qEnvironmentVariableIsSet("LWA_TEST_SANDBOX"))
+        if (qEnvironmentVariableIsSet("LWA_TEST_ISOLATED"))
             return;
         m_home = std::make_unique<IsolatedHome>();
-        qputenv("LWA_TEST_SANDBOX", QFile::encodeName(m_home->path()));
         qunsetenv("WINEPREFIX");
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
