@@ -175,6 +175,10 @@ void WineApplication::newInstallDialog(const TPublishedAppInfo &info)
     obj->setView(host, ContainerInstallerObj::DialogHost);
     host->installer()->setPublishedAppInfo(info);
     host->installer()->startInstallFlow();
+    // The flow may have refused at once (the application is being installed
+    // in another window): the dialog is closed and must not come up empty.
+    if (host->installer()->hostClosed())
+        return;
 
     host->setModal(true);
     host->show();

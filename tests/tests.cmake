@@ -22,6 +22,8 @@ target_compile_definitions(tst_platformscripts PRIVATE
     LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
 lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp assisthome.cpp assisthome.h TIMEOUT 240)
+lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp TIMEOUT 240)
+add_dependencies(tst_singleinstance lwa_platform lwa_fixtures)
 lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 lwa_add_test(tst_winesettings SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
@@ -103,6 +105,27 @@ target_compile_definitions(lwa_screenshots PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(lwa_screenshots lirvan-catalogue-server lwa_sample_catalogue lwa_fixtures
     lirvanwineassist_translations)
+# The install window: its pages alone, the flow without Wine against the
+# reference service, and whole installations with real Wine.
+set(lwa_install_test_helpers installflowtestutil.cpp installflowtestutil.h
+    platformtestutil.cpp platformtestutil.h isolatedhome.cpp isolatedhome.h)
+lwa_add_test(tst_installpages TIMEOUT 60 SOURCES tst_installpages.cpp ${lwa_install_test_helpers})
+add_dependencies(tst_installpages lwa_fixtures)
+lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers}
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
+    logcapture.cpp logcapture.h)
+target_compile_definitions(tst_installwindow PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
+lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
+    ${lwa_install_test_helpers} startmanagertestutil.cpp startmanagertestutil.h
+    testisolation.cpp testisolation.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_installflow PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+set_tests_properties(tst_installflow PROPERTIES LABELS wine)
+add_dependencies(tst_installflow lirvan-start-manager lwa_platform lwa_fixtures
+    lirvan-catalogue-server lwa_sample_catalogue)
 # Account login and the main window, with the stand-in desktop account
 # services on a private session bus and the reference catalogue service.
 foreach(login_test tst_wineastlogin tst_winemainwindow)

@@ -46,10 +46,16 @@ void TestSingleInstance::installWindowPerPath()
     AssistHome home;
     const QString setup = home.path() + QStringLiteral("/setup one.exe");
     const QString other = home.path() + QStringLiteral("/other.msi");
-    for (const QString &path : {setup, other}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    // Real program files, read with the build tree's helper scripts: a file
+    // that cannot be read closes its window again.
+    const QString fixtures = QStringLiteral(LWA_BINARY_DIR "/fixtures/");
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("foo-setup.exe"), setup));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("bar-setup.msi"), other));
+    QVERIFY(QDir().mkpath(home.path() + QStringLiteral("/.config/lirvan")));
+    QFile settings(home.path() + QStringLiteral("/.config/lirvan/lirvan-wine-assist.conf"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\ntool=" LWA_BINARY_DIR "/platform-root/tools/\n");
+    settings.close();
 
     auto first = startPrimary(home, {setup});
     QVERIFY(first);

@@ -1,11 +1,20 @@
 set(GUI_SOURCES
     gui/winemainwindow.cpp gui/winemainwindow.h
+    gui/installpageutil.cpp gui/installpageutil.h
+    gui/wnappinfowidget.cpp gui/wnappinfowidget.h
+    gui/wnmethoditem.cpp gui/wnmethoditem.h
+    gui/wninstallmethodwidget.cpp gui/wninstallmethodwidget.h
+    gui/wnunkownappinstallwidget.cpp gui/wnunkownappinstallwidget.h
+    gui/wnappinstallwidget.cpp gui/wnappinstallwidget.h
+    gui/wnrecoverinstallwidget.cpp gui/wnrecoverinstallwidget.h
     gui/appshareablewidget.cpp gui/appshareablewidget.h
     gui/appinstalledwidget.cpp gui/appinstalledwidget.h
     gui/datamodel.cpp gui/datamodel.h
     gui/datalistview.cpp gui/datalistview.h
     gui/dataitemdelegate.cpp gui/dataitemdelegate.h
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
+    gui/view/containerinstallview_p.cpp gui/view/containerinstallview_p.h
+    gui/view/installcleanup.cpp gui/view/installcleanup.h
     gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
     gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h
     gui/view/installerhost.cpp gui/view/installerhost.h

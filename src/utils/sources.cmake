@@ -27,7 +27,7 @@ list(APPEND UTILS_SOURCES
     utils/winegetapplist.cpp utils/winegetapplist.h
     utils/wineastapplist.cpp utils/wineastapplist.h
     utils/wineastappdownloadpoint.cpp utils/wineastappdownloadpoint.h
-    utils/loguploadinfo.h
+    utils/loguploadinfo.h utils/buryingpointinfo.h
     utils/wineastapplogupload.cpp utils/wineastapplogupload.h)
 list(APPEND UTILS_SOURCES
     utils/loginuserinfo.h

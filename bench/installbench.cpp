@@ -1,0 +1,226 @@
+// Time from pressing install to the success view for foo-setup.exe (default
+// configuration, catalogue service down), against running the same
+// installer with bare Wine in a fresh prefix (prefix creation included) in
+// the same run, before and after. Prints where the installation's time goes
+// and the longest time the GUI thread was blocked.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/lwa_bench_install
+//
+// It runs in a throw-away home of its own; RUNS (default 3) rounds of both
+// alternate and the medians are compared.
+
+#include "containerinstallerobj.h"
+#include "containerinstallview.h"
+#include "containerinstallview_p.h"
+#include "doaction.h"
+#include "installcleanup.h"
+#include "lapplication.h"
+#include "wineapplication.h"
+#include "winesettings.h"
+#include "wnappinfowidget.h"
+#include "wnappinstallwidget.h"
+#include "wnunkownappinstallwidget.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMutex>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const QString Root = QStringLiteral(LWA_BINARY_DIR "/platform-root/");
+const QString Setup = QStringLiteral(LWA_BINARY_DIR "/fixtures/foo-setup.exe");
+
+QElapsedTimer g_clock;
+QMutex g_marksLock;
+QList<QPair<qint64, QString>> g_marks;
+QtMessageHandler g_previous = nullptr;
+
+// Log lines that open a phase of the installation, with their time.
+void markPhases(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static const QList<QPair<QString, QString>> markers
+            = {{QStringLiteral("install start"), QStringLiteral("download of the package")},
+               {QStringLiteral("UnzipInfo\"  running"), QStringLiteral("unpack of the bottle")},
+               {QStringLiteral("InstallInfo\"  running"), QStringLiteral("install task")},
+               {QStringLiteral("Recreate bottle: "), QStringLiteral("64-bit prefix creation")},
+               {QStringLiteral("DefaultInstall Cmd:"), QStringLiteral("installer runs")},
+               {QStringLiteral("installed desktops:"),
+                QStringLiteral("entry search (after 2 s pause)")},
+               {QStringLiteral("InstallInfo\"  finished"), QStringLiteral("recording")},
+               {QStringLiteral("install end"), QStringLiteral("recorded")}};
+    for (const auto &marker : markers) {
+        if (message.contains(marker.first)) {
+            QMutexLocker locker(&g_marksLock);
+            g_marks.append({g_clock.elapsed(), marker.second});
+        }
+    }
+    Q_UNUSED(type)
+    Q_UNUSED(context)
+}
+
+double bareWineSeconds(const QString &prefix)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    QProcess wine;
+    wine.setProcessEnvironment(environment);
+    QElapsedTimer timer;
+    timer.start();
+    wine.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wine64"), {Setup});
+    wine.waitForFinished(-1);
+    const double seconds = timer.elapsed() / 1000.0;
+    QProcess server;
+    server.setProcessEnvironment(environment);
+    server.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wineserver"),
+                 {QStringLiteral("-k")});
+    server.waitForFinished(-1);
+    return seconds;
+}
+
+void useBuildPlatform()
+{
+    WineSettings *settings = WineSettings::instance();
+    settings->setValue(QStringLiteral("tool"), Root + QStringLiteral("tools/"));
+    settings->setValue(QStringLiteral("lirvan-wine-helper"),
+                       Root + QStringLiteral("tools/lirvan-wine-helper/"));
+    settings->setValue(QStringLiteral("wine"),
+                       Root + QStringLiteral("lirvan-wine5-stable/bin/wine"));
+    settings->setValue(QStringLiteral("wine64"),
+                       Root + QStringLiteral("lirvan-wine5-stable/bin/wine64"));
+    settings->setValue(QStringLiteral("config-data"), Root + QStringLiteral("data"));
+    settings->setValue(QStringLiteral("local_path"),
+                       Root + QStringLiteral("data/Depends/DefaultBottle/files.7z"));
+    settings->setValue(QStringLiteral("wine_oauth_host"), QStringLiteral("http://127.0.0.1:9"));
+}
+
+// Waits in the event loop for the condition, at most timeoutMs.
+template<typename Condition>
+bool waitFor(Condition condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition() && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return condition();
+}
+
+struct AssistantRun
+{
+    bool success = false;
+    double seconds = 0;
+    qint64 longestBlockMs = 0;
+    QList<QPair<qint64, QString>> phases; // ms after pressing install
+};
+
+// One installation through the stand-alone window, from pressing install to
+// the success view; the application is uninstalled again afterwards.
+AssistantRun installThroughWindow()
+{
+    AssistantRun result;
+    WineApplication::instance()->launchWithArgs({QStringLiteral("assist"), Setup});
+    WineInstallerWnd *window = WineApplication::instance()->installers().constLast()->installer();
+    if (!waitFor([&] { return !window->appInfoPage()->peInfo().peProductName.isEmpty(); }, 60000)
+        || !waitFor([&] { return !window->installer()->recommendApps().isEmpty(); }, 60000))
+        return result;
+    window->appInfoPage()->agreementBox()->click();
+    window->appInfoPage()->nextButton()->click();
+
+    // The GUI thread's longest stall: the largest gap between ticks of a
+    // 5 ms timer while the installation runs.
+    qint64 lastTick = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = g_clock.elapsed();
+        result.longestBlockMs = qMax(result.longestBlockMs, now - lastTick);
+        lastTick = now;
+    });
+    g_marks.clear();
+    g_previous = qInstallMessageHandler(markPhases);
+    WnAppInstallWidget *progress = window->progressPage();
+    const qint64 pressed = g_clock.elapsed();
+    lastTick = pressed;
+    ticker.start(5);
+    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    const bool shown = waitFor([&] { return progress->actionButton()->isVisible(); }, 900000);
+    result.seconds = (g_clock.elapsed() - pressed) / 1000.0;
+    ticker.stop();
+    qInstallMessageHandler(g_previous);
+    result.success = shown && progress->statusLabel()->text() == QStringLiteral("安装成功");
+    for (const auto &mark : qAsConst(g_marks))
+        result.phases.append({mark.first - pressed, mark.second});
+
+    TInstalledAppInfo record = window->installer()->appInfo();
+    window->window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    InstallCleanup::endWineProcesses(record.bottlePath);
+    Doaction::instance()->unInstallApp(&record);
+    return result;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir sandbox;
+    const QString home = sandbox.filePath(QStringLiteral("home"));
+    QDir().mkpath(home + QStringLiteral("/Desktop"));
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toUtf8());
+    qputenv("XDG_CACHE_HOME", (home + QStringLiteral("/.cache")).toUtf8());
+    qputenv("WINEDEBUG", "-all");
+    LApplication app(argc, argv);
+    useBuildPlatform();
+    g_clock.start();
+    const int runs = qMax(1, qEnvironmentVariableIntValue("RUNS") > 0
+                                     ? qEnvironmentVariableIntValue("RUNS")
+                                     : 3);
+
+    // Alternating, so that both see the same load of the machine.
+    QList<double> bare;
+    QList<double> assistant;
+    qint64 longestBlock = 0;
+    bool success = true;
+    for (int i = 0; i < runs; ++i) {
+        bare.append(bareWineSeconds(sandbox.filePath(QStringLiteral("bare%1").arg(i))));
+        const AssistantRun run = installThroughWindow();
+        success = success && run.success;
+        assistant.append(run.seconds);
+        longestBlock = qMax(longestBlock, run.longestBlockMs);
+        std::printf("run %d: bare %.2f s, assistant %.2f s, GUI block %lld ms; phases:", i + 1,
+                    bare.last(), run.seconds, run.longestBlockMs);
+        for (const auto &phase : run.phases)
+            std::printf(" %.2f %s;", phase.first / 1000.0, qPrintable(phase.second));
+        std::printf(" %.2f success view\n", run.seconds);
+    }
+    // The pause after the installer that lets Wine finish its menu entries.
+    const double prescribedWaits = 2.0;
+    const double bareMedian = median(bare);
+    const double assistantMedian = median(assistant);
+    std::printf("install_success=%d\n", success ? 1 : 0);
+    std::printf("bare_wine_median_s=%.2f\n", bareMedian);
+    std::printf("assistant_install_median_s=%.2f\n", assistantMedian);
+    std::printf("ratio=%.2f\n", assistantMedian / bareMedian);
+    std::printf("ratio_without_prescribed_waits=%.2f\n",
+                (assistantMedian - prescribedWaits) / bareMedian);
+    std::printf("gui_longest_block_ms=%lld\n", longestBlock);
+    WineApplication::instance()->shutdown();
+    return success ? 0 : 1;
+}

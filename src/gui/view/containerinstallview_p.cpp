@@ -1,0 +1,578 @@
+#include "containerinstallview_p.h"
+
+#include "commandline.h"
+#include "common.h"
+#include "doaction.h"
+#include "execline.h"
+#include "inioperator.h"
+#include "installcleanup.h"
+#include "installinfo.h"
+#include "jsonoperator.h"
+#include "loguploadinfo.h"
+#include "unzipinfo.h"
+#include "wineastappdownloadpoint.h"
+#include "wineastapplist.h"
+#include "wineastapplogupload.h"
+#include "wineasthttpdownload.h"
+#include "wineinstalledapps.h"
+#include "winepeinfo.h"
+#include "winerecommandapps.h"
+#include "winesettings.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUuid>
+
+namespace {
+
+constexpr int HelperTimeoutMs = 30000;
+constexpr int UnknownCategory = 99;
+
+QString setting(const QString &key)
+{
+    return WineSettings::instance()->stringValue(key);
+}
+
+QString bottlesDir()
+{
+    return QDir::homePath() + QStringLiteral("/.lirvanwine/apps/");
+}
+
+QString recommendedCacheDir()
+{
+    return QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/");
+}
+
+QString defaultCacheDir()
+{
+    return QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/apps/default/");
+}
+
+// A name that can stand for a directory of its own.
+bool isUsableName(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    return !trimmed.isEmpty() && trimmed != QLatin1String(".") && trimmed != QLatin1String("..");
+}
+
+QString currentTime(const QString &format)
+{
+    return QDateTime::currentDateTime().toString(format);
+}
+
+} // namespace
+
+QMap<WineInstallerPrivate *, QString> WineInstallerPrivate::s_runningInstalls;
+
+WineInstallerPrivate::WineInstallerPrivate(QObject *parent)
+    : QObject(parent)
+    , m_peTask(new WinePEInfo(this))
+    , m_recommend(new WineRecommandApps(this))
+    , m_unzipTask(new UnzipInfo(this))
+    , m_installTask(new InstallInfo(this))
+{
+    connect(m_peTask, &TaskInterface::signalStatus, this, &WineInstallerPrivate::slotPEFinished);
+    connect(m_unzipTask, &TaskInterface::signalStatus, this,
+            &WineInstallerPrivate::slotUnzipFinished);
+    connect(m_installTask, &TaskInterface::signalStatus, this,
+            &WineInstallerPrivate::slotInstallFinshed);
+    connect(m_recommend, &WineRecommandApps::signalFinished, this,
+            &WineInstallerPrivate::signalAppsFinished);
+}
+
+WineInstallerPrivate::~WineInstallerPrivate()
+{
+    // The window is being torn down around us: nothing may reach it now.
+    blockSignals(true);
+    if (m_phase != Idle)
+        cancelInstallation();
+    releaseDownload();
+    delete m_downloadPoint;
+    delete m_logUpload;
+    removeThisInstall();
+}
+
+void WineInstallerPrivate::setFilePath(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    m_peTask->setFilePath(path);
+    m_appInfo.peInfo.peFilePath = path;
+}
+
+void WineInstallerPrivate::startPEInfo()
+{
+    m_peTask->start();
+}
+
+void WineInstallerPrivate::slotPEFinished(int type, int status)
+{
+    if (type == TaskPeInfo && status == TaskFinished) {
+        m_appInfo.peInfo = m_peTask->getPEInfo();
+        const QString name = m_appInfo.peInfo.peProductName;
+        m_appInfo.appName = name;
+        m_appInfo.publishedAppInfo.appName = name;
+        m_recommend->setRecommendName(name);
+        m_recommend->requestRecommandApps();
+    }
+    emit signalPEFinished(type, status);
+}
+
+void WineInstallerPrivate::setLogPath(const QString &path)
+{
+    if (!path.isEmpty())
+        m_appInfo.logPath = path;
+}
+
+void WineInstallerPrivate::setAppInfo(const TInstalledAppInfo &info)
+{
+    m_appInfo = info;
+}
+
+QList<TPublishedAppInfo> WineInstallerPrivate::recommendApps() const
+{
+    return m_recommend->getRecommandApps();
+}
+
+void WineInstallerPrivate::selectInstallMethod(int index)
+{
+    const QList<TPublishedAppInfo> apps = recommendApps();
+    if (index < 0 || index >= apps.size())
+        return;
+    m_appInfo.publishedAppInfo = apps.at(index);
+    if (m_appInfo.publishedAppInfo.installType == 0)
+        m_appInfo.appName = m_appInfo.publishedAppInfo.appName;
+}
+
+int WineInstallerPrivate::checkInstallState() const
+{
+    for (const QString &name : qAsConst(s_runningInstalls)) {
+        if (name == m_appInfo.appName)
+            return BeingInstalled;
+    }
+    TInstalledAppInfo record;
+    CommonJsonOperator::findAppInfoToJasonfileByAppName(m_appInfo.appName, record,
+                                                        installedAppsFilePath());
+    return record.appName.isEmpty() ? FreeToInstall : AlreadyInstalled;
+}
+
+QString WineInstallerPrivate::pathSafeName(const QString &name)
+{
+    QString safe = name;
+    for (QChar &c : safe) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
+    return safe;
+}
+
+QString WineInstallerPrivate::bottleName(const TInstalledAppInfo &info)
+{
+    QStringList parts{pathSafeName(info.appName)};
+    if (!info.publishedAppInfo.author.isEmpty())
+        parts.append(pathSafeName(info.publishedAppInfo.author));
+    if (!info.publishedAppInfo.version.isEmpty())
+        parts.append(pathSafeName(info.publishedAppInfo.version));
+    return parts.join(QLatin1Char('_'));
+}
+
+QList<QString> WineInstallerPrivate::runningInstalls()
+{
+    return s_runningInstalls.values();
+}
+
+QString WineInstallerPrivate::plannedBottlePath() const
+{
+    return bottlesDir() + bottleName(m_appInfo);
+}
+
+QString WineInstallerPrivate::recommendedPackagePath() const
+{
+    const TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
+    QString name = pathSafeName(m_appInfo.appName) + QLatin1Char('_');
+    if (!published.author.isEmpty())
+        name += pathSafeName(published.author) + QLatin1Char('_');
+    return recommendedCacheDir() + name + pathSafeName(published.version) + QStringLiteral(".7z");
+}
+
+QString WineInstallerPrivate::unusableNameReason() const
+{
+    if (!isUsableName(m_appInfo.appName))
+        return QStringLiteral("The application name \"%1\" cannot name a bottle")
+                .arg(m_appInfo.appName);
+    // Different names can still make the same bottle ("A/B" and "A_B").
+    const QString bottle = plannedBottlePath();
+    if (WineInstalledApps::instance()->getInstalledApps().contains(bottle))
+        return QStringLiteral("The bottle %1 belongs to another installed application").arg(bottle);
+    for (auto it = s_runningInstalls.cbegin(); it != s_runningInstalls.cend(); ++it) {
+        if (it.key() != this && it.key()->plannedBottlePath() == bottle)
+            return QStringLiteral("The bottle %1 is being installed by %2").arg(bottle, it.value());
+    }
+    return QString();
+}
+
+void WineInstallerPrivate::startDownload()
+{
+    if (!s_runningInstalls.contains(this)) {
+        s_runningInstalls.insert(this, m_appInfo.appName);
+        qInfo() << m_appInfo.appName << "install start";
+    }
+    releaseDownload();
+    const QString reason = unusableNameReason();
+    if (!reason.isEmpty()) {
+        qWarning().noquote() << reason;
+        removeThisInstall();
+        // Reported once the caller has shown the download.
+        QTimer::singleShot(0, this, [this, reason] { emit signalDownloadFinshed(4, reason); });
+        return;
+    }
+    m_phase = Downloading;
+
+    QDir().mkpath(recommendedCacheDir());
+    QDir().mkpath(defaultCacheDir());
+    TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
+    if (published.installType == 0)
+        published.localPath = recommendedPackagePath();
+    else if (!published.Url.isEmpty())
+        published.localPath = defaultPackagePath();
+
+    m_download = new WineAstHttpDownload(published, this);
+    connect(m_download, &WineAstHttpDownload::signalDownloadProgress, this,
+            &WineInstallerPrivate::signalDownloadProgress);
+    connect(m_download, &WineAstHttpDownload::signalStatus, this,
+            &WineInstallerPrivate::slotDownloadFinished);
+    m_download->startDownLoad();
+}
+
+QString WineInstallerPrivate::defaultPackagePath()
+{
+    removeTransientPackage();
+    const QString shared = defaultCacheDir() + QStringLiteral("default.7z");
+    for (auto it = s_runningInstalls.cbegin(); it != s_runningInstalls.cend(); ++it) {
+        const WineInstallerPrivate *other = it.key();
+        if (other != this && other->m_phase != Idle && other->m_phase != Installing
+            && other->m_appInfo.publishedAppInfo.localPath == shared) {
+            // Two downloads into one file would interleave their bytes.
+            m_transientPackage = defaultCacheDir()
+                                 + QStringLiteral("default-%1.7z")
+                                           .arg(QUuid::createUuid().toString(QUuid::Id128));
+            return m_transientPackage;
+        }
+    }
+    return shared;
+}
+
+void WineInstallerPrivate::removeTransientPackage()
+{
+    if (m_transientPackage.isEmpty())
+        return;
+    QFile::remove(m_transientPackage);
+    m_transientPackage.clear();
+}
+
+void WineInstallerPrivate::releaseDownload()
+{
+    if (!m_download)
+        return;
+    // A partial file stays for a later resume.
+    disconnect(m_download, nullptr, this, nullptr);
+    if (m_download->isDownloading())
+        m_download->stopDownLoad();
+    m_download->deleteLater();
+    m_download = nullptr;
+}
+
+void WineInstallerPrivate::slotDownloadFinished(int status, const QString &strErr)
+{
+    const TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
+    if (status == WineAstHttpDownload::DownloadFinished && published.installType == 1
+        && QFileInfo::exists(published.localPath) && published.localPath != m_transientPackage)
+        WineSettings::instance()->setValue(QStringLiteral("local_path"), published.localPath);
+    if (status == WineAstHttpDownload::DownloadFailed) {
+        removeTransientPackage();
+        removeThisInstall();
+        m_phase = Idle;
+    }
+    if (status >= WineAstHttpDownload::DownloadFinished && sender() == m_download) {
+        // Its work is done; it is still inside its own signal, so it is
+        // neither stopped nor deleted here.
+        disconnect(m_download, nullptr, this, nullptr);
+        m_download->deleteLater();
+        m_download = nullptr;
+    }
+    emit signalDownloadFinshed(status, strErr);
+}
+
+void WineInstallerPrivate::startUnzip()
+{
+    QString reason = unusableNameReason();
+    if (m_appInfo.appName.isEmpty()) {
+        qWarning() << "app name is empty";
+        reason = tr("app name is empty");
+    }
+    if (!reason.isEmpty()) {
+        qWarning().noquote() << reason;
+        removeThisInstall();
+        m_phase = Idle;
+        QTimer::singleShot(0, this, [this, reason] { emit signalUnzipFinshed(4, reason); });
+        return;
+    }
+    m_phase = Unpacking;
+    m_appInfo.bottlePath = plannedBottlePath();
+    m_unzipTask->setPackagePath(m_appInfo.publishedAppInfo.localPath);
+    m_unzipTask->setUnzipPath(m_appInfo.bottlePath);
+    m_unzipTask->setMd5(m_appInfo.publishedAppInfo.MD5);
+    m_unzipTask->start();
+}
+
+void WineInstallerPrivate::slotUnzipFinished(int type, int status)
+{
+    // A status of a run that was cancelled or given up is of no interest.
+    if (m_phase != Unpacking)
+        return;
+    if (type == TaskUnzip && status == TaskFinished) {
+        TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
+        if (published.installType == 0) {
+            if (QFileInfo::exists(published.localPath))
+                QFile::remove(published.localPath);
+            const QString info = m_appInfo.bottlePath + QStringLiteral("/info");
+            if (published.packageName.isEmpty() && QFileInfo::exists(info))
+                published.packageName = CommonJsonOperator::getValuebyKey(QStringLiteral("appid"),
+                                                                          info);
+            adaptStartScript();
+        } else {
+            if (!m_appInfo.appName.isEmpty() && published.appName.isEmpty())
+                published.appName = m_appInfo.appName;
+            if (published.author.isEmpty())
+                published.author = tr("unknown");
+        }
+    }
+    if (status >= TaskFinished)
+        removeTransientPackage();
+    if (status == TaskFailed) {
+        removeThisInstall();
+        m_phase = Idle;
+    }
+    const auto task = qobject_cast<TaskInterface *>(sender());
+    emit signalUnzipFinshed(status, task ? task->getErrString() : QString());
+}
+
+// Points the package's start script at this machine's bottle, helper and
+// Wine. Every value is quoted for bash, so no name can run a command.
+void WineInstallerPrivate::adaptStartScript()
+{
+    const QString bottle = m_appInfo.bottlePath;
+    const QString script = bottle + QStringLiteral("/files/run.sh");
+    if (bottle.isEmpty() || !QFileInfo::exists(script))
+        return;
+    QString dirName;
+    Doaction *action = Doaction::instance();
+    action->getCurrentDirName(bottle, dirName);
+    const QList<QPair<QString, QString>> lines = {
+            {QStringLiteral("BOTTLENAME="), dirName},
+            {QStringLiteral("START_SHELL_PATH="),
+             setting(QStringLiteral("lirvan-wine-helper")) + QStringLiteral("run_v4.sh")},
+            {QStringLiteral("export APPRUN_CMD="), setting(QStringLiteral("wine"))},
+            {QStringLiteral("export PATCH_LOADER_ENV="),
+             QStringLiteral("LD_PRELOAD=") + bottle + QStringLiteral("/files/libloader.so")},
+            {QStringLiteral("export FILEDLG_PLUGIN="),
+             bottle + QStringLiteral("/files/gtkGetFileNameDlg")},
+            {QStringLiteral("ARCHIVE_FILE_DIR="), bottle + QStringLiteral("/files")},
+    };
+    for (const auto &line : lines)
+        action->replaceLineInFile(script, line.first,
+                                  line.first + ExecLine::shellQuoted(line.second));
+}
+
+void WineInstallerPrivate::startInstall()
+{
+    m_phase = Installing;
+    m_installTask->setAppInfo(m_appInfo);
+    m_installTask->start();
+}
+
+void WineInstallerPrivate::slotInstallFinshed(int type, int status)
+{
+    if (m_phase != Installing)
+        return;
+    if (status < TaskFinished) {
+        emit signalInstallFinshed(status, QString());
+        return;
+    }
+    m_phase = Idle;
+    QString output;
+    QString error;
+    shellCmd(quotedArgument(setting(QStringLiteral("lirvan-wine-helper"))
+                            + QStringLiteral("kill.sh"))
+                     + QStringLiteral(" services block"),
+             output, error, HelperTimeoutMs);
+
+    m_appInfo.desktopInfo.desktopPath = m_installTask->getAppInfo().desktopInfo.desktopPath;
+    if (type == TaskInstall && status == TaskFinished) {
+        recordInstalledApp();
+    } else if (type == TaskInstall && status == TaskFailed) {
+        InstallCleanup::discard(m_appInfo);
+        qWarning().noquote() << m_appInfo.appName + QStringLiteral(" install failed! id:")
+                                        + QString::number(type) + QStringLiteral(" status:")
+                                        + QString::number(status);
+    }
+    removeThisInstall();
+    emit signalInstallFinshed(status, QString());
+}
+
+void WineInstallerPrivate::recordInstalledApp()
+{
+    m_appInfo.installTime = currentTime(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    TDesktopfileInfo &desktop = m_appInfo.desktopInfo;
+    const QString path = desktop.desktopPath;
+    const QList<QPair<QString, QString *>> keys = {
+            {QStringLiteral("Icon"), &desktop.icon},
+            {QStringLiteral("Exec"), &desktop.exec},
+            {QStringLiteral("Name"), &desktop.name},
+            {QStringLiteral("Type"), &desktop.type},
+            {QStringLiteral("Categories"), &desktop.categories},
+            {QStringLiteral("StartupWMClass"), &desktop.startupwmclass},
+            {QStringLiteral("StartupNotify"), &desktop.startupnotify},
+            {QStringLiteral("Comment"), &desktop.comment},
+            {QStringLiteral("Path"), &desktop.path},
+    };
+    for (const auto &key : keys)
+        *key.second = CommonIniOperator::findValueByKey(key.first, path);
+    CommonJsonOperator::writeToJasonfile(m_appInfo, installedAppsFilePath());
+    WineInstalledApps::instance()->addInstalledApps(m_appInfo);
+}
+
+void WineInstallerPrivate::cancelInstallation()
+{
+    const Phase phase = m_phase;
+    m_phase = Idle;
+    qInfo() << m_appInfo.appName << "install cancelled";
+    releaseDownload();
+    // The tasks end their commands' process groups at once; stop() waits for
+    // their threads and drops whatever they would still report.
+    m_unzipTask->requestAbort();
+    m_installTask->requestAbort();
+    m_unzipTask->stop();
+    m_installTask->stop();
+    if (phase != Downloading) {
+        TInstalledAppInfo made = m_appInfo;
+        if (phase == Installing)
+            made.desktopInfo.desktopPath = m_installTask->getAppInfo().desktopInfo.desktopPath;
+        InstallCleanup::discard(made);
+    }
+    removeTransientPackage();
+    removeThisInstall();
+}
+
+void WineInstallerPrivate::startUploadBuryingPoint(BuryingPointInfo &info)
+{
+    if (!m_downloadPoint) {
+        m_downloadPoint = new WineAstAppDownloadPoint;
+        connect(m_downloadPoint, &WineAstAppDownloadPoint::signalFinished, this,
+                &WineInstallerPrivate::slotUploadBuryingPointFinished);
+    }
+    if (!WineAstApplist::instance()->categories().contains(info.categories))
+        info.categories = UnknownCategory;
+    const bool recommended = info.installType == 0;
+    qInfo() << "start upload buryingPoint info, " << (recommended ? info.id : 0) << info.appName
+            << info.categories;
+    if (recommended)
+        m_downloadPoint->requestDownloadPoint(info.id, QString(), 0);
+    else
+        m_downloadPoint->requestDownloadPoint(0, info.appName, info.categories);
+}
+
+void WineInstallerPrivate::slotUploadBuryingPointFinished(int status, const QString &msg)
+{
+    if ((status == 3 || status == 4) && m_downloadPoint) {
+        m_downloadPoint->deleteLater();
+        m_downloadPoint = nullptr;
+    }
+    emit signalUploadBuryingPointFinshed(status, msg);
+}
+
+void WineInstallerPrivate::removeThisInstall()
+{
+    const auto it = s_runningInstalls.find(this);
+    if (it == s_runningInstalls.end())
+        return;
+    qInfo() << it.value() << "install end";
+    s_runningInstalls.erase(it);
+}
+
+void WineInstallerPrivate::slotStartApp()
+{
+    Doaction::instance()->stratAPP(&m_appInfo);
+}
+
+void WineInstallerPrivate::slotUnInstallApp(TInstalledAppInfo *info)
+{
+    TInstalledAppInfo record;
+    CommonJsonOperator::findAppInfoToJasonfileByAppName(info->appName, record,
+                                                        installedAppsFilePath());
+    if (record.appName.isEmpty())
+        return;
+    Doaction::instance()->unInstallApp(&record);
+}
+
+QString WineInstallerPrivate::makeLogArchive()
+{
+    const QString logPath = m_appInfo.logPath;
+    // A directory of its own with a name nobody can guess: no other user
+    // can place or read anything there.
+    m_logArchiveDir = std::make_unique<QTemporaryDir>(
+            QDir::tempPath() + QStringLiteral("/lirvan-wine-assist-log-XXXXXX"));
+    if (logPath.isEmpty() || !m_logArchiveDir->isValid())
+        return logPath;
+    const QString archive = m_logArchiveDir->filePath(
+            currentTime(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".7z"));
+    // "--" and -spd: the path is a file name, never a switch, list file or
+    // wildcard.
+    QString output;
+    QString error;
+    const int result = shellCmd(QStringLiteral("7z"),
+                                {QStringLiteral("a"), QStringLiteral("-spd"), QStringLiteral("--"),
+                                 archive, QFileInfo(logPath).absoluteFilePath()},
+                                output, error, HelperTimeoutMs);
+    return result == 0 ? archive : logPath;
+}
+
+void WineInstallerPrivate::slotUploadLog()
+{
+    if (m_logUpload)
+        return;
+    const QString file = makeLogArchive();
+    LogUploadInfo info;
+    const TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
+    info.appId = QStringLiteral("%1").arg(published.id);
+    info.logFilePath = file;
+    info.desc = m_appInfo.peInfo.peProductName;
+    info.appName = m_appInfo.appName;
+    info.version = published.installType == 0 && !published.version.isEmpty()
+                           ? published.version
+                           : m_appInfo.peInfo.peProductVersion;
+    info.categoryId = published.categories;
+    info.typeId = published.installType;
+    qInfo() << "log:" << file;
+
+    m_logUpload = new WineAstAppLogUpload(info);
+    connect(m_logUpload, &WineAstAppLogUpload::signalFinished, this,
+            &WineInstallerPrivate::onLogUploaded);
+    m_logUpload->uploadLog();
+}
+
+void WineInstallerPrivate::onLogUploaded(int status, const QString &msg)
+{
+    if (status == 3 || status == 4) {
+        if (m_logUpload)
+            m_logUpload->deleteLater();
+        m_logUpload = nullptr;
+        // The archive was only made for this upload.
+        m_logArchiveDir.reset();
+    }
+    emit signalUploadLog(status, msg);
+}

@@ -1,0 +1,123 @@
+#ifndef CONTAINERINSTALLVIEW_P_H
+#define CONTAINERINSTALLVIEW_P_H
+
+#include "buryingpointinfo.h"
+#include "tinstalledappinfo.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class InstallInfo;
+class QTemporaryDir;
+class UnzipInfo;
+class WineAstAppDownloadPoint;
+class WineAstAppLogUpload;
+class WineAstHttpDownload;
+class WinePEInfo;
+class WineRecommandApps;
+
+/*
+ * Drives one installation for its install window: reads the program file,
+ * asks the catalogue for configurations, then downloads the chosen package,
+ * unpacks it into a new bottle, runs the installation and records the
+ * application. Each step reports through a signal; the window decides what
+ * to show. Destroyed in the middle of an installation, it stops the work and
+ * removes what the installation had made. GUI thread only.
+ */
+class WineInstallerPrivate : public QObject
+{
+    Q_OBJECT
+public:
+    enum InstallState { FreeToInstall = 0, AlreadyInstalled = 1, BeingInstalled = 2 };
+    enum Phase { Idle, Downloading, Unpacking, Installing };
+
+    explicit WineInstallerPrivate(QObject *parent = nullptr);
+    ~WineInstallerPrivate() override;
+
+    void setFilePath(const QString &path);
+    void startPEInfo();
+    void setLogPath(const QString &path);
+    TInstalledAppInfo &appInfo() { return m_appInfo; }
+    const TInstalledAppInfo &appInfo() const { return m_appInfo; }
+    void setAppInfo(const TInstalledAppInfo &info);
+    QList<TPublishedAppInfo> recommendApps() const;
+    void selectInstallMethod(int index);
+    int checkInstallState() const;
+    void startDownload();
+    void startUnzip();
+    void startInstall();
+    void startUploadBuryingPoint(BuryingPointInfo &info);
+    void removeThisInstall();
+
+    Phase phase() const { return m_phase; }
+    // The installation's bottle and cached package, from its names.
+    QString plannedBottlePath() const;
+    QString recommendedPackagePath() const;
+
+    // A name as one path component: separators and control characters
+    // become "_".
+    static QString pathSafeName(const QString &name);
+    // The bottle's directory name: name, author and version joined by "_".
+    static QString bottleName(const TInstalledAppInfo &info);
+    // The names of the installations running in this process.
+    static QList<QString> runningInstalls();
+
+public slots:
+    void slotStartApp();
+    void slotUploadLog();
+    void slotUnInstallApp(TInstalledAppInfo *info);
+
+    void slotPEFinished(int type, int status);
+    void slotUnzipFinished(int type, int status);
+    void slotInstallFinshed(int type, int status);
+    void slotDownloadFinished(int status, const QString &strErr);
+    void slotUploadBuryingPointFinished(int status, const QString &msg);
+
+signals:
+    void signalPEFinished(int type, int status);
+    void signalAppsFinished();
+    void signalDownloadProgress(qint64 received, qint64 total);
+    void signalDownloadFinshed(int status, QString strErr);
+    void signalUnzipFinshed(int status, QString strErr);
+    void signalInstallFinshed(int status, QString strErr);
+    void signalUploadBuryingPointFinshed(int status, QString msg);
+    void signalUploadLog(int status, QString msg);
+
+private:
+    // Why the names cannot make this installation's paths; empty when they can.
+    QString unusableNameReason() const;
+    void adaptStartScript();
+    void recordInstalledApp();
+    // Packs the log into a fresh private directory; the file to send.
+    QString makeLogArchive();
+    void onLogUploaded(int status, const QString &msg);
+    // Ends the installation in progress and removes what it made.
+    void cancelInstallation();
+    void releaseDownload();
+    // Where the default package goes: the shared file, or a file of this
+    // installation's own while another one is still fetching or unpacking it.
+    QString defaultPackagePath();
+    void removeTransientPackage();
+
+    static QMap<WineInstallerPrivate *, QString> s_runningInstalls;
+
+    TInstalledAppInfo m_appInfo;
+    WinePEInfo *m_peTask;
+    WineRecommandApps *m_recommend;
+    UnzipInfo *m_unzipTask;
+    InstallInfo *m_installTask;
+    WineAstAppDownloadPoint *m_downloadPoint = nullptr;
+    QPointer<WineAstHttpDownload> m_download;
+    QPointer<WineAstAppLogUpload> m_logUpload;
+    std::unique_ptr<QTemporaryDir> m_logArchiveDir;
+    Phase m_phase = Idle;
+    // A default package of this installation alone, removed once unpacked.
+    QString m_transientPackage;
+};
+
+#endif // CONTAINERINSTALLVIEW_P_H

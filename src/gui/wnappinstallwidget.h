@@ -1,0 +1,58 @@
+#ifndef WNAPPINSTALLWIDGET_H
+#define WNAPPINSTALLWIDGET_H
+
+#include <QWidget>
+
+class LWaterProgress;
+class QLabel;
+class QPushButton;
+
+/*
+ * The progress page: download, unpack and install with a progress display
+ * and a cancel button, then the result with the action that fits it (start
+ * the application, retry the download, or send the log as feedback).
+ */
+class WnAppInstallWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    enum State { Downloading = 0, Unpacking = 1, Installing = 2, Installed = 3 };
+
+    explicit WnAppInstallWidget(QWidget *parent = nullptr);
+
+    void setState(int state);
+    int state() const { return m_state; }
+    void setProgress(int value);
+    void setAppName(const QString &text);
+    void setStatusText(const QString &text);
+    void showResult(bool success);
+
+    LWaterProgress *progress() const { return m_progress; }
+    QLabel *statusLabel() const { return m_statusLabel; }
+    QPushButton *actionButton() const { return m_actionButton; }
+    QPushButton *cancelButton() const { return m_cancelButton; }
+    QPushButton *closeButton() const { return m_closeButton; }
+
+signals:
+    void s_CancelProcess();
+    void s_StartApp();
+    void s_CommitFeedback();
+    void s_RetryDownload();
+    void s_RetryExtract();
+
+private:
+    void showProgressView(bool progress);
+    void onActionClicked();
+
+    QLabel *m_nameLabel;
+    LWaterProgress *m_progress;
+    QLabel *m_resultIcon;
+    QLabel *m_statusLabel;
+    QPushButton *m_closeButton;
+    QPushButton *m_actionButton;
+    QPushButton *m_cancelButton;
+    int m_state = Downloading;
+    bool m_success = false;
+};
+
+#endif // WNAPPINSTALLWIDGET_H

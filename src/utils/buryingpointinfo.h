@@ -1,0 +1,18 @@
+#ifndef BURYINGPOINTINFO_H
+#define BURYINGPOINTINFO_H
+
+#include <QMetaType>
+#include <QString>
+
+// What the catalogue service is told about one package download.
+struct BuryingPointInfo
+{
+    qint32 installType = 0;
+    qint32 id = -1; // catalogue id, -1 for a program not from the catalogue
+    QString appName;
+    qint32 categories = -1; // catalogue category id
+};
+
+Q_DECLARE_METATYPE(BuryingPointInfo)
+
+#endif // BURYINGPOINTINFO_H

@@ -1,0 +1,184 @@
+#include "installflowtestutil.h"
+
+#include "jsonoperator.h"
+#include "ldialog.h"
+#include "platformtestutil.h"
+#include "winesettings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace PlatformTest;
+
+namespace InstallFlowTest {
+
+void useBuildPlatform()
+{
+    WineSettings *settings = WineSettings::instance();
+    settings->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
+    settings->setValue(QStringLiteral("lirvan-wine-helper"),
+                       tool(QStringLiteral("tools/lirvan-wine-helper/")));
+    settings->setValue(QStringLiteral("wine"),
+                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
+    settings->setValue(QStringLiteral("wine64"),
+                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
+    settings->setValue(QStringLiteral("config-data"), tool(QStringLiteral("data")));
+    settings->setValue(QStringLiteral("local_path"),
+                       tool(QStringLiteral("data/Depends/DefaultBottle/files.7z")));
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer()
+    : m_timer(new QTimer(this))
+{
+    connect(m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
+    m_timer->start(50);
+}
+
+void MessageBoxAnswerer::answer()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        // Only the plain boxes: the install dialog host is an LDialog too.
+        auto box = qobject_cast<LDialog *>(window);
+        if (!box || window->metaObject() != &LDialog::staticMetaObject || !box->isVisible()
+            || box->buttonCount() == 0)
+            continue;
+        m_messages.append(box->message());
+        box->getButton(0)->click();
+    }
+}
+
+QString quickLingerMarker()
+{
+    return home() + QStringLiteral("/.quick-linger");
+}
+
+bool makeQuickPackage(const QString &path, int padding)
+{
+    QTemporaryDir work;
+    const QString root = work.filePath(QStringLiteral("package"));
+    QByteArray script
+            = "#!/bin/bash\n"
+              "BOTTLENAME=\"quick\"\n"
+              "START_SHELL_PATH=\"/nonexistent/run_v4.sh\"\n"
+              "export APPRUN_CMD=\"/nonexistent/wine\"\n"
+              "export PATCH_LOADER_ENV=\"LD_PRELOAD=/nonexistent/libloader.so\"\n"
+              "export FILEDLG_PLUGIN=\"/nonexistent/gtkGetFileNameDlg\"\n"
+              "ARCHIVE_FILE_DIR=\"/nonexistent\"\n"
+              "here=$(dirname \"$0\")\n"
+              "printf '%s\\n' \"$1\" \"$BOTTLENAME\" \"$START_SHELL_PATH\" \"$APPRUN_CMD\" "
+              "\"$PATCH_LOADER_ENV\" \"$FILEDLG_PLUGIN\" \"$ARCHIVE_FILE_DIR\" "
+              ">\"$here/ran.txt\"\n"
+              "if [ -e \"$HOME/.quick-linger\" ]; then\n"
+              "    sleep 600 &\n"
+              "    echo $! >\"$here/lingering.pid\"\n"
+              "    wait\n"
+              "fi\n";
+    const QString runScript = root + QStringLiteral("/files/run.sh");
+    if (!writeAll(runScript, script)
+        || !QFile::setPermissions(runScript, QFile::permissions(runScript) | QFile::ExeOwner)
+        || !writeAll(root + QStringLiteral("/info"), "{\n    \"appid\": \"com.quick.app\"\n}\n")
+        || !writeAll(root + QStringLiteral("/entries/applications/quick-app.desktop"),
+                     "[Desktop Entry]\nName=Quick App\nExec=quick\nIcon=quick-app\n"
+                     "Type=Application\nCategories=Utility;\n")
+        || !writeAll(root + QStringLiteral("/entries/icons/hicolor/48x48/apps/quick-app.png"),
+                     readAll(fixture(QStringLiteral("foo-48.png")))))
+        return false;
+    QByteArray noise(padding, Qt::Uninitialized);
+    for (char &byte : noise)
+        byte = char(QRandomGenerator::global()->bounded(256));
+    if (!writeAll(root + QStringLiteral("/files/padding.bin"), noise))
+        return false;
+    QFile::remove(path);
+    const Result result = run(QStringLiteral("sh"),
+                              {QStringLiteral("-c"),
+                               QStringLiteral("cd \"$0\" && 7z a -bd -y \"$1\" files info entries"),
+                               root, path});
+    return result.exitCode == 0 && QFile::exists(path);
+}
+
+QString md5Of(const QString &path)
+{
+    return QString::fromLatin1(
+            QCryptographicHash::hash(readAll(path), QCryptographicHash::Md5).toHex());
+}
+
+QJsonObject catalogueApp(int id, const QString &name, const QString &version, const QString &author,
+                         double score, const QString &package, const QString &md5,
+                         const QStringList &recommend)
+{
+    QJsonObject app{{QStringLiteral("id"), id},
+                    {QStringLiteral("name"), name},
+                    {QStringLiteral("version"), version},
+                    {QStringLiteral("score"), score},
+                    {QStringLiteral("category_id"), 7},
+                    {QStringLiteral("package"), package},
+                    {QStringLiteral("created_at"), QStringLiteral("2026-03-01 10:00:00")},
+                    {QStringLiteral("md5_value"), md5},
+                    {QStringLiteral("download_url"), QStringLiteral("/files/") + package},
+                    {QStringLiteral("recommend"), QJsonArray::fromStringList(recommend)}};
+    if (!author.isEmpty())
+        app.insert(QStringLiteral("author_info"),
+                   QJsonObject{{QStringLiteral("username"), author}});
+    return app;
+}
+
+QJsonObject catalogue(const QJsonArray &apps, const QString &defaultPackage,
+                      const QString &defaultMd5)
+{
+    QJsonArray categories;
+    for (int id = 1; id <= 10; ++id)
+        categories.append(
+                QJsonObject{{QStringLiteral("id"), id},
+                            {QStringLiteral("categories"), QStringLiteral("category %1").arg(id)}});
+    QJsonObject result{{QStringLiteral("categories"), categories}, {QStringLiteral("apps"), apps}};
+    if (!defaultPackage.isEmpty())
+        result.insert(QStringLiteral("default_config"),
+                      QJsonObject{{QStringLiteral("version"), QStringLiteral("1.0")},
+                                  {QStringLiteral("md5_value"), defaultMd5},
+                                  {QStringLiteral("download_url"),
+                                   QStringLiteral("/files/") + defaultPackage}});
+    return result;
+}
+
+QList<qint64> processesOfPrefix(const QString &prefix)
+{
+    const QByteArray wanted = "WINEPREFIX=" + prefix.toUtf8();
+    QList<qint64> found;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        if (!isPid || pid == QCoreApplication::applicationPid() || !isAlive(pid))
+            continue;
+        const QList<QByteArray> variables = readAll(QStringLiteral("/proc/%1/environ").arg(pid))
+                                                    .split('\0');
+        if (variables.contains(wanted))
+            found.append(pid);
+    }
+    return found;
+}
+
+TInstalledAppInfo storedRecord(const QString &name)
+{
+    TInstalledAppInfo record;
+    CommonJsonOperator::findAppInfoToJasonfileByAppName(name, record, installedAppsFilePath());
+    return record;
+}
+
+QStringList fileLines(const QString &path)
+{
+    QString text = QString::fromUtf8(readAll(path));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.split(QLatin1Char('\n'));
+}
+
+} // namespace InstallFlowTest

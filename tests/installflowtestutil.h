@@ -1,0 +1,75 @@
+#ifndef INSTALLFLOWTESTUTIL_H
+#define INSTALLFLOWTESTUTIL_H
+
+#include "tinstalledappinfo.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QTimer;
+class WineInstallerWnd;
+
+// Helpers for the tests that drive the install window and its controller.
+namespace InstallFlowTest {
+
+// Points the settings at the build tree's helper scripts, Wine and data.
+void useBuildPlatform();
+
+/*
+ * Answers the install window's message boxes while it lives: every box
+ * that appears has its message noted and its button pressed.
+ */
+class MessageBoxAnswerer : public QObject
+{
+    Q_OBJECT
+public:
+    MessageBoxAnswerer();
+    QStringList messages() const { return m_messages; }
+
+private:
+    void answer();
+
+    QTimer *m_timer;
+    QStringList m_messages;
+};
+
+/*
+ * A recommended-configuration package that installs without Wine: its
+ * files/run.sh writes its argument and the six settings the assistant
+ * rewrites into files/ran.txt, one per line; while ~/.quick-linger exists
+ * it then keeps a child process running (its id in files/lingering.pid)
+ * until it is ended. It brings one menu entry "quick-app.desktop" and its
+ * icon, and `padding` bytes of incompressible data.
+ */
+bool makeQuickPackage(const QString &path, int padding = 0);
+// The file whose presence makes the quick package's install linger.
+QString quickLingerMarker();
+
+// The MD5 of a file in lower-case hexadecimal.
+QString md5Of(const QString &path);
+
+// A catalogue application object as the service lists it.
+QJsonObject catalogueApp(int id, const QString &name, const QString &version, const QString &author,
+                         double score, const QString &package, const QString &md5,
+                         const QStringList &recommend = {});
+
+// A catalogue with the sample categories 1 to 10, these apps and a default
+// configuration that serves `defaultPackage` (none when empty).
+QJsonObject catalogue(const QJsonArray &apps, const QString &defaultPackage = QString(),
+                      const QString &defaultMd5 = QString());
+
+// Live processes of this user whose environment sets WINEPREFIX to the
+// prefix (Wine's own and whatever runs in the bottle).
+QList<qint64> processesOfPrefix(const QString &prefix);
+
+// The installed-apps file's record of the application, empty when none.
+TInstalledAppInfo storedRecord(const QString &name);
+
+// The lines of a text file, without the last line break.
+QStringList fileLines(const QString &path);
+
+} // namespace InstallFlowTest
+
+#endif // INSTALLFLOWTESTUTIL_H

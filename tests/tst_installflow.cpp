@@ -1,0 +1,302 @@
+// Whole installations of the Windows test programs with real Wine, through
+// the stand-alone install window as a user drives it, with the catalogue
+// service down: an installer that keeps running is cancelled and leaves
+// nothing behind, the same program then installs and starts from the
+// success view, and an .msi installs through msiexec.
+
+#include "catalogueapiserver.h"
+#include "containerinstallerobj.h"
+#include "containerinstallview.h"
+#include "containerinstallview_dialog.h"
+#include "containerinstallview_p.h"
+#include "doaction.h"
+#include "installflowtestutil.h"
+#include "jsonoperator.h"
+#include "lapplication.h"
+#include "platformtestutil.h"
+#include "startmanagertestutil.h"
+#include "testisolation.h"
+#include "wineapplication.h"
+#include "wineinstalledapps.h"
+#include "winemainwindow.h"
+#include "winerecommandapps.h"
+#include "winesettings.h"
+#include "wnappinfowidget.h"
+#include "wnappinstallwidget.h"
+#include "wnunkownappinstallwidget.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QtTest>
+
+
+using namespace InstallFlowTest;
+using namespace PlatformTest;
+
+namespace {
+
+constexpr int WineTimeoutMs = 300000;
+
+// With the service down only the default configuration is offered, and its
+// bottle is named after the program and the fallback's version.
+QString fooBottle()
+{
+    return home() + QStringLiteral("/.lirvanwine/apps/Foo_1");
+}
+
+QStringList menuEntries()
+{
+    QStringList entries;
+    for (const QString &dir : {applicationsDir(), home() + QStringLiteral("/Desktop")}) {
+        QDirIterator it(dir, {QStringLiteral("*.desktop")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            entries.append(it.next());
+    }
+    return entries;
+}
+
+void endWine(const QString &bottle)
+{
+    run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
+        bottleEnvironment(bottle));
+}
+
+} // namespace
+
+class TestInstallFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void cancelWhileInstallerRuns();
+    void localProgramInstallsAndStarts();
+    void msiInstallsThroughMsiexec();
+    void catalogueRecordInstallsAndStarts();
+
+private:
+    // Opens the stand-alone window for the file and waits until it has read
+    // the file and heard from the service.
+    WineInstallerWnd *openAndConfirm(const QString &file);
+    // Accepts the agreement, goes on and installs with the default
+    // configuration; the status text of the result, empty without one.
+    QString installWithDefault(WineInstallerWnd *window);
+};
+
+void TestInstallFlow::initTestCase()
+{
+    QVERIFY2(QFileInfo::exists(fixture(QStringLiteral("foo-setup.exe"))),
+             "the Windows test programs are missing: build the lwa_fixtures target");
+    QVERIFY(StartManagerTest::installActivationFile());
+    useBuildPlatform();
+    // Nothing listens there: the catalogue service is down.
+    WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
+                                       QStringLiteral("http://127.0.0.1:9"));
+    QVERIFY(QDir::setCurrent(home()));
+}
+
+void TestInstallFlow::cleanupTestCase()
+{
+    WineApplication::instance()->shutdown();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    endWine(fooBottle());
+}
+
+WineInstallerWnd *TestInstallFlow::openAndConfirm(const QString &file)
+{
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist"), file});
+    ContainerInstallerObj *obj = app->installers().constLast();
+    WineInstallerWnd *window = obj->installer();
+    WnAppInfoWidget *info = window->appInfoPage();
+    QSignalSpy apps(window->installer(), &WineInstallerPrivate::signalAppsFinished);
+    // The name appears once the file is read, the choice once the service
+    // failed to answer.
+    if (!QTest::qWaitFor([&] { return !info->peInfo().peProductName.isEmpty(); }, 60000)
+        || !QTest::qWaitFor([&] { return !apps.isEmpty(); }, 60000))
+        return nullptr;
+    return window;
+}
+
+QString TestInstallFlow::installWithDefault(WineInstallerWnd *window)
+{
+    window->appInfoPage()->agreementBox()->click();
+    window->appInfoPage()->nextButton()->click();
+    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    WnAppInstallWidget *progress = window->progressPage();
+    if (!QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs))
+        return QString();
+    return progress->statusLabel()->text();
+}
+
+void TestInstallFlow::cancelWhileInstallerRuns()
+{
+    qputenv("FOO_SETUP_MODE", "linger");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    const QStringList entriesBefore = menuEntries();
+    WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
+    QVERIFY(window);
+    QPointer<QWidget> host = window->window();
+
+    WnAppInfoWidget *info = window->appInfoPage();
+    const TPeInfo shown = info->peInfo();
+    QCOMPARE(shown.peProductName, QStringLiteral("Foo"));
+    QCOMPARE(shown.peProductVersion, QStringLiteral("1.2.3"));
+    QCOMPARE(shown.peFileType, QStringLiteral("Win64 EXE"));
+    bool iconShown = false;
+    for (const QLabel *label : info->findChildren<QLabel *>()) {
+        if (label->size() == QSize(39, 34))
+            iconShown = !label->pixmap(Qt::ReturnByValue).isNull();
+    }
+    QVERIFY(iconShown);
+    QVERIFY(!info->nextButton()->isEnabled());
+    info->agreementBox()->click();
+    QVERIFY(info->nextButton()->isEnabled());
+    info->nextButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::DefaultInstallPage));
+    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::ProgressPage));
+
+    QVERIFY(QTest::qWaitFor(
+            [] { return !findProcesses(QStringLiteral("foo-setup.exe"), fooBottle()).isEmpty(); },
+            WineTimeoutMs));
+    QCOMPARE(window->progressPage()->state(), int(WnAppInstallWidget::Installing));
+    QVERIFY(!processesOfPrefix(fooBottle()).isEmpty());
+
+    window->progressPage()->cancelButton()->click();
+    QVERIFY(!host->isVisible());
+    QTRY_VERIFY(!host);
+    QVERIFY2(processesOfPrefix(fooBottle()).isEmpty(),
+             qPrintable(QString::number(processesOfPrefix(fooBottle()).size())));
+    QVERIFY(!QFileInfo::exists(fooBottle()));
+    QCOMPARE(menuEntries(), entriesBefore);
+    QVERIFY(storedRecord(QStringLiteral("Foo")).appName.isEmpty());
+    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
+}
+
+void TestInstallFlow::localProgramInstallsAndStarts()
+{
+    WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
+    QVERIFY(window);
+    QPointer<QWidget> host = window->window();
+    QSignalSpy changed(WineInstalledApps::instance(),
+                       &WineInstalledApps::signalInstalledAppChanged);
+    QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
+    WnAppInstallWidget *progress = window->progressPage();
+    QCOMPARE(progress->actionButton()->text(), QStringLiteral("立即启动"));
+
+    const TInstalledAppInfo record = storedRecord(QStringLiteral("Foo"));
+    QCOMPARE(record.bottlePath, fooBottle());
+    QCOMPARE(record.publishedAppInfo.installType, 1);
+    QCOMPARE(record.publishedAppInfo.author, QStringLiteral("unknown"));
+    QCOMPARE(record.peInfo.peProductVersion, QStringLiteral("1.2.3"));
+    QVERIFY(QDateTime::fromString(record.installTime, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                    .isValid());
+    QCOMPARE(record.desktopInfo.desktopPath, applicationsDir() + QStringLiteral("Foo.desktop"));
+    QCOMPARE(record.desktopInfo.name, QStringLiteral("Foo"));
+    QCOMPARE(record.desktopInfo.type, QStringLiteral("Application"));
+    QCOMPARE(record.desktopInfo.startupwmclass, QStringLiteral("foo.exe"));
+    QVERIFY2(record.desktopInfo.exec.contains(fooBottle()), qPrintable(record.desktopInfo.exec));
+    QVERIFY(changed.size() >= 1);
+    QVERIFY(WineInstalledApps::instance()->getInstalledApps().contains(fooBottle()));
+
+    const QString marker = fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QVERIFY(!QFileInfo::exists(marker));
+    progress->actionButton()->click();
+    QTRY_VERIFY(!host);
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(marker); }, 120000));
+    QVERIFY(readAll(marker).contains("foo ran:"));
+    endWine(fooBottle());
+}
+
+void TestInstallFlow::msiInstallsThroughMsiexec()
+{
+    WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("bar-setup.msi")));
+    QVERIFY(window);
+    QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
+    const QString name = window->installer()->appInfo().appName;
+    const TInstalledAppInfo record = storedRecord(name);
+    QVERIFY(!record.appName.isEmpty());
+    QVERIFY(QFileInfo::exists(record.bottlePath
+                              + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
+    endWine(record.bottlePath);
+    window->window()->close();
+}
+
+void TestInstallFlow::catalogueRecordInstallsAndStarts()
+{
+    // The sample catalogue's "Foo App", as the service lists it.
+    CatalogueApiServer service;
+    QVERIFY(service.isRunning());
+    service.use();
+    const auto serviceDown = qScopeGuard([] {
+        WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
+                                           QStringLiteral("http://127.0.0.1:9"));
+    });
+    WineRecommandApps query(QStringLiteral("Foo App"));
+    QSignalSpy listed(&query, &WineRecommandApps::signalFinished);
+    query.requestRecommandApps();
+    QVERIFY(listed.wait(15000));
+    const TPublishedAppInfo info = query.getRecommandApps().constFirst();
+    QCOMPARE(info.appName, QStringLiteral("Foo App"));
+    QCOMPARE(info.installType, 0);
+
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist")});
+    QString status;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const auto dialog = app->mainWindow()->findChild<containerinstallview_dialog *>();
+        if (!dialog || !dialog->isVisible())
+            return;
+        WnAppInstallWidget *progress = dialog->installer()->progressPage();
+        if (progress->actionButton()->isVisible() || clock.elapsed() > WineTimeoutMs) {
+            status = progress->statusLabel()->text();
+            // Start it from the success view, as the user would.
+            progress->actionButton()->click();
+        }
+    });
+    poll.start(100);
+    app->newInstallDialog(info);
+    poll.stop();
+    QCOMPARE(status, QStringLiteral("安装成功"));
+
+    const QString bottleName = QStringLiteral("Foo App_alice_1.2.3");
+    const TInstalledAppInfo record = storedRecord(info.appName);
+    QCOMPARE(record.bottlePath, home() + QStringLiteral("/.lirvanwine/apps/") + bottleName);
+    QCOMPARE(record.desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("foo-app.desktop"));
+    const QByteArray script = readAll(record.bottlePath + QStringLiteral("/files/run.sh"));
+    QVERIFY2(script.contains(("\nBOTTLENAME=\"" + bottleName + "\"\n").toUtf8()),
+             script.constData());
+    // The start script made the application's own prefix from the package,
+    // and the menu entry started the program in it.
+    const QString prefix = home() + QStringLiteral("/.lirvanwine/") + bottleName;
+    const QString marker = prefix + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(marker); }, 120000));
+    QVERIFY(readAll(marker).contains("foo ran:"));
+    QVERIFY(!QFileInfo::exists(home()
+                               + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/")
+                               + bottleName + QStringLiteral(".7z")));
+    endWine(prefix);
+}
+
+int main(int argc, char *argv[])
+{
+    // A private session bus for the start manager, a home of its own.
+    TestIsolation::ensure(argc, argv, true);
+    LApplication app(argc, argv);
+    TestInstallFlow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_installflow.moc"

@@ -1,0 +1,320 @@
+// The pages of the install window on their own: what they show, which
+// input they take and what their buttons report.
+
+#include "installflowtestutil.h"
+#include "isolatedhome.h"
+#include "llineedit.h"
+#include "lwaterprogress.h"
+#include "platformtestutil.h"
+#include "wnappinfowidget.h"
+#include "wnappinstallwidget.h"
+#include "wninstallmethodwidget.h"
+#include "wnmethoditem.h"
+#include "wnrecoverinstallwidget.h"
+#include "wnunkownappinstallwidget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace PlatformTest;
+
+namespace {
+
+TPeInfo fooInfo()
+{
+    TPeInfo info;
+    info.peFilePath = QStringLiteral("/somewhere/foo-setup.exe");
+    info.peProductName = QStringLiteral("Foo");
+    info.peProductVersion = QStringLiteral("1.2.3");
+    info.peFileType = QStringLiteral("Win64 EXE");
+    info.peIconFile = fixture(QStringLiteral("foo-48.png"));
+    return info;
+}
+
+TPublishedAppInfo recommended(const QString &name, double score)
+{
+    TPublishedAppInfo info;
+    info.appName = name;
+    info.version = QStringLiteral("1.0");
+    info.score = score;
+    return info;
+}
+
+QStringList starsOf(const WnMethodItem *item)
+{
+    QStringList names;
+    const QList<QLabel *> labels = item->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->objectName().endsWith(QLatin1String(".svg")))
+            names.append(label->objectName());
+    }
+    return names;
+}
+
+QStringList itemTexts(const WnInstallMethodWidget &page)
+{
+    QStringList texts;
+    for (const WnMethodItem *item : page.items())
+        texts.append(item->data().installType == 1 ? QStringLiteral("default")
+                                                   : item->data().appName);
+    return texts;
+}
+
+} // namespace
+
+class TestInstallPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void appInfoShowsProgram();
+    void appInfoNextNeedsAgreementAndName();
+    void appInfoNameEditing();
+    void methodsBestThreeAndDefault();
+    void methodChoiceReportsListPosition();
+    void methodItemStars_data();
+    void methodItemStars();
+    void defaultPageInstallsDefault();
+    void progressViewsAndActions();
+    void recoverPageButtons();
+};
+
+void TestInstallPages::appInfoShowsProgram()
+{
+    WnAppInfoWidget page;
+    QVERIFY(!page.nextButton()->isEnabled());
+    TPeInfo info = fooInfo();
+    info.peProductVersion.clear();
+    page.setPeInfo(info);
+    const QList<QLabel *> labels = page.findChildren<QLabel *>();
+    QStringList texts;
+    const QLabel *icon = nullptr;
+    for (const QLabel *label : labels) {
+        texts.append(label->text());
+        if (label->size() == QSize(39, 34))
+            icon = label;
+    }
+    QVERIFY(texts.contains(QStringLiteral("Win64 EXE")));
+    QVERIFY(texts.contains(QStringLiteral("Foo")));
+    // Without version information the page shows and hands on 1.0.0.0.
+    QVERIFY(texts.contains(QStringLiteral("1.0.0.0")));
+    QCOMPARE(page.peInfo().peProductVersion, QStringLiteral("1.0.0.0"));
+    QVERIFY(icon && !icon->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(icon->pixmap(Qt::ReturnByValue).width() <= 39);
+    QCOMPARE(page.peInfo().peFilePath, info.peFilePath);
+}
+
+void TestInstallPages::appInfoNextNeedsAgreementAndName()
+{
+    WnAppInfoWidget page;
+    page.show();
+    page.agreementBox()->click();
+    // Checked, but nothing read yet.
+    QVERIFY(!page.nextButton()->isEnabled());
+    page.agreementBox()->click();
+    page.setPeInfo(fooInfo());
+    QVERIFY(!page.nextButton()->isEnabled());
+    page.agreementBox()->click();
+    QVERIFY(page.nextButton()->isEnabled());
+
+    // Cleared: disabled; only blanks: enabled but not taken as the name.
+    page.nameEditor()->lineEdit()->clear();
+    QVERIFY(!page.nextButton()->isEnabled());
+    page.nameEditor()->lineEdit()->setText(QStringLiteral("   "));
+    QVERIFY(page.nextButton()->isEnabled());
+    QCOMPARE(page.peInfo().peProductName, QStringLiteral("Foo"));
+}
+
+void TestInstallPages::appInfoNameEditing()
+{
+    WnAppInfoWidget page;
+    page.show();
+    page.setPeInfo(fooInfo());
+    QLineEdit *edit = page.nameEditor()->lineEdit();
+    QVERIFY(!page.nameEditor()->isVisible());
+    QPushButton *pencil = nullptr;
+    for (QPushButton *button : page.findChildren<QPushButton *>()) {
+        if (button->size() == QSize(12, 12))
+            pencil = button;
+    }
+    QVERIFY(pencil);
+    pencil->click();
+    QVERIFY(page.nameEditor()->isVisible());
+    QCOMPARE(edit->cursorPosition(), 0);
+
+    // A slash between two letters is refused; the rest is taken.
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("a/b"));
+    QCOMPARE(edit->text(), QStringLiteral("ab"));
+    QCOMPARE(edit->maxLength(), 30);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("  Bar Pro "));
+    emit edit->editingFinished();
+    QVERIFY(!page.nameEditor()->isVisible());
+    QCOMPARE(page.peInfo().peProductName, QStringLiteral("Bar Pro"));
+}
+
+void TestInstallPages::methodsBestThreeAndDefault()
+{
+    WnInstallMethodWidget page;
+    TPublishedAppInfo fallback;
+    fallback.installType = 1;
+    const QList<TPublishedAppInfo> list = {recommended("a", 4.5), recommended("b", 3),
+                                           recommended("c", 5),   recommended("d", 1),
+                                           recommended("e", 2),   fallback};
+    page.setMethods(list, fooInfo());
+    QCOMPARE(itemTexts(page), (QStringList{"c", "a", "b", "default"}));
+    QVERIFY(page.items().first()->isChecked());
+    for (const WnMethodItem *item : page.items()) {
+        QCOMPARE(item->size(), QSize(340, 38));
+        QCOMPARE(item->palette().color(QPalette::Window), QColor(255, 255, 255));
+    }
+    QCOMPARE(starsOf(page.items().at(3)), QStringList());
+
+    // Rebuilt from scratch, one checked at a time.
+    page.setMethods({recommended("x", 1), fallback}, fooInfo());
+    QCOMPARE(itemTexts(page), (QStringList{"x", "default"}));
+    page.onItemClicked(page.items().at(1));
+    QVERIFY(!page.items().at(0)->isChecked());
+    QVERIFY(page.items().at(1)->isChecked());
+}
+
+void TestInstallPages::methodChoiceReportsListPosition()
+{
+    WnInstallMethodWidget page;
+    page.show();
+    QSignalSpy begin(&page, &WnInstallMethodWidget::s_BeginInstall);
+    page.installButton()->click();
+    QCOMPARE(begin.takeFirst().at(0).toInt(), -1);
+
+    TPublishedAppInfo fallback;
+    fallback.installType = 1;
+    const QList<TPublishedAppInfo> list = {recommended("low", 1), recommended("mid", 2),
+                                           recommended("top", 4), recommended("low2", 0.5),
+                                           fallback};
+    page.setMethods(list, fooInfo());
+    // The best one is shown first and is entry 2 of the list.
+    page.installButton()->click();
+    QCOMPARE(begin.takeFirst().at(0).toInt(), 2);
+    // The default configuration, shown fourth, is the list's last entry.
+    QTest::mouseClick(page.items().at(3), Qt::LeftButton);
+    QVERIFY(page.items().at(3)->isChecked());
+    page.installButton()->click();
+    QCOMPARE(begin.takeFirst().at(0).toInt(), 4);
+}
+
+void TestInstallPages::methodItemStars_data()
+{
+    QTest::addColumn<double>("score");
+    QTest::addColumn<QStringList>("stars");
+    const QString g = QStringLiteral("greenstar.svg");
+    const QString h = QStringLiteral("green_graystar.svg");
+    const QString e = QStringLiteral("graystar.svg");
+    QTest::newRow("4.5") << 4.5 << QStringList{g, g, g, g, h};
+    QTest::newRow("3") << 3.0 << QStringList{g, g, g, e, e};
+    QTest::newRow("0.5") << 0.5 << QStringList{h, e, e, e, e};
+    QTest::newRow("2.7") << 2.7 << QStringList{g, g, e, e, e};
+    QTest::newRow("above 5") << 9.0 << QStringList{g, g, g, g, g};
+    QTest::newRow("negative") << -1.0 << QStringList{e, e, e, e, e};
+}
+
+void TestInstallPages::methodItemStars()
+{
+    QFETCH(double, score);
+    QFETCH(QStringList, stars);
+    QCOMPARE(WnMethodItem::starFiles(score), stars);
+    WnMethodItem item;
+    item.setData(recommended(QStringLiteral("Foo"), score), fixture(QStringLiteral("foo-48.png")));
+    QCOMPARE(starsOf(&item).size(), 5);
+}
+
+void TestInstallPages::defaultPageInstallsDefault()
+{
+    WnUnkownAppInstallWidget page;
+    QSignalSpy begin(&page, &WnUnkownAppInstallWidget::s_BeginInstall);
+    page.installButton()->click();
+    QCOMPARE(begin.size(), 1);
+    QCOMPARE(begin.first().at(0).toInt(), 0);
+}
+
+void TestInstallPages::progressViewsAndActions()
+{
+    WnAppInstallWidget page;
+    page.show();
+    QSignalSpy cancel(&page, &WnAppInstallWidget::s_CancelProcess);
+    QSignalSpy start(&page, &WnAppInstallWidget::s_StartApp);
+    QSignalSpy feedback(&page, &WnAppInstallWidget::s_CommitFeedback);
+    QSignalSpy retry(&page, &WnAppInstallWidget::s_RetryDownload);
+    QSignalSpy retryExtract(&page, &WnAppInstallWidget::s_RetryExtract);
+
+    page.setState(WnAppInstallWidget::Downloading);
+    QCOMPARE(page.statusLabel()->text(), QStringLiteral("正在下载应用，请稍后"));
+    QVERIFY(page.progress()->isVisible());
+    QVERIFY(page.cancelButton()->isVisible());
+    QVERIFY(!page.actionButton()->isVisible());
+    page.setProgress(40);
+    page.setProgress(0);
+    page.setProgress(101);
+    QCOMPARE(page.progress()->value(), 40);
+    page.cancelButton()->click();
+    QCOMPARE(cancel.size(), 1);
+
+    struct Case
+    {
+        int state;
+        bool success;
+        QString action;
+        QString status;
+        QSignalSpy *spy;
+    };
+    const QList<Case> cases = {
+            {WnAppInstallWidget::Installed, true, "立即启动", "安装成功", &start},
+            {WnAppInstallWidget::Downloading, false, "重试", "网络故障，请确保网络畅通后重试",
+             &retry},
+            {WnAppInstallWidget::Unpacking, false, "提交反馈失败信息", "解压失败", &retryExtract},
+            {WnAppInstallWidget::Installing, false, "提交反馈失败信息", "安装失败", &feedback},
+    };
+    for (const Case &c : cases) {
+        page.setState(c.state);
+        page.showResult(c.success);
+        QVERIFY(!page.progress()->isVisible());
+        QVERIFY(!page.cancelButton()->isVisible());
+        QVERIFY(page.closeButton()->isVisible());
+        QCOMPARE(page.actionButton()->text(), c.action);
+        QCOMPARE(page.statusLabel()->text(), c.status);
+        const int before = c.spy->size();
+        page.actionButton()->click();
+        QCOMPARE(c.spy->size(), before + 1);
+    }
+    page.closeButton()->click();
+    QCOMPARE(cancel.size(), 2);
+    QCOMPARE(start.size() + retry.size() + retryExtract.size() + feedback.size(), 4);
+}
+
+void TestInstallPages::recoverPageButtons()
+{
+    WnRecoverInstallWidget page;
+    page.setAppName(QStringLiteral("Foo"));
+    QCOMPARE(page.appName(), QStringLiteral("Foo"));
+    QSignalSpy recover(&page, &WnRecoverInstallWidget::s_RecoverInstall);
+    QSignalSpy cancel(&page, &WnRecoverInstallWidget::s_CancelInstall);
+    page.recoverButton()->click();
+    page.cancelButton()->click();
+    QCOMPARE(recover.size(), 1);
+    QCOMPARE(cancel.size(), 1);
+}
+
+int main(int argc, char *argv[])
+{
+    IsolatedHome home;
+    QApplication app(argc, argv);
+    TestInstallPages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_installpages.moc"

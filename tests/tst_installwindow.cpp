@@ -1,0 +1,771 @@
+// The install flow without Wine: catalogue packages whose start script
+// needs no Wine, served by the reference service on loopback, installed
+// through the real window, controller, tasks and helper scripts. Covers the
+// catalogue dialog, a local program the catalogue knows, retry after a
+// missing or dropped download, unpack failure with feedback, overwrite,
+// two windows for one application, cancel while downloading, unpacking and
+// installing, hostile names and the telemetry.
+
+#include "catalogueapiserver.h"
+#include "containerinstallerobj.h"
+#include "containerinstallview.h"
+#include "containerinstallview_dialog.h"
+#include "containerinstallview_mwd.h"
+#include "containerinstallview_p.h"
+#include "doaction.h"
+#include "installflowtestutil.h"
+#include "isolatedhome.h"
+#include "jsonoperator.h"
+#include "lapplication.h"
+#include "logcapture.h"
+#include "lwaterprogress.h"
+#include "platformtestutil.h"
+#include "wineapplication.h"
+#include "wineastapplist.h"
+#include "wineinstalledapps.h"
+#include "winemainwindow.h"
+#include "winesettings.h"
+#include "wnappinfowidget.h"
+#include "wnappinstallwidget.h"
+#include "wninstallmethodwidget.h"
+#include "wnmethoditem.h"
+#include "wnrecoverinstallwidget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using namespace InstallFlowTest;
+using namespace PlatformTest;
+
+namespace {
+
+constexpr int FlowTimeoutMs = 60000;
+
+QString bottlesDir()
+{
+    return home() + QStringLiteral("/.lirvanwine/apps/");
+}
+
+QString recommendedCache()
+{
+    return home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/");
+}
+
+// Every file and directory below the home, for "nothing else appeared".
+QStringList homeTree()
+{
+    QStringList paths;
+    QDirIterator it(home(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths.append(it.next());
+    return paths;
+}
+
+bool resultShown(const WnAppInstallWidget *page)
+{
+    return page->actionButton()->isVisible();
+}
+
+} // namespace
+
+class TestInstallWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void localProgramKnownToCatalogue();
+    void catalogueDialogInstalls();
+    void overwriteReinstalls();
+    void hostileNamesStayInside();
+    void unusableNamesAreRefused_data();
+    void unusableNamesAreRefused();
+    void unpackWithoutNameFails();
+    void missingPackageThenRetry();
+    void wrongMd5FeedbackUploadsLog();
+    void textFileIsRefused();
+    void secondWindowAndCancelWhileDownloading();
+    void cancelWhileUnpacking();
+    void cancelWhileInstalling();
+    void concurrentDefaultDownloads();
+    void telemetryBodies();
+
+private:
+    TPublishedAppInfo published(int id, const QString &package) const;
+    // A stand-alone window for a catalogue record with its flow started.
+    QPointer<containerinstallview_mwd> openCatalogueWindow(const TPublishedAppInfo &info) const;
+    void expectInstalled(const QString &name, const QString &bottleName) const;
+    void expectNothingOf(const QString &name, const QString &bottle) const;
+
+    QTemporaryDir m_data;
+    std::unique_ptr<CatalogueApiServer> m_service;
+    QString m_quickMd5;
+};
+
+void TestInstallWindow::initTestCase()
+{
+    useBuildPlatform();
+    QVERIFY(QDir::setCurrent(home()));
+    QVERIFY(makeQuickPackage(m_data.filePath(QStringLiteral("quick.7z"))));
+    m_quickMd5 = md5Of(m_data.filePath(QStringLiteral("quick.7z")));
+    const QString zeros(32, QLatin1Char('0'));
+    const QString hostile = QStringLiteral("Evil \"$(touch pwned)\" `touch pwned` /../x \\ ..");
+    QJsonArray apps{
+            catalogueApp(11, QStringLiteral("Quick App"), QStringLiteral("1.0"),
+                         QStringLiteral("alice"), 4.0, QStringLiteral("quick.7z"), m_quickMd5),
+            catalogueApp(12, QStringLiteral("Broken App"), QStringLiteral("1.0"), QString(), 3.0,
+                         QStringLiteral("quick.7z"), zeros),
+            catalogueApp(13, QStringLiteral("Missing App"), QStringLiteral("2"), QString(), 3.0,
+                         QStringLiteral("later.7z"), m_quickMd5),
+            catalogueApp(14, hostile, QStringLiteral("1/../.."), QStringLiteral("$(id)"), 3.0,
+                         QStringLiteral("quick.7z"), m_quickMd5),
+    };
+    // Five configurations for the program foo-setup.exe, read as "Foo".
+    const QList<QPair<int, double>> foo = {{21, 4.5}, {22, 3}, {23, 5}, {24, 1}, {25, 2}};
+    for (const auto &entry : foo)
+        apps.append(catalogueApp(entry.first, QStringLiteral("Foo %1").arg(entry.second),
+                                 QStringLiteral("1.2.3"), QStringLiteral("bob"), entry.second,
+                                 QStringLiteral("quick.7z"), m_quickMd5, {QStringLiteral("Foo")}));
+    const QString defaultBottle = tool(QStringLiteral("data/Depends/DefaultBottle/files.7z"));
+    QVERIFY(QFile::copy(defaultBottle, m_data.filePath(QStringLiteral("default.7z"))));
+    QVERIFY(CatalogueApiServer::writeCatalogue(m_data.path(),
+                                               catalogue(apps, QStringLiteral("default.7z"),
+                                                         md5Of(defaultBottle))));
+    m_service = std::make_unique<CatalogueApiServer>(m_data.path());
+    QVERIFY(m_service->isRunning());
+    m_service->use();
+    WineAstApplist::instance()->requestAppList();
+    QTRY_VERIFY_WITH_TIMEOUT(!WineAstApplist::instance()->categories().isEmpty(), 15000);
+}
+
+void TestInstallWindow::cleanup()
+{
+    WineApplication::instance()->shutdown();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<containerinstallview_mwd *>(window))
+            window->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/pwned")));
+}
+
+TPublishedAppInfo TestInstallWindow::published(int id, const QString &package) const
+{
+    const QJsonArray apps = QJsonDocument::fromJson(
+                                    readAll(m_data.filePath(QStringLiteral("catalogue.json"))))
+                                    .object()
+                                    .value(QStringLiteral("apps"))
+                                    .toArray();
+    TPublishedAppInfo info;
+    for (const QJsonValue &value : apps) {
+        const QJsonObject app = value.toObject();
+        if (app.value(QStringLiteral("id")).toInt() != id)
+            continue;
+        info.id = id;
+        info.appName = app.value(QStringLiteral("name")).toString();
+        info.version = app.value(QStringLiteral("version")).toString();
+        info.author = app.value(QStringLiteral("author_info"))
+                              .toObject()
+                              .value(QStringLiteral("username"))
+                              .toString();
+        info.categories = app.value(QStringLiteral("category_id")).toInt();
+        info.MD5 = app.value(QStringLiteral("md5_value")).toString();
+    }
+    info.installType = 0;
+    info.Url = m_service->baseUrl() + QStringLiteral("/files/") + package;
+    return info;
+}
+
+QPointer<containerinstallview_mwd> TestInstallWindow::openCatalogueWindow(
+        const TPublishedAppInfo &info) const
+{
+    QPointer<containerinstallview_mwd> host = new containerinstallview_mwd;
+    // Coupled to the application controller as every install window is.
+    auto obj = new ContainerInstallerObj;
+    obj->setView(host, ContainerInstallerObj::MainWindowHost);
+    host->installer()->setPublishedAppInfo(info);
+    host->show();
+    host->installer()->startInstallFlow();
+    return host;
+}
+
+void TestInstallWindow::expectInstalled(const QString &name, const QString &bottleName) const
+{
+    const QString bottle = bottlesDir() + bottleName;
+    const TInstalledAppInfo record = storedRecord(name);
+    QCOMPARE(record.appName, name);
+    QCOMPARE(record.bottlePath, bottle);
+    QVERIFY(QDateTime::fromString(record.installTime, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                    .isValid());
+    QCOMPARE(record.desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("quick-app.desktop"));
+    QCOMPARE(record.desktopInfo.name, QStringLiteral("Quick App"));
+    QCOMPARE(record.desktopInfo.icon, QStringLiteral("quick-app"));
+    // The catalogue's package name, or the package's own id without one.
+    QVERIFY(record.publishedAppInfo.packageName == QLatin1String("quick.7z")
+            || record.publishedAppInfo.packageName == QLatin1String("com.quick.app"));
+    QVERIFY(WineInstalledApps::instance()->getInstalledApps().contains(bottle));
+
+    // The start script ran once adapted to this machine, values as they are.
+    const QStringList ran = fileLines(bottle + QStringLiteral("/files/ran.txt"));
+    QCOMPARE(ran, (QStringList{QStringLiteral("-c"), bottleName,
+                               tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh")),
+                               tool(QStringLiteral("lirvan-wine5-stable/bin/wine")),
+                               QStringLiteral("LD_PRELOAD=") + bottle
+                                       + QStringLiteral("/files/libloader.so"),
+                               bottle + QStringLiteral("/files/gtkGetFileNameDlg"),
+                               bottle + QStringLiteral("/files")}));
+    // The entry was copied into the menu and points at the bottle.
+    QVERIFY(readAll(record.desktopInfo.desktopPath).contains("\nExec="));
+    QVERIFY(QFileInfo::exists(
+            home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/quick-app.png")));
+    // The downloaded package is gone once unpacked.
+    QVERIFY(!QFileInfo::exists(recommendedCache() + bottleName + QStringLiteral(".7z")));
+}
+
+void TestInstallWindow::expectNothingOf(const QString &name, const QString &bottle) const
+{
+    QVERIFY2(!QFileInfo::exists(bottle), qPrintable(bottle));
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.lirvanwine/")
+                               + QFileInfo(bottle).fileName()));
+    QVERIFY(storedRecord(name).appName.isEmpty());
+    QVERIFY(!WineInstalledApps::instance()->getInstalledApps().contains(bottle));
+    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("quick-app.desktop")));
+}
+
+void TestInstallWindow::localProgramKnownToCatalogue()
+{
+    // The service drops the first package transfer half-way.
+    CatalogueApiServer dropping(m_data.path(),
+                                {QStringLiteral("--drop-after"), QStringLiteral("2000"),
+                                 QStringLiteral("--faulty-requests"), QStringLiteral("1")});
+    QVERIFY(dropping.isRunning());
+    dropping.use();
+    const auto restore = qScopeGuard([this] { m_service->use(); });
+
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("foo-setup.exe"))});
+    QCOMPARE(app->installers().size(), 1);
+    QPointer<QWidget> host = app->installers().constFirst()->view();
+    WineInstallerWnd *window = app->installers().constFirst()->installer();
+    WnInstallMethodWidget *methods = window->methodPage();
+    QTRY_COMPARE_WITH_TIMEOUT(methods->items().size(), 4, FlowTimeoutMs);
+    QStringList names;
+    for (const WnMethodItem *item : methods->items())
+        names.append(item->data().installType == 1 ? QStringLiteral("default")
+                                                   : item->data().appName);
+    QCOMPARE(names, (QStringList{"Foo 5", "Foo 4.5", "Foo 3", "default"}));
+
+    window->appInfoPage()->agreementBox()->click();
+    window->appInfoPage()->nextButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
+    // The second entry, 4.5 stars.
+    QTest::mouseClick(methods->items().at(1), Qt::LeftButton);
+    methods->installButton()->click();
+
+    WnAppInstallWidget *progress = window->progressPage();
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
+    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("网络故障，请确保网络畅通后重试"));
+    const QString partial = recommendedCache() + QStringLiteral("Foo 4.5_bob_1.2.3.7z");
+    const qint64 partialSize = QFileInfo(partial).size();
+    QVERIFY(partialSize >= 2000);
+    progress->actionButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
+    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
+    // The retry asked only for the rest.
+    QVERIFY2(dropping.fileRequests().contains(
+                     QStringLiteral("GET /files/quick.7z bytes=%1-").arg(partialSize)),
+             qPrintable(dropping.fileRequests().join(QLatin1Char('\n'))));
+    expectInstalled(QStringLiteral("Foo 4.5"), QStringLiteral("Foo 4.5_bob_1.2.3"));
+    QCOMPARE(storedRecord(QStringLiteral("Foo 4.5")).peInfo.peFilePath,
+             fixture(QStringLiteral("foo-setup.exe")));
+
+    progress->closeButton()->click();
+    QTRY_VERIFY(!host);
+    TInstalledAppInfo record = storedRecord(QStringLiteral("Foo 4.5"));
+    Doaction::instance()->unInstallApp(&record);
+}
+
+void TestInstallWindow::catalogueDialogInstalls()
+{
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist")});
+    WineMainWindow *mainWindow = app->mainWindow();
+    QVERIFY(mainWindow);
+    QSignalSpy changed(WineInstalledApps::instance(),
+                       &WineInstalledApps::signalInstalledAppChanged);
+
+    bool mainDisabled = false;
+    QString status;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto dialog = mainWindow->findChild<containerinstallview_dialog *>();
+        if (!dialog || !dialog->isVisible())
+            return;
+        mainDisabled = !mainWindow->isEnabled() && dialog->isEnabled();
+        WnAppInstallWidget *progress = dialog->installer()->progressPage();
+        if (resultShown(progress) || clock.elapsed() > FlowTimeoutMs) {
+            status = progress->statusLabel()->text();
+            progress->closeButton()->click();
+        }
+    });
+    poll.start(50);
+    app->newInstallDialog(published(11, QStringLiteral("quick.7z")));
+    poll.stop();
+
+    QVERIFY(mainDisabled);
+    QVERIFY(mainWindow->isEnabled());
+    QCOMPARE(status, QStringLiteral("安装成功"));
+    QVERIFY(changed.size() >= 1);
+    expectInstalled(QStringLiteral("Quick App"), QStringLiteral("Quick App_alice_1.0"));
+    // Telemetry of a catalogue configuration: its id alone.
+    QList<QJsonObject> reports;
+    for (const QJsonObject &request : m_service->apiRequests()) {
+        if (request.value(QStringLiteral("path")).toString()
+            == QLatin1String("/api/v1/app/log/download"))
+            reports.append(request);
+    }
+    QVERIFY(!reports.isEmpty());
+    QCOMPARE(QJsonDocument::fromJson(
+                     reports.last().value(QStringLiteral("body")).toString().toUtf8())
+                     .object(),
+             QJsonObject({{QStringLiteral("id"), 11}}));
+}
+
+void TestInstallWindow::overwriteReinstalls()
+{
+    const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
+    QVERIFY(writeAll(bottle + QStringLiteral("/drive_c/old-marker"), "x"));
+    QVERIFY(!storedRecord(QStringLiteral("Quick App")).appName.isEmpty());
+
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(
+            published(11, QStringLiteral("quick.7z")));
+    WineInstallerWnd *window = host->installer();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::RecoverPage));
+    QCOMPARE(window->recoverPage()->appName(), QStringLiteral("Quick App"));
+    // Nothing was downloaded for the installed application.
+    QVERIFY(!QFileInfo::exists(recommendedCache() + QStringLiteral("Quick App_alice_1.0.7z")));
+
+    window->recoverPage()->recoverButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::ProgressPage));
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(window->progressPage()), FlowTimeoutMs);
+    QCOMPARE(window->progressPage()->statusLabel()->text(), QStringLiteral("安装成功"));
+    QVERIFY(!QFileInfo::exists(bottle + QStringLiteral("/drive_c/old-marker")));
+    expectInstalled(QStringLiteral("Quick App"), QStringLiteral("Quick App_alice_1.0"));
+    host->close();
+}
+
+void TestInstallWindow::hostileNamesStayInside()
+{
+    const QStringList before = homeTree();
+    const TPublishedAppInfo info = published(14, QStringLiteral("quick.7z"));
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
+    WineInstallerWnd *window = host->installer();
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(window->progressPage()), FlowTimeoutMs);
+    QCOMPARE(window->progressPage()->statusLabel()->text(), QStringLiteral("安装成功"));
+
+    const QString bottleName = QStringLiteral(
+            "Evil \"$(touch pwned)\" `touch pwned` _.._x _ .._$(id)_1_.._..");
+    // Stored under the name it came with; the bottle is one directory of apps.
+    expectInstalled(info.appName, bottleName);
+    QCOMPARE(storedRecord(info.appName).publishedAppInfo.packageName,
+             QStringLiteral("com.quick.app"));
+    QCOMPARE(QFileInfo(bottlesDir() + bottleName).dir().path() + QLatin1Char('/'), bottlesDir());
+    // Nothing new outside the bottles, the menu, the icons, the caches and
+    // the files the program keeps.
+    const QStringList allowed = {bottlesDir(),
+                                 applicationsDir(),
+                                 home() + QStringLiteral("/.local/share/icons/"),
+                                 home() + QStringLiteral("/.cache/"),
+                                 home() + QStringLiteral("/.config/"),
+                                 home() + QStringLiteral("/.quennet/"),
+                                 home() + QStringLiteral("/.lirvanwine/apps")};
+    for (const QString &path : homeTree()) {
+        if (before.contains(path))
+            continue;
+        const bool inside = std::any_of(allowed.begin(), allowed.end(),
+                                        [&](const QString &dir) { return path.startsWith(dir); });
+        QVERIFY2(inside, qPrintable(path));
+    }
+    host->close();
+    TInstalledAppInfo record = storedRecord(info.appName);
+    Doaction::instance()->unInstallApp(&record);
+    expectNothingOf(info.appName, bottlesDir() + bottleName);
+}
+
+void TestInstallWindow::unusableNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks") << QStringLiteral("  ");
+    QTest::newRow("dot") << QStringLiteral(" . ");
+    QTest::newRow("dot dot") << QStringLiteral("..");
+}
+
+void TestInstallWindow::unusableNamesAreRefused()
+{
+    QFETCH(QString, name);
+    const QStringList before = homeTree();
+    TPublishedAppInfo info = published(11, QStringLiteral("quick.7z"));
+    info.appName = name;
+    info.author.clear();
+    info.version.clear();
+    LogCapture log;
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
+    WnAppInstallWidget *progress = host->installer()->progressPage();
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
+    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("网络故障，请确保网络畅通后重试"));
+    QVERIFY(log.contains(QStringLiteral("cannot name a bottle")));
+    // Nothing was fetched or made, not even the cache directories.
+    QVERIFY(m_service->fileRequests().filter(QStringLiteral("quick.7z")).size()
+            == m_service->fileRequests().filter(QStringLiteral("quick.7z")).size());
+    for (const QString &path : homeTree())
+        QVERIFY2(before.contains(path) || path.contains(QLatin1String("/.config/")),
+                 qPrintable(path));
+    host->close();
+}
+
+void TestInstallWindow::unpackWithoutNameFails()
+{
+    WineInstallerPrivate installer;
+    QSignalSpy unzipped(&installer, &WineInstallerPrivate::signalUnzipFinshed);
+    LogCapture log;
+    installer.startUnzip();
+    QVERIFY(unzipped.wait(5000));
+    QCOMPARE(unzipped.first().at(0).toInt(), 4);
+    QVERIFY(!unzipped.first().at(1).toString().isEmpty());
+    QVERIFY(log.contains(QStringLiteral("app name is empty")));
+}
+
+void TestInstallWindow::missingPackageThenRetry()
+{
+    const QString later = m_data.filePath(QStringLiteral("later.7z"));
+    QVERIFY(!QFileInfo::exists(later));
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(
+            published(13, QStringLiteral("later.7z")));
+    WnAppInstallWidget *progress = host->installer()->progressPage();
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
+    QCOMPARE(progress->actionButton()->text(), QStringLiteral("重试"));
+    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
+
+    QVERIFY(QFile::copy(m_data.filePath(QStringLiteral("quick.7z")), later));
+    progress->actionButton()->click();
+    QVERIFY(!resultShown(progress));
+    QCOMPARE(WineInstallerPrivate::runningInstalls(),
+             QList<QString>{QStringLiteral("Missing App")});
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
+    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
+    expectInstalled(QStringLiteral("Missing App"), QStringLiteral("Missing App_2"));
+    host->close();
+    TInstalledAppInfo record = storedRecord(QStringLiteral("Missing App"));
+    Doaction::instance()->unInstallApp(&record);
+}
+
+void TestInstallWindow::wrongMd5FeedbackUploadsLog()
+{
+    // A log whose path would mean something to a shell or to 7z.
+    const QString logPath = home() + QStringLiteral("/logs/it's \"$(touch pwned)\" *.log");
+    QVERIFY(writeAll(logPath, "install log line\n"));
+    QVERIFY(writeAll(home() + QStringLiteral("/logs/other.log"), "not this one\n"));
+
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(
+            published(12, QStringLiteral("quick.7z")));
+    WineInstallerWnd *window = host->installer();
+    window->setLogPath(logPath);
+    WnAppInstallWidget *progress = window->progressPage();
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
+    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("解压失败"));
+    QVERIFY(!QFileInfo::exists(bottlesDir() + QStringLiteral("Broken App_1.0")));
+
+    LogCapture log;
+    progress->actionButton()->click();
+    // Hidden at once, kept until the upload has ended.
+    QVERIFY(!host->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(host);
+    QString archive;
+    for (const QString &message : log.messages()) {
+        if (message.startsWith(QLatin1String("log:")))
+            archive = message.section(QLatin1Char('"'), 1, -2);
+    }
+    QVERIFY2(archive.endsWith(QLatin1String(".7z")), qPrintable(archive));
+    const QFileInfo archiveInfo(archive);
+    QVERIFY(archiveInfo.path() != QDir::tempPath());
+    QCOMPARE(QFileInfo(archiveInfo.path()).path(), QDir::tempPath());
+    QCOMPARE(QFile::permissions(archiveInfo.path()) & 0x0077, QFileDevice::Permissions());
+    QTRY_VERIFY_WITH_TIMEOUT(!host, 15000);
+    // Gone with its directory once the upload ended.
+    QVERIFY(!QFileInfo::exists(archiveInfo.path()));
+
+    const QJsonObject upload = m_service->upload(1);
+    const QJsonArray parts = upload.value(QStringLiteral("parts")).toArray();
+    QCOMPARE(parts.at(0).toObject().value(QStringLiteral("value")).toString(),
+             QStringLiteral("12"));
+    const QString sent = parts.at(1).toObject().value(QStringLiteral("filename")).toString();
+    QCOMPARE(sent, archiveInfo.fileName());
+    const Result listing = run(QStringLiteral("7z"),
+                               {QStringLiteral("l"),
+                                m_service->uploadDir(1) + QLatin1Char('/') + sent});
+    QVERIFY2(listing.out.contains(QStringLiteral("it's \"$(touch pwned)\" *.log")),
+             qPrintable(listing.out));
+    QVERIFY(!listing.out.contains(QStringLiteral("other.log")));
+}
+
+void TestInstallWindow::textFileIsRefused()
+{
+    WineApplication *app = WineApplication::instance();
+    MessageBoxAnswerer answerer;
+    app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("not-a-program.exe"))});
+    QCOMPARE(app->installers().size(), 1);
+    QPointer<QWidget> host = app->installers().constFirst()->view();
+    QSignalSpy read(app->installers().constFirst()->installer()->installer(),
+                    &WineInstallerPrivate::signalPEFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(!answerer.messages().isEmpty(), FlowTimeoutMs);
+    QCOMPARE(answerer.messages(), QStringList{QStringLiteral("不支持的文件格式，无法打开")});
+    // Page 0 never got anything to show.
+    QCOMPARE(read.size(), 2);
+    QCOMPARE(read.at(0).at(1).toInt(), 1);
+    QCOMPARE(read.at(1).at(1).toInt(), 4);
+    QTRY_VERIFY(!host);
+    QVERIFY(app->installers().isEmpty());
+}
+
+void TestInstallWindow::secondWindowAndCancelWhileDownloading()
+{
+    QTemporaryDir slowData;
+    const QString package = slowData.filePath(QStringLiteral("slow.7z"));
+    QVERIFY(makeQuickPackage(package, 300 * 1024));
+    QVERIFY(CatalogueApiServer::writeCatalogue(slowData.path(),
+                                               catalogue(
+                                                       {catalogueApp(31, QStringLiteral("Slow App"),
+                                                                     QStringLiteral("3"), QString(),
+                                                                     3.0, QStringLiteral("slow.7z"),
+                                                                     md5Of(package))})));
+    CatalogueApiServer slow(slowData.path(), {QStringLiteral("--rate"), QStringLiteral("60000")});
+    QVERIFY(slow.isRunning());
+    TPublishedAppInfo info;
+    info.id = 31;
+    info.appName = QStringLiteral("Slow App");
+    info.version = QStringLiteral("3");
+    info.MD5 = md5Of(package);
+    info.Url = slow.baseUrl() + QStringLiteral("/files/slow.7z");
+
+    QPointer<containerinstallview_mwd> first = openCatalogueWindow(info);
+    const QString partial = recommendedCache() + QStringLiteral("Slow App_3.7z");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(partial).size() > 0, FlowTimeoutMs);
+    QVERIFY(first->installer()->progressPage()->progress()->value() > 0);
+
+    // The same application in a second window: told, and closed.
+    MessageBoxAnswerer answerer;
+    QPointer<containerinstallview_mwd> second = openCatalogueWindow(info);
+    QCOMPARE(answerer.messages(), QStringList{QStringLiteral("Slow App正在安装")});
+    QTRY_VERIFY(!second);
+
+    // Closing the window ends the download; the partial file stays.
+    first->installer()->progressPage()->cancelButton()->click();
+    QVERIFY(!first->isVisible());
+    QTRY_VERIFY(!first);
+    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
+    const qint64 kept = QFileInfo(partial).size();
+    QTest::qWait(500);
+    QCOMPARE(QFileInfo(partial).size(), kept);
+    QVERIFY(kept > 0 && kept < QFileInfo(package).size());
+    expectNothingOf(info.appName, bottlesDir() + QStringLiteral("Slow App_3"));
+
+    // Installed afterwards, resuming the partial file.
+    QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(again->installer()->progressPage()), FlowTimeoutMs);
+    QCOMPARE(again->installer()->progressPage()->statusLabel()->text(), QStringLiteral("安装成功"));
+    QVERIFY2(slow.fileRequests().contains(QStringLiteral("GET /files/slow.7z bytes=%1-").arg(kept)),
+             qPrintable(slow.fileRequests().join(QLatin1Char('\n'))));
+    again->close();
+    TInstalledAppInfo record = storedRecord(info.appName);
+    Doaction::instance()->unInstallApp(&record);
+}
+
+void TestInstallWindow::cancelWhileUnpacking()
+{
+    // An unpack that goes on until it is ended, with a child of its own.
+    QTemporaryDir tools;
+    for (const QString &name : QDir(tool(QStringLiteral("tools"))).entryList(QDir::Files)) {
+        if (name != QLatin1String("unzip.sh"))
+            QVERIFY(QFile::link(tool(QStringLiteral("tools/")) + name, tools.filePath(name)));
+    }
+    const QString pidFile = home() + QStringLiteral("/unzip-child.pid");
+    QVERIFY(writeAll(tools.filePath(QStringLiteral("unzip.sh")),
+                     "#!/bin/bash\nmkdir -p \"$2\" && echo part >\"$2/partial\"\n"
+                     "sleep 600 &\necho $! >\"$HOME/unzip-child.pid\"\nwait\n"));
+    QVERIFY(QFile::setPermissions(tools.filePath(QStringLiteral("unzip.sh")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    WineSettings::instance()->setValue(QStringLiteral("tool"), tools.path() + QLatin1Char('/'));
+    const auto restore = qScopeGuard([] { useBuildPlatform(); });
+
+    const TPublishedAppInfo info = published(11, QStringLiteral("quick.7z"));
+    TInstalledAppInfo installed = storedRecord(info.appName);
+    Doaction::instance()->unInstallApp(&installed);
+    const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), FlowTimeoutMs);
+    const qint64 child = QString::fromLatin1(readAll(pidFile)).trimmed().toLongLong();
+    QVERIFY(isAlive(child));
+    QVERIFY(QFileInfo::exists(bottle + QStringLiteral("/partial")));
+
+    QElapsedTimer clock;
+    clock.start();
+    host->installer()->progressPage()->cancelButton()->click();
+    QVERIFY(!host->isVisible());
+    QTRY_VERIFY(!host);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
+    expectNothingOf(info.appName, bottle);
+    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
+
+    // The real unpack afterwards: installed.
+    useBuildPlatform();
+    QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(again->installer()->progressPage()), FlowTimeoutMs);
+    expectInstalled(info.appName, QStringLiteral("Quick App_alice_1.0"));
+    again->close();
+}
+
+void TestInstallWindow::cancelWhileInstalling()
+{
+    const TPublishedAppInfo info = published(11, QStringLiteral("quick.7z"));
+    TInstalledAppInfo installed = storedRecord(info.appName);
+    Doaction::instance()->unInstallApp(&installed);
+    const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
+    const QString pidFile = bottle + QStringLiteral("/files/lingering.pid");
+    QVERIFY(writeAll(quickLingerMarker(), "linger"));
+
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), FlowTimeoutMs);
+    const qint64 child = QString::fromLatin1(readAll(pidFile)).trimmed().toLongLong();
+    QVERIFY(isAlive(child));
+    QCOMPARE(host->installer()->progressPage()->state(), int(WnAppInstallWidget::Installing));
+
+    // Chosen in the catalogue meanwhile: told, and no dialog stays.
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist")});
+    {
+        MessageBoxAnswerer answerer;
+        app->newInstallDialog(info);
+        QCOMPARE(answerer.messages(), QStringList{QStringLiteral("Quick App正在安装")});
+    }
+    QVERIFY(app->mainWindow()->isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!app->mainWindow()->findChild<containerinstallview_dialog *>());
+
+    host->close();
+    QVERIFY(!host->isVisible());
+    QTRY_VERIFY(!host);
+    QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
+    expectNothingOf(info.appName, bottle);
+    QVERIFY(!QFileInfo::exists(
+            home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/quick-app.png")));
+
+    QVERIFY(QFile::remove(quickLingerMarker()));
+    QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
+    QTRY_VERIFY_WITH_TIMEOUT(resultShown(again->installer()->progressPage()), FlowTimeoutMs);
+    expectInstalled(info.appName, QStringLiteral("Quick App_alice_1.0"));
+    again->close();
+}
+
+void TestInstallWindow::concurrentDefaultDownloads()
+{
+    // Two unknown programs fetch the default package at the same time.
+    CatalogueApiServer slow(m_data.path(), {QStringLiteral("--rate"), QStringLiteral("60")});
+    QVERIFY(slow.isRunning());
+    const QString package = m_data.filePath(QStringLiteral("default.7z"));
+    const QString cacheDir = home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/default/");
+    QList<QPointer<containerinstallview_mwd>> hosts;
+    for (const QString &name : {QStringLiteral("Unknown A"), QStringLiteral("Unknown B")}) {
+        TPublishedAppInfo info;
+        info.installType = 1;
+        info.appName = name;
+        info.version = QStringLiteral("1");
+        info.MD5 = md5Of(package);
+        info.Url = slow.baseUrl() + QStringLiteral("/files/default.7z");
+        hosts.append(openCatalogueWindow(info));
+    }
+    // Both unpack a whole, unmixed package (its MD5 is checked first).
+    for (const auto &host : hosts) {
+        WnAppInstallWidget *progress = host->installer()->progressPage();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->state() == WnAppInstallWidget::Installing
+                                         || resultShown(progress),
+                                 FlowTimeoutMs);
+        QVERIFY2(!resultShown(progress), qPrintable(progress->statusLabel()->text()));
+    }
+    for (const auto &host : hosts)
+        host->close();
+    QTRY_VERIFY(!hosts.first() && !hosts.last());
+    // One shared package stays, and the setting names it.
+    QCOMPARE(QDir(cacheDir).entryList(QDir::Files), QStringList{QStringLiteral("default.7z")});
+    QCOMPARE(md5Of(cacheDir + QStringLiteral("default.7z")), md5Of(package));
+    QCOMPARE(WineSettings::instance()->stringValue(QStringLiteral("local_path")),
+             cacheDir + QStringLiteral("default.7z"));
+    useBuildPlatform();
+}
+
+void TestInstallWindow::telemetryBodies()
+{
+    struct Case
+    {
+        int installType;
+        int id;
+        int category;
+        QJsonObject body;
+    };
+    const QList<Case> cases = {
+            {0, 11, 7, QJsonObject{{QStringLiteral("id"), 11}}},
+            {1, -1, 7,
+             QJsonObject{{QStringLiteral("name"), QStringLiteral("Foo")},
+                         {QStringLiteral("type_id"), 7}}},
+            // A category the catalogue does not list goes as 99.
+            {1, -1, 42,
+             QJsonObject{{QStringLiteral("name"), QStringLiteral("Foo")},
+                         {QStringLiteral("type_id"), 99}}},
+    };
+    for (const Case &c : cases) {
+        WineInstallerPrivate installer;
+        QSignalSpy done(&installer, &WineInstallerPrivate::signalUploadBuryingPointFinshed);
+        BuryingPointInfo point;
+        point.installType = c.installType;
+        point.id = c.id;
+        point.appName = QStringLiteral("Foo");
+        point.categories = c.category;
+        installer.startUploadBuryingPoint(point);
+        QVERIFY(done.wait(15000));
+        QCOMPARE(done.first().at(0).toInt(), 3);
+        const QJsonObject request = m_service->lastApiRequest();
+        QCOMPARE(request.value(QStringLiteral("path")).toString(),
+                 QStringLiteral("/api/v1/app/log/download"));
+        QCOMPARE(QJsonDocument::fromJson(request.value(QStringLiteral("body")).toString().toUtf8())
+                         .object(),
+                 c.body);
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    IsolatedHome home;
+    LApplication app(argc, argv);
+    TestInstallWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_installwindow.moc"
