@@ -22,7 +22,6 @@ target_compile_definitions(tst_platformscripts PRIVATE
     LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
 lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp assisthome.cpp assisthome.h TIMEOUT 240)
-lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp TIMEOUT 240)
 add_dependencies(tst_singleinstance lwa_platform lwa_fixtures)
 lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)

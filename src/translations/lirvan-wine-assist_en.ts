@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>InstallPage</name>
+    <message>
+        <source>本地应用安装</source>
+        <translation>Install a local app</translation>
+    </message>
+</context>
+<context>
     <name>ItemWidget</name>
     <message>
         <source>安装</source>
@@ -388,6 +395,32 @@
     </message>
 </context>
 <context>
+    <name>WineInstallerPrivate</name>
+    <message>
+        <source>app name is empty</source>
+        <translation>app name is empty</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
+    <name>WineInstallerWnd</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>不支持的文件格式，无法打开</source>
+        <translation>This file type is not supported and cannot be opened</translation>
+    </message>
+    <message>
+        <source>正在安装</source>
+        <translation>Installing</translation>
+    </message>
+</context>
+<context>
     <name>WineMainWindow</name>
     <message>
         <source>账户</source>
@@ -419,6 +452,152 @@
     <message>
         <source>Incorrect package file</source>
         <translation>This is not a Windows program or installer</translation>
+    </message>
+</context>
+<context>
+    <name>WnAppInfoWidget</name>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>我已阅读并同意</source>
+        <translation>I have read and agree to the</translation>
+    </message>
+    <message>
+        <source>下一步</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt; a {text-decoration:none} &lt;/style&gt; &lt;a href = &apos;%1&apos;&gt;《用户隐私协议》&lt;/a&gt;</source>
+        <translation>&lt;style&gt; a {text-decoration:none} &lt;/style&gt; &lt;a href = &apos;%1&apos;&gt;Privacy Policy&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>文件类型:</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>应用名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>应用版本:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>App name can&apos;t be empty!</source>
+        <translation>The app name cannot be empty!</translation>
+    </message>
+</context>
+<context>
+    <name>WnAppInstallWidget</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在下载应用，请稍后</source>
+        <translation>Downloading, please wait</translation>
+    </message>
+    <message>
+        <source>正在解压，请稍后</source>
+        <translation>Unpacking, please wait</translation>
+    </message>
+    <message>
+        <source>正在安装，请稍后</source>
+        <translation>Installing, please wait</translation>
+    </message>
+    <message>
+        <source>立即启动</source>
+        <translation>Start now</translation>
+    </message>
+    <message>
+        <source>安装成功</source>
+        <translation>Installed</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>网络故障，请确保网络畅通后重试</source>
+        <translation>Network error. Check your connection and retry.</translation>
+    </message>
+    <message>
+        <source>提交反馈失败信息</source>
+        <translation>Send failure report</translation>
+    </message>
+    <message>
+        <source>解压失败</source>
+        <translation>Unpacking failed</translation>
+    </message>
+    <message>
+        <source>安装失败</source>
+        <translation>Installation failed</translation>
+    </message>
+</context>
+<context>
+    <name>WnInstallMethodWidget</name>
+    <message>
+        <source>上一步</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>检测到Lirvan-Wine助手已有此应用，您可以直接下载安装或执行默认配置安装</source>
+        <translation>Lirvan Wine Assist knows this app: install its prepared configuration, or use the default one.</translation>
+    </message>
+</context>
+<context>
+    <name>WnMethodItem</name>
+    <message>
+        <source>执行默认配制安装</source>
+        <translation>Install with the default configuration</translation>
+    </message>
+</context>
+<context>
+    <name>WnRecoverInstallWidget</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>覆盖安装</source>
+        <translation>Reinstall</translation>
+    </message>
+    <message>
+        <source>应用已安装</source>
+        <translation>Already installed</translation>
+    </message>
+</context>
+<context>
+    <name>WnUnkownAppInstallWidget</name>
+    <message>
+        <source>上一步</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Lirvan-Wine助手默认配置安装</source>
+        <translation>Install with the default configuration</translation>
+    </message>
+    <message>
+        <source>当前应用未在Lirvan-Wine助手可安装列表，安装可能会出现异常，敬请谅解。</source>
+        <translation>This app is not in the catalogue of Lirvan Wine Assist, so the installation may not work as expected.</translation>
     </message>
 </context>
 </TS>

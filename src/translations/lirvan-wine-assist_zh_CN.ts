@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>InstallPage</name>
+    <message>
+        <source>本地应用安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ItemWidget</name>
     <message>
         <source>安装</source>
@@ -388,6 +395,32 @@
     </message>
 </context>
 <context>
+    <name>WineInstallerPrivate</name>
+    <message>
+        <source>app name is empty</source>
+        <translation>应用名称为空</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>WineInstallerWnd</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不支持的文件格式，无法打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WineMainWindow</name>
     <message>
         <source>账户</source>
@@ -419,6 +452,152 @@
     <message>
         <source>Incorrect package file</source>
         <translation>不是 Windows 程序或安装包</translation>
+    </message>
+</context>
+<context>
+    <name>WnAppInfoWidget</name>
+    <message>
+        <source>未知</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我已阅读并同意</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下一步</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;style&gt; a {text-decoration:none} &lt;/style&gt; &lt;a href = &apos;%1&apos;&gt;《用户隐私协议》&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用版本:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App name can&apos;t be empty!</source>
+        <translation>应用名称不能为空！</translation>
+    </message>
+</context>
+<context>
+    <name>WnAppInstallWidget</name>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在下载应用，请稍后</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在解压，请稍后</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在安装，请稍后</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>立即启动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装成功</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络故障，请确保网络畅通后重试</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提交反馈失败信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>解压失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WnInstallMethodWidget</name>
+    <message>
+        <source>上一步</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>检测到Lirvan-Wine助手已有此应用，您可以直接下载安装或执行默认配置安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WnMethodItem</name>
+    <message>
+        <source>执行默认配制安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WnRecoverInstallWidget</name>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>覆盖安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用已安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WnUnkownAppInstallWidget</name>
+    <message>
+        <source>上一步</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lirvan-Wine助手默认配置安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前应用未在Lirvan-Wine助手可安装列表，安装可能会出现异常，敬请谅解。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
