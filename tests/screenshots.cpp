@@ -19,6 +19,7 @@
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
+#include "winesettings.h"
 
 #include <QAbstractButton>
 #include <QCommandLinkButton>
@@ -158,6 +159,9 @@ int main(int argc, char *argv[])
     controller->setIdentity();
     CatalogueApiServer service;
     service.use();
+    // The build tree's helper scripts read the installer's version information.
+    WineSettings::instance()->setValue(QStringLiteral("tool"),
+                                       QStringLiteral(LWA_BINARY_DIR "/platform-root/tools/"));
     controller->init();
     recordInstalledApps();
 

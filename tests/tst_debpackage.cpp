@@ -68,7 +68,7 @@ void TestDebPackage::initTestCase()
                               QStringLiteral("--config"),
                               QStringLiteral(LWA_BINARY_DIR "/CPackConfig.cmake"),
                               QStringLiteral("-B"), out},
-                             QProcessEnvironment::systemEnvironment(), 300000);
+                             QProcessEnvironment::systemEnvironment(), 540000);
     QVERIFY2(succeeded(cpack), qPrintable(describe(cpack)));
 
     const Result arch = run(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")});
@@ -168,6 +168,20 @@ void TestDebPackage::desktopIntegration()
                    rooted(QStringLiteral(
                            "/usr/share/metainfo/com.lirvan.WineAssist.metainfo.xml"))});
     QVERIFY2(succeeded(appstream), qPrintable(describe(appstream)));
+
+    // The screenshots it names are the ones kept with the sources for publishing.
+    const QString metainfo = QString::fromUtf8(readAll(
+            rooted(QStringLiteral("/usr/share/metainfo/com.lirvan.WineAssist.metainfo.xml"))));
+    static const QRegularExpression image(QStringLiteral("<image>[^<]*/([^/<]+)</image>"));
+    int images = 0;
+    for (auto it = image.globalMatch(metainfo); it.hasNext(); ++images) {
+        const QString name = it.next().captured(1);
+        QVERIFY2(QFileInfo(QStringLiteral(LWA_SOURCE_DIR "/platform/desktop/screenshots/") + name)
+                                 .size()
+                         > 0,
+                 qPrintable(name));
+    }
+    QVERIFY(images >= 2);
 
     // "Open with" offers the assistant for whatever type this system's MIME
     // database gives Windows programs and installers, and hands it the file.
