@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -102,12 +101,6 @@ bool makeQuickPackage(const QString &path, int padding)
                                QStringLiteral("cd \"$0\" && 7z a -bd -y \"$1\" files info entries"),
                                root, path});
     return result.exitCode == 0 && QFile::exists(path);
-}
-
-QString md5Of(const QString &path)
-{
-    return QString::fromLatin1(
-            QCryptographicHash::hash(readAll(path), QCryptographicHash::Md5).toHex());
 }
 
 QJsonObject catalogueApp(int id, const QString &name, const QString &version, const QString &author,

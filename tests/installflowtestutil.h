@@ -47,9 +47,6 @@ bool makeQuickPackage(const QString &path, int padding = 0);
 // The file whose presence makes the quick package's install linger.
 QString quickLingerMarker();
 
-// The MD5 of a file in lower-case hexadecimal.
-QString md5Of(const QString &path);
-
 // A catalogue application object as the service lists it.
 QJsonObject catalogueApp(int id, const QString &name, const QString &version, const QString &author,
                          double score, const QString &package, const QString &md5,

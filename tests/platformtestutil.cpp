@@ -82,6 +82,11 @@ QString md5Hex(const QByteArray &data)
     return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Md5).toHex());
 }
 
+QString md5Of(const QString &path)
+{
+    return md5Hex(readAll(path));
+}
+
 namespace {
 
 QByteArray programOf(const QString &procDir)

@@ -39,8 +39,9 @@ QProcessEnvironment bottleEnvironment(const QString &bottle);
 
 QByteArray readAll(const QString &path);
 bool writeAll(const QString &path, const QByteArray &bytes);
-// The MD5 digest as lower-case hexadecimal text.
+// The MD5 digest of the bytes or of a file as lower-case hexadecimal text.
 QString md5Hex(const QByteArray &data);
+QString md5Of(const QString &path);
 
 // Live (not zombie) processes of this user whose first argument names the
 // program (compared by base name, ignoring case, also after a Windows path)
