@@ -59,14 +59,7 @@ public:
     // Waits until the log holds `text` at least `count` times.
     bool waitForLog(const QString &text, int count = 1, int timeoutMs = 20000) const
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            if (log().count(text) >= count)
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
+        return QTest::qWaitFor([&] { return log().count(text) >= count; }, timeoutMs);
     }
 
 private:
