@@ -209,6 +209,8 @@ private:
     Appinstalledwidget *openPage();
     QRect cell(int row, int column) const;
     void clickButton(int row, int action, Qt::MouseButton button = Qt::LeftButton);
+    // Selects the row and opens its menu; the menu once shown.
+    QMenu *openMenu(int row);
     // Selects the row and chooses the action (by its place) from the menu.
     QAction *chooseFromMenu(int row, int action);
     TInstalledAppInfo launchableApp(const QString &name, const QString &marker);
@@ -286,15 +288,21 @@ void TestInstalledView::clickButton(int row, int action, Qt::MouseButton button)
     QTest::mouseClick(m_page->view()->viewport(), button, Qt::NoModifier, at);
 }
 
+QMenu *TestInstalledView::openMenu(int row)
+{
+    m_page->view()->selectRow(row);
+    m_page->view()->slotShowContextMenu(cell(row, 0).center());
+    QMenu *menu = m_page->view()->contextMenu();
+    return menu && QTest::qWaitFor([menu] { return menu->isVisible(); }) ? menu : nullptr;
+}
+
 QAction *TestInstalledView::chooseFromMenu(int row, int action)
 {
-    DataListView *view = m_page->view();
-    view->selectRow(row);
-    view->slotShowContextMenu(cell(row, 0).center());
-    if (!view->contextMenu())
+    QMenu *menu = openMenu(row);
+    if (!menu)
         return nullptr;
-    view->contextMenu()->hide();
-    QAction *chosen = entries(view->contextMenu()).value(action - 1);
+    menu->hide();
+    QAction *chosen = entries(menu).value(action - 1);
     if (chosen)
         chosen->trigger();
     return chosen;
@@ -521,11 +529,8 @@ void TestInstalledView::contextMenuNeedsSelection()
     view->slotShowContextMenu(cell(0, 1).center());
     QVERIFY(!view->contextMenu() || !view->contextMenu()->isVisible());
 
-    view->selectRow(0);
-    view->slotShowContextMenu(cell(0, 1).center());
-    QMenu *menu = view->contextMenu();
+    QMenu *menu = openMenu(0);
     QVERIFY(menu);
-    QTRY_VERIFY(menu->isVisible());
     QStringList texts;
     for (QAction *action : entries(menu)) {
         texts.append(action->text());
@@ -545,13 +550,9 @@ void TestInstalledView::contextMenuOnRowWithoutBottlePath()
     CommonJsonOperator::writeToJasonfile(broken, installedAppsFilePath());
     WineInstalledApps::instance()->initInstalledApps();
     QVERIFY(openPage());
-    DataListView *view = m_page->view();
     QCOMPARE(m_page->model()->rowCount(), 1);
-    view->selectRow(0);
-    view->slotShowContextMenu(cell(0, 0).center());
-    QMenu *menu = view->contextMenu();
+    QMenu *menu = openMenu(0);
     QVERIFY(menu);
-    QTRY_VERIFY(menu->isVisible());
     QCOMPARE(entries(menu).size(), 5);
     for (QAction *action : entries(menu))
         QVERIFY(!action->isEnabled());
@@ -559,7 +560,7 @@ void TestInstalledView::contextMenuOnRowWithoutBottlePath()
 
     // Triggered anyway, nothing runs for such a row.
     QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    view->slotMenuTriggered(menu->actions().at(1));
+    m_page->view()->slotMenuTriggered(menu->actions().at(1));
     QCOMPARE(failed.count(), 0);
     QCOMPARE(m_page->model()->rowCount(), 1);
 }
