@@ -3,7 +3,6 @@
 #include "jsonoperator.h"
 #include "ldialog.h"
 #include "platformtestutil.h"
-#include "winesettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,21 +16,6 @@
 using namespace PlatformTest;
 
 namespace InstallFlowTest {
-
-void useBuildPlatform()
-{
-    WineSettings *settings = WineSettings::instance();
-    settings->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
-    settings->setValue(QStringLiteral("lirvan-wine-helper"),
-                       tool(QStringLiteral("tools/lirvan-wine-helper/")));
-    settings->setValue(QStringLiteral("wine"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
-    settings->setValue(QStringLiteral("wine64"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
-    settings->setValue(QStringLiteral("config-data"), tool(QStringLiteral("data")));
-    settings->setValue(QStringLiteral("local_path"),
-                       tool(QStringLiteral("data/Depends/DefaultBottle/files.7z")));
-}
 
 MessageBoxAnswerer::MessageBoxAnswerer()
     : m_timer(new QTimer(this))

@@ -14,9 +14,6 @@ class WineInstallerWnd;
 // Helpers for the tests that drive the install window and its controller.
 namespace InstallFlowTest {
 
-// Points the settings at the build tree's helper scripts, Wine and data.
-void useBuildPlatform();
-
 /*
  * Answers the install window's message boxes while it lives: every box
  * that appears has its message noted and its button pressed.

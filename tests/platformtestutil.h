@@ -16,6 +16,8 @@ namespace PlatformTest {
 QString platformRoot();
 QString tool(const QString &relativePath);
 QString fixture(const QString &name);
+// Points the settings at the build tree's helper scripts, Wine and data.
+void useBuildPlatform();
 
 // The test's home and the user's menu entry directory in it (with a
 // trailing slash).
