@@ -116,9 +116,7 @@ private slots:
 void TestDoaction::initTestCase()
 {
     QVERIFY(StartManagerTest::installActivationFile());
-    WineSettings::instance()->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
-    WineSettings::instance()->setValue(QStringLiteral("wine"),
-                                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
+    useBuildPlatform();
 }
 
 void TestDoaction::init()
