@@ -18,7 +18,6 @@
 #include "startmanagertestutil.h"
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
-#include "winesettings.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -223,8 +222,7 @@ private:
 void TestInstalledView::initTestCase()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-    WineSettings::instance()->setValue(QStringLiteral("tool"),
-                                       PlatformTest::tool(QStringLiteral("tools/")));
+    PlatformTest::useBuildPlatform();
     // The start manager on this test's session bus, when it has one.
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected() && !bus.interface()->isServiceRegistered(StartManagerService)) {
