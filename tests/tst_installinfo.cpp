@@ -122,15 +122,7 @@ void TestInstallInfo::initTestCase()
     QVERIFY2(QFileInfo::exists(fixture(QStringLiteral("foo-setup.exe"))),
              "the Windows test programs are missing: build the lwa_fixtures target");
     QVERIFY(StartManagerTest::installActivationFile());
-    WineSettings *settings = WineSettings::instance();
-    settings->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
-    settings->setValue(QStringLiteral("lirvan-wine-helper"),
-                       tool(QStringLiteral("tools/lirvan-wine-helper/")));
-    settings->setValue(QStringLiteral("wine"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
-    settings->setValue(QStringLiteral("wine64"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
-    settings->setValue(QStringLiteral("config-data"), tool(QStringLiteral("data")));
+    useBuildPlatform();
     // Anything a name managed to run would land here.
     QVERIFY(QDir::setCurrent(home()));
 
@@ -178,7 +170,6 @@ void TestInstallInfo::listingsWithoutWine()
 {
     InstallInfo task;
     QVERIFY(task.isCheckActive());
-    QCOMPARE(task.getTaskName(), QStringLiteral("InstallInfo"));
     const QString bare = home() + QStringLiteral("/bare bottle");
     QVERIFY(QDir().mkpath(bare));
 
@@ -259,8 +250,8 @@ void TestInstallInfo::defaultEntriesAndIconsWithoutWine()
     // Another application's shortcut uses one of the icons.
     QVERIFY(writeAll(xdgDesktop + QStringLiteral("/Other.desktop"),
                      "[Desktop Entry]\nName=Other\nExec=other\nIcon = BBBB_shared.0\n"));
-    for (const QString &icon : {"AAAA_foo.0", "BBBB_shared.0", "CCCC_uninstall.0"})
-        QVERIFY(writeAll(iconFile(icon), "png"));
+    for (const char *icon : {"AAAA_foo.0", "BBBB_shared.0", "CCCC_uninstall.0"})
+        QVERIFY(writeAll(iconFile(QLatin1String(icon)), "png"));
 
     TInstalledAppInfo info;
     info.bottlePath = bottle;
@@ -307,6 +298,7 @@ void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()
     // is made unreachable, so the installation then fails at once.
     WineSettings::instance()->setValue(QStringLiteral("wine64"),
                                        QStringLiteral("/nonexistent/wine64"));
+    const auto restore = qScopeGuard([] { useBuildPlatform(); });
     const QString other = home() + QStringLiteral("/.lirvanwine/apps/Other/drive_c/keep");
     QVERIFY(writeAll(other, "x"));
     for (const QString &bottle :
@@ -323,8 +315,6 @@ void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()
         QVERIFY(QFileInfo::exists(home() + QStringLiteral("/Documents/letter.txt")));
         QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/user.reg")));
     }
-    WineSettings::instance()->setValue(QStringLiteral("wine64"),
-                                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
 }
 
 void TestInstallInfo::installerThatInstallsNothingFails()
