@@ -5,7 +5,8 @@
 # from the catalogue, hands a local installer (the foo-setup.exe test
 # program) to the running assistant as a second start does, finds both in
 # the installed list, starts the catalogue application through the desktop's
-# start manager and uninstalls the other one. The mouse and keyboard are
+# start manager, uninstalls the other one and installs a second catalogue
+# application whose package shares Foo App's menu entry name. The mouse and keyboard are
 # driven with xdotool; a screenshot of the screen is written after each step.
 #
 # Usage: scripts/user-journey.sh OUTPUT-DIRECTORY [BUILD-DIRECTORY]
@@ -229,6 +230,25 @@ sleep 1
 shot uninstalled
 [ ! -e "$HOME/.lirvanwine/apps/Foo_1.0" ] || fail "Foo's bottle is still there"
 installed "Foo App" || fail "uninstalling Foo removed Foo App"
+
+# 7. Bar Reader from the catalogue: its package brings a menu entry of the
+#    same name as Foo App's, which must still start Foo App afterwards.
+click 76 74
+sleep 0.5
+click 404 134
+wait_for 240 installed "Bar Reader" || fail "Bar Reader was not installed from the catalogue"
+sleep 1
+shot second-catalogue-install-done
+origin=$(window_at 380 362)
+[ -z "$origin" ] || click 140 339
+origin=$main
+grep -q "Foo App_alice_1.2.3/files/run.sh" "$XDG_DATA_HOME/applications/foo-app.desktop" \
+    || fail "installing Bar Reader took over Foo App's menu entry"
+grep -lq "Bar Reader_2/files/run.sh" "$XDG_DATA_HOME"/applications/*.desktop \
+    || fail "Bar Reader has no menu entry"
+click 76 122
+sleep 1
+shot installed-list-final
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures step(s) failed; screenshots in $out" >&2
