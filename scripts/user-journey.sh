@@ -5,8 +5,9 @@
 # from the catalogue, hands a local installer (the foo-setup.exe test
 # program) to the running assistant as a second start does, finds both in
 # the installed list, starts the catalogue application through the desktop's
-# start manager, uninstalls the other one and installs a second catalogue
-# application whose package shares Foo App's menu entry name. The mouse and keyboard are
+# start manager, uninstalls the other one, and installs and uninstalls a
+# second catalogue application whose package shares Foo App's menu entry and
+# icon names. The mouse and keyboard are
 # driven with xdotool; a screenshot of the screen is written after each step.
 #
 # Usage: scripts/user-journey.sh OUTPUT-DIRECTORY [BUILD-DIRECTORY]
@@ -248,7 +249,19 @@ grep -lq "Bar Reader_2/files/run.sh" "$XDG_DATA_HOME"/applications/*.desktop \
     || fail "Bar Reader has no menu entry"
 click 76 122
 sleep 1
+shot installed-list-with-bar-reader
+
+# 8. Uninstalling Bar Reader (first row) leaves Foo App's menu entry and its
+#    icon, which have the same names as Bar Reader's, in place.
+click 303 142 3
+xdotool key Up Return
+wait_for 60 sh -c "! grep -q '\"Bar Reader\": {' '$installed_file'" || fail "Bar Reader was not uninstalled"
+sleep 1
 shot installed-list-final
+grep -q "Foo App_alice_1.2.3/files/run.sh" "$XDG_DATA_HOME/applications/foo-app.desktop" \
+    || fail "uninstalling Bar Reader removed Foo App's menu entry"
+[ -e "$XDG_DATA_HOME/icons/hicolor/48x48/apps/foo-app.png" ] \
+    || fail "uninstalling Bar Reader removed Foo App's icon"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures step(s) failed; screenshots in $out" >&2
