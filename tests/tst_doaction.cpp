@@ -109,6 +109,7 @@ private slots:
     void manualRunFallsBackAndCreatesEntry();
 
     void unInstallRemovesEverything();
+    void unInstallKeepsIconOfAnotherEntry();
     void unInstallWithBottleGone();
     void unInstallDotDotNameLeavesOthersAlone();
 };
@@ -471,6 +472,25 @@ void TestDoaction::unInstallRemovesEverything()
     QVERIFY(!QFileInfo::exists(info.desktopInfo.desktopPath));
     QVERIFY(!QFileInfo::exists(iconsDir() + QStringLiteral("48x48/apps/full-app.png")));
     QVERIFY(QFileInfo::exists(iconsDir() + QStringLiteral("48x48/apps/full-app-other.png")));
+    QVERIFY(!isRegistered(info));
+}
+
+void TestDoaction::unInstallKeepsIconOfAnotherEntry()
+{
+    // Two applications whose packages bring the same icon name.
+    TInstalledAppInfo info = appInfo(QStringLiteral("Second"), QStringLiteral("com.second"), 0);
+    QVERIFY(touch(info.bottlePath + QStringLiteral("/files/run.sh")));
+    QVERIFY(touch(info.desktopInfo.desktopPath,
+                  entryText(QStringLiteral("x"), QStringLiteral("shared-app")).toUtf8()));
+    const QString other = home() + QStringLiteral("/.local/share/applications/shared-app.desktop");
+    QVERIFY(touch(other, entryText(QStringLiteral("y"), QStringLiteral("shared-app")).toUtf8()));
+    QVERIFY(touch(iconsDir() + QStringLiteral("48x48/apps/shared-app.png")));
+    registerApp(info);
+
+    QCOMPARE(Doaction::instance()->unInstallApp(&info), 0);
+    QVERIFY(!QFileInfo::exists(info.desktopInfo.desktopPath));
+    QVERIFY(QFileInfo::exists(other));
+    QVERIFY(QFileInfo::exists(iconsDir() + QStringLiteral("48x48/apps/shared-app.png")));
     QVERIFY(!isRegistered(info));
 }
 

@@ -39,6 +39,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -201,8 +202,14 @@ void TestInstallWindow::expectInstalled(const QString &name, const QString &bott
     QCOMPARE(record.bottlePath, bottle);
     QVERIFY(QDateTime::fromString(record.installTime, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                     .isValid());
-    QCOMPARE(record.desktopInfo.desktopPath,
-             applicationsDir() + QStringLiteral("quick-app.desktop"));
+    // The package's entry; applications installed before from the same
+    // package keep theirs, so it may stand beside them as quick-app-<n>.
+    const QFileInfo entry(record.desktopInfo.desktopPath);
+    QCOMPARE(entry.absolutePath() + QLatin1Char('/'), applicationsDir());
+    QVERIFY2(QRegularExpression(QStringLiteral("^quick-app(-[0-9]+)?\\.desktop$"))
+                     .match(entry.fileName())
+                     .hasMatch(),
+             qPrintable(entry.fileName()));
     QCOMPARE(record.desktopInfo.name, QStringLiteral("Quick App"));
     QCOMPARE(record.desktopInfo.icon, QStringLiteral("quick-app"));
     // The catalogue's package name, or the package's own id without one.
@@ -234,7 +241,11 @@ void TestInstallWindow::expectNothingOf(const QString &name, const QString &bott
                                + QFileInfo(bottle).fileName()));
     QVERIFY(storedRecord(name).appName.isEmpty());
     QVERIFY(!WineInstalledApps::instance()->getInstalledApps().contains(bottle));
-    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("quick-app.desktop")));
+    // Every menu entry left belongs to an application still installed.
+    QStringList entries = QDir(applicationsDir()).entryList({QStringLiteral("*.desktop")});
+    for (const TInstalledAppInfo &other : WineInstalledApps::instance()->getInstalledApps())
+        entries.removeAll(QFileInfo(other.desktopInfo.desktopPath).fileName());
+    QVERIFY2(entries.isEmpty(), qPrintable(entries.join(QLatin1Char(' '))));
 }
 
 void TestInstallWindow::localProgramKnownToCatalogue()
