@@ -481,9 +481,9 @@ void TestDoaction::unInstallKeepsIconOfAnotherEntry()
     TInstalledAppInfo info = appInfo(QStringLiteral("Second"), QStringLiteral("com.second"), 0);
     QVERIFY(touch(info.bottlePath + QStringLiteral("/files/run.sh")));
     QVERIFY(touch(info.desktopInfo.desktopPath,
-                  entryText(QStringLiteral("x"), QStringLiteral("shared-app")).toUtf8()));
+                  entryText(QStringLiteral("x"), QStringLiteral("shared-app"))));
     const QString other = home() + QStringLiteral("/.local/share/applications/shared-app.desktop");
-    QVERIFY(touch(other, entryText(QStringLiteral("y"), QStringLiteral("shared-app")).toUtf8()));
+    QVERIFY(touch(other, entryText(QStringLiteral("y"), QStringLiteral("shared-app"))));
     QVERIFY(touch(iconsDir() + QStringLiteral("48x48/apps/shared-app.png")));
     registerApp(info);
 
