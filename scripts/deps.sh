@@ -8,7 +8,7 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
     libqt5svg5-dev
-    dbus dbus-x11 xvfb xauth x11-utils
+    dbus dbus-x11 xvfb xauth x11-utils xdotool imagemagick
     wine wine64
     libimage-exiftool-perl icoutils p7zip-full wget
     mingw-w64 wixl

@@ -11,7 +11,8 @@ namespace InstalledViewTest {
 
 // A record of an application installed at installTime into
 // ~/.lirvanwine/apps/<bottleName>, with a menu entry named after it.
-TInstalledAppInfo app(const QString &name, const QString &bottleName, const QString &installTime);
+TInstalledAppInfo app(const QString &name, const QString &bottleName,
+                      const QString &installTime = QStringLiteral("2026-01-01 00:00:00"));
 
 // ~/.local/share/icons/ followed by the relative path.
 QString userIconPath(const QString &relativePath);

@@ -3,11 +3,9 @@
 #include "jsonoperator.h"
 #include "ldialog.h"
 #include "platformtestutil.h"
-#include "winesettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -18,21 +16,6 @@
 using namespace PlatformTest;
 
 namespace InstallFlowTest {
-
-void useBuildPlatform()
-{
-    WineSettings *settings = WineSettings::instance();
-    settings->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
-    settings->setValue(QStringLiteral("lirvan-wine-helper"),
-                       tool(QStringLiteral("tools/lirvan-wine-helper/")));
-    settings->setValue(QStringLiteral("wine"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
-    settings->setValue(QStringLiteral("wine64"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
-    settings->setValue(QStringLiteral("config-data"), tool(QStringLiteral("data")));
-    settings->setValue(QStringLiteral("local_path"),
-                       tool(QStringLiteral("data/Depends/DefaultBottle/files.7z")));
-}
 
 MessageBoxAnswerer::MessageBoxAnswerer()
     : m_timer(new QTimer(this))
@@ -102,12 +85,6 @@ bool makeQuickPackage(const QString &path, int padding)
                                QStringLiteral("cd \"$0\" && 7z a -bd -y \"$1\" files info entries"),
                                root, path});
     return result.exitCode == 0 && QFile::exists(path);
-}
-
-QString md5Of(const QString &path)
-{
-    return QString::fromLatin1(
-            QCryptographicHash::hash(readAll(path), QCryptographicHash::Md5).toHex());
 }
 
 QJsonObject catalogueApp(int id, const QString &name, const QString &version, const QString &author,

@@ -14,9 +14,6 @@ class WineInstallerWnd;
 // Helpers for the tests that drive the install window and its controller.
 namespace InstallFlowTest {
 
-// Points the settings at the build tree's helper scripts, Wine and data.
-void useBuildPlatform();
-
 /*
  * Answers the install window's message boxes while it lives: every box
  * that appears has its message noted and its button pressed.
@@ -46,9 +43,6 @@ private:
 bool makeQuickPackage(const QString &path, int padding = 0);
 // The file whose presence makes the quick package's install linger.
 QString quickLingerMarker();
-
-// The MD5 of a file in lower-case hexadecimal.
-QString md5Of(const QString &path);
 
 // A catalogue application object as the service lists it.
 QJsonObject catalogueApp(int id, const QString &name, const QString &version, const QString &author,

@@ -21,7 +21,6 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -32,24 +31,6 @@
 #include <QTextStream>
 
 namespace {
-
-void wait(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-template<typename Condition>
-bool waitUntil(Condition condition, int ms = 15000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return condition();
-}
 
 bool save(const QPixmap &shot, const QString &dir, const QString &name)
 {
@@ -90,29 +71,32 @@ int main(int argc, char *argv[])
     controller->launchWithArgs({QStringLiteral("lirvan-wine-assist")});
     WineMainWindow *window = controller->mainWindow();
     auto catalogue = qobject_cast<Appinstallablewidget *>(window->pages()->widget(0));
-    waitUntil([&catalogue] { return catalogue->mainWidget()->model()->rowCount() > 0; });
-    wait(1500); // the application icons
-    int failures = !save(window->grab(), out, QStringLiteral("1-catalogue.png"));
+    // A page that never filled counts as a failure, as a missing picture does.
+    int failures = !QTest::qWaitFor(
+            [&catalogue] { return catalogue->mainWidget()->model()->rowCount() > 0; }, 15000);
+    QTest::qWait(1500); // the application icons
+    failures += !save(window->grab(), out, QStringLiteral("1-catalogue.png"));
 
     LListView *navigation = window->navigation();
     navigation->setCurrentIndex(navigation->model()->index(1, 0));
-    wait(300);
+    QTest::qWait(300);
     failures += !save(window->grab(), out, QStringLiteral("2-installed.png"));
 
     QLineEdit *edit = window->searchWidget()->lineEdit();
     edit->setFocus();
     QTest::keyClicks(edit, QStringLiteral("Foo App"));
     edit->completer()->popup()->hide();
-    wait(800);
+    QTest::qWait(800);
     failures += !save(window->grab(), out, QStringLiteral("3-search.png"));
     QTest::keyClick(edit, Qt::Key_Escape);
 
     window->loginButton()->click();
-    waitUntil([] { return WineAstLogin::instance()->isLoggedIn(); });
-    wait(300);
+    failures += !QTest::qWaitFor([] { return WineAstLogin::instance()->isLoggedIn(); }, 15000);
+    QTest::qWait(300);
     window->loginButton()->click();
-    waitUntil([window] { return window->userMenu() && window->userMenu()->isVisible(); });
-    wait(500);
+    failures += !QTest::qWaitFor(
+            [window] { return window->userMenu() && window->userMenu()->isVisible(); }, 15000);
+    QTest::qWait(500);
     failures += !save(screen(window->frameGeometry().adjusted(-20, -20, 20, 20)), out,
                       QStringLiteral("4-account-menu.png"));
     window->userMenu()->hide();

@@ -1,5 +1,7 @@
 #include "platformtestutil.h"
 
+#include "winesettings.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,21 @@ QString tool(const QString &relativePath)
 QString fixture(const QString &name)
 {
     return QStringLiteral(LWA_BINARY_DIR "/fixtures/") + name;
+}
+
+void useBuildPlatform()
+{
+    WineSettings *settings = WineSettings::instance();
+    settings->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
+    settings->setValue(QStringLiteral("lirvan-wine-helper"),
+                       tool(QStringLiteral("tools/lirvan-wine-helper/")));
+    settings->setValue(QStringLiteral("wine"),
+                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
+    settings->setValue(QStringLiteral("wine64"),
+                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
+    settings->setValue(QStringLiteral("config-data"), tool(QStringLiteral("data")));
+    settings->setValue(QStringLiteral("local_path"),
+                       tool(QStringLiteral("data/Depends/DefaultBottle/files.7z")));
 }
 
 Result run(const QString &program, const QStringList &arguments,
@@ -80,6 +97,11 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 QString md5Hex(const QByteArray &data)
 {
     return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Md5).toHex());
+}
+
+QString md5Of(const QString &path)
+{
+    return md5Hex(readAll(path));
 }
 
 namespace {

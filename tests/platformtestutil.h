@@ -16,6 +16,8 @@ namespace PlatformTest {
 QString platformRoot();
 QString tool(const QString &relativePath);
 QString fixture(const QString &name);
+// Points the settings at the build tree's helper scripts, Wine and data.
+void useBuildPlatform();
 
 // The test's home and the user's menu entry directory in it (with a
 // trailing slash).
@@ -39,8 +41,9 @@ QProcessEnvironment bottleEnvironment(const QString &bottle);
 
 QByteArray readAll(const QString &path);
 bool writeAll(const QString &path, const QByteArray &bytes);
-// The MD5 digest as lower-case hexadecimal text.
+// The MD5 digest of the bytes or of a file as lower-case hexadecimal text.
 QString md5Hex(const QByteArray &data);
+QString md5Of(const QString &path);
 
 // Live (not zombie) processes of this user whose first argument names the
 // program (compared by base name, ignoring case, also after a Windows path)

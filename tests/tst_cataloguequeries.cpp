@@ -47,6 +47,14 @@ bool runRecommend(WineRecommandApps &recommend)
     return done.size() == 1;
 }
 
+// Runs one app list query of the type to its end; false when it never ends.
+bool runList(WineGetAppList &list, int type)
+{
+    QSignalSpy done(&list, &WineGetAppList::signalFinished);
+    list.getAppList(type);
+    return waitFor(done);
+}
+
 QStringList paths(const QList<QJsonObject> &requests)
 {
     QStringList result;
@@ -371,9 +379,7 @@ void TstCatalogueQueries::appListQueries()
     list.setRecommendName(text);
     list.setKeyword(text, installAble);
     list.setCategoryId(categoryId);
-    QSignalSpy done(&list, &WineGetAppList::signalFinished);
-    list.getAppList(type);
-    QVERIFY(waitFor(done));
+    QVERIFY(runList(list, type));
 
     QList<int> received;
     for (const TPublishedAppInfo &app : qAsConst(list.getApps())) {
@@ -393,9 +399,7 @@ void TstCatalogueQueries::appListValuesReachServiceUnchanged()
     const QString keyword = QStringLiteral("A&install_able=x+y #50%");
     WineGetAppList list;
     list.setKeyword(keyword, false);
-    QSignalSpy done(&list, &WineGetAppList::signalFinished);
-    list.getAppList(WineGetAppList::KeywordApps);
-    QVERIFY(waitFor(done));
+    QVERIFY(runList(list, WineGetAppList::KeywordApps));
     const QJsonObject params
             = m_sample->lastApiRequest().value(QStringLiteral("params")).toObject();
     QCOMPARE(params.value(QStringLiteral("keyword")).toString(), keyword);
@@ -404,10 +408,8 @@ void TstCatalogueQueries::appListValuesReachServiceUnchanged()
 
     // Accumulates: a second request appends after the first one's records.
     list.setCategoryId(5);
-    list.getAppList(WineGetAppList::CategoryApps);
-    QVERIFY(done.wait(Timeout));
-    list.getAppList(WineGetAppList::CategoryApps);
-    QVERIFY(done.wait(Timeout));
+    QVERIFY(runList(list, WineGetAppList::CategoryApps));
+    QVERIFY(runList(list, WineGetAppList::CategoryApps));
     QCOMPARE(list.getApps().size(), 4);
 }
 
@@ -445,9 +447,7 @@ void TstCatalogueQueries::appObjectsWithMissingOrWrongMembers()
                           {QStringLiteral("icon"), QStringLiteral("https://example.org/i.png")}};
     QVERIFY(serve({{QStringLiteral("apps"), QJsonArray{odd, QJsonObject()}}}));
     WineGetAppList list;
-    QSignalSpy done(&list, &WineGetAppList::signalFinished);
-    list.getAppList(WineGetAppList::AllApps);
-    QVERIFY(waitFor(done));
+    QVERIFY(runList(list, WineGetAppList::AllApps));
     QCOMPARE(list.getApps().size(), 2);
     const TPublishedAppInfo &first = list.getApps().at(0);
     QCOMPARE(first.appName, QStringLiteral("Odd"));
@@ -519,9 +519,7 @@ void TstCatalogueQueries::chineseNamesUnderCLocale()
 
     WineGetAppList list;
     list.setCategoryId(5);
-    QSignalSpy done(&list, &WineGetAppList::signalFinished);
-    list.getAppList(WineGetAppList::CategoryApps);
-    QVERIFY(waitFor(done));
+    QVERIFY(runList(list, WineGetAppList::CategoryApps));
     QCOMPARE(list.getApps().size(), 2);
     QCOMPARE(list.getApps().first().appName, name);
 }

@@ -44,6 +44,11 @@ private:
     };
     // Uploads one log; what the service kept.
     Kept upload(const LogUploadInfo &info);
+    // A log of the application that names a file that is not there.
+    LogUploadInfo missingLog(const QString &appId) const
+    {
+        return {appId, m_files.filePath(QStringLiteral("gone.7z")), {}, {}, {}, 0, 0};
+    }
 
     std::unique_ptr<CatalogueApiServer> m_server;
     QTemporaryDir m_files;
@@ -100,7 +105,6 @@ void TstCatalogueUpload::downloadReport()
     // The JSON facility's indented layout.
     const QString sent = seen.value(QStringLiteral("body")).toString();
     QCOMPARE(sent, QString::fromUtf8(QJsonDocument(body).toJson(QJsonDocument::Indented)));
-    QCOMPARE(QJsonDocument::fromJson(sent.toUtf8()).object(), body);
     const QString timestamp = seen.value(QStringLiteral("timestamp")).toString();
     QCOMPARE(seen.value(QStringLiteral("sign")).toString(), signFor(pairs.arg(timestamp)));
     QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
@@ -158,9 +162,7 @@ void TstCatalogueUpload::logUpload()
     QFETCH(QString, sentAppId);
     const QString path = m_files.filePath(QStringLiteral("install.7z"));
     const QByteArray content = QByteArray("7z\xbc\xaf\x27\x1c", 6) + QByteArray(70000, 'x');
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    file.close();
+    QVERIFY(PlatformTest::writeAll(path, content));
 
     const LogUploadInfo info{QStringLiteral("42"),
                              path,
@@ -199,13 +201,7 @@ void TstCatalogueUpload::logUpload()
 
 void TstCatalogueUpload::logUploadOfMissingFile()
 {
-    const LogUploadInfo info{QStringLiteral("3"),
-                             m_files.filePath(QStringLiteral("gone.7z")),
-                             QString(),
-                             QString(),
-                             QString(),
-                             0,
-                             0};
+    const LogUploadInfo info = missingLog(QStringLiteral("3"));
     const QJsonObject record = upload(info).record;
     QVERIFY(!record.isEmpty());
     const QJsonObject filePart = record.value(QStringLiteral("parts")).toArray().at(1).toObject();
@@ -222,13 +218,7 @@ void TstCatalogueUpload::failuresReachTheCaller()
     WineAstAppDownloadPoint report;
     QSignalSpy reported(&report, &WineAstAppDownloadPoint::signalFinished);
     report.requestDownloadPoint(5, QString(), 0);
-    const LogUploadInfo info{QStringLiteral("1"),
-                             m_files.filePath(QStringLiteral("gone.7z")),
-                             QString(),
-                             QString(),
-                             QString(),
-                             0,
-                             0};
+    const LogUploadInfo info = missingLog(QStringLiteral("1"));
     WineAstAppLogUpload uploader(info);
     QSignalSpy uploaded(&uploader, &WineAstAppLogUpload::signalFinished);
     uploader.uploadLog();

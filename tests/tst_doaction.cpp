@@ -50,11 +50,12 @@ TInstalledAppInfo appInfo(const QString &name, const QString &bottleName, int in
     return info;
 }
 
-QString entryText(const QString &exec, const QString &icon = QString())
+QByteArray entryText(const QString &exec, const QString &icon = QString())
 {
-    return QStringLiteral("[Desktop Entry]\nName=App\nType=Application\nExec=") + exec
-           + QStringLiteral("\nPath=/\nStartupWMClass=old.exe\n")
-           + (icon.isEmpty() ? QString() : QStringLiteral("Icon=") + icon + QLatin1Char('\n'));
+    return (QStringLiteral("[Desktop Entry]\nName=App\nType=Application\nExec=") + exec
+            + QStringLiteral("\nPath=/\nStartupWMClass=old.exe\n")
+            + (icon.isEmpty() ? QString() : QStringLiteral("Icon=") + icon + QLatin1Char('\n')))
+            .toUtf8();
 }
 
 // Registers the application in the installed-apps file and the registry.
@@ -108,6 +109,7 @@ private slots:
     void manualRunFallsBackAndCreatesEntry();
 
     void unInstallRemovesEverything();
+    void unInstallKeepsIconOfAnotherEntry();
     void unInstallWithBottleGone();
     void unInstallDotDotNameLeavesOthersAlone();
 };
@@ -115,9 +117,7 @@ private slots:
 void TestDoaction::initTestCase()
 {
     QVERIFY(StartManagerTest::installActivationFile());
-    WineSettings::instance()->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
-    WineSettings::instance()->setValue(QStringLiteral("wine"),
-                                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
+    useBuildPlatform();
 }
 
 void TestDoaction::init()
@@ -132,7 +132,6 @@ void TestDoaction::init()
 void TestDoaction::categoryNames()
 {
     Doaction *action = Doaction::instance();
-    QCOMPARE(action, Doaction::instance());
     QCOMPARE(action->getCategoryName(0), QStringLiteral("全部"));
     QCOMPARE(action->getCategoryName(6), QStringLiteral("游戏娱乐"));
     QCOMPARE(action->getCategoryName(11), QStringLiteral("其他应用"));
@@ -313,7 +312,7 @@ void TestDoaction::stratAppResultCodes()
     info.desktopInfo.desktopPath = desktopPath;
     // Neither the file nor an entry naming the bottle.
     QVERIFY(touch(applicationsDir() + QStringLiteral("other.desktop"),
-                  entryText(QStringLiteral("/usr/bin/true /elsewhere")).toUtf8()));
+                  entryText(QStringLiteral("/usr/bin/true /elsewhere"))));
     LogCapture log;
     QCOMPARE(Doaction::instance()->stratAPP(&info), 4);
     QVERIFY(log.contains(QStringLiteral("DesktopFilePath not exists!")));
@@ -337,8 +336,7 @@ void TestDoaction::stratAppLaunchesThroughStartManager()
     TInstalledAppInfo info = appInfo(QStringLiteral("Launch"), QStringLiteral("Launch"), 1);
     const QString marker = info.bottlePath + QStringLiteral("/launched");
     QVERIFY(QDir().mkpath(info.bottlePath));
-    QVERIFY(touch(info.desktopInfo.desktopPath,
-                  entryText("/usr/bin/touch \"" + marker + "\"").toUtf8()));
+    QVERIFY(touch(info.desktopInfo.desktopPath, entryText("/usr/bin/touch \"" + marker + "\"")));
     LogCapture log;
     QCOMPARE(Doaction::instance()->stratAPP(&info), 0);
     QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 10000));
@@ -353,14 +351,14 @@ void TestDoaction::stratAppFindsEntryByBottle()
     const QString marker = info.bottlePath + QStringLiteral("/found");
     QVERIFY(QDir().mkpath(info.bottlePath));
     QVERIFY(touch(applicationsDir() + QStringLiteral("a-unrelated.desktop"),
-                  entryText(QStringLiteral("/usr/bin/touch /nonexistent/x")).toUtf8()));
+                  entryText(QStringLiteral("/usr/bin/touch /nonexistent/x"))));
     // A bottle whose name only begins like this one's is another bottle.
     const QString similar = info.bottlePath + QStringLiteral(" 2");
     QVERIFY(QDir().mkpath(similar));
     QVERIFY(touch(applicationsDir() + QStringLiteral("b-similar.desktop"),
-                  entryText("/usr/bin/touch \"" + similar + "/found\"").toUtf8()));
+                  entryText("/usr/bin/touch \"" + similar + "/found\"")));
     const QString entry = applicationsDir() + QStringLiteral("renamed.desktop");
-    QVERIFY(touch(entry, entryText("/usr/bin/touch \"" + marker + "\"").toUtf8()));
+    QVERIFY(touch(entry, entryText("/usr/bin/touch \"" + marker + "\"")));
     LogCapture log;
     QCOMPARE(Doaction::instance()->stratAPP(&info), 0);
     QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 10000));
@@ -378,7 +376,7 @@ void TestDoaction::stratAppFindsEntryByBottle()
 void TestDoaction::manualRunDefaultInstallation()
 {
     TInstalledAppInfo info = appInfo(QStringLiteral("Manual"), QStringLiteral("Manual"), 1);
-    QVERIFY(touch(info.desktopInfo.desktopPath, entryText(QStringLiteral("old")).toUtf8()));
+    QVERIFY(touch(info.desktopInfo.desktopPath, entryText(QStringLiteral("old"))));
     const QString exeDir = info.bottlePath + QStringLiteral("/drive_c/Program Files/My App");
     QString exePath = exeDir + QStringLiteral("/run me.exe");
 
@@ -413,7 +411,7 @@ void TestDoaction::manualRunRecommendedInstallation()
 {
     TInstalledAppInfo info = appInfo(QStringLiteral("Rec"), QStringLiteral("com.rec.app"), 0);
     QVERIFY(QDir().mkpath(info.bottlePath));
-    QVERIFY(touch(info.desktopInfo.desktopPath, entryText(QStringLiteral("old")).toUtf8()));
+    QVERIFY(touch(info.desktopInfo.desktopPath, entryText(QStringLiteral("old"))));
     const QString realBottle = home() + QStringLiteral("/.lirvanwine/com.rec.app");
     QString exePath = realBottle + QStringLiteral("/drive_c/Rec/rec.exe");
 
@@ -434,7 +432,7 @@ void TestDoaction::manualRunFallsBackAndCreatesEntry()
     TInstalledAppInfo info = appInfo(QStringLiteral("Fallback"), QStringLiteral("Fallback"), 1);
     info.desktopInfo.icon = QStringLiteral("fallback-icon");
     const QString other = applicationsDir() + QStringLiteral("other name.desktop");
-    QVERIFY(touch(other, entryText("env WINEPREFIX=\"" + info.bottlePath + "\" wine x").toUtf8()));
+    QVERIFY(touch(other, entryText("env WINEPREFIX=\"" + info.bottlePath + "\" wine x")));
     QString exePath = info.bottlePath + QStringLiteral("/drive_c/a.exe");
     QCOMPARE(Doaction::instance()->manualRun(&info, exePath), 0);
     QVERIFY(readAll(other).contains("\nStartupWMClass=a.exe\n"));
@@ -462,7 +460,7 @@ void TestDoaction::unInstallRemovesEverything()
     QVERIFY(touch(info.bottlePath + QStringLiteral("/files/run.sh")));
     QVERIFY(touch(realBottle + QStringLiteral("/user.reg")));
     QVERIFY(touch(info.desktopInfo.desktopPath,
-                  entryText(QStringLiteral("x"), QStringLiteral("full-app")).toUtf8()));
+                  entryText(QStringLiteral("x"), QStringLiteral("full-app"))));
     QVERIFY(touch(iconsDir() + QStringLiteral("48x48/apps/full-app.png")));
     QVERIFY(touch(iconsDir() + QStringLiteral("48x48/apps/full-app-other.png")));
     registerApp(info);
@@ -477,11 +475,30 @@ void TestDoaction::unInstallRemovesEverything()
     QVERIFY(!isRegistered(info));
 }
 
+void TestDoaction::unInstallKeepsIconOfAnotherEntry()
+{
+    // Two applications whose packages bring the same icon name.
+    TInstalledAppInfo info = appInfo(QStringLiteral("Second"), QStringLiteral("com.second"), 0);
+    QVERIFY(touch(info.bottlePath + QStringLiteral("/files/run.sh")));
+    QVERIFY(touch(info.desktopInfo.desktopPath,
+                  entryText(QStringLiteral("x"), QStringLiteral("shared-app"))));
+    const QString other = home() + QStringLiteral("/.local/share/applications/shared-app.desktop");
+    QVERIFY(touch(other, entryText(QStringLiteral("y"), QStringLiteral("shared-app"))));
+    QVERIFY(touch(iconsDir() + QStringLiteral("48x48/apps/shared-app.png")));
+    registerApp(info);
+
+    QCOMPARE(Doaction::instance()->unInstallApp(&info), 0);
+    QVERIFY(!QFileInfo::exists(info.desktopInfo.desktopPath));
+    QVERIFY(QFileInfo::exists(other));
+    QVERIFY(QFileInfo::exists(iconsDir() + QStringLiteral("48x48/apps/shared-app.png")));
+    QVERIFY(!isRegistered(info));
+}
+
 void TestDoaction::unInstallWithBottleGone()
 {
     TInstalledAppInfo info = appInfo(QStringLiteral("Gone"), QStringLiteral("Gone"), 1);
     // Without an Icon value no icon is touched.
-    QVERIFY(touch(info.desktopInfo.desktopPath, entryText(QStringLiteral("x")).toUtf8()));
+    QVERIFY(touch(info.desktopInfo.desktopPath, entryText(QStringLiteral("x"))));
     QVERIFY(touch(iconsDir() + QStringLiteral("48x48/apps/Gone.png")));
     registerApp(info);
     QSignalSpy changed(WineInstalledApps::instance(),

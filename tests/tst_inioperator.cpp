@@ -106,23 +106,18 @@ void IniOperatorTest::shortAndFullKeyPathsAgree_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Name") << "Name"
-                          << "Foo, the editor";
-    QTest::newRow("Exec") << "Exec" << installerExec;
-    QTest::newRow("Type") << "Type"
-                          << "Application";
-    QTest::newRow("StartupNotify") << "StartupNotify"
-                                   << "true";
-    QTest::newRow("Comment") << "Comment"
-                             << "Edits; things";
-    QTest::newRow("Path") << "Path"
-                          << "/home/u/.lirvanwine/apps/foo/drive_c";
-    QTest::newRow("Icon") << "Icon"
-                          << "foo-icon";
-    QTest::newRow("StartupWMClass") << "StartupWMClass"
-                                    << "foo.exe";
-    QTest::newRow("Categories") << "Categories"
-                                << "Wine;Office;";
+    const auto row = [](const char *key, const QString &expected) {
+        QTest::newRow(key) << QString::fromLatin1(key) << expected;
+    };
+    row("Name", QStringLiteral("Foo, the editor"));
+    row("Exec", installerExec);
+    row("Type", QStringLiteral("Application"));
+    row("StartupNotify", QStringLiteral("true"));
+    row("Comment", QStringLiteral("Edits; things"));
+    row("Path", QStringLiteral("/home/u/.lirvanwine/apps/foo/drive_c"));
+    row("Icon", QStringLiteral("foo-icon"));
+    row("StartupWMClass", QStringLiteral("foo.exe"));
+    row("Categories", QStringLiteral("Wine;Office;"));
 }
 
 void IniOperatorTest::shortAndFullKeyPathsAgree()

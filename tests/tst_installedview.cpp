@@ -18,7 +18,6 @@
 #include "startmanagertestutil.h"
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
-#include "winesettings.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -53,7 +52,7 @@ void registerApp(const TInstalledAppInfo &info)
 // A default-configuration application whose bottle exists.
 TInstalledAppInfo defaultApp(const QString &name)
 {
-    TInstalledAppInfo info = app(name, name, QStringLiteral("2026-01-01 00:00:00"));
+    TInstalledAppInfo info = app(name, name);
     info.publishedAppInfo.installType = 1;
     QDir().mkpath(info.bottlePath);
     return info;
@@ -70,6 +69,26 @@ QStringList appNames(const DataModel *model)
 QString display(const DataModel *model, int row, int column)
 {
     return model->index(row, column).data().toString();
+}
+
+// A value of the name cell, which carries the name and the icon.
+QString nameCell(const DataModel *model, int row, const char *key)
+{
+    return model->index(row, DataModel::ColumnName)
+            .data()
+            .toJsonObject()
+            .value(QLatin1String(key))
+            .toString();
+}
+
+// The menu's entries, without separators.
+QList<QAction *> entries(const QMenu *menu)
+{
+    QList<QAction *> actions = menu->actions();
+    actions.erase(std::remove_if(actions.begin(), actions.end(),
+                                 [](const QAction *entry) { return entry->isSeparator(); }),
+                  actions.end());
+    return actions;
 }
 
 void sendMouseMove(QWidget *widget, const QPoint &pos)
@@ -189,6 +208,8 @@ private:
     Appinstalledwidget *openPage();
     QRect cell(int row, int column) const;
     void clickButton(int row, int action, Qt::MouseButton button = Qt::LeftButton);
+    // Selects the row and opens its menu; the menu once shown.
+    QMenu *openMenu(int row);
     // Selects the row and chooses the action (by its place) from the menu.
     QAction *chooseFromMenu(int row, int action);
     TInstalledAppInfo launchableApp(const QString &name, const QString &marker);
@@ -201,8 +222,7 @@ private:
 void TestInstalledView::initTestCase()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-    WineSettings::instance()->setValue(QStringLiteral("tool"),
-                                       PlatformTest::tool(QStringLiteral("tools/")));
+    PlatformTest::useBuildPlatform();
     // The start manager on this test's session bus, when it has one.
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected() && !bus.interface()->isServiceRegistered(StartManagerService)) {
@@ -266,19 +286,21 @@ void TestInstalledView::clickButton(int row, int action, Qt::MouseButton button)
     QTest::mouseClick(m_page->view()->viewport(), button, Qt::NoModifier, at);
 }
 
+QMenu *TestInstalledView::openMenu(int row)
+{
+    m_page->view()->selectRow(row);
+    m_page->view()->slotShowContextMenu(cell(row, 0).center());
+    QMenu *menu = m_page->view()->contextMenu();
+    return menu && QTest::qWaitFor([menu] { return menu->isVisible(); }) ? menu : nullptr;
+}
+
 QAction *TestInstalledView::chooseFromMenu(int row, int action)
 {
-    DataListView *view = m_page->view();
-    view->selectRow(row);
-    view->slotShowContextMenu(cell(row, 0).center());
-    if (!view->contextMenu())
+    QMenu *menu = openMenu(row);
+    if (!menu)
         return nullptr;
-    view->contextMenu()->hide();
-    QList<QAction *> entries = view->contextMenu()->actions();
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [](const QAction *entry) { return entry->isSeparator(); }),
-                  entries.end());
-    QAction *chosen = entries.value(action - 1);
+    menu->hide();
+    QAction *chosen = entries(menu).value(action - 1);
     if (chosen)
         chosen->trigger();
     return chosen;
@@ -345,17 +367,8 @@ void TestInstalledView::columnValues()
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("应用名称"));
     QCOMPARE(model->headerData(5, Qt::Horizontal).toString(), QStringLiteral("作者"));
 
-    const QJsonObject name = model->index(0, DataModel::ColumnName).data().toJsonObject();
-    QCOMPARE(name.value(QLatin1String("appName")).toString(), QStringLiteral("目录应用"));
-    QVERIFY(name.contains(QLatin1String("icon")));
-    const auto shownName = [model](int row) {
-        return model->index(row, DataModel::ColumnName)
-                .data()
-                .toJsonObject()
-                .value(QLatin1String("appName"))
-                .toString();
-    };
-    QCOMPARE(shownName(1), QStringLiteral("NoVer"));
+    QCOMPARE(nameCell(model, 0, "appName"), QStringLiteral("目录应用"));
+    QCOMPARE(nameCell(model, 1, "appName"), QStringLiteral("NoVer"));
     QCOMPARE(model->index(0, DataModel::ColumnScore).data().toJsonObject(),
              QJsonObject({{QStringLiteral("score"), 4.2}}));
     QCOMPARE(display(model, 1, DataModel::ColumnScore), QStringLiteral("暂无评分"));
@@ -430,8 +443,7 @@ void TestInstalledView::starsPainted()
 
 void TestInstalledView::iconChoiceOrder()
 {
-    TInstalledAppInfo info = app(QStringLiteral("Icons"), QStringLiteral("icons"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
+    TInstalledAppInfo info = app(QStringLiteral("Icons"), QStringLiteral("icons"));
     info.desktopInfo.icon = QStringLiteral("demo");
     info.peInfo.peIconFile = QDir::homePath() + QStringLiteral("/.cache/pe-icon.png");
     const QString svgA = userIconPath(QStringLiteral("hicolor/48x48/apps/demo.svg"));
@@ -447,11 +459,7 @@ void TestInstalledView::iconChoiceOrder()
     QVERIFY(openPage());
     DataModel *model = m_page->model();
     const auto icon = [model] {
-        return model->index(0, DataModel::ColumnName)
-                .data()
-                .toJsonObject()
-                .value(QLatin1String("icon"))
-                .toString();
+        return nameCell(model, 0, "icon");
     };
 
     // Of the SVG files the last path in sort order, ignoring the name's case.
@@ -488,8 +496,7 @@ void TestInstalledView::emptyLabelShownAndHidden()
     m_page->setPalette(dark);
     QCOMPARE(label->palette().color(label->foregroundRole()), QColor(230, 230, 230, 100));
 
-    const TInstalledAppInfo info = app(QStringLiteral("One"), QStringLiteral("one"),
-                                       QStringLiteral("2026-01-01 00:00:00"));
+    const TInstalledAppInfo info = app(QStringLiteral("One"), QStringLiteral("one"));
     registerApp(info);
     QVERIFY(!label->isVisible());
     WineInstalledApps::instance()->removeInstallApps(info);
@@ -498,8 +505,7 @@ void TestInstalledView::emptyLabelShownAndHidden()
 
 void TestInstalledView::addedWhileOpenAppearsAtOnce()
 {
-    registerApp(app(QStringLiteral("Before"), QStringLiteral("before"),
-                    QStringLiteral("2026-01-01 00:00:00")));
+    registerApp(app(QStringLiteral("Before"), QStringLiteral("before")));
     QVERIFY(openPage());
     QCOMPARE(m_page->model()->rowCount(), 1);
 
@@ -515,24 +521,18 @@ void TestInstalledView::addedWhileOpenAppearsAtOnce()
 
 void TestInstalledView::contextMenuNeedsSelection()
 {
-    registerApp(app(QStringLiteral("One"), QStringLiteral("one"),
-                    QStringLiteral("2026-01-01 00:00:00")));
+    registerApp(app(QStringLiteral("One"), QStringLiteral("one")));
     QVERIFY(openPage());
     DataListView *view = m_page->view();
     view->slotShowContextMenu(cell(0, 1).center());
     QVERIFY(!view->contextMenu() || !view->contextMenu()->isVisible());
 
-    view->selectRow(0);
-    view->slotShowContextMenu(cell(0, 1).center());
-    QMenu *menu = view->contextMenu();
+    QMenu *menu = openMenu(0);
     QVERIFY(menu);
-    QTRY_VERIFY(menu->isVisible());
     QStringList texts;
-    for (QAction *action : menu->actions()) {
-        if (!action->isSeparator()) {
-            texts.append(action->text());
-            QVERIFY(action->isEnabled());
-        }
+    for (QAction *action : entries(menu)) {
+        texts.append(action->text());
+        QVERIFY(action->isEnabled());
     }
     QCOMPARE(texts, QStringList({QStringLiteral("启动应用"), QStringLiteral("手动运行"),
                                  QStringLiteral("安装目录"), QStringLiteral("日志信息"),
@@ -543,32 +543,22 @@ void TestInstalledView::contextMenuNeedsSelection()
 void TestInstalledView::contextMenuOnRowWithoutBottlePath()
 {
     // Only the start-up load lists a record without a bottle path.
-    TInstalledAppInfo broken = app(QStringLiteral("Broken"), QStringLiteral("broken"),
-                                   QStringLiteral("2026-01-01 00:00:00"));
+    TInstalledAppInfo broken = app(QStringLiteral("Broken"), QStringLiteral("broken"));
     broken.bottlePath.clear();
     CommonJsonOperator::writeToJasonfile(broken, installedAppsFilePath());
     WineInstalledApps::instance()->initInstalledApps();
     QVERIFY(openPage());
-    DataListView *view = m_page->view();
     QCOMPARE(m_page->model()->rowCount(), 1);
-    view->selectRow(0);
-    view->slotShowContextMenu(cell(0, 0).center());
-    QMenu *menu = view->contextMenu();
+    QMenu *menu = openMenu(0);
     QVERIFY(menu);
-    QTRY_VERIFY(menu->isVisible());
-    int actions = 0;
-    for (QAction *action : menu->actions()) {
-        if (!action->isSeparator()) {
-            ++actions;
-            QVERIFY(!action->isEnabled());
-        }
-    }
-    QCOMPARE(actions, 5);
+    QCOMPARE(entries(menu).size(), 5);
+    for (QAction *action : entries(menu))
+        QVERIFY(!action->isEnabled());
     menu->hide();
 
     // Triggered anyway, nothing runs for such a row.
     QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    view->slotMenuTriggered(menu->actions().at(1));
+    m_page->view()->slotMenuTriggered(menu->actions().at(1));
     QCOMPARE(failed.count(), 0);
     QCOMPARE(m_page->model()->rowCount(), 1);
 }
@@ -649,8 +639,7 @@ void TestInstalledView::rowButtonsRunActionsAtTheirRectangles()
 
 void TestInstalledView::buttonTips()
 {
-    registerApp(app(QStringLiteral("One"), QStringLiteral("one"),
-                    QStringLiteral("2026-01-01 00:00:00")));
+    registerApp(app(QStringLiteral("One"), QStringLiteral("one")));
     QVERIFY(openPage());
     QWidget *viewport = m_page->view()->viewport();
     const QRect author = cell(0, DataModel::ColumnAuthor);
@@ -674,8 +663,7 @@ void TestInstalledView::buttonTips()
 void TestInstalledView::installDirOfMissingPrefixStillOpens()
 {
     // A catalogue installation lives in ~/.lirvanwine/<bottle name>.
-    TInstalledAppInfo info = app(QStringLiteral("Recommended"), QStringLiteral("com.x.rec"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
+    TInstalledAppInfo info = app(QStringLiteral("Recommended"), QStringLiteral("com.x.rec"));
     QVERIFY(QDir().mkpath(info.bottlePath));
     registerApp(info);
     QVERIFY(openPage());
@@ -780,8 +768,7 @@ void TestInstalledView::uninstallOfCatalogueAppLeavesOtherWindows()
     WineApplication::instance()->addInstaller(obj);
     host->show();
 
-    TInstalledAppInfo info = app(QStringLiteral("FromCatalogue"), QStringLiteral("cat"),
-                                 QStringLiteral("2026-01-01 00:00:00"));
+    TInstalledAppInfo info = app(QStringLiteral("FromCatalogue"), QStringLiteral("cat"));
     QVERIFY(QDir().mkpath(info.bottlePath));
     registerApp(info);
     QVERIFY(openPage());

@@ -122,15 +122,7 @@ void TestInstallInfo::initTestCase()
     QVERIFY2(QFileInfo::exists(fixture(QStringLiteral("foo-setup.exe"))),
              "the Windows test programs are missing: build the lwa_fixtures target");
     QVERIFY(StartManagerTest::installActivationFile());
-    WineSettings *settings = WineSettings::instance();
-    settings->setValue(QStringLiteral("tool"), tool(QStringLiteral("tools/")));
-    settings->setValue(QStringLiteral("lirvan-wine-helper"),
-                       tool(QStringLiteral("tools/lirvan-wine-helper/")));
-    settings->setValue(QStringLiteral("wine"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
-    settings->setValue(QStringLiteral("wine64"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
-    settings->setValue(QStringLiteral("config-data"), tool(QStringLiteral("data")));
+    useBuildPlatform();
     // Anything a name managed to run would land here.
     QVERIFY(QDir::setCurrent(home()));
 
@@ -178,7 +170,6 @@ void TestInstallInfo::listingsWithoutWine()
 {
     InstallInfo task;
     QVERIFY(task.isCheckActive());
-    QCOMPARE(task.getTaskName(), QStringLiteral("InstallInfo"));
     const QString bare = home() + QStringLiteral("/bare bottle");
     QVERIFY(QDir().mkpath(bare));
 
@@ -259,8 +250,8 @@ void TestInstallInfo::defaultEntriesAndIconsWithoutWine()
     // Another application's shortcut uses one of the icons.
     QVERIFY(writeAll(xdgDesktop + QStringLiteral("/Other.desktop"),
                      "[Desktop Entry]\nName=Other\nExec=other\nIcon = BBBB_shared.0\n"));
-    for (const QString &icon : {"AAAA_foo.0", "BBBB_shared.0", "CCCC_uninstall.0"})
-        QVERIFY(writeAll(iconFile(icon), "png"));
+    for (const char *icon : {"AAAA_foo.0", "BBBB_shared.0", "CCCC_uninstall.0"})
+        QVERIFY(writeAll(iconFile(QLatin1String(icon)), "png"));
 
     TInstalledAppInfo info;
     info.bottlePath = bottle;
@@ -307,6 +298,7 @@ void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()
     // is made unreachable, so the installation then fails at once.
     WineSettings::instance()->setValue(QStringLiteral("wine64"),
                                        QStringLiteral("/nonexistent/wine64"));
+    const auto restore = qScopeGuard([] { useBuildPlatform(); });
     const QString other = home() + QStringLiteral("/.lirvanwine/apps/Other/drive_c/keep");
     QVERIFY(writeAll(other, "x"));
     for (const QString &bottle :
@@ -323,8 +315,6 @@ void TestInstallInfo::bottleOutsideAppsSurvivesRecreation()
         QVERIFY(QFileInfo::exists(home() + QStringLiteral("/Documents/letter.txt")));
         QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/user.reg")));
     }
-    WineSettings::instance()->setValue(QStringLiteral("wine64"),
-                                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine64")));
 }
 
 void TestInstallInfo::installerThatInstallsNothingFails()
@@ -560,9 +550,24 @@ void TestInstallInfo::recommendedPackageEntries()
     const QString entries = bottle + QStringLiteral("/entries/applications/");
     QVERIFY(writeAll(entries + QStringLiteral("a-first.desktop"),
                      "[Desktop Entry]\nName=First\nType=Application\nExec=first\n"));
-    // Already in the menu: kept, but its Exec line is pointed at the bottle.
+    QVERIFY(writeAll(entries + QStringLiteral("b-second.desktop"),
+                     "[Desktop Entry]\nName=Second\nType=Application\nExec=second\n"));
+    QVERIFY(writeAll(entries + QStringLiteral("c-third.desktop"),
+                     "[Desktop Entry]\nName=Third\nType=Application\nExec=third\n"));
+    // Already in the menu: a program of the user's, and an installed
+    // application whose package brings an entry of the same name. Both keep
+    // their entries; this bottle's entries go beside them.
     QVERIFY(writeAll(applicationsDir() + QStringLiteral("a-first.desktop"),
                      "[Desktop Entry]\nName=Mine\nType=Application\nExec=mine\n"));
+    const QString other = home() + QStringLiteral("/.lirvanwine/apps/Bar Reader_2");
+    QVERIFY(QDir().mkpath(other));
+    const QByteArray otherEntry = "[Desktop Entry]\nName=Bar\nType=Application\nExec=\""
+                                  + other.toUtf8() + "/files/run.sh\" -u %u\n";
+    QVERIFY(writeAll(applicationsDir() + QStringLiteral("foo-app.desktop"), otherEntry));
+    // The entry of a bottle that has gone is taken over.
+    QVERIFY(writeAll(applicationsDir() + QStringLiteral("b-second.desktop"),
+                     "[Desktop Entry]\nName=Old\nType=Application\nExec=\"" + home().toUtf8()
+                             + "/.lirvanwine/apps/Gone_1/files/run.sh\" -u %u\n"));
 
     TInstalledAppInfo info;
     info.appName = QStringLiteral("Foo App");
@@ -575,14 +580,30 @@ void TestInstallInfo::recommendedPackageEntries()
     QVERIFY(!task.getErrString().isEmpty());
 
     const QByteArray exec = ("\nExec=" + bottle + "/files/run.sh -u %u\n").toUtf8();
-    const QByteArray first = readAll(applicationsDir() + QStringLiteral("a-first.desktop"));
-    QVERIFY(first.contains("Name=Mine"));
+    QCOMPARE(readAll(applicationsDir() + QStringLiteral("a-first.desktop")),
+             QByteArray("[Desktop Entry]\nName=Mine\nType=Application\nExec=mine\n"));
+    const QByteArray first = readAll(applicationsDir() + QStringLiteral("a-first-2.desktop"));
+    QVERIFY(first.contains("Name=First"));
     QVERIFY2(first.contains(exec), first.constData());
-    const QByteArray foo = readAll(applicationsDir() + QStringLiteral("foo-app.desktop"));
+    const QByteArray second = readAll(applicationsDir() + QStringLiteral("b-second.desktop"));
+    QVERIFY2(second.contains("Name=Old") && second.contains(exec), second.constData());
+    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("b-second-2.desktop")));
+    QCOMPARE(readAll(applicationsDir() + QStringLiteral("foo-app.desktop")), otherEntry);
+    const QByteArray foo = readAll(applicationsDir() + QStringLiteral("foo-app-2.desktop"));
     QVERIFY(foo.contains("Name=Foo App"));
     QVERIFY2(foo.contains(exec), foo.constData());
     QCOMPARE(task.getAppInfo().desktopInfo.desktopPath,
-             applicationsDir() + QStringLiteral("foo-app.desktop"));
+             applicationsDir() + QStringLiteral("foo-app-2.desktop"));
+
+    // Installed again over itself: the bottle's own entries are rewritten in
+    // place, no third copy appears.
+    InstallInfo again(info);
+    QCOMPARE(runTask(again), int(TaskFinished));
+    QCOMPARE(again.getAppInfo().desktopInfo.desktopPath,
+             applicationsDir() + QStringLiteral("foo-app-2.desktop"));
+    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("foo-app-3.desktop")));
+    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("a-first-3.desktop")));
+    QCOMPARE(readAll(applicationsDir() + QStringLiteral("foo-app.desktop")), otherEntry);
     QVERIFY(QFileInfo::exists(
             home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/foo-app.png")));
 }

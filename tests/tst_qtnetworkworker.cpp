@@ -41,6 +41,20 @@ int statusOfForgedGet(const QString &url, const QByteArray &timestamp, const QBy
     return status;
 }
 
+// Sends one request without a body, signed or not, with a worker of its
+// own; the arguments of its end, or none when it never ends.
+QList<QVariant> request(const QString &path, int method, int id, bool sign = true)
+{
+    QtNetworkWorker worker;
+    QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
+    worker.setRequest(path, QByteArray(), method, id);
+    QMap<QString, QString> none;
+    if (sign)
+        worker.signRequest(none);
+    worker.startRequest();
+    return waitFor(done) ? done.first() : QList<QVariant>();
+}
+
 } // namespace
 
 class TstQtNetworkWorker : public QObject
@@ -108,15 +122,10 @@ void TstQtNetworkWorker::acceptsEveryRequestKind()
     QVERIFY(waitFor(uploadDone));
 
     // The login's first step: a signed POST with an empty body.
-    QtNetworkWorker worker;
-    QSignalSpy loginDone(&worker, &QtNetworkWorker::signalFinished);
-    worker.setRequest(QStringLiteral("/api/v1/login"), QByteArray(), QtNetworkWorker::Post, 1);
-    QMap<QString, QString> none;
-    worker.signRequest(none);
-    worker.startRequest();
-    QVERIFY(waitFor(loginDone));
-    QCOMPARE(loginDone.first().at(0).toInt(), 3);
-    QCOMPARE(loginDone.first().at(2).toInt(), 1);
+    const QList<QVariant> login = request(QStringLiteral("/api/v1/login"), QtNetworkWorker::Post,
+                                          1);
+    QCOMPARE(login.value(0).toInt(), 3);
+    QCOMPARE(login.value(2).toInt(), 1);
 
     const QList<QJsonObject> requests = m_server->apiRequests();
     QStringList paths;
@@ -222,29 +231,21 @@ void TstQtNetworkWorker::staleClientReachesOwnerAsFailure()
 
 void TstQtNetworkWorker::httpErrorGivesErrorText()
 {
-    QtNetworkWorker worker;
-    QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
-    worker.setRequest(QStringLiteral("/api/v1/no/such/thing"), QByteArray(), QtNetworkWorker::Get,
-                      2);
-    QMap<QString, QString> none;
-    worker.signRequest(none);
-    worker.startRequest();
-    QVERIFY(waitFor(done));
-    QCOMPARE(done.first().at(0).toInt(), 4);
-    QVERIFY2(done.first().at(1).toString().contains(QLatin1String("Not Found")),
-             qPrintable(done.first().at(1).toString()));
-    QCOMPARE(done.first().at(2).toInt(), 2);
+    const QList<QVariant> missing = request(QStringLiteral("/api/v1/no/such/thing"),
+                                            QtNetworkWorker::Get, 2);
+    QCOMPARE(missing.value(0).toInt(), 4);
+    QVERIFY2(missing.value(1).toString().contains(QLatin1String("Not Found")),
+             qPrintable(missing.value(1).toString()));
+    QCOMPARE(missing.value(2).toInt(), 2);
 
     // A refused connection is a failure as well.
     WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
                                        QStringLiteral("http://127.0.0.1:1"));
-    done.clear();
-    worker.setRequest(QStringLiteral("/api/v1/app/list"), QByteArray(), QtNetworkWorker::Get, 0);
-    worker.startRequest();
-    QVERIFY(waitFor(done));
+    const QList<QVariant> refused = request(QStringLiteral("/api/v1/app/list"),
+                                            QtNetworkWorker::Get, 0, false);
     m_server->use();
-    QCOMPARE(done.first().at(0).toInt(), 4);
-    QVERIFY(!done.first().at(1).toString().isEmpty());
+    QCOMPARE(refused.value(0).toInt(), 4);
+    QVERIFY(!refused.value(1).toString().isEmpty());
 }
 
 void TstQtNetworkWorker::nothingSentBeforeSetRequest()
@@ -285,14 +286,11 @@ void TstQtNetworkWorker::secondRequestOnBusyWorkerIsRefused()
 void TstQtNetworkWorker::loginCodeExchange()
 {
     // The callback is not signed: the code is the proof.
-    QtNetworkWorker worker;
-    QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
-    worker.setRequest(QStringLiteral("/api/v1/login/callback?code=alice-code&state=state"),
-                      QByteArray(), QtNetworkWorker::Get, 2);
-    worker.startRequest();
-    QVERIFY(waitFor(done));
-    QCOMPARE(done.first().at(0).toInt(), 3);
-    const QJsonObject user = QJsonDocument::fromJson(done.first().at(1).toString().toUtf8())
+    const QList<QVariant> done
+            = request(QStringLiteral("/api/v1/login/callback?code=alice-code&state=state"),
+                      QtNetworkWorker::Get, 2, false);
+    QCOMPARE(done.value(0).toInt(), 3);
+    const QJsonObject user = QJsonDocument::fromJson(done.value(1).toString().toUtf8())
                                      .object()
                                      .value(QStringLiteral("data"))
                                      .toObject();
@@ -302,12 +300,11 @@ void TstQtNetworkWorker::loginCodeExchange()
     QCOMPARE(avatar, m_server->baseUrl() + QStringLiteral("/files/avatars/alice.png"));
     QCOMPARE(statusOfForgedGet(avatar, QByteArray(), QByteArray()), 200);
 
-    done.clear();
-    worker.setRequest(QStringLiteral("/api/v1/login/callback?code=forged&state=state"),
-                      QByteArray(), QtNetworkWorker::Get, 2);
-    worker.startRequest();
-    QVERIFY(waitFor(done));
-    QCOMPARE(done.first().at(0).toInt(), 4);
+    QCOMPARE(request(QStringLiteral("/api/v1/login/callback?code=forged&state=state"),
+                     QtNetworkWorker::Get, 2, false)
+                     .value(0)
+                     .toInt(),
+             4);
 }
 
 QTEST_GUILESS_MAIN(TstQtNetworkWorker)

@@ -193,26 +193,24 @@ void TestStartManager::refusesWhatCannotBeLaunched_data()
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("reason");
 
+    const auto row = [](const char *tag, const char *file, const QString &content,
+                        const QString &reason) {
+        QTest::newRow(tag) << QString::fromLatin1(file) << content << reason;
+    };
     const QString program = "\"" + argDump + "\" /dev/null";
-    QTest::newRow("missing file") << "missing.desktop" << QString() << "Cannot read";
-    QTest::newRow("relative path") << "relative" << QString() << "Cannot read";
-    QTest::newRow("no entry group") << "nogroup.desktop"
-                                    << "[Other]\nExec=" + program + "\n"
-                                    << "has no [Desktop Entry] group";
-    QTest::newRow("link") << "link.desktop"
-                          << "[Desktop Entry]\nType=Link\nURL=http://127.0.0.1/\n"
-                          << "not an application";
-    QTest::newRow("missing program")
-            << "noprogram.desktop"
-            << "[Desktop Entry]\nType=Application\nExec=lwa-no-such-program\n"
-            << "\"lwa-no-such-program\" cannot be run";
-    QTest::newRow("no exec") << "noexec.desktop"
-                             << "[Desktop Entry]\nType=Application\n"
-                             << "Exec names no program";
-    QTest::newRow("missing working directory")
-            << "nodir.desktop"
-            << "[Desktop Entry]\nType=Application\nExec=" + program + "\nPath=/nonexistent/dir\n"
-            << "working directory \"/nonexistent/dir\" does not exist";
+    const QString app = QStringLiteral("[Desktop Entry]\nType=Application\n");
+    row("missing file", "missing.desktop", QString(), "Cannot read");
+    row("relative path", "relative", QString(), "Cannot read");
+    row("no entry group", "nogroup.desktop", "[Other]\nExec=" + program + "\n",
+        "has no [Desktop Entry] group");
+    row("link", "link.desktop", "[Desktop Entry]\nType=Link\nURL=http://127.0.0.1/\n",
+        "not an application");
+    row("missing program", "noprogram.desktop", app + "Exec=lwa-no-such-program\n",
+        "\"lwa-no-such-program\" cannot be run");
+    row("no exec", "noexec.desktop", app, "Exec names no program");
+    row("missing working directory", "nodir.desktop",
+        app + "Exec=" + program + "\nPath=/nonexistent/dir\n",
+        "working directory \"/nonexistent/dir\" does not exist");
 }
 
 void TestStartManager::refusesWhatCannotBeLaunched()

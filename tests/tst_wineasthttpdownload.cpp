@@ -71,19 +71,16 @@ private slots:
     void init();
 
     void freshDownload();
-    void resumesPartialFile();
     void completeFileIsKept_data();
     void completeFileIsKept();
-    void completeFileWithWrongMd5IsFetchedAgain();
-    void largerLocalFileIsReplaced();
+    void existingLocalFile_data();
+    void existingLocalFile();
     void redirects_data();
     void redirects();
     void unexpectedBodyAnswersFail_data();
     void unexpectedBodyAnswersFail();
     void stoppedDownloadResumesInNewObject();
     void writeFailureKeepsPartialFile();
-    void missingContentLength();
-    void serverIgnoringRangeReplacesPartialFile();
     void sizesBeyond2GiBResume();
     void stalledTransferTimesOut();
     void silentServerTimesOut();
@@ -102,6 +99,8 @@ private slots:
 private:
     QString served(const QString &name) const { return m_servedDir.filePath(name); }
     QString local(const QString &name) const { return m_localDir.filePath(name); }
+    // A download with the digest that continues a.bin from `from` to its end.
+    void expectResumes(const CatalogueServer &server, qint64 from);
 
     QTemporaryDir m_servedDir;
     QTemporaryDir m_localDir;
@@ -135,18 +134,6 @@ void TstWineAstHttpDownload::freshDownload()
     QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
 }
 
-void TstWineAstHttpDownload::resumesPartialFile()
-{
-    CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
-
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
-    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
-    QCOMPARE(outcome.progress.first(), qMakePair(qint64(1000), qint64(5000)));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
-}
-
 void TstWineAstHttpDownload::completeFileIsKept_data()
 {
     QTest::addColumn<QString>("md5");
@@ -168,26 +155,55 @@ void TstWineAstHttpDownload::completeFileIsKept()
     QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
-void TstWineAstHttpDownload::completeFileWithWrongMd5IsFetchedAgain()
+void TstWineAstHttpDownload::existingLocalFile_data()
 {
-    CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeAll(local("a.bin"), randomBytes(5000)));
+    QTest::addColumn<QStringList>("serverArgs");
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<bool>("withMd5");
+    QTest::addColumn<qint64>("rangeStart"); // of the GET request
+    QTest::addColumn<qint64>("progressStart");
+    QTest::addColumn<qint64>("progressTotal");
+    const QByteArray part = m_payload.left(1000);
+    QTest::newRow("partial file resumes")
+            << QStringList() << part << true << 1000ll << 1000ll << 5000ll;
+    QTest::newRow("complete, wrong MD5")
+            << QStringList() << randomBytes(5000) << true << 0ll << 0ll << 5000ll;
+    QTest::newRow("larger than served")
+            << QStringList() << m_payload + randomBytes(1000) << false << 0ll << 0ll << 5000ll;
+    // Without a size the partial file cannot be trusted: fetched whole.
+    QTest::newRow("no Content-Length")
+            << QStringList{"--no-content-length"} << part << false << 0ll << 0ll << 0ll;
+    // The whole file comes back for the range: it replaces the part.
+    QTest::newRow("range ignored")
+            << QStringList{"--ignore-range"} << part << true << 1000ll << 0ll << 5000ll;
+}
 
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+void TstWineAstHttpDownload::existingLocalFile()
+{
+    QFETCH(QStringList, serverArgs);
+    QFETCH(QByteArray, existing);
+    QFETCH(bool, withMd5);
+    QFETCH(qint64, rangeStart);
+    QFETCH(qint64, progressStart);
+    QFETCH(qint64, progressTotal);
+    CatalogueServer server(m_servedDir.path(), serverArgs);
+    QVERIFY(writeAll(local("a.bin"), existing));
+
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"),
+                                     withMd5 ? md5Hex(m_payload) : QString());
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
     QCOMPARE(outcome.text, QStringLiteral("download finished!"));
-    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
+    QCOMPARE(server.requests("GET"),
+             QStringList{QStringLiteral("GET /files/a.bin bytes=%1-").arg(rangeStart)});
+    QCOMPARE(outcome.progress.value(0), qMakePair(progressStart, progressTotal));
     QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
-void TstWineAstHttpDownload::largerLocalFileIsReplaced()
+void TstWineAstHttpDownload::expectResumes(const CatalogueServer &server, qint64 from)
 {
-    CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeAll(local("a.bin"), m_payload + randomBytes(1000)));
-
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
-    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
+    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
+    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=%1-").arg(from));
     QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
@@ -302,35 +318,7 @@ void TstWineAstHttpDownload::writeFailureKeepsPartialFile()
     QCOMPARE(readAll(local("a.bin")), m_payload.left(2048));
 
     // Without the limit, the next download goes on from there.
-    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
-    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2048-"));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
-}
-
-void TstWineAstHttpDownload::missingContentLength()
-{
-    CatalogueServer server(m_servedDir.path(), {"--no-content-length"});
-    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
-
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
-    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-    // Without a size the partial file cannot be trusted: fetched whole.
-    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=0-"}));
-    QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(0)));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
-}
-
-void TstWineAstHttpDownload::serverIgnoringRangeReplacesPartialFile()
-{
-    CatalogueServer server(m_servedDir.path(), {"--ignore-range"});
-    QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
-
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
-    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(server.requests("GET"), QStringList({"GET /files/a.bin bytes=1000-"}));
-    QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
+    expectResumes(server, 2048);
 }
 
 void TstWineAstHttpDownload::sizesBeyond2GiBResume()
@@ -371,10 +359,7 @@ void TstWineAstHttpDownload::stalledTransferTimesOut()
     // The partial file stays and the next download resumes it.
     QCOMPARE(readAll(local("a.bin")), m_payload.left(2000));
 
-    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
-    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(server.requests("GET").last(), QStringLiteral("GET /files/a.bin bytes=2000-"));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
+    expectResumes(server, 2000);
 }
 
 void TstWineAstHttpDownload::silentServerTimesOut()
@@ -401,11 +386,7 @@ void TstWineAstHttpDownload::droppedConnectionResumesLater()
     const QByteArray partial = readAll(local("a.bin"));
     QVERIFY(m_payload.startsWith(partial));
 
-    const Outcome resumed = download(server.fileUrl("a.bin"), local("a.bin"), md5Hex(m_payload));
-    QCOMPARE(resumed.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(server.requests("GET").last(),
-             QStringLiteral("GET /files/a.bin bytes=%1-").arg(partial.size()));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
+    expectResumes(server, partial.size());
 }
 
 void TstWineAstHttpDownload::errorPagesAreNotWritten()

@@ -29,9 +29,8 @@ class TestWineAstLogin : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void avatarPathRule();
-    void avatarPathKeepsServiceNamesInside_data();
-    void avatarPathKeepsServiceNamesInside();
+    void avatarPath_data();
+    void avatarPath();
     void failedClientRequestEndsAttempt();
     void desktopLoginAtStartLogsIn();
     void logoutCallsAccountService();
@@ -79,53 +78,32 @@ QList<QJsonObject> TestWineAstLogin::requestsTo(const QString &path) const
     return found;
 }
 
-void TestWineAstLogin::avatarPathRule()
-{
-    QCOMPARE(WineAstLogin::avatarPath(QStringLiteral("alice"),
-                                      QStringLiteral("http://example.org/pic/x.png")),
-             QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/icons/alice/x.png"));
-    // The query is no part of the file name.
-    QCOMPARE(WineAstLogin::avatarPath(QStringLiteral("bob"),
-                                      QStringLiteral("http://example.org/a/b.jpg?size=64")),
-             QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/icons/bob/b.jpg"));
-}
-
-void TestWineAstLogin::avatarPathKeepsServiceNamesInside_data()
+void TestWineAstLogin::avatarPath_data()
 {
     QTest::addColumn<QString>("username");
     QTest::addColumn<QString>("avatar");
     QTest::addColumn<QString>("relative");
-
-    QTest::newRow("parent user") << ".."
-                                 << "http://h/p/x.png"
-                                 << "_/x.png";
-    QTest::newRow("climbing user") << "../../.."
-                                   << "http://h/p/x.png"
-                                   << ".._.._../x.png";
-    QTest::newRow("absolute user") << "/etc"
-                                   << "http://h/p/x.png"
-                                   << "_etc/x.png";
-    QTest::newRow("empty user") << ""
-                                << "http://h/p/x.png"
-                                << "_/x.png";
-    QTest::newRow("dot user") << "."
-                              << "http://h/p/x.png"
-                              << "_/x.png";
-    QTest::newRow("parent file") << "alice"
-                                 << "http://h/p/.."
-                                 << "alice/_";
-    QTest::newRow("no file") << "alice"
-                             << "http://h/p/"
-                             << "alice/_";
-    QTest::newRow("empty address") << "alice"
-                                   << ""
-                                   << "alice/_";
-    QTest::newRow("encoded slashes") << "alice"
-                                     << "http://h/p/..%2F..%2F.bashrc"
-                                     << "alice/.bashrc";
+    const auto row = [](const char *tag, const char *user, const char *avatar,
+                        const char *relative) {
+        QTest::newRow(tag) << QString::fromUtf8(user) << QString::fromUtf8(avatar)
+                           << QString::fromUtf8(relative);
+    };
+    row("plain", "alice", "http://example.org/pic/x.png", "alice/x.png");
+    // The query is no part of the file name.
+    row("query", "bob", "http://example.org/a/b.jpg?size=64", "bob/b.jpg");
+    // Names from the service stay inside the icons folder.
+    row("parent user", "..", "http://h/p/x.png", "_/x.png");
+    row("climbing user", "../../..", "http://h/p/x.png", ".._.._../x.png");
+    row("absolute user", "/etc", "http://h/p/x.png", "_etc/x.png");
+    row("empty user", "", "http://h/p/x.png", "_/x.png");
+    row("dot user", ".", "http://h/p/x.png", "_/x.png");
+    row("parent file", "alice", "http://h/p/..", "alice/_");
+    row("no file", "alice", "http://h/p/", "alice/_");
+    row("empty address", "alice", "", "alice/_");
+    row("encoded slashes", "alice", "http://h/p/..%2F..%2F.bashrc", "alice/.bashrc");
 }
 
-void TestWineAstLogin::avatarPathKeepsServiceNamesInside()
+void TestWineAstLogin::avatarPath()
 {
     QFETCH(QString, username);
     QFETCH(QString, avatar);
@@ -398,6 +376,9 @@ void TestWineAstLogin::avatarDownloadKeepsOnlyWholePictures()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("u/alice.png"));
+    const auto filesBeside = [&dir] {
+        return QDir(dir.filePath(QStringLiteral("u"))).entryList(QDir::Files | QDir::Hidden);
+    };
     CatalogueServer files(CatalogueApiServer::sampleDataDir());
     QVERIFY(files.isRunning());
 
@@ -408,9 +389,7 @@ void TestWineAstLogin::avatarDownloadKeepsOnlyWholePictures()
 
     // Missing on the server: wget fails and leaves no file behind.
     QVERIFY(!AvatarDownload::fetch(files.fileUrl(QStringLiteral("avatars/no.png")), path));
-    QVERIFY(!QFile::exists(path));
-    QCOMPARE(QDir(dir.filePath(QStringLiteral("u"))).entryList(QDir::Files | QDir::Hidden),
-             QStringList());
+    QCOMPARE(filesBeside(), QStringList());
 
     // Cut off: the server stalls after a few bytes and the time runs out.
     CatalogueServer stalling(CatalogueApiServer::sampleDataDir(),
@@ -418,9 +397,7 @@ void TestWineAstLogin::avatarDownloadKeepsOnlyWholePictures()
     QVERIFY(stalling.isRunning());
     QVERIFY(!AvatarDownload::fetch(stalling.fileUrl(QStringLiteral("avatars/alice.png")), path,
                                    2000));
-    QVERIFY(!QFile::exists(path));
-    QCOMPARE(QDir(dir.filePath(QStringLiteral("u"))).entryList(QDir::Files | QDir::Hidden),
-             QStringList());
+    QCOMPARE(filesBeside(), QStringList());
 
     // A whole picture arrives under its name and nothing else stays.
     QVERIFY(AvatarDownload::fetch(files.fileUrl(QStringLiteral("avatars/alice.png")), path));
@@ -429,8 +406,7 @@ void TestWineAstLogin::avatarDownloadKeepsOnlyWholePictures()
     QFile fetched(path);
     QVERIFY(fetched.open(QIODevice::ReadOnly));
     QCOMPARE(fetched.readAll(), expected.readAll());
-    QCOMPARE(QDir(dir.filePath(QStringLiteral("u"))).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("alice.png")});
+    QCOMPARE(filesBeside(), QStringList{QStringLiteral("alice.png")});
 }
 
 void TestWineAstLogin::wgetGetsAddressAsOneArgument()

@@ -39,18 +39,16 @@ void WineSettingsTest::defaultsWithoutSettingsFile_data()
 
     // The paths of the installed platform, where packages and scripts expect
     // them; the web addresses are the configured ones.
-    QTest::newRow("tool") << "tool"
-                          << "/opt/lirvan-wine-assist/tools/";
-    QTest::newRow("wine") << "wine"
-                          << "/opt/lirvan-wine-assist/lirvan-wine5-stable/bin/wine";
-    QTest::newRow("wine64") << "wine64"
-                            << "/opt/lirvan-wine-assist/lirvan-wine5-stable/bin/wine64";
-    QTest::newRow("lirvan-wine-helper") << "lirvan-wine-helper"
-                                        << "/opt/lirvan-wine-assist/tools/lirvan-wine-helper/";
-    QTest::newRow("config-data") << "config-data"
-                                 << "/opt/lirvan-wine-assist/data";
-    QTest::newRow("local_path") << "local_path"
-                                << "/opt/lirvan-wine-assist/data/Depends/DefaultBottle/files.7z";
+    const auto installed = [](const char *key, const char *relative) {
+        QTest::newRow(key) << QString::fromLatin1(key)
+                           << QStringLiteral("/opt/lirvan-wine-assist/") + QLatin1String(relative);
+    };
+    installed("tool", "tools/");
+    installed("wine", "lirvan-wine5-stable/bin/wine");
+    installed("wine64", "lirvan-wine5-stable/bin/wine64");
+    installed("lirvan-wine-helper", "tools/lirvan-wine-helper/");
+    installed("config-data", "data");
+    installed("local_path", "data/Depends/DefaultBottle/files.7z");
     QTest::newRow("wine_oauth_host") << "wine_oauth_host" << LWA_EXPECTED_SERVICE_BASE_URL;
     QTest::newRow("wine_company_district") << "wine_company_district" << LWA_EXPECTED_FORUM_URL;
     QTest::newRow("privacy_agreement")

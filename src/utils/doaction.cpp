@@ -280,6 +280,16 @@ void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
     QFile::remove(desktopFile);
     if (icon.isEmpty())
         return;
+    // Packages may bring icons of the same name; another menu entry that
+    // still shows this icon keeps it.
+    const QStringList entries = getDesktopFileList(userApplicationsDir());
+    for (const QString &entry : entries) {
+        const QString path = userApplicationsDir() + entry;
+        if (CommonIniOperator::findValueByKey(QStringLiteral("Icon"), path) == icon) {
+            qInfo().noquote() << QStringLiteral("icon still used by ") + path;
+            return;
+        }
+    }
     if (!findFileAndRemove(userIconsDir(), icon))
         qWarning().noquote() << tr("No icon delete!");
 }

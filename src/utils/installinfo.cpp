@@ -44,6 +44,56 @@ QString userApplicationsDir()
     return QDir::homePath() + QStringLiteral("/.local/share/applications/");
 }
 
+// The command line of a desktop entry: its first line beginning "Exec=".
+QString execLineOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("Exec=")))
+            return line;
+    }
+    return QString();
+}
+
+// Whether a menu entry already at the target may be taken over by the bottle
+// whose entry line is execLine: it is that bottle's own (an overwrite
+// install) or it started a bottle that has gone. An entry that starts
+// anything else belongs to another installed application that ships an
+// entry of the same name, or to the user; rewriting it would start the
+// wrong program from that menu entry and remove it with this application.
+bool mayTakeOverEntry(const QString &path, const QString &execLine)
+{
+    const QString existing = execLineOf(path);
+    if (existing == execLine)
+        return true;
+    const QString apps = QDir::homePath() + QStringLiteral("/.lirvanwine/apps/");
+    const int at = existing.indexOf(apps);
+    if (at < 0)
+        return false;
+    const int end = existing.indexOf(QLatin1Char('/'), at + apps.size());
+    const QString other = existing.mid(at, end - at);
+    // A name escaped for the Exec line is not a path to test.
+    if (end < 0 || other.contains(QLatin1Char('\\')))
+        return false;
+    return !QFileInfo::exists(other);
+}
+
+// Where the bottle's entry called name goes in the menu: under its own name
+// unless another program's entry is there, else under the first free
+// "<name>-<n>.desktop".
+QString menuEntryTarget(const QString &name, const QString &execLine)
+{
+    const QString dir = userApplicationsDir();
+    QString target = dir + name;
+    const QString base = QFileInfo(name).completeBaseName();
+    for (int n = 2; QFileInfo::exists(target) && !mayTakeOverEntry(target, execLine); ++n)
+        target = dir + base + QLatin1Char('-') + QString::number(n) + QStringLiteral(".desktop");
+    return target;
+}
+
 // "WINEPREFIX=<bottle> " at the head of a bash command line.
 QString winePrefixFor(const QString &bottle)
 {
@@ -451,7 +501,7 @@ void InstallInfo::createDesktopfileByRecommandInstall(const QString &bottle)
     for (const QString &name : names) {
         if (!QFileInfo::exists(entriesDir + name))
             continue;
-        const QString target = userApplicationsDir() + name;
+        const QString target = menuEntryTarget(name, exec);
         QDir().mkpath(userApplicationsDir());
         QFile::copy(entriesDir + name, target);
         if (QFileInfo::exists(target)) {
