@@ -73,320 +73,287 @@ class TstCatalogueIcons : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-
-    void twentyLabelsDownloadOneAtATimeInOrder();
-    void labelsOfOneKeyShareOneCacheFile();
-    void resourcePathShownWithoutDownload();
-    void localFileThatIsNoPictureIsLeftAlone();
-    void corruptCacheFileIsFetchedAgain();
-    void cachedPictureSurvivesABadAddress();
-    void badDownloadNeverReplacesCachedPicture();
-    void cacheKeysStayInsideTheCache_data();
-    void cacheKeysStayInsideTheCache();
-    void hostileKeyDownloadLandsInsideTheCache();
-    void failedDownloadKeepsPlaceholder_data();
-    void failedDownloadKeepsPlaceholder();
-
-    void dropdownActions();
-    void dropdownMenuTriggerAndStatus();
-
-private:
     QTemporaryDir m_root;
     std::unique_ptr<CatalogueServer> m_server;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        for (int i = 0; i < LabelCount; ++i)
+            QVERIFY(writePng(m_root.filePath(QString("icon%1.png").arg(i)), Qt::red));
+        QVERIFY(writePng(m_root.filePath("shared.png"), Qt::green));
+        QVERIFY(writeBytes(m_root.filePath("bad.png"), "<html>not a picture</html>"));
+        QVERIFY(writeBytes(m_root.filePath("slowbad.png"), QByteArray(3000, 'x')));
+        m_server = std::make_unique<CatalogueServer>(m_root.path());
+        QVERIFY(m_server->isRunning());
+    }
+
+    void init()
+    {
+        QVERIFY(queueDrained());
+        QDir(IconLabel::cacheRoot()).removeRecursively();
+    }
+
+    void twentyLabelsDownloadOneAtATimeInOrder()
+    {
+        const int before = m_server->requests().size();
+        std::vector<std::unique_ptr<IconLabel>> labels;
+        for (int i = 0; i < LabelCount; ++i)
+            labels.push_back(makeLabel(m_server->fileUrl(QString("icon%1.png").arg(i)),
+                                       QString("app%1").arg(i)));
+        QCOMPARE(IconLabel::queuedDownloads(), LabelCount);
+        QCOMPARE(IconLabel::runningDownloads(), 1);
+
+        // Sample the queue on every pass of the event loop until it drains.
+        int mostRunning = 0;
+        int idleWhileQueued = 0;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&] {
+            mostRunning = qMax(mostRunning, IconLabel::runningDownloads());
+            if (IconLabel::queuedDownloads() > 0 && IconLabel::runningDownloads() == 0)
+                ++idleWhileQueued;
+        });
+        sampler.start(0);
+        QVERIFY(queueDrained());
+        sampler.stop();
+        QCOMPARE(mostRunning, 1);
+        QCOMPARE(idleWhileQueued, 0);
+
+        // The service saw each picture's requests in turn, in the labels' order.
+        QStringList expected;
+        for (int i = 0; i < LabelCount; ++i) {
+            const QString target = QString("/files/icon%1.png").arg(i);
+            expected << "HEAD " + target << "GET " + target;
+        }
+        QStringList seen;
+        for (const QString &line : m_server->requests().mid(before))
+            seen << line.section(QLatin1Char(' '), 0, 1);
+        QCOMPARE(seen, expected);
+        for (const auto &label : labels) {
+            QVERIFY(label->showsPicture());
+            QVERIFY(QFile::exists(label->cacheFile()));
+        }
+    }
+
+    void labelsOfOneKeyShareOneCacheFile()
+    {
+        const QString address = m_server->fileUrl("shared.png");
+        const int gets = m_server->requests("GET").size();
+        auto first = makeLabel(address, "Shared App");
+        auto second = makeLabel(address, "Shared App");
+        QVERIFY(queueDrained());
+        QCOMPARE(first->cacheFile(), second->cacheFile());
+        QVERIFY(first->showsPicture());
+        QVERIFY(second->showsPicture());
+        // The second found the first's file and fetched nothing.
+        QCOMPARE(m_server->requests("GET").size(), gets + 1);
+        QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{"Shared App/icon"});
+
+        // A later label of that key uses the file at once.
+        auto third = makeLabel(address, "Shared App");
+        QCOMPARE(IconLabel::queuedDownloads(), 0);
+        QVERIFY(third->showsPicture());
+    }
+
+    void resourcePathShownWithoutDownload()
+    {
+        const int requests = m_server->requests().size();
+        const QString resource = LIconTheme::builtinPrefix() + "lw_headerIcon.svg";
+        auto label = makeLabel(resource, "Resource App");
+        QCOMPARE(IconLabel::queuedDownloads(), 0);
+        QVERIFY(label->showsPicture());
+        QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(48, 48));
+        QTest::qWait(100);
+        QCOMPARE(m_server->requests().size(), requests);
+        QVERIFY(!QDir(IconLabel::cacheRoot()).exists("Resource App"));
+    }
+
+    void localFileThatIsNoPictureIsLeftAlone()
+    {
+        // A catalogue address naming one of the user's files shows the
+        // placeholder; the file is not the cache's to delete.
+        const QString document = QDir::home().filePath("notes.txt");
+        QVERIFY(writeBytes(document, "my notes"));
+        auto label = makeLabel(document, "Notes");
+        QCOMPARE(IconLabel::queuedDownloads(), 0);
+        QVERIFY(!label->showsPicture());
+        QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(QFile::exists(document));
+    }
+
+    void corruptCacheFileIsFetchedAgain()
+    {
+        const QString cached = IconLabel::cacheDirFor("Corrupt") + "/icon";
+        QVERIFY(QDir().mkpath(QFileInfo(cached).path()) && writeBytes(cached, "garbage"));
+        auto label = makeLabel(m_server->fileUrl("icon0.png"), "Corrupt");
+        QCOMPARE(IconLabel::queuedDownloads(), 1);
+        QVERIFY(queueDrained());
+        QVERIFY(label->showsPicture());
+        QVERIFY(!QImage(cached).isNull());
+    }
+
+    void cachedPictureSurvivesABadAddress()
+    {
+        const QString cached = IconLabel::cacheDirFor("Kept") + "/icon";
+        QVERIFY(QDir().mkpath(QFileInfo(cached).path()) && writePng(cached, Qt::blue));
+        const QByteArray before = readBytes(cached);
+        auto label = makeLabel(m_server->fileUrl("bad.png"), "Kept");
+        QVERIFY(queueDrained());
+        QVERIFY(label->showsPicture());
+        QCOMPARE(readBytes(cached), before);
+    }
+
+    void badDownloadNeverReplacesCachedPicture()
+    {
+        // A slow service, so that the picture arrives in the cache (from another
+        // label or instance) while the bad download is still under way.
+        CatalogueServer slow(m_root.path(), {"--rate", "1500"});
+        QVERIFY(slow.isRunning());
+        auto label = makeLabel(slow.fileUrl("slowbad.png"), "Raced");
+        QCOMPARE(IconLabel::runningDownloads(), 1);
+        const QString cached = IconLabel::cacheDirFor("Raced") + "/icon";
+        QVERIFY(writePng(cached, Qt::blue));
+        QVERIFY(queueDrained());
+        QCOMPARE(QImage(cached).pixelColor(0, 0), QColor(Qt::blue));
+        QVERIFY(label->showsPicture());
+        QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{"Raced/icon"});
+    }
+
+    void cacheKeysStayInsideTheCache_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("slash") << QString("a/b");
+        QTest::newRow("parent") << QString("..");
+        QTest::newRow("dot") << QString(".");
+        QTest::newRow("climb") << QString("../../../../etc/evil");
+        QTest::newRow("hidden") << QString(".config");
+        QTest::newRow("quotes") << QString("it's \"quoted\" `x` $HOME");
+        QTest::newRow("backslash") << QString("..\\..\\win");
+        QTest::newRow("control") << QString("line\nbreak");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("long") << QString(300, QChar(0x753b));
+        QTest::newRow("chinese") << QString("画图助手");
+    }
+
+    void cacheKeysStayInsideTheCache()
+    {
+        QFETCH(QString, key);
+        const QString dir = IconLabel::cacheDirFor(key);
+        const QFileInfo info(dir);
+        // One component, directly below the cache, no hidden or special name.
+        QCOMPARE(QDir::cleanPath(info.absolutePath()) + QLatin1Char('/'), IconLabel::cacheRoot());
+        const QString name = info.fileName();
+        QVERIFY(!name.isEmpty());
+        QVERIFY(!name.startsWith(QLatin1Char('.')));
+        for (const QChar c : QString("/\\\"'`$\n"))
+            QVERIFY2(!name.contains(c), qPrintable(name));
+        QVERIFY(name.toUtf8().size() <= 255);
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(QFileInfo(dir).isDir());
+        // A plain name stays readable.
+        if (key == QString("画图助手"))
+            QCOMPARE(name, key);
+    }
+
+    void hostileKeyDownloadLandsInsideTheCache()
+    {
+        const QStringList keys = {"../../../escaped", "a/b", "a%2Fb", "\"q\""};
+        std::vector<std::unique_ptr<IconLabel>> labels;
+        for (const QString &key : keys)
+            labels.push_back(makeLabel(m_server->fileUrl("icon1.png"), key));
+        QVERIFY(queueDrained());
+        const QStringList cached = filesBelow(IconLabel::cacheRoot());
+        QCOMPARE(cached.size(), keys.size());
+        for (const QString &file : cached)
+            QVERIFY2(file.count(QLatin1Char('/')) == 1 && file.endsWith(QLatin1String("/icon")),
+                     qPrintable(file));
+        QVERIFY(!QFile::exists(QDir::homePath() + "/.cache/escaped"));
+        QVERIFY(!QFile::exists(QDir::homePath() + "/.cache/lirvan-wine-assist/escaped"));
+        for (const auto &label : labels)
+            QVERIFY(label->showsPicture());
+    }
+
+    void failedDownloadKeepsPlaceholder_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("not found") << QString("missing.png");
+        QTest::newRow("not a picture") << QString("bad.png");
+    }
+
+    void failedDownloadKeepsPlaceholder()
+    {
+        QFETCH(QString, file);
+        auto label = makeLabel(m_server->fileUrl(file), "Gone");
+        QCOMPARE(IconLabel::queuedDownloads(), 1);
+        QVERIFY(queueDrained());
+        QVERIFY(!label->showsPicture());
+        QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList());
+        // Asked again, it tries again rather than trusting a kept file.
+        label->setPicture(label->address(), "Gone");
+        QCOMPARE(IconLabel::queuedDownloads(), 1);
+    }
+
+    void dropdownChoiceMenuAndStatus()
+    {
+        LDropdown dropdown;
+        // Nothing to choose yet: an index chooses nothing.
+        dropdown.setCurrentAction(0);
+        dropdown.setCurrentAction(3);
+        QCOMPARE(dropdown.text(), QString("undefined"));
+        QVERIFY(!dropdown.currentAction());
+        QVERIFY(dropdown.menu()->actions().isEmpty());
+
+        QAction *all = dropdown.addAction("全部", 0);
+        QAction *games = dropdown.addAction("游戏娱乐", 6);
+        QVERIFY(all->isCheckable() && games->isCheckable());
+        QCOMPARE(games->data().toInt(), 6);
+        QCOMPARE(dropdown.actions(), (QList<QAction *>{all, games}));
+        // Each entry is followed by a separator.
+        const QList<QAction *> menu = dropdown.menu()->actions();
+        QCOMPARE(menu.size(), 4);
+        QVERIFY(menu.at(1)->isSeparator() && menu.at(3)->isSeparator());
+        QVERIFY(!dropdown.currentAction());
+
+        dropdown.setCurrentAction();
+        QCOMPARE(dropdown.currentAction(), all);
+        QCOMPARE(dropdown.text(), QString("全部"));
+        dropdown.setCurrentAction(games);
+        QVERIFY(!all->isChecked());
+        QVERIFY(games->isChecked());
+        QCOMPARE(dropdown.text(), QString("游戏娱乐"));
+        dropdown.setCurrentAction(0);
+        QCOMPARE(dropdown.currentAction(), all);
+        QVERIFY(!games->isChecked());
+
+        QList<QAction *> triggered;
+        connect(&dropdown, &LDropdown::triggered, this,
+                [&triggered](QAction *action) { triggered << action; });
+        games->trigger();
+        QCOMPARE(triggered, QList<QAction *>{games});
+        QCOMPARE(dropdown.text(), QString("游戏娱乐"));
+        // The owner decides what becomes current.
+        QVERIFY(all->isChecked());
+
+        QSignalSpy status(&dropdown, &LDropdown::statusChanged);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(&dropdown, &enter);
+        QCOMPARE(dropdown.property("status").toString(), QString("hover"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&dropdown, &leave);
+        QVERIFY(dropdown.status().isEmpty());
+        QCOMPARE(status.size(), 2);
+
+        // A click asks for the menu; the menu is answered and closed here.
+        QSignalSpy menuRequests(&dropdown, &LDropdown::requestContextMenu);
+        QTimer::singleShot(0, dropdown.menu(), &QMenu::close);
+        dropdown.show();
+        QTest::mouseClick(&dropdown, Qt::LeftButton);
+        QCOMPARE(menuRequests.size(), 1);
+    }
 };
-
-void TstCatalogueIcons::initTestCase()
-{
-    QVERIFY(m_root.isValid());
-    for (int i = 0; i < LabelCount; ++i)
-        QVERIFY(writePng(m_root.filePath(QStringLiteral("icon%1.png").arg(i)), Qt::red));
-    QVERIFY(writePng(m_root.filePath(QStringLiteral("shared.png")), Qt::green));
-    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("bad.png")), "<html>not a picture</html>"));
-    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("slowbad.png")), QByteArray(3000, 'x')));
-    m_server = std::make_unique<CatalogueServer>(m_root.path());
-    QVERIFY(m_server->isRunning());
-}
-
-void TstCatalogueIcons::init()
-{
-    QVERIFY(queueDrained());
-    QDir(IconLabel::cacheRoot()).removeRecursively();
-}
-
-void TstCatalogueIcons::twentyLabelsDownloadOneAtATimeInOrder()
-{
-    const int before = m_server->requests().size();
-    std::vector<std::unique_ptr<IconLabel>> labels;
-    for (int i = 0; i < LabelCount; ++i)
-        labels.push_back(makeLabel(m_server->fileUrl(QStringLiteral("icon%1.png").arg(i)),
-                                   QStringLiteral("app%1").arg(i)));
-    QCOMPARE(IconLabel::queuedDownloads(), LabelCount);
-    QCOMPARE(IconLabel::runningDownloads(), 1);
-
-    // Sample the queue on every pass of the event loop until it drains.
-    int mostRunning = 0;
-    int idleWhileQueued = 0;
-    QTimer sampler;
-    connect(&sampler, &QTimer::timeout, this, [&] {
-        mostRunning = qMax(mostRunning, IconLabel::runningDownloads());
-        if (IconLabel::queuedDownloads() > 0 && IconLabel::runningDownloads() == 0)
-            ++idleWhileQueued;
-    });
-    sampler.start(0);
-    QVERIFY(queueDrained());
-    sampler.stop();
-    QCOMPARE(mostRunning, 1);
-    QCOMPARE(idleWhileQueued, 0);
-
-    // The service saw each picture's requests in turn, in the labels' order.
-    QStringList expected;
-    for (int i = 0; i < LabelCount; ++i) {
-        const QString target = QStringLiteral("/files/icon%1.png").arg(i);
-        expected << QStringLiteral("HEAD ") + target << QStringLiteral("GET ") + target;
-    }
-    QStringList seen;
-    for (const QString &line : m_server->requests().mid(before))
-        seen << line.section(QLatin1Char(' '), 0, 1);
-    QCOMPARE(seen, expected);
-    for (const auto &label : labels) {
-        QVERIFY(label->showsPicture());
-        QVERIFY(QFile::exists(label->cacheFile()));
-    }
-}
-
-void TstCatalogueIcons::labelsOfOneKeyShareOneCacheFile()
-{
-    const QString address = m_server->fileUrl(QStringLiteral("shared.png"));
-    const int gets = m_server->requests(QStringLiteral("GET")).size();
-    auto first = makeLabel(address, QStringLiteral("Shared App"));
-    auto second = makeLabel(address, QStringLiteral("Shared App"));
-    QVERIFY(queueDrained());
-    QCOMPARE(first->cacheFile(), second->cacheFile());
-    QVERIFY(first->showsPicture());
-    QVERIFY(second->showsPicture());
-    // The second found the first's file and fetched nothing.
-    QCOMPARE(m_server->requests(QStringLiteral("GET")).size(), gets + 1);
-    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{QStringLiteral("Shared App/icon")});
-
-    // A later label of that key uses the file at once.
-    auto third = makeLabel(address, QStringLiteral("Shared App"));
-    QCOMPARE(IconLabel::queuedDownloads(), 0);
-    QVERIFY(third->showsPicture());
-}
-
-void TstCatalogueIcons::resourcePathShownWithoutDownload()
-{
-    const int requests = m_server->requests().size();
-    const QString resource = LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg");
-    auto label = makeLabel(resource, QStringLiteral("Resource App"));
-    QCOMPARE(IconLabel::queuedDownloads(), 0);
-    QVERIFY(label->showsPicture());
-    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(48, 48));
-    QTest::qWait(100);
-    QCOMPARE(m_server->requests().size(), requests);
-    QVERIFY(!QDir(IconLabel::cacheRoot()).exists(QStringLiteral("Resource App")));
-}
-
-void TstCatalogueIcons::localFileThatIsNoPictureIsLeftAlone()
-{
-    // A catalogue address naming one of the user's files shows the
-    // placeholder; the file is not the cache's to delete.
-    const QString document = QDir::home().filePath(QStringLiteral("notes.txt"));
-    QVERIFY(writeBytes(document, "my notes"));
-    auto label = makeLabel(document, QStringLiteral("Notes"));
-    QCOMPARE(IconLabel::queuedDownloads(), 0);
-    QVERIFY(!label->showsPicture());
-    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
-    QVERIFY(QFile::exists(document));
-}
-
-void TstCatalogueIcons::corruptCacheFileIsFetchedAgain()
-{
-    const QString dir = IconLabel::cacheDirFor(QStringLiteral("Corrupt"));
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(writeBytes(dir + QStringLiteral("/icon"), "garbage"));
-    auto label = makeLabel(m_server->fileUrl(QStringLiteral("icon0.png")),
-                           QStringLiteral("Corrupt"));
-    QCOMPARE(IconLabel::queuedDownloads(), 1);
-    QVERIFY(queueDrained());
-    QVERIFY(label->showsPicture());
-    QVERIFY(!QImage(dir + QStringLiteral("/icon")).isNull());
-}
-
-void TstCatalogueIcons::cachedPictureSurvivesABadAddress()
-{
-    const QString dir = IconLabel::cacheDirFor(QStringLiteral("Kept"));
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(writePng(dir + QStringLiteral("/icon"), Qt::blue));
-    const QByteArray before = readBytes(dir + QStringLiteral("/icon"));
-    auto label = makeLabel(m_server->fileUrl(QStringLiteral("bad.png")), QStringLiteral("Kept"));
-    QVERIFY(queueDrained());
-    QVERIFY(label->showsPicture());
-    QCOMPARE(readBytes(dir + QStringLiteral("/icon")), before);
-}
-
-void TstCatalogueIcons::badDownloadNeverReplacesCachedPicture()
-{
-    // A slow service, so that the picture arrives in the cache (from another
-    // label or instance) while the bad download is still under way.
-    CatalogueServer slow(m_root.path(), {QStringLiteral("--rate"), QStringLiteral("1500")});
-    QVERIFY(slow.isRunning());
-    auto label = makeLabel(slow.fileUrl(QStringLiteral("slowbad.png")), QStringLiteral("Raced"));
-    QCOMPARE(IconLabel::runningDownloads(), 1);
-    const QString cached = IconLabel::cacheDirFor(QStringLiteral("Raced"))
-                           + QStringLiteral("/icon");
-    QVERIFY(writePng(cached, Qt::blue));
-    QVERIFY(queueDrained());
-    QCOMPARE(QImage(cached).pixelColor(0, 0), QColor(Qt::blue));
-    QVERIFY(label->showsPicture());
-    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{QStringLiteral("Raced/icon")});
-}
-
-void TstCatalogueIcons::cacheKeysStayInsideTheCache_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::newRow("slash") << QStringLiteral("a/b");
-    QTest::newRow("parent") << QStringLiteral("..");
-    QTest::newRow("dot") << QStringLiteral(".");
-    QTest::newRow("climb") << QStringLiteral("../../../../etc/evil");
-    QTest::newRow("hidden") << QStringLiteral(".config");
-    QTest::newRow("quotes") << QStringLiteral("it's \"quoted\" `x` $HOME");
-    QTest::newRow("backslash") << QStringLiteral("..\\..\\win");
-    QTest::newRow("control") << QStringLiteral("line\nbreak");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("long") << QString(300, QChar(0x753b));
-    QTest::newRow("chinese") << QStringLiteral("画图助手");
-}
-
-void TstCatalogueIcons::cacheKeysStayInsideTheCache()
-{
-    QFETCH(QString, key);
-    const QString dir = IconLabel::cacheDirFor(key);
-    const QFileInfo info(dir);
-    // One component, directly below the cache, no hidden or special name.
-    QCOMPARE(QDir::cleanPath(info.absolutePath()) + QLatin1Char('/'), IconLabel::cacheRoot());
-    const QString name = info.fileName();
-    QVERIFY(!name.isEmpty());
-    QVERIFY(!name.startsWith(QLatin1Char('.')));
-    for (const QChar c : QStringLiteral("/\\\"'`$\n"))
-        QVERIFY2(!name.contains(c), qPrintable(name));
-    QVERIFY(name.toUtf8().size() <= 255);
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(QFileInfo(dir).isDir());
-    // A plain name stays readable.
-    if (key == QStringLiteral("画图助手"))
-        QCOMPARE(name, key);
-}
-
-void TstCatalogueIcons::hostileKeyDownloadLandsInsideTheCache()
-{
-    const QStringList keys = {QStringLiteral("../../../escaped"), QStringLiteral("a/b"),
-                              QStringLiteral("a%2Fb"), QStringLiteral("\"q\"")};
-    std::vector<std::unique_ptr<IconLabel>> labels;
-    for (const QString &key : keys)
-        labels.push_back(makeLabel(m_server->fileUrl(QStringLiteral("icon1.png")), key));
-    QVERIFY(queueDrained());
-    const QStringList cached = filesBelow(IconLabel::cacheRoot());
-    QCOMPARE(cached.size(), keys.size());
-    for (const QString &file : cached)
-        QVERIFY2(file.count(QLatin1Char('/')) == 1 && file.endsWith(QLatin1String("/icon")),
-                 qPrintable(file));
-    QVERIFY(!QFile::exists(QDir::homePath() + QStringLiteral("/.cache/escaped")));
-    QVERIFY(!QFile::exists(QDir::homePath()
-                           + QStringLiteral("/.cache/lirvan-wine-assist/escaped")));
-    for (const auto &label : labels)
-        QVERIFY(label->showsPicture());
-}
-
-void TstCatalogueIcons::failedDownloadKeepsPlaceholder_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::newRow("not found") << QStringLiteral("missing.png");
-    QTest::newRow("not a picture") << QStringLiteral("bad.png");
-}
-
-void TstCatalogueIcons::failedDownloadKeepsPlaceholder()
-{
-    QFETCH(QString, file);
-    auto label = makeLabel(m_server->fileUrl(file), QStringLiteral("Gone"));
-    QCOMPARE(IconLabel::queuedDownloads(), 1);
-    QVERIFY(queueDrained());
-    QVERIFY(!label->showsPicture());
-    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList());
-    // Asked again, it tries again rather than trusting a kept file.
-    label->setPicture(label->address(), QStringLiteral("Gone"));
-    QCOMPARE(IconLabel::queuedDownloads(), 1);
-}
-
-void TstCatalogueIcons::dropdownActions()
-{
-    LDropdown dropdown;
-    // Nothing to choose yet: an index chooses nothing.
-    dropdown.setCurrentAction(0);
-    dropdown.setCurrentAction(3);
-    QCOMPARE(dropdown.text(), QStringLiteral("undefined"));
-    QVERIFY(!dropdown.currentAction());
-    QVERIFY(dropdown.menu()->actions().isEmpty());
-
-    QAction *all = dropdown.addAction(QStringLiteral("全部"), 0);
-    QAction *games = dropdown.addAction(QStringLiteral("游戏娱乐"), 6);
-    QVERIFY(all->isCheckable() && games->isCheckable());
-    QCOMPARE(games->data().toInt(), 6);
-    QCOMPARE(dropdown.actions(), (QList<QAction *>{all, games}));
-    // Each entry is followed by a separator.
-    const QList<QAction *> menu = dropdown.menu()->actions();
-    QCOMPARE(menu.size(), 4);
-    QVERIFY(menu.at(1)->isSeparator() && menu.at(3)->isSeparator());
-    QVERIFY(!dropdown.currentAction());
-
-    dropdown.setCurrentAction();
-    QCOMPARE(dropdown.currentAction(), all);
-    QCOMPARE(dropdown.text(), QStringLiteral("全部"));
-    dropdown.setCurrentAction(games);
-    QVERIFY(!all->isChecked());
-    QVERIFY(games->isChecked());
-    QCOMPARE(dropdown.text(), QStringLiteral("游戏娱乐"));
-    dropdown.setCurrentAction(0);
-    QCOMPARE(dropdown.currentAction(), all);
-    QVERIFY(!games->isChecked());
-}
-
-void TstCatalogueIcons::dropdownMenuTriggerAndStatus()
-{
-    LDropdown dropdown;
-    QAction *all = dropdown.addAction(QStringLiteral("全部"), 0);
-    QAction *games = dropdown.addAction(QStringLiteral("游戏娱乐"), 6);
-    dropdown.setCurrentAction(all);
-    QList<QAction *> triggered;
-    connect(&dropdown, &LDropdown::triggered, this,
-            [&triggered](QAction *action) { triggered << action; });
-    games->trigger();
-    QCOMPARE(triggered, QList<QAction *>{games});
-    QCOMPARE(dropdown.text(), QStringLiteral("游戏娱乐"));
-    // The owner decides what becomes current.
-    QVERIFY(all->isChecked());
-
-    QSignalSpy status(&dropdown, &LDropdown::statusChanged);
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(&dropdown, &enter);
-    QCOMPARE(dropdown.property("status").toString(), QStringLiteral("hover"));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&dropdown, &leave);
-    QVERIFY(dropdown.status().isEmpty());
-    QCOMPARE(status.size(), 2);
-
-    // A click asks for the menu; the menu is answered and closed here.
-    QSignalSpy menuRequests(&dropdown, &LDropdown::requestContextMenu);
-    QTimer::singleShot(0, dropdown.menu(), &QMenu::close);
-    dropdown.show();
-    QTest::mouseClick(&dropdown, Qt::LeftButton);
-    QCOMPARE(menuRequests.size(), 1);
-}
 
 int main(int argc, char **argv)
 {
