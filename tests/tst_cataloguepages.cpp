@@ -367,10 +367,8 @@ private slots:
             made << index.row();
             return new QLabel(QString::number(index.row()));
         });
-        QList<QStandardItem *> rows;
         for (int row = 0; row < 200; ++row)
-            rows << new LStandardItem;
-        model.invisibleRootItem()->appendRows(rows);
+            model.appendRow(new LStandardItem);
         view.resize(550, 400);
         view.show();
         QVERIFY(QTest::qWaitFor([&] { return !made.isEmpty(); }, Timeout));

@@ -97,8 +97,7 @@ private slots:
 
         Json::writeToJasonfile(fullRecord("Foo"), path);
 
-        const QByteArray bytes = PlatformTest::readAll(path);
-        QVERIFY(bytes.contains("\n    \"Foo\": {\n        \""));
+        QVERIFY(PlatformTest::readAll(path).contains("\n    \"Foo\": {\n        \""));
         const QJsonObject top = topObject(path);
         QCOMPARE(top.keys(), QStringList{"Foo"});
         const QJsonObject app = top.value(QString("Foo")).toObject();
