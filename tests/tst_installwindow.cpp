@@ -1,10 +1,6 @@
-// The install flow without Wine: catalogue packages whose start script
-// needs no Wine, served by the reference service on loopback, installed
-// through the real window, controller, tasks and helper scripts. Covers the
-// catalogue dialog, a local program the catalogue knows, retry after a
-// missing or dropped download, unpack failure with feedback, overwrite,
-// two windows for one application, cancel while downloading, unpacking and
-// installing, hostile names and the telemetry.
+// The install flow without Wine, through the real window, controller, tasks,
+// helper scripts and reference catalogue service: retries, failures with
+// feedback, overwrite, second windows, cancelling, hostile names, telemetry.
 
 #include "catalogueapiserver.h"
 #include "cataloguereply.h"
@@ -62,6 +58,11 @@ QString recommendedCache()
     return home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/");
 }
 
+QString quickIcon()
+{
+    return home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/quick-app.png");
+}
+
 // Every file and directory below the home, for "nothing else appeared".
 QStringList homeTree()
 {
@@ -77,6 +78,50 @@ bool resultShown(const WnAppInstallWidget *page)
 {
     return page->actionButton()->isVisible();
 }
+
+// The status the window ends with, or a note that it never ended.
+QString outcome(const WineInstallerWnd *window)
+{
+    const WnAppInstallWidget *page = window->progressPage();
+    return QTest::qWaitFor([&] { return resultShown(page); }, FlowTimeoutMs)
+                   ? page->statusLabel()->text()
+                   : QStringLiteral("(no result)");
+}
+
+void uninstall(const QString &name)
+{
+    TInstalledAppInfo record = storedRecord(name);
+    Doaction::instance()->unInstallApp(&record);
+}
+
+// The id a process wrote to file once it exists, 0 if it never does.
+qint64 pidIn(const QString &file)
+{
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(file); }, FlowTimeoutMs))
+        return 0;
+    return QString::fromLatin1(readAll(file)).trimmed().toLongLong();
+}
+
+TPublishedAppInfo appAt(const QString &url, const QString &name, const QString &version,
+                        const QString &md5, int installType = 0)
+{
+    TPublishedAppInfo info;
+    info.installType = installType;
+    info.appName = name;
+    info.version = version;
+    info.MD5 = md5;
+    info.Url = url;
+    return info;
+}
+
+QJsonObject bodyOf(const QJsonObject &request)
+{
+    return QJsonDocument::fromJson(request.value(QStringLiteral("body")).toString().toUtf8())
+            .object();
+}
+
+const QString installedText = QStringLiteral("安装成功");
+const QString networkText = QStringLiteral("网络故障，请确保网络畅通后重试");
 
 } // namespace
 
@@ -168,11 +213,10 @@ void TestInstallWindow::cleanup()
 
 TPublishedAppInfo TestInstallWindow::published(int id) const
 {
-    const QJsonObject catalogue = QJsonDocument::fromJson(readAll(m_data.filePath(QStringLiteral(
-                                                                  "catalogue.json"))))
-                                          .object();
+    const QByteArray catalogue = readAll(m_data.filePath(QStringLiteral("catalogue.json")));
     TPublishedAppInfo info;
-    for (const QJsonValue &app : catalogue.value(QStringLiteral("apps")).toArray()) {
+    for (const QJsonValue &app :
+         QJsonDocument::fromJson(catalogue).object().value(QStringLiteral("apps")).toArray()) {
         if (app.toObject().value(QStringLiteral("id")).toInt() == id)
             info = CatalogueReply::appFromJson(app.toObject());
     }
@@ -228,8 +272,7 @@ void TestInstallWindow::expectInstalled(const QString &name, const QString &bott
                                bottle + QStringLiteral("/files")}));
     // The entry was copied into the menu and points at the bottle.
     QVERIFY(readAll(record.desktopInfo.desktopPath).contains("\nExec="));
-    QVERIFY(QFileInfo::exists(
-            home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/quick-app.png")));
+    QVERIFY(QFileInfo::exists(quickIcon()));
     // The downloaded package is gone once unpacked.
     QVERIFY(!QFileInfo::exists(recommendedCache() + bottleName + QStringLiteral(".7z")));
 }
@@ -279,14 +322,12 @@ void TestInstallWindow::localProgramKnownToCatalogue()
     methods->installButton()->click();
 
     WnAppInstallWidget *progress = window->progressPage();
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
-    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("网络故障，请确保网络畅通后重试"));
+    QCOMPARE(outcome(window), networkText);
     const QString partial = recommendedCache() + QStringLiteral("Foo 4.5_bob_1.2.3.7z");
     const qint64 partialSize = QFileInfo(partial).size();
     QVERIFY(partialSize >= 2000);
     progress->actionButton()->click();
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
-    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
+    QCOMPARE(outcome(window), installedText);
     // The retry asked only for the rest.
     QVERIFY2(dropping.fileRequests().contains(
                      QStringLiteral("GET /files/quick.7z bytes=%1-").arg(partialSize)),
@@ -297,8 +338,7 @@ void TestInstallWindow::localProgramKnownToCatalogue()
 
     progress->closeButton()->click();
     QTRY_VERIFY(!host);
-    TInstalledAppInfo record = storedRecord(QStringLiteral("Foo 4.5"));
-    Doaction::instance()->unInstallApp(&record);
+    uninstall(QStringLiteral("Foo 4.5"));
 }
 
 void TestInstallWindow::catalogueDialogInstalls()
@@ -332,21 +372,16 @@ void TestInstallWindow::catalogueDialogInstalls()
 
     QVERIFY(mainDisabled);
     QVERIFY(mainWindow->isEnabled());
-    QCOMPARE(status, QStringLiteral("安装成功"));
+    QCOMPARE(status, installedText);
     QVERIFY(changed.size() >= 1);
     expectInstalled(QStringLiteral("Quick App"), QStringLiteral("Quick App_alice_1.0"));
     // Telemetry of a catalogue configuration: its id alone.
-    QList<QJsonObject> reports;
+    QJsonObject report;
     for (const QJsonObject &request : m_service->apiRequests()) {
-        if (request.value(QStringLiteral("path")).toString()
-            == QLatin1String("/api/v1/app/log/download"))
-            reports.append(request);
+        if (request.value(QStringLiteral("path")) == QLatin1String("/api/v1/app/log/download"))
+            report = request;
     }
-    QVERIFY(!reports.isEmpty());
-    QCOMPARE(QJsonDocument::fromJson(
-                     reports.last().value(QStringLiteral("body")).toString().toUtf8())
-                     .object(),
-             QJsonObject({{QStringLiteral("id"), 11}}));
+    QCOMPARE(bodyOf(report), QJsonObject({{QStringLiteral("id"), 11}}));
 }
 
 void TestInstallWindow::overwriteReinstalls()
@@ -364,8 +399,7 @@ void TestInstallWindow::overwriteReinstalls()
 
     window->recoverPage()->recoverButton()->click();
     QCOMPARE(window->currentPage(), int(WineInstallerWnd::ProgressPage));
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(window->progressPage()), FlowTimeoutMs);
-    QCOMPARE(window->progressPage()->statusLabel()->text(), QStringLiteral("安装成功"));
+    QCOMPARE(outcome(host->installer()), installedText);
     QVERIFY(!QFileInfo::exists(bottle + QStringLiteral("/drive_c/old-marker")));
     expectInstalled(QStringLiteral("Quick App"), QStringLiteral("Quick App_alice_1.0"));
     host->close();
@@ -376,9 +410,7 @@ void TestInstallWindow::hostileNamesStayInside()
     const QStringList before = homeTree();
     const TPublishedAppInfo info = published(14);
     QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
-    WineInstallerWnd *window = host->installer();
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(window->progressPage()), FlowTimeoutMs);
-    QCOMPARE(window->progressPage()->statusLabel()->text(), QStringLiteral("安装成功"));
+    QCOMPARE(outcome(host->installer()), installedText);
 
     const QString bottleName = QStringLiteral(
             "Evil \"$(touch pwned)\" `touch pwned` _.._x _ .._$(id)_1_.._..");
@@ -404,8 +436,7 @@ void TestInstallWindow::hostileNamesStayInside()
         QVERIFY2(inside, qPrintable(path));
     }
     host->close();
-    TInstalledAppInfo record = storedRecord(info.appName);
-    Doaction::instance()->unInstallApp(&record);
+    uninstall(info.appName);
     expectNothingOf(info.appName, bottlesDir() + bottleName);
 }
 
@@ -429,9 +460,7 @@ void TestInstallWindow::unusableNamesAreRefused()
     const int fetched = m_service->fileRequests().size();
     LogCapture log;
     QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
-    WnAppInstallWidget *progress = host->installer()->progressPage();
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
-    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("网络故障，请确保网络畅通后重试"));
+    QCOMPARE(outcome(host->installer()), networkText);
     QVERIFY(log.contains(QStringLiteral("cannot name a bottle")));
     // Nothing was fetched or made, not even the cache directories.
     QCOMPARE(m_service->fileRequests().size(), fetched);
@@ -468,12 +497,10 @@ void TestInstallWindow::missingPackageThenRetry()
     QVERIFY(!resultShown(progress));
     QCOMPARE(WineInstallerPrivate::runningInstalls(),
              QList<QString>{QStringLiteral("Missing App")});
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
-    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
+    QCOMPARE(outcome(host->installer()), installedText);
     expectInstalled(QStringLiteral("Missing App"), QStringLiteral("Missing App_2"));
     host->close();
-    TInstalledAppInfo record = storedRecord(QStringLiteral("Missing App"));
-    Doaction::instance()->unInstallApp(&record);
+    uninstall(QStringLiteral("Missing App"));
 }
 
 void TestInstallWindow::wrongMd5FeedbackUploadsLog()
@@ -486,13 +513,11 @@ void TestInstallWindow::wrongMd5FeedbackUploadsLog()
     QPointer<containerinstallview_mwd> host = openCatalogueWindow(published(12));
     WineInstallerWnd *window = host->installer();
     window->setLogPath(logPath);
-    WnAppInstallWidget *progress = window->progressPage();
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(progress), FlowTimeoutMs);
-    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("解压失败"));
+    QCOMPARE(outcome(host->installer()), QStringLiteral("解压失败"));
     QVERIFY(!QFileInfo::exists(bottlesDir() + QStringLiteral("Broken App_1.0")));
 
     LogCapture log;
-    progress->actionButton()->click();
+    window->progressPage()->actionButton()->click();
     // Hidden at once, kept until the upload has ended.
     QVERIFY(!host->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -557,12 +582,9 @@ void TestInstallWindow::secondWindowAndCancelWhileDownloading()
                                                                      md5Of(package))})));
     CatalogueApiServer slow(slowData.path(), {QStringLiteral("--rate"), QStringLiteral("60000")});
     QVERIFY(slow.isRunning());
-    TPublishedAppInfo info;
+    TPublishedAppInfo info = appAt(slow.baseUrl() + QStringLiteral("/files/slow.7z"),
+                                   QStringLiteral("Slow App"), QStringLiteral("3"), md5Of(package));
     info.id = 31;
-    info.appName = QStringLiteral("Slow App");
-    info.version = QStringLiteral("3");
-    info.MD5 = md5Of(package);
-    info.Url = slow.baseUrl() + QStringLiteral("/files/slow.7z");
 
     QPointer<containerinstallview_mwd> first = openCatalogueWindow(info);
     const QString partial = recommendedCache() + QStringLiteral("Slow App_3.7z");
@@ -588,13 +610,11 @@ void TestInstallWindow::secondWindowAndCancelWhileDownloading()
 
     // Installed afterwards, resuming the partial file.
     QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(again->installer()->progressPage()), FlowTimeoutMs);
-    QCOMPARE(again->installer()->progressPage()->statusLabel()->text(), QStringLiteral("安装成功"));
+    QCOMPARE(outcome(again->installer()), installedText);
     QVERIFY2(slow.fileRequests().contains(QStringLiteral("GET /files/slow.7z bytes=%1-").arg(kept)),
              qPrintable(slow.fileRequests().join(QLatin1Char('\n'))));
     again->close();
-    TInstalledAppInfo record = storedRecord(info.appName);
-    Doaction::instance()->unInstallApp(&record);
+    uninstall(info.appName);
 }
 
 void TestInstallWindow::cancelWhileUnpacking()
@@ -615,13 +635,11 @@ void TestInstallWindow::cancelWhileUnpacking()
     const auto restore = qScopeGuard([] { useBuildPlatform(); });
 
     const TPublishedAppInfo info = published(11);
-    TInstalledAppInfo installed = storedRecord(info.appName);
-    Doaction::instance()->unInstallApp(&installed);
+    uninstall(info.appName);
     const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
     QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), FlowTimeoutMs);
-    const qint64 child = QString::fromLatin1(readAll(pidFile)).trimmed().toLongLong();
-    QVERIFY(isAlive(child));
+    const qint64 child = pidIn(pidFile);
+    QVERIFY(child > 0 && isAlive(child));
     QVERIFY(QFileInfo::exists(bottle + QStringLiteral("/partial")));
 
     QElapsedTimer clock;
@@ -637,7 +655,7 @@ void TestInstallWindow::cancelWhileUnpacking()
     // The real unpack afterwards: installed.
     useBuildPlatform();
     QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(again->installer()->progressPage()), FlowTimeoutMs);
+    QCOMPARE(outcome(again->installer()), installedText);
     expectInstalled(info.appName, QStringLiteral("Quick App_alice_1.0"));
     again->close();
 }
@@ -645,16 +663,14 @@ void TestInstallWindow::cancelWhileUnpacking()
 void TestInstallWindow::cancelWhileInstalling()
 {
     const TPublishedAppInfo info = published(11);
-    TInstalledAppInfo installed = storedRecord(info.appName);
-    Doaction::instance()->unInstallApp(&installed);
+    uninstall(info.appName);
     const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
     const QString pidFile = bottle + QStringLiteral("/files/lingering.pid");
     QVERIFY(writeAll(quickLingerMarker(), "linger"));
 
     QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), FlowTimeoutMs);
-    const qint64 child = QString::fromLatin1(readAll(pidFile)).trimmed().toLongLong();
-    QVERIFY(isAlive(child));
+    const qint64 child = pidIn(pidFile);
+    QVERIFY(child > 0 && isAlive(child));
     QCOMPARE(host->installer()->progressPage()->state(), int(WnAppInstallWidget::Installing));
 
     // Chosen in the catalogue meanwhile: told, and no dialog stays.
@@ -674,12 +690,11 @@ void TestInstallWindow::cancelWhileInstalling()
     QTRY_VERIFY(!host);
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
-    QVERIFY(!QFileInfo::exists(
-            home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/quick-app.png")));
+    QVERIFY(!QFileInfo::exists(quickIcon()));
 
     QVERIFY(QFile::remove(quickLingerMarker()));
     QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
-    QTRY_VERIFY_WITH_TIMEOUT(resultShown(again->installer()->progressPage()), FlowTimeoutMs);
+    QCOMPARE(outcome(again->installer()), installedText);
     expectInstalled(info.appName, QStringLiteral("Quick App_alice_1.0"));
     again->close();
 }
@@ -692,15 +707,9 @@ void TestInstallWindow::concurrentDefaultDownloads()
     const QString package = m_data.filePath(QStringLiteral("default.7z"));
     const QString cacheDir = home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/default/");
     QList<QPointer<containerinstallview_mwd>> hosts;
-    for (const QString &name : {QStringLiteral("Unknown A"), QStringLiteral("Unknown B")}) {
-        TPublishedAppInfo info;
-        info.installType = 1;
-        info.appName = name;
-        info.version = QStringLiteral("1");
-        info.MD5 = md5Of(package);
-        info.Url = slow.baseUrl() + QStringLiteral("/files/default.7z");
-        hosts.append(openCatalogueWindow(info));
-    }
+    for (const QString &name : {QStringLiteral("Unknown A"), QStringLiteral("Unknown B")})
+        hosts.append(openCatalogueWindow(appAt(slow.baseUrl() + QStringLiteral("/files/default.7z"),
+                                               name, QStringLiteral("1"), md5Of(package), 1)));
     // Both unpack a whole, unmixed package (its MD5 is checked first).
     for (const auto &host : hosts) {
         WnAppInstallWidget *progress = host->installer()->progressPage();
@@ -722,41 +731,25 @@ void TestInstallWindow::concurrentDefaultDownloads()
 
 void TestInstallWindow::telemetryBodies()
 {
-    struct Case
-    {
-        int installType;
-        int id;
-        int category;
-        QJsonObject body;
-    };
     // A catalogue configuration's body (its id alone) is checked through the
-    // dialog; these are the default configuration's.
-    const QList<Case> cases = {
-            {1, -1, 7,
-             QJsonObject{{QStringLiteral("name"), QStringLiteral("Foo")},
-                         {QStringLiteral("type_id"), 7}}},
-            // A category the catalogue does not list goes as 99.
-            {1, -1, 42,
-             QJsonObject{{QStringLiteral("name"), QStringLiteral("Foo")},
-                         {QStringLiteral("type_id"), 99}}},
-    };
-    for (const Case &c : cases) {
+    // dialog; these are the default configuration's. A category the catalogue
+    // does not list goes as 99.
+    for (const QPair<int, int> &category : {qMakePair(7, 7), qMakePair(42, 99)}) {
         WineInstallerPrivate installer;
         QSignalSpy done(&installer, &WineInstallerPrivate::signalUploadBuryingPointFinshed);
         BuryingPointInfo point;
-        point.installType = c.installType;
-        point.id = c.id;
+        point.installType = 1;
+        point.id = -1;
         point.appName = QStringLiteral("Foo");
-        point.categories = c.category;
+        point.categories = category.first;
         installer.startUploadBuryingPoint(point);
         QVERIFY(done.wait(15000));
         QCOMPARE(done.first().at(0).toInt(), 3);
         const QJsonObject request = m_service->lastApiRequest();
         QCOMPARE(request.value(QStringLiteral("path")).toString(),
                  QStringLiteral("/api/v1/app/log/download"));
-        QCOMPARE(QJsonDocument::fromJson(request.value(QStringLiteral("body")).toString().toUtf8())
-                         .object(),
-                 c.body);
+        QCOMPARE(bodyOf(request), QJsonObject({{QStringLiteral("name"), QStringLiteral("Foo")},
+                                               {QStringLiteral("type_id"), category.second}}));
     }
 }
 
