@@ -234,8 +234,7 @@ private slots:
         registerApp(app("Newest", "c", "2026-03-02 00:00:01"));
         QVERIFY(openPage({app("Oldest", "b", "2025-12-31 08:00:00")}));
         const DataModel *model = m_page->model();
-        QCOMPARE(appNames(model), QStringList({QStringLiteral("Newest"), QStringLiteral("Middle"),
-                                               QStringLiteral("Oldest")}));
+        QCOMPARE(appNames(model), QStringList({"Newest", "Middle", "Oldest"}));
         QCOMPARE(columnTexts(model, DataModel::ColumnDate),
                  QStringList({"2026-03-02", "2026-03-01", "2025-12-31"}));
     }
@@ -397,8 +396,7 @@ private slots:
         TInstalledAppInfo installed = app("Installed", "installed", "2026-02-01 00:00:00");
         CommonJsonOperator::writeToJasonfile(installed, installedAppsFilePath());
         registerApp(installed);
-        QCOMPARE(appNames(m_page->model()),
-                 QStringList({QStringLiteral("Installed"), QStringLiteral("Before")}));
+        QCOMPARE(appNames(m_page->model()), QStringList({"Installed", "Before"}));
     }
 
     void contextMenuNeedsSelection()
@@ -415,9 +413,7 @@ private slots:
             texts.append(action->text());
             QVERIFY(action->isEnabled());
         }
-        QCOMPARE(texts, QStringList({QStringLiteral("启动应用"), QStringLiteral("手动运行"),
-                                     QStringLiteral("安装目录"), QStringLiteral("日志信息"),
-                                     QStringLiteral("卸载")}));
+        QCOMPARE(texts, QStringList({"启动应用", "手动运行", "安装目录", "日志信息", "卸载"}));
         menu->hide();
     }
     void contextMenuOnRowWithoutBottlePath()
