@@ -31,17 +31,18 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 
 using namespace InstalledViewTest;
 
 namespace {
 
-const QString StartManagerService = QStringLiteral("com.lirvan.SessionManager");
+const QString StartManagerService = "com.lirvan.SessionManager";
 
 QString appsDir()
 {
-    return QDir::homePath() + QStringLiteral("/.lirvanwine/apps/");
+    return QDir::homePath() + "/.lirvanwine/apps/";
 }
 
 void registerApp(const TInstalledAppInfo &info)
@@ -66,9 +67,13 @@ QStringList appNames(const DataModel *model)
     return names;
 }
 
-QString display(const DataModel *model, int row, int column)
+// The texts of one column, row by row.
+QStringList columnTexts(const DataModel *model, int column)
 {
-    return model->index(row, column).data().toString();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data().toString());
+    return texts;
 }
 
 // A value of the name cell, which carries the name and the icon.
@@ -130,7 +135,7 @@ QString starsIn(const QImage &image, const QRect &cell)
             if (coloured(x, y)) {
                 const bool inBand = y >= cell.top() + 18 && y < cell.top() + 30;
                 if (!inBand)
-                    return QStringLiteral("?");
+                    return "?";
                 first = x;
                 break;
             }
@@ -168,6 +173,9 @@ QRect expectedButton(const QRect &cell, int action)
                  16);
 }
 
+// The row buttons by their actions: start, install folder, log.
+const std::array<int, 3> Buttons = {1, 3, 4};
+
 } // namespace
 
 class TestInstalledView : public QObject
@@ -179,619 +187,517 @@ public slots:
     void openUrl(const QUrl &url) { m_openedUrls.append(url); }
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        QDesktopServices::setUrlHandler("file", this, "openUrl");
+        PlatformTest::useBuildPlatform();
+        // The start manager on this test's session bus, when it has one.
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (bus.isConnected() && !bus.interface()->isServiceRegistered(StartManagerService)) {
+            m_startManager.start(QStringLiteral(LWA_START_MANAGER), QStringList());
+            QVERIFY(m_startManager.waitForStarted());
+            QTRY_VERIFY(bus.interface()->isServiceRegistered(StartManagerService));
+        }
+    }
+    void init()
+    {
+        QFile::remove(installedAppsFilePath());
+        WineInstalledApps::instance()->initInstalledApps();
+        for (const char *dir :
+             {"/.lirvanwine", "/.local/share/icons", "/.local/share/applications"})
+            QDir(QDir::homePath() + dir).removeRecursively();
+        QVERIFY(QDir().mkpath(appsDir()));
+        m_openedUrls.clear();
+    }
+    void cleanup()
+    {
+        m_page.reset();
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        WineApplication::instance()->shutdown();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler("file");
+        if (m_startManager.state() != QProcess::NotRunning) {
+            m_startManager.terminate();
+            m_startManager.waitForFinished(5000);
+        }
+    }
 
-    void rowsNewestFirstAcrossDays();
-    void columnValues();
-    void starsPainted_data();
-    void starsPainted();
-    void iconChoiceOrder();
-    void emptyLabelShownAndHidden();
-    void addedWhileOpenAppearsAtOnce();
+    void rowsNewestFirstAcrossDays()
+    {
+        // Bottle names (the registry's order) differ from the install order; the
+        // later day wins even with an earlier time of day.
+        registerApp(app("Middle", "a", "2026-03-01 23:59:59"));
+        registerApp(app("Newest", "c", "2026-03-02 00:00:01"));
+        QVERIFY(openPage({app("Oldest", "b", "2025-12-31 08:00:00")}));
+        const DataModel *model = m_page->model();
+        QCOMPARE(appNames(model), QStringList({"Newest", "Middle", "Oldest"}));
+        QCOMPARE(columnTexts(model, DataModel::ColumnDate),
+                 QStringList({"2026-03-02", "2026-03-01", "2025-12-31"}));
+    }
+    void columnValues()
+    {
+        TInstalledAppInfo catalogue = app("Cat", "cat", "2026-01-03 10:00:00");
+        catalogue.publishedAppInfo.appName = "目录应用";
+        catalogue.publishedAppInfo.score = 4.2;
+        catalogue.publishedAppInfo.categories = 3;
+        catalogue.publishedAppInfo.version = "2.1";
+        catalogue.publishedAppInfo.author = "作者甲";
+        catalogue.peInfo.peProductVersion = "9.9";
 
-    void contextMenuNeedsSelection();
-    void contextMenuOnRowWithoutBottlePath();
-    void rowButtonsPaintedOnHoveredRow();
-    void rowButtonsRunActionsAtTheirRectangles();
-    void buttonTips();
-    void installDirOfMissingPrefixStillOpens();
-    void manualRunCancelledShowsFailureNotice();
-    void failedStartShowsFailureNotice();
-    void uninstallClosesInstallWindowFirst();
-    void uninstallOfCatalogueAppLeavesOtherWindows();
-    void unsupportedAction();
+        // A catalogue record without a version falls back to the program file's.
+        TInstalledAppInfo unversioned = app("NoVer", "nover", "2026-01-02 10:00:00");
+        unversioned.publishedAppInfo.appName.clear();
+        unversioned.publishedAppInfo.categories = 12;
+        unversioned.peInfo.peProductVersion = "1.0.3";
+
+        // The default configuration shows the program file's version always.
+        TInstalledAppInfo local = app("Local", "local", "2026-01-01 10:00:00");
+        local.publishedAppInfo.installType = 1;
+        local.publishedAppInfo.version = "1";
+        local.publishedAppInfo.score = -2.5;
+        local.publishedAppInfo.categories = -1;
+        local.peInfo.peProductVersion = "5.4.3.2";
+
+        for (const TInstalledAppInfo &info : {catalogue, unversioned, local})
+            QVERIFY(openPage({info}));
+        const DataModel *model = m_page->model();
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("应用名称"));
+
+        QCOMPARE(nameCell(model, 0, "appName"), QStringLiteral("目录应用"));
+        QCOMPARE(nameCell(model, 1, "appName"), QStringLiteral("NoVer"));
+        QCOMPARE(model->index(0, DataModel::ColumnScore).data().toJsonObject(),
+                 QJsonObject({{QStringLiteral("score"), 4.2}}));
+        // A negative score is no rating either, not an empty cell.
+        QCOMPARE(columnTexts(model, DataModel::ColumnScore),
+                 QStringList({QString(), "暂无评分", "暂无评分"}));
+        QCOMPARE(columnTexts(model, DataModel::ColumnCategory),
+                 QStringList({"音乐欣赏", "其他应用", "其他应用"}));
+        QCOMPARE(columnTexts(model, DataModel::ColumnVersion),
+                 QStringList({"2.1", "1.0.3", "5.4.3.2"}));
+        QCOMPARE(columnTexts(model, DataModel::ColumnDate),
+                 QStringList({"2026-01-03", "2026-01-02", "2026-01-01"}));
+        QCOMPARE(columnTexts(model, DataModel::ColumnAuthor),
+                 QStringList({"作者甲", QString(), QString()}));
+
+        // The bottle path in every column; nothing in other roles or rows.
+        for (int column = 0; column < 6; ++column)
+            QCOMPARE(model->index(2, column).data(DataModel::BottlePathRole).toString(),
+                     local.bottlePath);
+        QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::ToolTipRole).isValid());
+        QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::UserRole).isValid());
+        QVERIFY(!model->data(model->index(3, 0), Qt::DisplayRole).isValid());
+    }
+    void starsPainted_data()
+    {
+        QTest::addColumn<double>("score");
+        QTest::addColumn<QString>("stars");
+        QTest::addColumn<bool>("rated");
+        QTest::newRow("3.5") << 3.5 << QStringLiteral("FFFHE") << true;
+        QTest::newRow("4.2") << 4.2 << QStringLiteral("FFFFE") << true;
+        QTest::newRow("0") << 0.0 << QString() << false;
+        QTest::newRow("0.5") << 0.5 << QString() << false;
+        QTest::newRow("1") << 1.0 << QStringLiteral("FEEEE") << true;
+        QTest::newRow("4.5") << 4.5 << QStringLiteral("FFFFH") << true;
+        QTest::newRow("above five") << 7.5 << QStringLiteral("FFFFF") << true;
+    }
+    void starsPainted()
+    {
+        QFETCH(double, score);
+        QFETCH(QString, stars);
+        QFETCH(bool, rated);
+        // Two rows, so that the odd row's background is under the stars too.
+        for (int row = 0; row < 2; ++row) {
+            TInstalledAppInfo info = app(QString::number(row), QString::number(row),
+                                         QStringLiteral("2026-01-0%1 00:00:00").arg(2 - row));
+            info.publishedAppInfo.score = score;
+            registerApp(info);
+        }
+        QVERIFY(openPage());
+        const QImage image = m_page->view()->viewport()->grab().toImage();
+        for (int row = 0; row < 2; ++row) {
+            const QRect score = cell(row, DataModel::ColumnScore);
+            QCOMPARE(m_page->model()->index(row, DataModel::ColumnScore).data().toString(),
+                     rated ? QString() : QStringLiteral("暂无评分"));
+            if (rated) {
+                QCOMPARE(starsIn(image, score), stars);
+                continue;
+            }
+            // The text only: no star of either colour.
+            int green = 0;
+            for (int x = score.left(); x <= score.right(); ++x) {
+                for (int y = score.top(); y <= score.bottom(); ++y)
+                    green += isGreen(image.pixel(x, y)) ? 1 : 0;
+            }
+            QCOMPARE(green, 0);
+        }
+    }
+    void iconChoiceOrder()
+    {
+        TInstalledAppInfo info = app("Icons", "icons");
+        info.desktopInfo.icon = "demo";
+        info.peInfo.peIconFile = QDir::homePath() + "/.cache/pe-icon.png";
+        const QString svgA = userIconPath("hicolor/48x48/apps/demo.svg");
+        const QString svgB = userIconPath("hicolor/scalable/apps/DEMO.SVG");
+        const QString png = userIconPath("hicolor/32x32/apps/Demo.png");
+        QVERIFY(writeSvgIcon(svgA, Qt::red) && writeSvgIcon(svgB, Qt::blue));
+        QVERIFY(writePngIcon(png, Qt::green));
+        QVERIFY(writePngIcon(info.peInfo.peIconFile, Qt::yellow));
+        // A file whose name only contains the icon name is another icon.
+        QVERIFY(writeSvgIcon(userIconPath("hicolor/scalable/apps/zz-demo.svg"), Qt::black));
+        QVERIFY(openPage({info}));
+        DataModel *model = m_page->model();
+        const auto icon = [model] {
+            return nameCell(model, 0, "icon");
+        };
+
+        // Of the SVG files the last path in sort order, ignoring the name's case.
+        // Then the PNG file, then the program file's icon.
+        for (const QString &expected : {svgB, svgA, png, info.peInfo.peIconFile}) {
+            QCOMPARE(icon(), expected);
+            QVERIFY(QFile::remove(expected));
+            model->slotRefreshDataList();
+        }
+        QCOMPARE(icon(), QStringLiteral(":/icons/lirvan/builtin/icons/lw_default_install_14.svg"));
+        QVERIFY(QFile::exists(icon()));
+    }
+    void emptyLabelShownAndHidden()
+    {
+        QVERIFY(openPage());
+        QLabel *label = m_page->view()->emptyLabel();
+        QCOMPARE(label->text(), QStringLiteral("No install infomation"));
+        QVERIFY(label->isVisible());
+        // Over the rows' area, below the header.
+        QCOMPARE(label->parentWidget(), m_page->view()->viewport());
+        QCOMPARE(label->geometry(), m_page->view()->viewport()->rect());
+        // A new theme's text colour reaches the notice, still faded.
+        QPalette dark = m_page->palette();
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        m_page->setPalette(dark);
+        QCOMPARE(label->palette().color(label->foregroundRole()), QColor(230, 230, 230, 100));
+
+        const TInstalledAppInfo info = app("One", "one");
+        registerApp(info);
+        QVERIFY(!label->isVisible());
+        WineInstalledApps::instance()->removeInstallApps(info);
+        QVERIFY(label->isVisible());
+    }
+    void addedWhileOpenAppearsAtOnce()
+    {
+        QVERIFY(openPage({app("Before", "before")}));
+        QCOMPARE(m_page->model()->rowCount(), 1);
+
+        // As the install flow does when an installation ends: no event loop turn
+        // is needed for the row to be there.
+        TInstalledAppInfo installed = app("Installed", "installed", "2026-02-01 00:00:00");
+        CommonJsonOperator::writeToJasonfile(installed, installedAppsFilePath());
+        registerApp(installed);
+        QCOMPARE(appNames(m_page->model()), QStringList({"Installed", "Before"}));
+    }
+
+    void contextMenuNeedsSelection()
+    {
+        QVERIFY(openPage({app("One", "one")}));
+        DataListView *view = m_page->view();
+        view->slotShowContextMenu(cell(0, 1).center());
+        QVERIFY(!view->contextMenu() || !view->contextMenu()->isVisible());
+
+        QMenu *menu = openMenu(0);
+        QVERIFY(menu);
+        QStringList texts;
+        for (QAction *action : entries(menu)) {
+            texts.append(action->text());
+            QVERIFY(action->isEnabled());
+        }
+        QCOMPARE(texts, QStringList({"启动应用", "手动运行", "安装目录", "日志信息", "卸载"}));
+        menu->hide();
+    }
+    void contextMenuOnRowWithoutBottlePath()
+    {
+        // Only the start-up load lists a record without a bottle path.
+        TInstalledAppInfo broken = app("Broken", "broken");
+        broken.bottlePath.clear();
+        CommonJsonOperator::writeToJasonfile(broken, installedAppsFilePath());
+        WineInstalledApps::instance()->initInstalledApps();
+        QVERIFY(openPage());
+        QCOMPARE(m_page->model()->rowCount(), 1);
+        QMenu *menu = openMenu(0);
+        QVERIFY(menu);
+        QCOMPARE(entries(menu).size(), 5);
+        for (QAction *action : entries(menu))
+            QVERIFY(!action->isEnabled());
+        menu->hide();
+
+        // Triggered anyway, nothing runs for such a row.
+        QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
+        m_page->view()->slotMenuTriggered(menu->actions().at(1));
+        QCOMPARE(failed.count(), 0);
+        QCOMPARE(m_page->model()->rowCount(), 1);
+    }
+    void rowButtonsPaintedOnHoveredRow()
+    {
+        for (int row = 0; row < 2; ++row)
+            QVERIFY(openPage({app(QString::number(row), QString::number(row),
+                                  QStringLiteral("2026-01-0%1 00:00:00").arg(2 - row))}));
+        QWidget *viewport = m_page->view()->viewport();
+        // Each button's icon inside its rectangle, and nothing drawn in the
+        // (author-less) cell outside them.
+        const auto buttonsPainted = [&](int row) {
+            const QImage image = viewport->grab().toImage();
+            const QRect cellRect = cell(row, DataModel::ColumnAuthor);
+            QSet<int> inside;
+            for (int x = cellRect.left(); x <= cellRect.right(); ++x) {
+                for (int y = cellRect.top(); y <= cellRect.bottom(); ++y) {
+                    const auto button = std::find_if(Buttons.begin(), Buttons.end(), [&](int a) {
+                        return expectedButton(cellRect, a).contains(x, y);
+                    });
+                    if (isDark(image.pixel(x, y)) && button == Buttons.end())
+                        return false;
+                    if (isDark(image.pixel(x, y)))
+                        inside.insert(*button);
+                }
+            }
+            return inside.size() == 3;
+        };
+        QVERIFY(!buttonsPainted(0) && !buttonsPainted(1));
+        sendMouseMove(viewport, cell(1, DataModel::ColumnAuthor).center());
+        QVERIFY(buttonsPainted(1));
+        QVERIFY(!buttonsPainted(0));
+        // Elsewhere on the same row they stay, on another row they go.
+        sendMouseMove(viewport, cell(1, DataModel::ColumnName).center());
+        QVERIFY(buttonsPainted(1));
+        sendMouseMove(viewport, cell(0, DataModel::ColumnName).center());
+        QVERIFY(!buttonsPainted(1) && !buttonsPainted(0));
+        sendMouseMove(viewport, cell(0, DataModel::ColumnAuthor).center());
+        QVERIFY(buttonsPainted(0));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(viewport, &leave);
+        QVERIFY(!buttonsPainted(0));
+    }
+    void rowButtonsRunActionsAtTheirRectangles()
+    {
+        const QString marker = appsDir() + "Launch/started";
+        TInstalledAppInfo info = launchableApp("Launch", marker);
+        QVERIFY(openPage({info}));
+
+        clickButton(0, DataModel::ActionInstallDir);
+        QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(info.bottlePath)}));
+        clickButton(0, DataModel::ActionLogInfo);
+        QCOMPARE(m_openedUrls.value(1),
+                 QUrl::fromLocalFile(QDir::homePath()
+                                     + QStringLiteral("/.cache/lirvan-wine-assist/logs")));
+
+        // Beside the buttons, or with the right button, nothing runs.
+        const QRect author = cell(0, DataModel::ColumnAuthor);
+        QTest::mouseClick(m_page->view()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          expectedButton(author, 1).topLeft() - QPoint(6, 0));
+        clickButton(0, DataModel::ActionInstallDir, Qt::RightButton);
+        QCOMPARE(m_openedUrls.size(), 2);
+
+        if (m_startManager.state() != QProcess::Running)
+            QSKIP("no start manager on a session bus of this test");
+        clickButton(0, DataModel::ActionStart);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+    }
+    void buttonTips()
+    {
+        QVERIFY(openPage({app("One", "one")}));
+        QWidget *viewport = m_page->view()->viewport();
+        const QRect author = cell(0, DataModel::ColumnAuthor);
+        const QStringList tips = {"启动应用", "安装目录", "日志信息"};
+        for (int i = 0; i < 3; ++i) {
+            sendMouseMove(viewport, expectedButton(author, Buttons[i]).center());
+            QTRY_COMPARE(QToolTip::text(), tips.at(i));
+            QVERIFY(QToolTip::isVisible());
+            QToolTip::hideText();
+            QTRY_VERIFY(!QToolTip::isVisible());
+        }
+        // Moved off the button before the timer fires: no tip.
+        sendMouseMove(viewport, expectedButton(author, 1).center());
+        sendMouseMove(viewport, author.topLeft() + QPoint(2, 2));
+        QTest::qWait(150);
+        QVERIFY(!QToolTip::isVisible());
+    }
+    void installDirOfMissingPrefixStillOpens()
+    {
+        // A catalogue installation lives in ~/.lirvanwine/<bottle name>.
+        TInstalledAppInfo info = app("Recommended", "com.x.rec");
+        QVERIFY(QDir().mkpath(info.bottlePath));
+        QVERIFY(openPage({info}));
+        LogCapture log;
+        QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
+        clickButton(0, DataModel::ActionInstallDir);
+        QCOMPARE(m_openedUrls,
+                 QList<QUrl>({QUrl::fromLocalFile(QDir::homePath()
+                                                  + QStringLiteral("/.lirvanwine/com.x.rec"))}));
+        QVERIFY(log.contains("Real bottom maybe create unsuccessful!"));
+        QCOMPARE(failed.count(), 0);
+    }
+    void manualRunCancelledShowsFailureNotice()
+    {
+        const TInstalledAppInfo info = defaultApp("Manual");
+        QVERIFY(openPage({info}));
+
+        QString dialogTitle, dialogDir;
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, this, [&] {
+            if (auto dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                dialogTitle = dialog->windowTitle();
+                dialogDir = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        cancel.start(50);
+        QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
+        QAction *chosen = chooseFromMenu(0, 2);
+        cancel.stop();
+        QVERIFY(chosen);
+        QCOMPARE(QStringList({chosen->text(), dialogTitle, dialogDir}),
+                 QStringList({"手动运行", "open a file.", info.bottlePath}));
+        QCOMPARE(failed, QList<QVariantList>({{info.bottlePath, int(DataModel::ActionManualRun)}}));
+        // Not at once: the notice waits for the dialog to be gone.
+        QVERIFY(!QToolTip::isVisible());
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("手动运行 failed"));
+    }
+    void failedStartShowsFailureNotice()
+    {
+        // No menu entry to start: the start action fails.
+        TInstalledAppInfo info = defaultApp("NoEntry");
+        info.desktopInfo.desktopPath.clear();
+        QVERIFY(openPage({info}));
+        QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
+        clickButton(0, DataModel::ActionStart);
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().at(1).toInt(), int(DataModel::ActionStart));
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("启动应用 failed"));
+    }
+    void uninstallClosesInstallWindowFirst()
+    {
+        WineApplication *controller = WineApplication::instance();
+        const QString program = QDir::homePath() + "/Downloads/setup.exe";
+        const QString other = QDir::homePath() + "/Downloads/other.exe";
+        QVERIFY(PlatformTest::writeAll(program, "MZ") && PlatformTest::writeAll(other, "MZ"));
+        controller->launchWithArgs({"assist", program});
+        controller->launchWithArgs({"assist", other});
+        QCOMPARE(controller->installers().size(), 2);
+
+        TInstalledAppInfo info = defaultApp("Setup");
+        info.peInfo.peFilePath = program;
+        QVERIFY(PlatformTest::writeAll(info.bottlePath + "/drive_c/x.txt", "x"));
+        CommonJsonOperator::writeToJasonfile(info, installedAppsFilePath());
+        QVERIFY(openPage({info}));
+
+        QStringList openAtRemoval;
+        connect(WineInstalledApps::instance(), &WineInstalledApps::signalInstalledAppChanged,
+                m_page.get(), [&] {
+                    for (ContainerInstallerObj *obj : controller->installers())
+                        openAtRemoval.append(obj->filePath());
+                });
+        QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
+
+        QCOMPARE(openAtRemoval, QStringList({other}));
+        QVERIFY(!QFileInfo::exists(info.bottlePath));
+        QCOMPARE(m_page->model()->rowCount(), 0);
+        QVERIFY(m_page->view()->emptyLabel()->isVisible());
+        TInstalledAppInfo found;
+        CommonJsonOperator::findAppInfoToJasonfileByAppName(info.appName, found,
+                                                            installedAppsFilePath());
+        QVERIFY(found.appName.isEmpty());
+    }
+    void uninstallOfCatalogueAppLeavesOtherWindows()
+    {
+        // An overwrite install from the catalogue keeps its dialog in the list;
+        // it has no program file.
+        auto obj = new ContainerInstallerObj;
+        auto host = new containerinstallview_dialog;
+        obj->setView(host, ContainerInstallerObj::DialogHost);
+        WineApplication::instance()->addInstaller(obj);
+        host->show();
+
+        TInstalledAppInfo info = app("FromCatalogue", "cat");
+        QVERIFY(QDir().mkpath(info.bottlePath));
+        QVERIFY(openPage({info}));
+        QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
+
+        QCOMPARE(m_page->model()->rowCount(), 0);
+        QCOMPARE(WineApplication::instance()->installers(), QList<ContainerInstallerObj *>({obj}));
+        QVERIFY(host->isVisible());
+    }
+    void unsupportedAction()
+    {
+        TInstalledAppInfo info = defaultApp("One");
+        QVERIFY(openPage({info}));
+        LogCapture log;
+        QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
+        m_page->model()->doItemAction(&info, 9);
+        QVERIFY(log.contains("Unsupport actions:  9"));
+        QCOMPARE(failed.count(), 0);
+        QCOMPARE(m_page->model()->rowCount(), 1);
+        QVERIFY(m_openedUrls.isEmpty());
+    }
 
 private:
-    Appinstalledwidget *openPage();
-    QRect cell(int row, int column) const;
-    void clickButton(int row, int action, Qt::MouseButton button = Qt::LeftButton);
+    // Registers the applications and shows the page once it has loaded.
+    Appinstalledwidget *openPage(const QList<TInstalledAppInfo> &apps = {})
+    {
+        for (const TInstalledAppInfo &info : apps)
+            registerApp(info);
+        m_page = std::make_unique<Appinstalledwidget>();
+        QSignalSpy counted(m_page->model(), &DataModel::signalDataCountChanged);
+        m_page->resize(840, 640);
+        m_page->show();
+        // The first load may already have come while the window was exposed.
+        if (!QTest::qWaitForWindowExposed(m_page.get())
+            || !QTest::qWaitFor([&] { return !counted.isEmpty(); }, 2000))
+            return nullptr;
+        return m_page.get();
+    }
+    QRect cell(int row, int column) const
+    {
+        return m_page->view()->visualRect(m_page->model()->index(row, column));
+    }
+    void clickButton(int row, int action, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint at = expectedButton(cell(row, DataModel::ColumnAuthor), action).center();
+        sendMouseMove(m_page->view()->viewport(), at);
+        QTest::mouseClick(m_page->view()->viewport(), button, Qt::NoModifier, at);
+    }
     // Selects the row and opens its menu; the menu once shown.
-    QMenu *openMenu(int row);
+    QMenu *openMenu(int row)
+    {
+        m_page->view()->selectRow(row);
+        m_page->view()->slotShowContextMenu(cell(row, 0).center());
+        QMenu *menu = m_page->view()->contextMenu();
+        return menu && QTest::qWaitFor([menu] { return menu->isVisible(); }) ? menu : nullptr;
+    }
     // Selects the row and chooses the action (by its place) from the menu.
-    QAction *chooseFromMenu(int row, int action);
-    TInstalledAppInfo launchableApp(const QString &name, const QString &marker);
+    QAction *chooseFromMenu(int row, int action)
+    {
+        QMenu *menu = openMenu(row);
+        if (!menu)
+            return nullptr;
+        menu->hide();
+        QAction *chosen = entries(menu).value(action - 1);
+        if (chosen)
+            chosen->trigger();
+        return chosen;
+    }
+    TInstalledAppInfo launchableApp(const QString &name, const QString &marker)
+    {
+        TInstalledAppInfo info = defaultApp(name);
+        StartManagerTest::writeEntry(info.desktopInfo.desktopPath,
+                                     "/usr/bin/touch \"" + marker + QLatin1Char('"'));
+        return info;
+    }
 
     std::unique_ptr<Appinstalledwidget> m_page;
     QList<QUrl> m_openedUrls;
     QProcess m_startManager;
 };
-
-void TestInstalledView::initTestCase()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-    PlatformTest::useBuildPlatform();
-    // The start manager on this test's session bus, when it has one.
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected() && !bus.interface()->isServiceRegistered(StartManagerService)) {
-        m_startManager.start(QStringLiteral(LWA_START_MANAGER), QStringList());
-        QVERIFY(m_startManager.waitForStarted());
-        QTRY_VERIFY(bus.interface()->isServiceRegistered(StartManagerService));
-    }
-}
-
-void TestInstalledView::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    if (m_startManager.state() != QProcess::NotRunning) {
-        m_startManager.terminate();
-        m_startManager.waitForFinished(5000);
-    }
-}
-
-void TestInstalledView::init()
-{
-    QFile::remove(installedAppsFilePath());
-    WineInstalledApps::instance()->initInstalledApps();
-    QDir(QDir::homePath() + QStringLiteral("/.lirvanwine")).removeRecursively();
-    QDir(QDir::homePath() + QStringLiteral("/.local/share/icons")).removeRecursively();
-    QDir(QDir::homePath() + QStringLiteral("/.local/share/applications")).removeRecursively();
-    QVERIFY(QDir().mkpath(appsDir()));
-    m_openedUrls.clear();
-}
-
-void TestInstalledView::cleanup()
-{
-    m_page.reset();
-    QToolTip::hideText();
-    QTRY_VERIFY(!QToolTip::isVisible());
-    WineApplication::instance()->shutdown();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-Appinstalledwidget *TestInstalledView::openPage()
-{
-    m_page = std::make_unique<Appinstalledwidget>();
-    QSignalSpy counted(m_page->model(), &DataModel::signalDataCountChanged);
-    m_page->resize(840, 640);
-    m_page->show();
-    // The first load may already have come while the window was exposed.
-    if (!QTest::qWaitForWindowExposed(m_page.get())
-        || !QTest::qWaitFor([&] { return !counted.isEmpty(); }, 2000))
-        return nullptr;
-    return m_page.get();
-}
-
-QRect TestInstalledView::cell(int row, int column) const
-{
-    return m_page->view()->visualRect(m_page->model()->index(row, column));
-}
-
-void TestInstalledView::clickButton(int row, int action, Qt::MouseButton button)
-{
-    const QPoint at = expectedButton(cell(row, DataModel::ColumnAuthor), action).center();
-    sendMouseMove(m_page->view()->viewport(), at);
-    QTest::mouseClick(m_page->view()->viewport(), button, Qt::NoModifier, at);
-}
-
-QMenu *TestInstalledView::openMenu(int row)
-{
-    m_page->view()->selectRow(row);
-    m_page->view()->slotShowContextMenu(cell(row, 0).center());
-    QMenu *menu = m_page->view()->contextMenu();
-    return menu && QTest::qWaitFor([menu] { return menu->isVisible(); }) ? menu : nullptr;
-}
-
-QAction *TestInstalledView::chooseFromMenu(int row, int action)
-{
-    QMenu *menu = openMenu(row);
-    if (!menu)
-        return nullptr;
-    menu->hide();
-    QAction *chosen = entries(menu).value(action - 1);
-    if (chosen)
-        chosen->trigger();
-    return chosen;
-}
-
-TInstalledAppInfo TestInstalledView::launchableApp(const QString &name, const QString &marker)
-{
-    TInstalledAppInfo info = defaultApp(name);
-    StartManagerTest::writeEntry(info.desktopInfo.desktopPath,
-                                 QStringLiteral("/usr/bin/touch \"") + marker + QLatin1Char('"'));
-    return info;
-}
-
-void TestInstalledView::rowsNewestFirstAcrossDays()
-{
-    // Bottle names (the registry's order) differ from the install order; the
-    // later day wins even with an earlier time of day.
-    registerApp(app(QStringLiteral("Middle"), QStringLiteral("a"),
-                    QStringLiteral("2026-03-01 23:59:59")));
-    registerApp(app(QStringLiteral("Newest"), QStringLiteral("c"),
-                    QStringLiteral("2026-03-02 00:00:01")));
-    registerApp(app(QStringLiteral("Oldest"), QStringLiteral("b"),
-                    QStringLiteral("2025-12-31 08:00:00")));
-    QVERIFY(openPage());
-    const DataModel *model = m_page->model();
-    QCOMPARE(appNames(model), QStringList({QStringLiteral("Newest"), QStringLiteral("Middle"),
-                                           QStringLiteral("Oldest")}));
-    QCOMPARE(display(model, 0, DataModel::ColumnDate), QStringLiteral("2026-03-02"));
-    QCOMPARE(display(model, 2, DataModel::ColumnDate), QStringLiteral("2025-12-31"));
-}
-
-void TestInstalledView::columnValues()
-{
-    TInstalledAppInfo catalogue = app(QStringLiteral("Cat"), QStringLiteral("cat"),
-                                      QStringLiteral("2026-01-03 10:00:00"));
-    catalogue.publishedAppInfo.appName = QStringLiteral("目录应用");
-    catalogue.publishedAppInfo.score = 4.2;
-    catalogue.publishedAppInfo.categories = 3;
-    catalogue.publishedAppInfo.version = QStringLiteral("2.1");
-    catalogue.publishedAppInfo.author = QStringLiteral("作者甲");
-    catalogue.peInfo.peProductVersion = QStringLiteral("9.9");
-
-    // A catalogue record without a version falls back to the program file's.
-    TInstalledAppInfo unversioned = app(QStringLiteral("NoVer"), QStringLiteral("nover"),
-                                        QStringLiteral("2026-01-02 10:00:00"));
-    unversioned.publishedAppInfo.appName.clear();
-    unversioned.publishedAppInfo.categories = 12;
-    unversioned.peInfo.peProductVersion = QStringLiteral("1.0.3");
-
-    // The default configuration shows the program file's version always.
-    TInstalledAppInfo local = app(QStringLiteral("Local"), QStringLiteral("local"),
-                                  QStringLiteral("2026-01-01 10:00:00"));
-    local.publishedAppInfo.installType = 1;
-    local.publishedAppInfo.version = QStringLiteral("1");
-    local.publishedAppInfo.score = -2.5;
-    local.publishedAppInfo.categories = -1;
-    local.peInfo.peProductVersion = QStringLiteral("5.4.3.2");
-
-    for (const TInstalledAppInfo &info : {catalogue, unversioned, local})
-        registerApp(info);
-    QVERIFY(openPage());
-    const DataModel *model = m_page->model();
-    QCOMPARE(model->columnCount(), 6);
-    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("应用名称"));
-    QCOMPARE(model->headerData(5, Qt::Horizontal).toString(), QStringLiteral("作者"));
-
-    QCOMPARE(nameCell(model, 0, "appName"), QStringLiteral("目录应用"));
-    QCOMPARE(nameCell(model, 1, "appName"), QStringLiteral("NoVer"));
-    QCOMPARE(model->index(0, DataModel::ColumnScore).data().toJsonObject(),
-             QJsonObject({{QStringLiteral("score"), 4.2}}));
-    QCOMPARE(display(model, 1, DataModel::ColumnScore), QStringLiteral("暂无评分"));
-    // A negative score is no rating either, not an empty cell.
-    QCOMPARE(display(model, 2, DataModel::ColumnScore), QStringLiteral("暂无评分"));
-
-    QCOMPARE(display(model, 0, DataModel::ColumnCategory), QStringLiteral("音乐欣赏"));
-    QCOMPARE(display(model, 1, DataModel::ColumnCategory), QStringLiteral("其他应用"));
-    QCOMPARE(display(model, 2, DataModel::ColumnCategory), QStringLiteral("其他应用"));
-
-    QCOMPARE(display(model, 0, DataModel::ColumnVersion), QStringLiteral("2.1"));
-    QCOMPARE(display(model, 1, DataModel::ColumnVersion), QStringLiteral("1.0.3"));
-    QCOMPARE(display(model, 2, DataModel::ColumnVersion), QStringLiteral("5.4.3.2"));
-
-    QCOMPARE(display(model, 0, DataModel::ColumnDate), QStringLiteral("2026-01-03"));
-    QCOMPARE(display(model, 0, DataModel::ColumnAuthor), QStringLiteral("作者甲"));
-
-    // The bottle path in every column; nothing in other roles or rows.
-    for (int column = 0; column < 6; ++column)
-        QCOMPARE(model->index(2, column).data(DataModel::BottlePathRole).toString(),
-                 local.bottlePath);
-    QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::ToolTipRole).isValid());
-    QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::UserRole).isValid());
-    QVERIFY(!model->data(model->index(3, 0), Qt::DisplayRole).isValid());
-}
-
-void TestInstalledView::starsPainted_data()
-{
-    QTest::addColumn<double>("score");
-    QTest::addColumn<QString>("stars");
-    QTest::addColumn<bool>("rated");
-    QTest::newRow("3.5") << 3.5 << QStringLiteral("FFFHE") << true;
-    QTest::newRow("4.2") << 4.2 << QStringLiteral("FFFFE") << true;
-    QTest::newRow("0") << 0.0 << QString() << false;
-    QTest::newRow("0.5") << 0.5 << QString() << false;
-    QTest::newRow("1") << 1.0 << QStringLiteral("FEEEE") << true;
-    QTest::newRow("4.5") << 4.5 << QStringLiteral("FFFFH") << true;
-    QTest::newRow("above five") << 7.5 << QStringLiteral("FFFFF") << true;
-}
-
-void TestInstalledView::starsPainted()
-{
-    QFETCH(double, score);
-    QFETCH(QString, stars);
-    QFETCH(bool, rated);
-    // Two rows, so that the odd row's background is under the stars too.
-    for (int row = 0; row < 2; ++row) {
-        TInstalledAppInfo info = app(QString::number(row), QString::number(row),
-                                     QStringLiteral("2026-01-0%1 00:00:00").arg(2 - row));
-        info.publishedAppInfo.score = score;
-        registerApp(info);
-    }
-    QVERIFY(openPage());
-    const QImage image = m_page->view()->viewport()->grab().toImage();
-    for (int row = 0; row < 2; ++row) {
-        const QRect score = cell(row, DataModel::ColumnScore);
-        QCOMPARE(m_page->model()->index(row, DataModel::ColumnScore).data().toString(),
-                 rated ? QString() : QStringLiteral("暂无评分"));
-        if (rated) {
-            QCOMPARE(starsIn(image, score), stars);
-            continue;
-        }
-        // The text only: no star of either colour.
-        int green = 0;
-        for (int x = score.left(); x <= score.right(); ++x) {
-            for (int y = score.top(); y <= score.bottom(); ++y)
-                green += isGreen(image.pixel(x, y)) ? 1 : 0;
-        }
-        QCOMPARE(green, 0);
-    }
-}
-
-void TestInstalledView::iconChoiceOrder()
-{
-    TInstalledAppInfo info = app(QStringLiteral("Icons"), QStringLiteral("icons"));
-    info.desktopInfo.icon = QStringLiteral("demo");
-    info.peInfo.peIconFile = QDir::homePath() + QStringLiteral("/.cache/pe-icon.png");
-    const QString svgA = userIconPath(QStringLiteral("hicolor/48x48/apps/demo.svg"));
-    const QString svgB = userIconPath(QStringLiteral("hicolor/scalable/apps/DEMO.SVG"));
-    const QString png = userIconPath(QStringLiteral("hicolor/32x32/apps/Demo.png"));
-    QVERIFY(writeSvgIcon(svgA, Qt::red) && writeSvgIcon(svgB, Qt::blue));
-    QVERIFY(writePngIcon(png, Qt::green));
-    QVERIFY(writePngIcon(info.peInfo.peIconFile, Qt::yellow));
-    // A file whose name only contains the icon name is another icon.
-    QVERIFY(writeSvgIcon(userIconPath(QStringLiteral("hicolor/scalable/apps/zz-demo.svg")),
-                         Qt::black));
-    registerApp(info);
-    QVERIFY(openPage());
-    DataModel *model = m_page->model();
-    const auto icon = [model] {
-        return nameCell(model, 0, "icon");
-    };
-
-    // Of the SVG files the last path in sort order, ignoring the name's case.
-    QCOMPARE(icon(), svgB);
-    QFile::remove(svgB);
-    model->slotRefreshDataList();
-    QCOMPARE(icon(), svgA);
-    QFile::remove(svgA);
-    model->slotRefreshDataList();
-    QCOMPARE(icon(), png);
-    QFile::remove(png);
-    model->slotRefreshDataList();
-    QCOMPARE(icon(), info.peInfo.peIconFile);
-    QFile::remove(info.peInfo.peIconFile);
-    model->slotRefreshDataList();
-    QCOMPARE(icon(), QStringLiteral(":/icons/lirvan/builtin/icons/lw_default_install_14.svg"));
-    QVERIFY(QFile::exists(icon()));
-}
-
-void TestInstalledView::emptyLabelShownAndHidden()
-{
-    QVERIFY(openPage());
-    QLabel *label = m_page->view()->emptyLabel();
-    QCOMPARE(label->text(), QStringLiteral("No install infomation"));
-    QVERIFY(label->isVisible());
-    // Over the rows' area, below the header.
-    QCOMPARE(label->parentWidget(), m_page->view()->viewport());
-    QCOMPARE(label->geometry(), m_page->view()->viewport()->rect());
-    QCOMPARE(label->palette().color(label->foregroundRole()).alpha(), 100);
-    // A new theme's text colour reaches the notice, still faded.
-    QPalette dark = m_page->palette();
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    m_page->setPalette(dark);
-    QCOMPARE(label->palette().color(label->foregroundRole()), QColor(230, 230, 230, 100));
-
-    const TInstalledAppInfo info = app(QStringLiteral("One"), QStringLiteral("one"));
-    registerApp(info);
-    QVERIFY(!label->isVisible());
-    WineInstalledApps::instance()->removeInstallApps(info);
-    QVERIFY(label->isVisible());
-}
-
-void TestInstalledView::addedWhileOpenAppearsAtOnce()
-{
-    registerApp(app(QStringLiteral("Before"), QStringLiteral("before")));
-    QVERIFY(openPage());
-    QCOMPARE(m_page->model()->rowCount(), 1);
-
-    // As the install flow does when an installation ends: no event loop turn
-    // is needed for the row to be there.
-    TInstalledAppInfo installed = app(QStringLiteral("Installed"), QStringLiteral("installed"),
-                                      QStringLiteral("2026-02-01 00:00:00"));
-    CommonJsonOperator::writeToJasonfile(installed, installedAppsFilePath());
-    registerApp(installed);
-    QCOMPARE(appNames(m_page->model()),
-             QStringList({QStringLiteral("Installed"), QStringLiteral("Before")}));
-}
-
-void TestInstalledView::contextMenuNeedsSelection()
-{
-    registerApp(app(QStringLiteral("One"), QStringLiteral("one")));
-    QVERIFY(openPage());
-    DataListView *view = m_page->view();
-    view->slotShowContextMenu(cell(0, 1).center());
-    QVERIFY(!view->contextMenu() || !view->contextMenu()->isVisible());
-
-    QMenu *menu = openMenu(0);
-    QVERIFY(menu);
-    QStringList texts;
-    for (QAction *action : entries(menu)) {
-        texts.append(action->text());
-        QVERIFY(action->isEnabled());
-    }
-    QCOMPARE(texts, QStringList({QStringLiteral("启动应用"), QStringLiteral("手动运行"),
-                                 QStringLiteral("安装目录"), QStringLiteral("日志信息"),
-                                 QStringLiteral("卸载")}));
-    menu->hide();
-}
-
-void TestInstalledView::contextMenuOnRowWithoutBottlePath()
-{
-    // Only the start-up load lists a record without a bottle path.
-    TInstalledAppInfo broken = app(QStringLiteral("Broken"), QStringLiteral("broken"));
-    broken.bottlePath.clear();
-    CommonJsonOperator::writeToJasonfile(broken, installedAppsFilePath());
-    WineInstalledApps::instance()->initInstalledApps();
-    QVERIFY(openPage());
-    QCOMPARE(m_page->model()->rowCount(), 1);
-    QMenu *menu = openMenu(0);
-    QVERIFY(menu);
-    QCOMPARE(entries(menu).size(), 5);
-    for (QAction *action : entries(menu))
-        QVERIFY(!action->isEnabled());
-    menu->hide();
-
-    // Triggered anyway, nothing runs for such a row.
-    QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    m_page->view()->slotMenuTriggered(menu->actions().at(1));
-    QCOMPARE(failed.count(), 0);
-    QCOMPARE(m_page->model()->rowCount(), 1);
-}
-
-void TestInstalledView::rowButtonsPaintedOnHoveredRow()
-{
-    for (int row = 0; row < 2; ++row)
-        registerApp(app(QString::number(row), QString::number(row),
-                        QStringLiteral("2026-01-0%1 00:00:00").arg(2 - row)));
-    QVERIFY(openPage());
-    QWidget *viewport = m_page->view()->viewport();
-    // Each button's icon inside its rectangle, and nothing drawn in the
-    // (author-less) cell outside them.
-    const auto buttonsPainted = [&](int row) {
-        const QImage image = viewport->grab().toImage();
-        const QRect cellRect = cell(row, DataModel::ColumnAuthor);
-        QMap<int, int> inside;
-        int outside = 0;
-        for (int x = cellRect.left(); x <= cellRect.right(); ++x) {
-            for (int y = cellRect.top(); y <= cellRect.bottom(); ++y) {
-                if (!isDark(image.pixel(x, y)))
-                    continue;
-                int action = 0;
-                for (int candidate : {1, 3, 4}) {
-                    if (expectedButton(cellRect, candidate).contains(x, y))
-                        action = candidate;
-                }
-                if (action)
-                    ++inside[action];
-                else
-                    ++outside;
-            }
-        }
-        return inside.size() == 3 && outside == 0;
-    };
-    QVERIFY(!buttonsPainted(0) && !buttonsPainted(1));
-    sendMouseMove(viewport, cell(1, DataModel::ColumnAuthor).center());
-    QVERIFY(buttonsPainted(1));
-    QVERIFY(!buttonsPainted(0));
-    // Elsewhere on the same row they stay, on another row they go.
-    sendMouseMove(viewport, cell(1, DataModel::ColumnName).center());
-    QVERIFY(buttonsPainted(1));
-    sendMouseMove(viewport, cell(0, DataModel::ColumnName).center());
-    QVERIFY(!buttonsPainted(1) && !buttonsPainted(0));
-    sendMouseMove(viewport, cell(0, DataModel::ColumnAuthor).center());
-    QVERIFY(buttonsPainted(0));
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(viewport, &leave);
-    QVERIFY(!buttonsPainted(0));
-}
-
-void TestInstalledView::rowButtonsRunActionsAtTheirRectangles()
-{
-    const QString marker = appsDir() + QStringLiteral("Launch/started");
-    TInstalledAppInfo info = launchableApp(QStringLiteral("Launch"), marker);
-    registerApp(info);
-    QVERIFY(openPage());
-
-    clickButton(0, DataModel::ActionInstallDir);
-    QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(info.bottlePath)}));
-    clickButton(0, DataModel::ActionLogInfo);
-    QCOMPARE(m_openedUrls.value(1),
-             QUrl::fromLocalFile(QDir::homePath()
-                                 + QStringLiteral("/.cache/lirvan-wine-assist/logs")));
-
-    // Beside the buttons, or with the right button, nothing runs.
-    const QRect author = cell(0, DataModel::ColumnAuthor);
-    QTest::mouseClick(m_page->view()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      expectedButton(author, 1).topLeft() - QPoint(6, 0));
-    clickButton(0, DataModel::ActionInstallDir, Qt::RightButton);
-    QCOMPARE(m_openedUrls.size(), 2);
-
-    if (m_startManager.state() != QProcess::Running)
-        QSKIP("no start manager on a session bus of this test");
-    clickButton(0, DataModel::ActionStart);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
-}
-
-void TestInstalledView::buttonTips()
-{
-    registerApp(app(QStringLiteral("One"), QStringLiteral("one")));
-    QVERIFY(openPage());
-    QWidget *viewport = m_page->view()->viewport();
-    const QRect author = cell(0, DataModel::ColumnAuthor);
-    const QList<QPair<int, QString>> tips = {{1, QStringLiteral("启动应用")},
-                                             {3, QStringLiteral("安装目录")},
-                                             {4, QStringLiteral("日志信息")}};
-    for (const auto &tip : tips) {
-        sendMouseMove(viewport, expectedButton(author, tip.first).center());
-        QTRY_COMPARE(QToolTip::text(), tip.second);
-        QVERIFY(QToolTip::isVisible());
-        QToolTip::hideText();
-        QTRY_VERIFY(!QToolTip::isVisible());
-    }
-    // Moved off the button before the timer fires: no tip.
-    sendMouseMove(viewport, expectedButton(author, 1).center());
-    sendMouseMove(viewport, author.topLeft() + QPoint(2, 2));
-    QTest::qWait(150);
-    QVERIFY(!QToolTip::isVisible());
-}
-
-void TestInstalledView::installDirOfMissingPrefixStillOpens()
-{
-    // A catalogue installation lives in ~/.lirvanwine/<bottle name>.
-    TInstalledAppInfo info = app(QStringLiteral("Recommended"), QStringLiteral("com.x.rec"));
-    QVERIFY(QDir().mkpath(info.bottlePath));
-    registerApp(info);
-    QVERIFY(openPage());
-    LogCapture log;
-    QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    clickButton(0, DataModel::ActionInstallDir);
-    QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(
-                                   QDir::homePath() + QStringLiteral("/.lirvanwine/com.x.rec"))}));
-    QVERIFY(log.contains(QStringLiteral("Real bottom maybe create unsuccessful!")));
-    QCOMPARE(failed.count(), 0);
-}
-
-void TestInstalledView::manualRunCancelledShowsFailureNotice()
-{
-    const TInstalledAppInfo info = defaultApp(QStringLiteral("Manual"));
-    registerApp(info);
-    QVERIFY(openPage());
-
-    QString dialogTitle;
-    QString dialogDir;
-    QTimer cancel;
-    connect(&cancel, &QTimer::timeout, this, [&] {
-        if (auto dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            dialogTitle = dialog->windowTitle();
-            dialogDir = dialog->directory().absolutePath();
-            dialog->reject();
-        }
-    });
-    cancel.start(50);
-    QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    QAction *chosen = chooseFromMenu(0, 2);
-    cancel.stop();
-    QVERIFY(chosen);
-    QCOMPARE(chosen->text(), QStringLiteral("手动运行"));
-
-    QCOMPARE(dialogTitle, QStringLiteral("open a file."));
-    QCOMPARE(dialogDir, info.bottlePath);
-    QCOMPARE(failed.count(), 1);
-    QCOMPARE(failed.first().at(0).toString(), info.bottlePath);
-    QCOMPARE(failed.first().at(1).toInt(), int(DataModel::ActionManualRun));
-    // Not at once: the notice waits for the dialog to be gone.
-    QVERIFY(!QToolTip::isVisible());
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("手动运行 failed"));
-}
-
-void TestInstalledView::failedStartShowsFailureNotice()
-{
-    // No menu entry to start: the start action fails.
-    TInstalledAppInfo info = defaultApp(QStringLiteral("NoEntry"));
-    info.desktopInfo.desktopPath.clear();
-    registerApp(info);
-    QVERIFY(openPage());
-    QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    clickButton(0, DataModel::ActionStart);
-    QCOMPARE(failed.count(), 1);
-    QCOMPARE(failed.first().at(1).toInt(), int(DataModel::ActionStart));
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("启动应用 failed"));
-}
-
-void TestInstalledView::uninstallClosesInstallWindowFirst()
-{
-    WineApplication *controller = WineApplication::instance();
-    const QString program = QDir::homePath() + QStringLiteral("/Downloads/setup.exe");
-    const QString other = QDir::homePath() + QStringLiteral("/Downloads/other.exe");
-    QVERIFY(PlatformTest::writeAll(program, "MZ") && PlatformTest::writeAll(other, "MZ"));
-    controller->launchWithArgs({QStringLiteral("assist"), program});
-    controller->launchWithArgs({QStringLiteral("assist"), other});
-    QCOMPARE(controller->installers().size(), 2);
-
-    TInstalledAppInfo info = defaultApp(QStringLiteral("Setup"));
-    info.peInfo.peFilePath = program;
-    QVERIFY(PlatformTest::writeAll(info.bottlePath + QStringLiteral("/drive_c/x.txt"), "x"));
-    CommonJsonOperator::writeToJasonfile(info, installedAppsFilePath());
-    registerApp(info);
-    QVERIFY(openPage());
-
-    QStringList openAtRemoval;
-    connect(WineInstalledApps::instance(), &WineInstalledApps::signalInstalledAppChanged,
-            m_page.get(), [&] {
-                for (ContainerInstallerObj *obj : controller->installers())
-                    openAtRemoval.append(obj->filePath());
-            });
-    QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
-
-    QCOMPARE(openAtRemoval, QStringList({other}));
-    QVERIFY(!QFileInfo::exists(info.bottlePath));
-    QCOMPARE(m_page->model()->rowCount(), 0);
-    QVERIFY(m_page->view()->emptyLabel()->isVisible());
-    TInstalledAppInfo found;
-    CommonJsonOperator::findAppInfoToJasonfileByAppName(info.appName, found,
-                                                        installedAppsFilePath());
-    QVERIFY(found.appName.isEmpty());
-}
-
-void TestInstalledView::uninstallOfCatalogueAppLeavesOtherWindows()
-{
-    // An overwrite install from the catalogue keeps its dialog in the list;
-    // it has no program file.
-    auto obj = new ContainerInstallerObj;
-    auto host = new containerinstallview_dialog;
-    obj->setView(host, ContainerInstallerObj::DialogHost);
-    WineApplication::instance()->addInstaller(obj);
-    host->show();
-
-    TInstalledAppInfo info = app(QStringLiteral("FromCatalogue"), QStringLiteral("cat"));
-    QVERIFY(QDir().mkpath(info.bottlePath));
-    registerApp(info);
-    QVERIFY(openPage());
-    QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
-
-    QCOMPARE(m_page->model()->rowCount(), 0);
-    QCOMPARE(WineApplication::instance()->installers(), QList<ContainerInstallerObj *>({obj}));
-    QVERIFY(host->isVisible());
-}
-
-void TestInstalledView::unsupportedAction()
-{
-    TInstalledAppInfo info = defaultApp(QStringLiteral("One"));
-    registerApp(info);
-    QVERIFY(openPage());
-    LogCapture log;
-    QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
-    m_page->model()->doItemAction(&info, 9);
-    QVERIFY(log.contains(QStringLiteral("Unsupport actions:  9")));
-    QCOMPARE(failed.count(), 0);
-    QCOMPARE(m_page->model()->rowCount(), 1);
-    QVERIFY(m_openedUrls.isEmpty());
-}
 
 int main(int argc, char *argv[])
 {
