@@ -70,9 +70,6 @@ private slots:
     void initTestCase();
     void init();
 
-    void freshDownload();
-    void completeFileIsKept_data();
-    void completeFileIsKept();
     void existingLocalFile_data();
     void existingLocalFile();
     void redirects_data();
@@ -82,9 +79,9 @@ private slots:
     void stoppedDownloadResumesInNewObject();
     void writeFailureKeepsPartialFile();
     void sizesBeyond2GiBResume();
-    void stalledTransferTimesOut();
+    void interruptedTransferResumes_data();
+    void interruptedTransferResumes();
     void silentServerTimesOut();
-    void droppedConnectionResumesLater();
     void errorPagesAreNotWritten();
     void unwritableTargetFails();
     void progressAboutEveryPercent();
@@ -120,83 +117,64 @@ void TstWineAstHttpDownload::init()
     qunsetenv("LWA_DOWNLOAD_IDLE_TIMEOUT_MS");
 }
 
-void TstWineAstHttpDownload::freshDownload()
-{
-    CatalogueServer server(m_servedDir.path());
-    QVERIFY(server.isRunning());
-
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
-    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(outcome.text, QStringLiteral("download finished!"));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
-    QCOMPARE(server.requests(), QStringList({"HEAD /files/a.bin -", "GET /files/a.bin bytes=0-"}));
-    QVERIFY(!outcome.progress.isEmpty());
-    QCOMPARE(outcome.progress.first(), qMakePair(qint64(0), qint64(5000)));
-}
-
-void TstWineAstHttpDownload::completeFileIsKept_data()
-{
-    QTest::addColumn<QString>("md5");
-    QTest::newRow("lower-case digest") << md5Hex(m_payload);
-    QTest::newRow("upper-case digest") << md5Hex(m_payload).toUpper();
-    QTest::newRow("no digest") << QString();
-}
-
-void TstWineAstHttpDownload::completeFileIsKept()
-{
-    QFETCH(QString, md5);
-    CatalogueServer server(m_servedDir.path());
-    QVERIFY(writeAll(local("a.bin"), m_payload));
-
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5);
-    QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-    QCOMPARE(outcome.text, QStringLiteral("file is exist ! "));
-    QVERIFY(server.requests("GET").isEmpty());
-    QCOMPARE(readAll(local("a.bin")), m_payload);
-}
-
 void TstWineAstHttpDownload::existingLocalFile_data()
 {
     QTest::addColumn<QStringList>("serverArgs");
-    QTest::addColumn<QByteArray>("existing");
-    QTest::addColumn<bool>("withMd5");
-    QTest::addColumn<qint64>("rangeStart"); // of the GET request
+    QTest::addColumn<QByteArray>("existing"); // null: no local file
+    QTest::addColumn<QString>("md5");
+    QTest::addColumn<qint64>("rangeStart"); // of the GET request; -1: none, the file is kept
     QTest::addColumn<qint64>("progressStart");
     QTest::addColumn<qint64>("progressTotal");
     const QByteArray part = m_payload.left(1000);
+    const QString md5 = md5Hex(m_payload);
+    QTest::newRow("no local file")
+            << QStringList() << QByteArray() << QString() << 0ll << 0ll << 5000ll;
+    QTest::newRow("complete, lower-case digest")
+            << QStringList() << m_payload << md5 << -1ll << 0ll << 0ll;
+    QTest::newRow("complete, upper-case digest")
+            << QStringList() << m_payload << md5.toUpper() << -1ll << 0ll << 0ll;
+    QTest::newRow("complete, no digest")
+            << QStringList() << m_payload << QString() << -1ll << 0ll << 0ll;
     QTest::newRow("partial file resumes")
-            << QStringList() << part << true << 1000ll << 1000ll << 5000ll;
+            << QStringList() << part << md5 << 1000ll << 1000ll << 5000ll;
     QTest::newRow("complete, wrong MD5")
-            << QStringList() << randomBytes(5000) << true << 0ll << 0ll << 5000ll;
+            << QStringList() << randomBytes(5000) << md5 << 0ll << 0ll << 5000ll;
     QTest::newRow("larger than served")
-            << QStringList() << m_payload + randomBytes(1000) << false << 0ll << 0ll << 5000ll;
+            << QStringList() << m_payload + randomBytes(1000) << QString() << 0ll << 0ll << 5000ll;
     // Without a size the partial file cannot be trusted: fetched whole.
     QTest::newRow("no Content-Length")
-            << QStringList{"--no-content-length"} << part << false << 0ll << 0ll << 0ll;
+            << QStringList{"--no-content-length"} << part << QString() << 0ll << 0ll << 0ll;
     // The whole file comes back for the range: it replaces the part.
     QTest::newRow("range ignored")
-            << QStringList{"--ignore-range"} << part << true << 1000ll << 0ll << 5000ll;
+            << QStringList{"--ignore-range"} << part << md5 << 1000ll << 0ll << 5000ll;
 }
 
 void TstWineAstHttpDownload::existingLocalFile()
 {
     QFETCH(QStringList, serverArgs);
     QFETCH(QByteArray, existing);
-    QFETCH(bool, withMd5);
+    QFETCH(QString, md5);
     QFETCH(qint64, rangeStart);
     QFETCH(qint64, progressStart);
     QFETCH(qint64, progressTotal);
     CatalogueServer server(m_servedDir.path(), serverArgs);
-    QVERIFY(writeAll(local("a.bin"), existing));
+    QVERIFY(server.isRunning());
+    if (!existing.isNull())
+        QVERIFY(writeAll(local("a.bin"), existing));
 
-    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"),
-                                     withMd5 ? md5Hex(m_payload) : QString());
+    const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"), md5);
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
+    QCOMPARE(readAll(local("a.bin")), m_payload);
+    QCOMPARE(server.requests().value(0), QStringLiteral("HEAD /files/a.bin -"));
+    if (rangeStart < 0) {
+        QCOMPARE(outcome.text, QStringLiteral("file is exist ! "));
+        QVERIFY(server.requests("GET").isEmpty());
+        return;
+    }
     QCOMPARE(outcome.text, QStringLiteral("download finished!"));
     QCOMPARE(server.requests("GET"),
              QStringList{QStringLiteral("GET /files/a.bin bytes=%1-").arg(rangeStart)});
     QCOMPARE(outcome.progress.value(0), qMakePair(progressStart, progressTotal));
-    QCOMPARE(readAll(local("a.bin")), m_payload);
 }
 
 void TstWineAstHttpDownload::expectResumes(const CatalogueServer &server, qint64 from)
@@ -345,21 +323,36 @@ void TstWineAstHttpDownload::sizesBeyond2GiBResume()
     QFile::remove(served("big.bin"));
 }
 
-void TstWineAstHttpDownload::stalledTransferTimesOut()
+void TstWineAstHttpDownload::interruptedTransferResumes_data()
 {
+    QTest::addColumn<QStringList>("faults"); // on the first body request only
+    QTest::addColumn<QString>("text"); // part of the failure text
+    QTest::addColumn<int>("kept"); // bytes left behind; -1: any prefix
+    QTest::newRow("stalled") << QStringList{"--stall-after", "2000"} << "No data received" << 2000;
+    QTest::newRow("dropped") << QStringList{"--drop-after", "3000"} << QString() << -1;
+}
+
+void TstWineAstHttpDownload::interruptedTransferResumes()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QString, text);
+    QFETCH(int, kept);
     qputenv("LWA_DOWNLOAD_IDLE_TIMEOUT_MS", "1000");
-    CatalogueServer server(m_servedDir.path(), {"--stall-after", "2000", "--faulty-requests", "1"});
+    CatalogueServer server(m_servedDir.path(), faults << "--faulty-requests"
+                                                      << "1");
 
     QElapsedTimer timer;
     timer.start();
-    const Outcome stalled = download(server.fileUrl("a.bin"), local("a.bin"));
-    QCOMPARE(stalled.status, int(WineAstHttpDownload::DownloadFailed));
-    QVERIFY2(stalled.text.contains("No data received"), qPrintable(stalled.text));
+    const Outcome failed = download(server.fileUrl("a.bin"), local("a.bin"));
+    QCOMPARE(failed.status, int(WineAstHttpDownload::DownloadFailed));
+    QVERIFY2(!failed.text.isEmpty() && failed.text.contains(text), qPrintable(failed.text));
     QVERIFY(timer.elapsed() < 10000);
     // The partial file stays and the next download resumes it.
-    QCOMPARE(readAll(local("a.bin")), m_payload.left(2000));
-
-    expectResumes(server, 2000);
+    const QByteArray partial = readAll(local("a.bin"));
+    QVERIFY(m_payload.startsWith(partial));
+    if (kept >= 0)
+        QCOMPARE(partial.size(), kept);
+    expectResumes(server, partial.size());
 }
 
 void TstWineAstHttpDownload::silentServerTimesOut()
@@ -374,19 +367,6 @@ void TstWineAstHttpDownload::silentServerTimesOut()
     QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
     QVERIFY2(outcome.text.contains("No data received"), qPrintable(outcome.text));
     QVERIFY(!QFile::exists(local("a.bin")));
-}
-
-void TstWineAstHttpDownload::droppedConnectionResumesLater()
-{
-    CatalogueServer server(m_servedDir.path(), {"--drop-after", "3000", "--faulty-requests", "1"});
-
-    const Outcome dropped = download(server.fileUrl("a.bin"), local("a.bin"));
-    QCOMPARE(dropped.status, int(WineAstHttpDownload::DownloadFailed));
-    QVERIFY(!dropped.text.isEmpty());
-    const QByteArray partial = readAll(local("a.bin"));
-    QVERIFY(m_payload.startsWith(partial));
-
-    expectResumes(server, partial.size());
 }
 
 void TstWineAstHttpDownload::errorPagesAreNotWritten()
