@@ -34,7 +34,6 @@ private slots:
     void failedClientRequestEndsAttempt();
     void desktopLoginAtStartLogsIn();
     void logoutCallsAccountService();
-    void logoutWhileLoggedOut();
     void answersOnlyFromAccountService();
     void cancelKeepsLoggedOut();
     void refusedCodeEndsAttempt();
@@ -46,6 +45,10 @@ private slots:
 
 private:
     QList<QJsonObject> requestsTo(const QString &path) const;
+    QList<QJsonObject> exchanges() const
+    {
+        return requestsTo(QStringLiteral("/api/v1/login/callback"));
+    }
 
     QTemporaryDir m_catalogueDir;
     std::unique_ptr<CatalogueApiServer> m_service;
@@ -184,11 +187,11 @@ void TestWineAstLogin::desktopLoginAtStartLogsIn()
     QCOMPARE(clientRequests.first().value(QStringLiteral("method")).toString(),
              QStringLiteral("POST"));
     QCOMPARE(clientRequests.first().value(QStringLiteral("status")).toInt(), 200);
-    const QList<QJsonObject> exchanges = requestsTo(QStringLiteral("/api/v1/login/callback"));
-    QCOMPARE(exchanges.size(), 1);
-    QCOMPARE(exchanges.first().value(QStringLiteral("target")).toString(),
+    const QList<QJsonObject> exchanged = exchanges();
+    QCOMPARE(exchanged.size(), 1);
+    QCOMPARE(exchanged.first().value(QStringLiteral("target")).toString(),
              QStringLiteral("/api/v1/login/callback?code=alice-code&state=state"));
-    QVERIFY(exchanges.first().value(QStringLiteral("sign")).toString().isEmpty());
+    QVERIFY(exchanged.first().value(QStringLiteral("sign")).toString().isEmpty());
 
     // Register names the callback object, Authorize the catalogue's client.
     QCOMPARE(account.methods(), (QStringList{"Register", "Authorize"}));
@@ -227,18 +230,11 @@ void TestWineAstLogin::logoutCallsAccountService()
     QVERIFY(m_login->userInfo().avatar.isEmpty());
     QVERIFY(m_login->userInfo().jwtToken.isEmpty());
     QVERIFY(account.waitForCalls(QStringLiteral("Logout")));
-}
 
-void TestWineAstLogin::logoutWhileLoggedOut()
-{
-    AccountServiceProcess account;
-    QVERIFY(account.isReady());
-    QSignalSpy changed(m_login, &WineAstLogin::signalUserInfoChanged);
-    QVERIFY(!m_login->isLoggedIn());
-
+    // Logged out already: still reported, still passed on.
     m_login->logout();
-    QCOMPARE(changed.size(), 1);
-    QVERIFY(account.waitForCalls(QStringLiteral("Logout")));
+    QCOMPARE(changed.size(), 2);
+    QTRY_COMPARE(account.methods().count(QStringLiteral("Logout")), 2);
 }
 
 void TestWineAstLogin::answersOnlyFromAccountService()
@@ -247,7 +243,7 @@ void TestWineAstLogin::answersOnlyFromAccountService()
     QVERIFY(account.isReady());
     LogCapture log;
     QSignalSpy changed(m_login, &WineAstLogin::signalUserInfoChanged);
-    const int exchangesBefore = requestsTo(QStringLiteral("/api/v1/login/callback")).size();
+    const int exchangesBefore = exchanges().size();
 
     // Another program on the bus hands over a code of its own.
     QDBusConnection intruder = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
@@ -270,7 +266,7 @@ void TestWineAstLogin::answersOnlyFromAccountService()
     QCOMPARE(log.messages().filter(QStringLiteral("login answer refused")).size(), 2);
     QVERIFY(!log.messages().contains(QStringLiteral("end login")));
     QTest::qWait(300);
-    QCOMPARE(requestsTo(QStringLiteral("/api/v1/login/callback")).size(), exchangesBefore);
+    QCOMPARE(exchanges().size(), exchangesBefore);
     QVERIFY(!m_login->isLoggedIn());
     QVERIFY(changed.isEmpty());
 }
@@ -281,7 +277,7 @@ void TestWineAstLogin::cancelKeepsLoggedOut()
     QVERIFY(account.isReady());
     LogCapture log;
     QSignalSpy changed(m_login, &WineAstLogin::signalUserInfoChanged);
-    const int exchangesBefore = requestsTo(QStringLiteral("/api/v1/login/callback")).size();
+    const int exchangesBefore = exchanges().size();
 
     // The client is known by now: straight to the account service.
     m_login->startLogin();
@@ -293,7 +289,7 @@ void TestWineAstLogin::cancelKeepsLoggedOut()
     QTest::qWait(200);
     QVERIFY(!m_login->isLoggedIn());
     QVERIFY(changed.isEmpty());
-    QCOMPARE(requestsTo(QStringLiteral("/api/v1/login/callback")).size(), exchangesBefore);
+    QCOMPARE(exchanges().size(), exchangesBefore);
     QCOMPARE(requestsTo(QStringLiteral("/api/v1/login")).size(), 1);
 }
 
@@ -306,8 +302,7 @@ void TestWineAstLogin::refusedCodeEndsAttempt()
 
     m_login->startLogin();
     QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("end login")), 15000);
-    const QList<QJsonObject> exchanges = requestsTo(QStringLiteral("/api/v1/login/callback"));
-    QCOMPARE(exchanges.last().value(QStringLiteral("status")).toInt(), 401);
+    QCOMPARE(exchanges().last().value(QStringLiteral("status")).toInt(), 401);
     QVERIFY(!m_login->isLoggedIn());
     QVERIFY(changed.isEmpty());
 }
@@ -315,14 +310,11 @@ void TestWineAstLogin::refusedCodeEndsAttempt()
 void TestWineAstLogin::codeReachesServiceUnchanged()
 {
     // A code with query characters is one value, not extra query items.
-    const int before = requestsTo(QStringLiteral("/api/v1/login/callback")).size();
+    const int before = exchanges().size();
     m_login->OnAuthorized(QStringLiteral("a&code=alice-code#x"), QStringLiteral("s t"));
-    QTRY_COMPARE(requestsTo(QStringLiteral("/api/v1/login/callback")).size(), before + 1);
-    const QUrlQuery query(QUrl(requestsTo(QStringLiteral("/api/v1/login/callback"))
-                                       .last()
-                                       .value(QStringLiteral("target"))
-                                       .toString())
-                                  .query());
+    QTRY_COMPARE(exchanges().size(), before + 1);
+    const QUrlQuery query(
+            QUrl(exchanges().last().value(QStringLiteral("target")).toString()).query());
     QCOMPARE(query.allQueryItemValues(QStringLiteral("code"), QUrl::FullyDecoded),
              QStringList{QStringLiteral("a&code=alice-code#x")});
     QCOMPARE(query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded),
@@ -334,17 +326,16 @@ void TestWineAstLogin::codeReachesServiceUnchanged()
 void TestWineAstLogin::replyWithoutProfileIsNoLogin()
 {
     QSignalSpy changed(m_login, &WineAstLogin::signalUserInfoChanged);
-    QVERIFY(QMetaObject::invokeMethod(m_login, "slotRequestFinished", Q_ARG(int, 3),
-                                      Q_ARG(QString, QStringLiteral("<html>gateway</html>")),
-                                      Q_ARG(int, 2)));
+    const auto reply = [this](const QString &body) {
+        return QMetaObject::invokeMethod(m_login, "slotRequestFinished", Q_ARG(int, 3),
+                                         Q_ARG(QString, body), Q_ARG(int, 2));
+    };
+    QVERIFY(reply(QStringLiteral("<html>gateway</html>")));
     QVERIFY(!m_login->isLoggedIn());
     QVERIFY(changed.isEmpty());
 
     // A profile without an id still logs in, with id 0.
-    QVERIFY(QMetaObject::invokeMethod(m_login, "slotRequestFinished", Q_ARG(int, 3),
-                                      Q_ARG(QString,
-                                            QStringLiteral("{\"data\":{\"username\":\"carol\"}}")),
-                                      Q_ARG(int, 2)));
+    QVERIFY(reply(QStringLiteral("{\"data\":{\"username\":\"carol\"}}")));
     QVERIFY(m_login->isLoggedIn());
     QCOMPARE(m_login->userInfo().id, 0);
     QCOMPARE(m_login->userInfo().username, QStringLiteral("carol"));
