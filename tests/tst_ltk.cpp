@@ -25,226 +25,218 @@ class TestLtk : public QObject
 {
     Q_OBJECT
 private slots:
-    void logLinesCarryTheCallSite();
-    void builtinIcons();
-    void themeIconLookup();
-    void dialogReturnsClickedButton();
-    void searchEditAborts();
-    void listViewShowsEdgeWidgets();
-    void fontSizeClassesFollowBase();
-    void paletteKeepsExtraRoles();
-    void colorHelpers();
-    void waterProgressClampsValue();
-};
+    void logLinesCarryTheCallSite()
+    {
+        const QString path = LLogManager::getlogFilePath();
+        QVERIFY(path.startsWith(QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/")));
+        LLogManager::registerFileAppender();
+        const int line = __LINE__ + 1;
+        qWarning() << "install failed for" << QStringList{QStringLiteral("a"), QStringLiteral("b")};
 
-void TestLtk::logLinesCarryTheCallSite()
-{
-    const QString path = LLogManager::getlogFilePath();
-    QVERIFY(path.startsWith(QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/")));
-    LLogManager::registerFileAppender();
-    const int line = __LINE__ + 1;
-    qWarning() << "install failed for" << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString last
+                = QString::fromUtf8(file.readAll()).trimmed().split(QLatin1Char('\n')).last();
+        const QRegularExpression format(QStringLiteral(
+                R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[Warning\] \[(\S+):(\d+) (.+)\] (.*)$)"));
+        const QRegularExpressionMatch match = format.match(last);
+        QVERIFY2(match.hasMatch(), qPrintable(last));
+        QVERIFY(match.captured(1).endsWith(QStringLiteral("tst_ltk.cpp")));
+        QCOMPARE(match.captured(2).toInt(), line);
+        QCOMPARE(match.captured(3), QStringLiteral("void TestLtk::logLinesCarryTheCallSite()"));
+        QCOMPARE(match.captured(4), QStringLiteral("install failed for (\"a\", \"b\")"));
+    }
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString last
-            = QString::fromUtf8(file.readAll()).trimmed().split(QLatin1Char('\n')).last();
-    const QRegularExpression format(QStringLiteral(
-            R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[Warning\] \[(\S+):(\d+) (.+)\] (.*)$)"));
-    const QRegularExpressionMatch match = format.match(last);
-    QVERIFY2(match.hasMatch(), qPrintable(last));
-    QVERIFY(match.captured(1).endsWith(QStringLiteral("tst_ltk.cpp")));
-    QCOMPARE(match.captured(2).toInt(), line);
-    QCOMPARE(match.captured(3), QStringLiteral("void TestLtk::logLinesCarryTheCallSite()"));
-    QCOMPARE(match.captured(4), QStringLiteral("install failed for (\"a\", \"b\")"));
-}
-
-void TestLtk::builtinIcons()
-{
-    QStringList names;
-    QDirIterator it(LIconTheme::builtinPrefix());
-    while (it.hasNext()) {
-        const QString path = it.next();
-        names << it.fileName();
-        if (path.endsWith(QLatin1String(".svg"))) {
-            QVERIFY2(QSvgRenderer(path).isValid(), qPrintable(path));
-        } else {
-            QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+    void builtinIcons()
+    {
+        QStringList names;
+        QDirIterator it(LIconTheme::builtinPrefix());
+        while (it.hasNext()) {
+            const QString path = it.next();
+            names << it.fileName();
+            if (path.endsWith(QLatin1String(".svg"))) {
+                QVERIFY2(QSvgRenderer(path).isValid(), qPrintable(path));
+            } else {
+                QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+            }
         }
+        QCOMPARE(names.size(), 26);
+        for (const char *name : {"lw_headerIcon.svg", "lw_search_20px.svg",
+                                 "lw_default_install_96.svg", "Wine_Company_District.png",
+                                 "search_light.png", "warning_logo.svg", "green_graystar.svg"})
+            QVERIFY2(names.contains(QLatin1String(name)), name);
     }
-    QCOMPARE(names.size(), 26);
-    for (const char *name : {"lw_headerIcon.svg", "lw_search_20px.svg", "lw_default_install_96.svg",
-                             "Wine_Company_District.png", "search_light.png", "warning_logo.svg",
-                             "green_graystar.svg"})
-        QVERIFY2(names.contains(QLatin1String(name)), name);
-}
 
-void TestLtk::themeIconLookup()
-{
-    for (const char *name : {"lw_login", "lw_installable", "lw_installable2", "lw_installed2",
-                             "lw_shareable", "lw_normol", "lw_startapp", "lw_loginfo"}) {
-        const QString path = LIconTheme::resourcePath(QLatin1String(name));
-        QCOMPARE(path,
-                 LIconTheme::builtinPrefix() + QLatin1String(name) + QStringLiteral("_14px.svg"));
-        QVERIFY(!LIconTheme::findQIcon(QLatin1String(name)).pixmap(14, 14).isNull());
+    void themeIconLookup()
+    {
+        for (const char *name : {"lw_login", "lw_installable", "lw_installable2", "lw_installed2",
+                                 "lw_shareable", "lw_normol", "lw_startapp", "lw_loginfo"}) {
+            const QString path = LIconTheme::resourcePath(QLatin1String(name));
+            QCOMPARE(path, LIconTheme::builtinPrefix() + QLatin1String(name)
+                                   + QStringLiteral("_14px.svg"));
+            QVERIFY(!LIconTheme::findQIcon(QLatin1String(name)).pixmap(14, 14).isNull());
+        }
+        QVERIFY(LIconTheme::resourcePath(QStringLiteral("lw_nonexistent")).isEmpty());
+        QVERIFY(LIconTheme::resourcePath(QStringLiteral("login")).isEmpty());
     }
-    QVERIFY(LIconTheme::resourcePath(QStringLiteral("lw_nonexistent")).isEmpty());
-    QVERIFY(LIconTheme::resourcePath(QStringLiteral("login")).isEmpty());
-}
 
-void TestLtk::dialogReturnsClickedButton()
-{
-    LDialog dialog;
-    dialog.setMessage(QStringLiteral("不支持的文件格式"));
-    dialog.addSpacing(10);
-    QCOMPARE(dialog.addButton(QStringLiteral("取消")), 0);
-    QCOMPARE(dialog.addButton(QStringLiteral("确定"), true), 1);
-    QSignalSpy clicked(&dialog, &LDialog::buttonClicked);
+    void dialogReturnsClickedButton()
+    {
+        LDialog dialog;
+        dialog.setMessage(QStringLiteral("不支持的文件格式"));
+        dialog.addSpacing(10);
+        QCOMPARE(dialog.addButton(QStringLiteral("取消")), 0);
+        QCOMPARE(dialog.addButton(QStringLiteral("确定"), true), 1);
+        QSignalSpy clicked(&dialog, &LDialog::buttonClicked);
 
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.getButton(1)->click(); });
-    QCOMPARE(dialog.exec(), 1);
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(clicked.first().at(1).toString(), QStringLiteral("确定"));
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.getButton(1)->click(); });
+        QCOMPARE(dialog.exec(), 1);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().at(1).toString(), QStringLiteral("确定"));
 
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
-    QCOMPARE(dialog.exec(), -1);
-}
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
+        QCOMPARE(dialog.exec(), -1);
+    }
 
-void TestLtk::searchEditAborts()
-{
-    LSearchEdit edit;
-    edit.show();
-    QSignalSpy aborted(&edit, &LSearchEdit::searchAborted);
-    QSignalSpy focus(&edit, &LLineEdit::focusChanged);
+    void searchEditAborts()
+    {
+        LSearchEdit edit;
+        edit.show();
+        QSignalSpy aborted(&edit, &LSearchEdit::searchAborted);
+        QSignalSpy focus(&edit, &LLineEdit::focusChanged);
 
-    QTest::keyClicks(edit.lineEdit(), QStringLiteral("Fo"));
-    QCOMPARE(edit.text(), QStringLiteral("Fo"));
-    QCOMPARE(aborted.count(), 0);
+        QTest::keyClicks(edit.lineEdit(), QStringLiteral("Fo"));
+        QCOMPARE(edit.text(), QStringLiteral("Fo"));
+        QCOMPARE(aborted.count(), 0);
 
-    QTest::keyClick(edit.lineEdit(), Qt::Key_Backspace);
-    QTest::keyClick(edit.lineEdit(), Qt::Key_Backspace);
-    QCOMPARE(aborted.count(), 1);
+        QTest::keyClick(edit.lineEdit(), Qt::Key_Backspace);
+        QTest::keyClick(edit.lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(aborted.count(), 1);
 
-    QTest::keyClicks(edit.lineEdit(), QStringLiteral("Foo"));
-    QTest::keyClick(edit.lineEdit(), Qt::Key_Escape);
-    QCOMPARE(aborted.count(), 2);
-    QVERIFY(edit.text().isEmpty());
+        QTest::keyClicks(edit.lineEdit(), QStringLiteral("Foo"));
+        QTest::keyClick(edit.lineEdit(), Qt::Key_Escape);
+        QCOMPARE(aborted.count(), 2);
+        QVERIFY(edit.text().isEmpty());
 
-    // Setting the text from code is no abort.
-    edit.setText(QStringLiteral("x"));
-    edit.setText(QString());
-    QCOMPARE(aborted.count(), 2);
+        // Setting the text from code is no abort.
+        edit.setText(QStringLiteral("x"));
+        edit.setText(QString());
+        QCOMPARE(aborted.count(), 2);
 
-    QFocusEvent in(QEvent::FocusIn);
-    QCoreApplication::sendEvent(edit.lineEdit(), &in);
-    QCOMPARE(focus.count(), 1);
-    QCOMPARE(focus.first().first().toBool(), true);
-}
+        QFocusEvent in(QEvent::FocusIn);
+        QCoreApplication::sendEvent(edit.lineEdit(), &in);
+        QCOMPARE(focus.count(), 1);
+        QCOMPARE(focus.first().first().toBool(), true);
+    }
 
-void TestLtk::listViewShowsEdgeWidgets()
-{
-    LListView view;
-    QStandardItemModel model;
-    view.setModel(&model);
-    view.setItemSize(QSize(160, 48));
-    view.resize(300, 300);
-    view.show();
+    void listViewShowsEdgeWidgets()
+    {
+        LListView view;
+        QStandardItemModel model;
+        view.setModel(&model);
+        view.setItemSize(QSize(160, 48));
+        view.resize(300, 300);
+        view.show();
 
-    // Actions set before and after the item joins the model both show.
-    auto before = new LStandardItem(QStringLiteral("Foo"));
-    auto beforeAction = new LViewItemAction(Qt::AlignLeft);
-    QPointer<QLabel> beforeLabel = new QLabel(QStringLiteral("Foo row"));
-    beforeAction->setWidget(beforeLabel);
-    before->setActionList(Qt::LeftEdge, {beforeAction});
-    model.appendRow(before);
+        // Actions set before and after the item joins the model both show.
+        auto before = new LStandardItem(QStringLiteral("Foo"));
+        auto beforeAction = new LViewItemAction(Qt::AlignLeft);
+        QPointer<QLabel> beforeLabel = new QLabel(QStringLiteral("Foo row"));
+        beforeAction->setWidget(beforeLabel);
+        before->setActionList(Qt::LeftEdge, {beforeAction});
+        model.appendRow(before);
 
-    auto after = new LStandardItem(QStringLiteral("Bar"));
-    model.appendRow(after);
-    auto afterAction = new LViewItemAction(Qt::AlignLeft);
-    auto button = new QPushButton(QStringLiteral("安装"));
-    afterAction->setWidget(button);
-    after->setActionList(Qt::LeftEdge, {afterAction});
+        auto after = new LStandardItem(QStringLiteral("Bar"));
+        model.appendRow(after);
+        auto afterAction = new LViewItemAction(Qt::AlignLeft);
+        auto button = new QPushButton(QStringLiteral("安装"));
+        afterAction->setWidget(button);
+        after->setActionList(Qt::LeftEdge, {afterAction});
 
-    QVERIFY(view.indexWidget(model.index(0, 0)));
-    QVERIFY(view.indexWidget(model.index(0, 0))->isAncestorOf(beforeLabel));
-    QVERIFY(view.indexWidget(model.index(1, 0))->isAncestorOf(button));
-    QCOMPARE(before->sizeHint(), QSize(160, 48));
+        QVERIFY(view.indexWidget(model.index(0, 0)));
+        QVERIFY(view.indexWidget(model.index(0, 0))->isAncestorOf(beforeLabel));
+        QVERIFY(view.indexWidget(model.index(1, 0))->isAncestorOf(button));
+        QCOMPARE(before->sizeHint(), QSize(160, 48));
 
-    // A press on the label reaches the view; the button stays clickable.
-    QSignalSpy pressed(&view, &QAbstractItemView::pressed);
-    QSignalSpy clicked(button, &QPushButton::clicked);
-    QTest::qWait(50);
-    QTest::mousePress(beforeLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-    QCOMPARE(pressed.count(), 1);
-    QCOMPARE(pressed.first().first().value<QModelIndex>().row(), 0);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
+        // A press on the label reaches the view; the button stays clickable.
+        QSignalSpy pressed(&view, &QAbstractItemView::pressed);
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::qWait(50);
+        QTest::mousePress(beforeLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed.first().first().value<QModelIndex>().row(), 0);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
 
-    model.clear();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!beforeLabel);
-}
+        model.clear();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!beforeLabel);
+    }
 
-void TestLtk::fontSizeClassesFollowBase()
-{
-    LFontSizeManager *fonts = LFontSizeManager::instance();
-    QLabel title;
-    QLabel tips;
-    fonts->bind(&title, LFontSizeManager::T5, QFont::Medium);
-    fonts->bind(&tips, LFontSizeManager::T8);
-    QVERIFY(title.font().pixelSize() > tips.font().pixelSize());
-    QCOMPARE(title.font().weight(), int(QFont::Medium));
+    void fontSizeClassesFollowBase()
+    {
+        LFontSizeManager *fonts = LFontSizeManager::instance();
+        QLabel title;
+        QLabel tips;
+        fonts->bind(&title, LFontSizeManager::T5, QFont::Medium);
+        fonts->bind(&tips, LFontSizeManager::T8);
+        QVERIFY(title.font().pixelSize() > tips.font().pixelSize());
+        QCOMPARE(title.font().weight(), int(QFont::Medium));
 
-    const int titleSize = title.font().pixelSize();
-    fonts->setBaseFontPixelSize(fonts->baseFontPixelSize() + 2);
-    QCOMPARE(title.font().pixelSize(), titleSize + 2);
-    QCOMPARE(title.font().weight(), int(QFont::Medium));
-    fonts->setBaseFontPixelSize(fonts->baseFontPixelSize() - 2);
-}
+        const int titleSize = title.font().pixelSize();
+        fonts->setBaseFontPixelSize(fonts->baseFontPixelSize() + 2);
+        QCOMPARE(title.font().pixelSize(), titleSize + 2);
+        QCOMPARE(title.font().weight(), int(QFont::Medium));
+        fonts->setBaseFontPixelSize(fonts->baseFontPixelSize() - 2);
+    }
 
-void TestLtk::paletteKeepsExtraRoles()
-{
-    LLabel label(QStringLiteral("tips"));
-    label.setForegroundRole(LPalette::TextTips);
-    QCOMPARE(label.palette().color(QPalette::WindowText),
-             LPalette::defaultBrush(LPalette::TextTips).color());
+    void paletteKeepsExtraRoles()
+    {
+        LLabel label(QStringLiteral("tips"));
+        label.setForegroundRole(LPalette::TextTips);
+        QCOMPARE(label.palette().color(QPalette::WindowText),
+                 LPalette::defaultBrush(LPalette::TextTips).color());
 
-    LPalette palette = LApplicationHelper::palette(&label);
-    palette.setBrush(LPalette::ItemBackground, QColor(Qt::red));
-    LApplicationHelper::setPalette(&label, palette);
-    QCOMPARE(LApplicationHelper::palette(&label).color(LPalette::ItemBackground), QColor(Qt::red));
-    QCOMPARE(LApplicationHelper::palette(&label).color(LPalette::TextTips),
-             LPalette::defaultBrush(LPalette::TextTips).color());
-}
+        LPalette palette = LApplicationHelper::palette(&label);
+        palette.setBrush(LPalette::ItemBackground, QColor(Qt::red));
+        LApplicationHelper::setPalette(&label, palette);
+        QCOMPARE(LApplicationHelper::palette(&label).color(LPalette::ItemBackground),
+                 QColor(Qt::red));
+        QCOMPARE(LApplicationHelper::palette(&label).color(LPalette::TextTips),
+                 LPalette::defaultBrush(LPalette::TextTips).color());
+    }
 
-void TestLtk::colorHelpers()
-{
-    QCOMPARE(LGuiApplicationHelper::toColorType(QColor(Qt::white)),
-             LGuiApplicationHelper::LightType);
-    QCOMPARE(LGuiApplicationHelper::toColorType(QColor(20, 20, 30)),
-             LGuiApplicationHelper::DarkType);
-    QCOMPARE(LGuiApplicationHelper::toColorType(QColor()), LGuiApplicationHelper::UnknownType);
-    const QColor base(100, 100, 100);
-    QVERIFY(LGuiApplicationHelper::adjustColor(base, 20).lightness() > base.lightness());
-    QVERIFY(LGuiApplicationHelper::adjustColor(base, -20).lightness() < base.lightness());
-    QCOMPARE(LGuiApplicationHelper::adjustColor(base, 0, -50).alpha(), 128);
-}
+    void colorHelpers()
+    {
+        QCOMPARE(LGuiApplicationHelper::toColorType(QColor(Qt::white)),
+                 LGuiApplicationHelper::LightType);
+        QCOMPARE(LGuiApplicationHelper::toColorType(QColor(20, 20, 30)),
+                 LGuiApplicationHelper::DarkType);
+        QCOMPARE(LGuiApplicationHelper::toColorType(QColor()), LGuiApplicationHelper::UnknownType);
+        const QColor base(100, 100, 100);
+        QVERIFY(LGuiApplicationHelper::adjustColor(base, 20).lightness() > base.lightness());
+        QVERIFY(LGuiApplicationHelper::adjustColor(base, -20).lightness() < base.lightness());
+        QCOMPARE(LGuiApplicationHelper::adjustColor(base, 0, -50).alpha(), 128);
+    }
 
-void TestLtk::waterProgressClampsValue()
-{
-    LWaterProgress progress;
-    QSignalSpy changed(&progress, &LWaterProgress::valueChanged);
-    progress.setValue(140);
-    QCOMPARE(progress.value(), 100);
-    progress.setValue(-3);
-    QCOMPARE(progress.value(), 0);
-    progress.setValue(0);
-    QCOMPARE(changed.count(), 2);
-    progress.start();
-    QVERIFY(progress.isRunning());
-    progress.stop();
-    QVERIFY(!progress.isRunning());
-}
+    void waterProgressClampsValue()
+    {
+        LWaterProgress progress;
+        QSignalSpy changed(&progress, &LWaterProgress::valueChanged);
+        progress.setValue(140);
+        QCOMPARE(progress.value(), 100);
+        progress.setValue(-3);
+        QCOMPARE(progress.value(), 0);
+        progress.setValue(0);
+        QCOMPARE(changed.count(), 2);
+        progress.start();
+        QVERIFY(progress.isRunning());
+        progress.stop();
+        QVERIFY(!progress.isRunning());
+    }
+
+private:
+};
 
 int main(int argc, char *argv[])
 {
