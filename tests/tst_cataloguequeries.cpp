@@ -15,6 +15,21 @@
 #include <QTextCodec>
 #include <QtTest>
 
+// An entry's members in order, joined by '|'.
+QString describe(const TPublishedAppInfo &info)
+{
+    return QStringList({QString::number(info.installType), QString::number(info.id), info.appName,
+                        QString::number(info.score), QString::number(info.categories), info.version,
+                        info.author, info.avatar, info.packageName, info.icon, info.createdAt,
+                        info.MD5, info.Url, info.localPath})
+            .join(QLatin1Char('|'));
+}
+
+char *toString(const TPublishedAppInfo &info)
+{
+    return QTest::toString(describe(info));
+}
+
 namespace {
 
 constexpr int Timeout = 15000;
@@ -24,15 +39,12 @@ const auto waitFor = &CatalogueApiServer::waitFor;
 
 QJsonObject category(int id, const QString &name)
 {
-    return {{QStringLiteral("id"), id}, {QStringLiteral("categories"), name}};
+    return {{"id", id}, {"categories", name}};
 }
 
 QJsonObject sampleApp(int id, const QString &name)
 {
-    return {{QStringLiteral("id"), id},
-            {QStringLiteral("name"), name},
-            {QStringLiteral("version"), QStringLiteral("1")},
-            {QStringLiteral("recommend"), QJsonArray{name}}};
+    return {{"id", id}, {"name", name}, {"version", "1"}, {"recommend", QJsonArray{name}}};
 }
 
 // Runs one recommendation query to its end; false when it never ends.
@@ -53,6 +65,19 @@ bool runList(WineGetAppList &list, int type)
     QSignalSpy done(&list, &WineGetAppList::signalFinished);
     list.getAppList(type);
     return waitFor(done);
+}
+
+// The default configuration entry with these download details.
+TPublishedAppInfo defaultEntry(const QString &version, const QString &md5 = {},
+                               const QString &url = {}, const QString &localPath = {})
+{
+    TPublishedAppInfo info;
+    info.installType = 1;
+    info.version = version;
+    info.MD5 = md5;
+    info.Url = url;
+    info.localPath = localPath;
+    return info;
 }
 
 QStringList paths(const QList<QJsonObject> &requests)
@@ -137,31 +162,14 @@ void TstCatalogueQueries::recommendKnownName()
     const QList<TPublishedAppInfo> &apps = recommend.getRecommandApps();
     QCOMPARE(apps.size(), 2);
 
-    const QString base = m_sample->baseUrl();
-    const TPublishedAppInfo &foo = apps.at(0);
-    QCOMPARE(foo.installType, 0);
-    QCOMPARE(foo.id, 1);
-    QCOMPARE(foo.appName, QStringLiteral("Foo App"));
-    QCOMPARE(foo.score, 4.5);
-    QCOMPARE(foo.categories, 7);
-    QCOMPARE(foo.version, QStringLiteral("1.2.3"));
-    QCOMPARE(foo.author, QStringLiteral("alice"));
-    QCOMPARE(foo.avatar, base + QStringLiteral("/files/avatars/alice.png"));
-    QCOMPARE(foo.packageName, QStringLiteral("foo-package.7z"));
-    QCOMPARE(foo.icon, base + QStringLiteral("/files/icons/foo-app.png"));
-    QCOMPARE(foo.createdAt, QStringLiteral("2026-03-01 10:00:00"));
-    QCOMPARE(foo.MD5.size(), 32);
-    QCOMPARE(foo.Url, base + QStringLiteral("/files/packages/foo-package.7z"));
-    QVERIFY(foo.localPath.isEmpty());
-
-    const TPublishedAppInfo &defaults = apps.at(1);
-    QCOMPARE(defaults.installType, 1);
-    QCOMPARE(defaults.id, -1);
-    QCOMPARE(defaults.categories, -1);
-    QCOMPARE(defaults.version, QStringLiteral("1.0"));
-    QCOMPARE(defaults.MD5.size(), 32);
-    QCOMPARE(defaults.Url, base + QStringLiteral("/files/packages/default-bottle.7z"));
-    QVERIFY(defaults.appName.isEmpty() && defaults.localPath.isEmpty());
+    const QString base = m_sample->baseUrl() + QStringLiteral("/files/");
+    QCOMPARE(apps.at(0).MD5.size(), 32);
+    QCOMPARE(apps.at(1).MD5.size(), 32);
+    QCOMPARE(describe(apps.at(0)),
+             QStringLiteral("0|1|Foo App|4.5|7|1.2.3|alice|%1avatars/alice.png|foo-package.7z|"
+                            "%1icons/foo-app.png|2026-03-01 10:00:00|%2|%1packages/foo-package.7z|")
+                     .arg(base, apps.at(0).MD5));
+    QCOMPARE(apps.at(1), defaultEntry("1.0", apps.at(1).MD5, base + "packages/default-bottle.7z"));
 
     const QList<QJsonObject> requests = m_sample->apiRequests().mid(0, 2);
     QCOMPARE(paths(requests), QStringList({"/api/v1/app/list", "/api/v1/app/default/config"}));
@@ -199,19 +207,16 @@ void TstCatalogueQueries::recommendEmptyNameAsksDefaultOnly()
 
 void TstCatalogueQueries::recommendListFailureThenDefault()
 {
-    const QJsonObject defaults{{QStringLiteral("version"), QStringLiteral("7")},
-                               {QStringLiteral("md5_value"), QStringLiteral("abc")},
-                               {QStringLiteral("download_url"), QStringLiteral("/files/d.7z")}};
-    CatalogueApiServer *server = serve({{QStringLiteral("default_config"), defaults}});
+    const QJsonObject defaults{{"version", "7"},
+                               {"md5_value", "abc"},
+                               {"download_url", "/files/d.7z"}};
+    CatalogueApiServer *server = serve({{"default_config", defaults}});
     QVERIFY(server);
     WineRecommandApps recommend(QStringLiteral("Foo"));
     QVERIFY(runRecommend(recommend));
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    const TPublishedAppInfo &info = recommend.getRecommandApps().first();
-    QCOMPARE(info.installType, 1);
-    QCOMPARE(info.version, QStringLiteral("7"));
-    QCOMPARE(info.MD5, QStringLiteral("abc"));
-    QCOMPARE(info.Url, server->baseUrl() + QStringLiteral("/files/d.7z"));
+    QCOMPARE(recommend.getRecommandApps(),
+             QList<TPublishedAppInfo>(
+                     {defaultEntry("7", "abc", server->baseUrl() + "/files/d.7z")}));
     QCOMPARE(server->apiRequests().first().value(QStringLiteral("status")).toInt(), 404);
 }
 
@@ -231,16 +236,14 @@ void TstCatalogueQueries::recommendFallback()
     QTemporaryDir files;
     const QString missing = files.filePath(QStringLiteral("gone.7z"));
     const QString existing = files.filePath(QStringLiteral("default.7z"));
-    QFile archive(existing);
-    QVERIFY(archive.open(QIODevice::WriteOnly));
-    archive.close();
+    QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
     if (stored == QLatin1String("missing"))
         WineSettings::instance()->setValue(LocalPath, missing);
     else if (stored == QLatin1String("existing"))
         WineSettings::instance()->setValue(LocalPath, existing);
 
     // Lists nothing for "Foo" and has no default configuration.
-    QVERIFY(serve({{QStringLiteral("apps"), QJsonArray{sampleApp(3, QStringLiteral("Bar"))}}}));
+    QVERIFY(serve({{"apps", QJsonArray{sampleApp(3, "Bar")}}}));
     WineRecommandApps recommend(namedList ? QStringLiteral("Foo") : QString());
     LogCapture log;
     QVERIFY(runRecommend(recommend));
@@ -248,14 +251,8 @@ void TstCatalogueQueries::recommendFallback()
 
     const QString defaultPath = WineSettings::defaultValue(LocalPath);
     const QString expected = stored == QLatin1String("existing") ? existing : defaultPath;
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    const TPublishedAppInfo &info = recommend.getRecommandApps().first();
-    QCOMPARE(info.installType, 1);
-    QCOMPARE(info.id, -1);
-    QCOMPARE(info.categories, -1);
-    QCOMPARE(info.version, QStringLiteral("1"));
-    QCOMPARE(info.localPath, expected);
-    QVERIFY(info.Url.isEmpty());
+    QCOMPARE(recommend.getRecommandApps(),
+             QList<TPublishedAppInfo>({defaultEntry("1", {}, {}, expected)}));
     QCOMPARE(WineSettings::instance()->stringValue(LocalPath), expected);
     if (stored == QLatin1String("missing"))
         QCOMPARE(WineSettings::instance()->value(LocalPath).toString(), defaultPath);
@@ -263,8 +260,7 @@ void TstCatalogueQueries::recommendFallback()
 
 void TstCatalogueQueries::recommendEntriesThenFailingDefault()
 {
-    QVERIFY(serve({{QStringLiteral("apps"), QJsonArray{sampleApp(3, QStringLiteral("Foo")),
-                                                       sampleApp(4, QStringLiteral("Bar"))}}}));
+    QVERIFY(serve({{"apps", QJsonArray{sampleApp(3, "Foo"), sampleApp(4, "Bar")}}}));
     WineRecommandApps recommend(QStringLiteral("Foo"));
     QVERIFY(runRecommend(recommend));
     QCOMPARE(recommend.getRecommandApps().size(), 1);
@@ -325,12 +321,9 @@ void TstCatalogueQueries::recommendAgainstServiceAnsweringNoJson()
     // Not an empty default configuration nobody can download: the archive
     // shipped with the program.
     QVERIFY(log.contains(QStringLiteral("String NULL")));
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    const TPublishedAppInfo &info = recommend.getRecommandApps().first();
-    QCOMPARE(info.installType, 1);
-    QCOMPARE(info.version, QStringLiteral("1"));
-    QCOMPARE(info.localPath, WineSettings::defaultValue(LocalPath));
-    QVERIFY(info.Url.isEmpty());
+    QCOMPARE(recommend.getRecommandApps(),
+             QList<TPublishedAppInfo>(
+                     {defaultEntry("1", {}, {}, WineSettings::defaultValue(LocalPath))}));
 }
 
 void TstCatalogueQueries::appListQueries_data()
@@ -440,12 +433,12 @@ void TstCatalogueQueries::appListFailureEmitsNothing()
 
 void TstCatalogueQueries::appObjectsWithMissingOrWrongMembers()
 {
-    const QJsonObject odd{{QStringLiteral("name"), QStringLiteral("Odd")},
-                          {QStringLiteral("version"), 3},
-                          {QStringLiteral("score"), QStringLiteral("high")},
-                          {QStringLiteral("author_info"), QStringLiteral("nobody")},
-                          {QStringLiteral("icon"), QStringLiteral("https://example.org/i.png")}};
-    QVERIFY(serve({{QStringLiteral("apps"), QJsonArray{odd, QJsonObject()}}}));
+    const QJsonObject odd{{"name", "Odd"},
+                          {"version", 3},
+                          {"score", "high"},
+                          {"author_info", "nobody"},
+                          {"icon", "https://example.org/i.png"}};
+    QVERIFY(serve({{"apps", QJsonArray{odd, QJsonObject()}}}));
     WineGetAppList list;
     QVERIFY(runList(list, WineGetAppList::AllApps));
     QCOMPARE(list.getApps().size(), 2);
@@ -478,9 +471,8 @@ void TstCatalogueQueries::categoryList()
 
     // Later replies update entries, a repeated id's last name wins, and ids
     // the reply leaves out stay.
-    QVERIFY(serve({{QStringLiteral("categories"),
-                    QJsonArray{category(1, QStringLiteral("A")), category(11, QStringLiteral("B")),
-                               category(1, QStringLiteral("C"))}}}));
+    QVERIFY(serve(
+            {{"categories", QJsonArray{category(1, "A"), category(11, "B"), category(1, "C")}}}));
     done.clear();
     applist->requestAppList();
     QVERIFY(waitFor(done));
