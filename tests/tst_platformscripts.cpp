@@ -1,8 +1,5 @@
 // The helper scripts that need no Wine, run from the build tree's platform
-// tree against the Windows test programs: peinfo.sh, mkicons.sh, unzip.sh,
-// localdesktop.sh on desktop entries as Wine writes them, kill.sh on
-// processes posing as a bottle's services, run_v4.sh's refusals, the font
-// registry and the installed tree.
+// tree against the Windows test programs; the font registry; the installed tree.
 
 #include "platformtestutil.h"
 
@@ -93,6 +90,19 @@ QProcessEnvironment runV4Environment(const QString &bottleName, const QString &a
     return environment;
 }
 
+// Runs one of the platform tree's tools/ scripts.
+Result runTool(const char *script, const QStringList &arguments,
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    return run(tool(QLatin1String("tools/") + QLatin1String(script)), arguments, environment);
+}
+
+// Whether the run ended by itself and failed with a message.
+bool failedLoudly(const Result &result)
+{
+    return result.finished && result.exitCode != 0 && !result.err.isEmpty();
+}
+
 } // namespace
 
 class TestPlatformScripts : public QObject
@@ -181,7 +191,7 @@ void TestPlatformScripts::peinfoPrintsFields()
     QFETCH(QString, field);
     QFETCH(QString, value);
 
-    const Result result = run(tool(QStringLiteral("tools/peinfo.sh")), {field, file});
+    const Result result = runTool("peinfo.sh", {field, file});
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
     QCOMPARE(result.out, value.isEmpty() ? QString() : value + QLatin1Char('\n'));
 }
@@ -200,17 +210,15 @@ void TestPlatformScripts::peinfoRejectsBadInput_data()
 void TestPlatformScripts::peinfoRejectsBadInput()
 {
     QFETCH(QStringList, arguments);
-    const Result result = run(tool(QStringLiteral("tools/peinfo.sh")), arguments);
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
+    const Result result = runTool("peinfo.sh", arguments);
+    QVERIFY(failedLoudly(result));
     QVERIFY(result.out.isEmpty());
-    QVERIFY(!result.err.isEmpty());
 }
 
 void TestPlatformScripts::mkiconsWritesLargestIcon()
 {
     const QString png = m_tmp.filePath(QStringLiteral("icons/new dir/Foo.png"));
-    const Result result = run(tool(QStringLiteral("tools/mkicons.sh")), {m_dash, png});
+    const Result result = runTool("mkicons.sh", {m_dash, png});
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
     QImage image;
@@ -238,19 +246,15 @@ void TestPlatformScripts::mkiconsWithoutIconWritesNothing()
 {
     QFETCH(QString, file);
     const QString dir = m_tmp.filePath(QStringLiteral("no-icon/%1").arg(QTest::currentDataTag()));
-    const Result result = run(tool(QStringLiteral("tools/mkicons.sh")),
-                              {file, dir + QStringLiteral("/x.png")});
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
-    QVERIFY(!result.err.isEmpty());
+    const Result result = runTool("mkicons.sh", {file, dir + QStringLiteral("/x.png")});
+    QVERIFY(failedLoudly(result));
     QVERIFY(!QFileInfo::exists(dir + QStringLiteral("/x.png")));
 }
 
 void TestPlatformScripts::unzipUnpacksPackage()
 {
     const QString dir = m_tmp.filePath(QStringLiteral("bottles/Foo 1.2"));
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")),
-                              {fixture(QStringLiteral("foo-package.7z")), dir});
+    const Result result = runTool("unzip.sh", {fixture(QStringLiteral("foo-package.7z")), dir});
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
     QCOMPARE(filesBelow(dir), QStringList({"entries/applications/foo-app.desktop",
@@ -270,8 +274,7 @@ void TestPlatformScripts::unzipMergesIntoExistingDirectory()
     QVERIFY(QDir().mkpath(outside));
     QVERIFY(QFile::link(outside, dir + QStringLiteral("/entries")));
 
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")),
-                              {fixture(QStringLiteral("foo-package.7z")), dir});
+    const Result result = runTool("unzip.sh", {fixture(QStringLiteral("foo-package.7z")), dir});
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
     QVERIFY(readAll(dir + QStringLiteral("/info")).contains("com.foo.app"));
     QCOMPARE(readAll(dir + QStringLiteral("/files/keep.txt")), QByteArray("mine"));
@@ -296,9 +299,8 @@ void TestPlatformScripts::unzipFailureLeavesDirectoryAsItWas()
     const QString dir = m_tmp.filePath(QStringLiteral("failed/%1").arg(QTest::currentDataTag()));
     QVERIFY(writeAll(dir + QStringLiteral("/info"), "old info"));
 
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")), {archive, dir});
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
+    const Result result = runTool("unzip.sh", {archive, dir});
+    QVERIFY(result.finished && result.exitCode != 0);
     QCOMPARE(filesBelow(dir), QStringList{"info"});
     QCOMPARE(readAll(dir + QStringLiteral("/info")), QByteArray("old info"));
 }
@@ -323,9 +325,8 @@ void TestPlatformScripts::unzipRefusesEntriesBelowLinks()
     }
 
     const QString dir = work + QStringLiteral("/target");
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")), {archive, dir});
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
+    const Result result = runTool("unzip.sh", {archive, dir});
+    QVERIFY(failedLoudly(result));
     QVERIFY(result.err.contains(QStringLiteral("refusing")));
     QVERIFY(result.err.contains(QStringLiteral("lnk/evil.txt")));
     QVERIFY(QDir(outside).isEmpty());
@@ -387,17 +388,16 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
     QVERIFY(writeAll(apps + "editor.desktop",
                      "[Desktop Entry]\nName=Editor\nExec=editor\nIcon=editor\n"));
 
-    const QString script = tool(QStringLiteral("tools/localdesktop.sh"));
-    Result listed = run(script, {QStringLiteral("Foo"), QStringLiteral("-l")});
+    Result listed = runTool("localdesktop.sh", {"Foo", "-l"});
     QVERIFY2(listed.finished && listed.exitCode == 0, qPrintable(listed.err));
     QCOMPARE(lines(listed.out),
              QStringList({desktopEntry, ownPrefixEntry, menuEntry, uninstallEntry}));
 
     // "Foo_2" is listed on its own.
-    listed = run(script, {QStringLiteral("Foo_2"), QStringLiteral("-l")});
+    listed = runTool("localdesktop.sh", {"Foo_2", "-l"});
     QCOMPARE(lines(listed.out), QStringList({otherDesktopEntry, otherMenuEntry}));
 
-    const Result removed = run(script, {QStringLiteral("Foo")});
+    const Result removed = runTool("localdesktop.sh", {"Foo"});
     QVERIFY2(removed.finished && removed.exitCode == 0, qPrintable(removed.err));
 
     for (const QString &gone :
@@ -416,7 +416,7 @@ void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
           apps + "editor.desktop"})
         QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
 
-    listed = run(script, {QStringLiteral("Foo"), QStringLiteral("-l")});
+    listed = runTool("localdesktop.sh", {"Foo", "-l"});
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.out, QString());
 }
@@ -436,7 +436,7 @@ void TestPlatformScripts::localdesktopRejectsBadNames()
     const QString entry = applicationsDir() + QStringLiteral("wine/Programs/Keep/Keep.desktop");
     QVERIFY(writeAll(entry, wineEntry("keep", home() + "/.lirvanwine/apps/Foo_2", "5555_keep.0")));
 
-    const Result result = run(tool(QStringLiteral("tools/localdesktop.sh")), arguments);
+    const Result result = runTool("localdesktop.sh", arguments);
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 2);
     QVERIFY(result.out.isEmpty());
@@ -445,20 +445,15 @@ void TestPlatformScripts::localdesktopRejectsBadNames()
 
 void TestPlatformScripts::killEndsOnlyBottleServices()
 {
-    const QString bottles = home() + QStringLiteral("/.lirvanwine");
-    auto device = startPosing(QStringLiteral("C:\\windows\\system32\\winedevice.exe"),
-                              bottles + QStringLiteral("/apps/Foo"));
-    auto svchost = startPosing(QStringLiteral("C:\\windows\\system32\\SvcHost.exe"),
-                               bottles + QStringLiteral("/Foo_1.2.3/"));
-    auto elsewhere = startPosing(QStringLiteral("C:\\windows\\system32\\winedevice.exe"),
-                                 home() + QStringLiteral("/.wine"));
-    auto program = startPosing(QStringLiteral("C:\\Program Files\\Foo\\foo.exe"),
-                               bottles + QStringLiteral("/apps/Foo"));
-    auto notWine = startPosing(QStringLiteral("rpcss.exe"), QString());
+    const QString bottles = home() + "/.lirvanwine";
+    auto device = startPosing("C:\\windows\\system32\\winedevice.exe", bottles + "/apps/Foo");
+    auto svchost = startPosing("C:\\windows\\system32\\SvcHost.exe", bottles + "/Foo_1.2.3/");
+    auto elsewhere = startPosing("C:\\windows\\system32\\winedevice.exe", home() + "/.wine");
+    auto program = startPosing("C:\\Program Files\\Foo\\foo.exe", bottles + "/apps/Foo");
+    auto notWine = startPosing("rpcss.exe", QString());
     std::unique_ptr<QProcess> foreign;
     if (getuid() == 0) {
-        foreign = startPosing(QStringLiteral("C:\\windows\\system32\\plugplay.exe"),
-                              bottles + QStringLiteral("/apps/Foo"),
+        foreign = startPosing("C:\\windows\\system32\\plugplay.exe", bottles + "/apps/Foo",
                               {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
     }
     const QList<QProcess *> spared = {elsewhere.get(), program.get(), notWine.get(), foreign.get()};
@@ -469,8 +464,8 @@ void TestPlatformScripts::killEndsOnlyBottleServices()
     }
     QVERIFY(waitFor([] { return !findProcesses("winedevice.exe").isEmpty(); }, 5000));
 
-    const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh")),
-                              {QStringLiteral("services"), QStringLiteral("block")});
+    const Result result = runTool("lirvan-wine-helper/kill.sh",
+                                  {QStringLiteral("services"), QStringLiteral("block")});
     QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
     QVERIFY(device->waitForFinished(5000));
@@ -489,13 +484,11 @@ void TestPlatformScripts::killEndsOnlyBottleServices()
 
 void TestPlatformScripts::killRejectsOtherArguments()
 {
-    auto device = startPosing(QStringLiteral("winedevice.exe"),
-                              home() + QStringLiteral("/.lirvanwine/apps/Foo"));
+    auto device = startPosing("winedevice.exe", home() + "/.lirvanwine/apps/Foo");
     QVERIFY(device->waitForStarted(5000));
     for (const QStringList &arguments :
          {QStringList(), QStringList{"services"}, QStringList{"all", "block"}}) {
-        const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh")),
-                                  arguments);
+        const Result result = runTool("lirvan-wine-helper/kill.sh", arguments);
         QCOMPARE(result.exitCode, 2);
     }
     QVERIFY(!device->waitForFinished(300));
@@ -505,22 +498,20 @@ void TestPlatformScripts::killRejectsOtherArguments()
 
 void TestPlatformScripts::runV4RefusesBadSetup()
 {
-    const QString script = tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh"));
-    QProcessEnvironment environment = runV4Environment(QString(),
-                                                       m_tmp.filePath(QStringLiteral("none")));
+    QProcessEnvironment environment = runV4Environment(QString(), m_tmp.filePath("none"));
 
     for (const QString &name : {QString(), QStringLiteral(".."), QStringLiteral("a/b")}) {
         environment.insert(QStringLiteral("BOTTLENAME"), name);
-        const Result result = run(script, {QStringLiteral("-c")}, environment);
+        const Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
         QVERIFY(result.exitCode != 0);
         QVERIFY(result.err.contains(QStringLiteral("BOTTLENAME")));
     }
 
     environment.insert(QStringLiteral("BOTTLENAME"), QStringLiteral("NoArchive"));
-    Result result = run(script, {QStringLiteral("-c")}, environment);
+    Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
     QCOMPARE(result.exitCode, 1);
     QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.lirvanwine/NoArchive")));
-    result = run(script, {QStringLiteral("-x")}, environment);
+    result = runTool("lirvan-wine-helper/run_v4.sh", {"-x"}, environment);
     QCOMPARE(result.exitCode, 2);
 }
 
@@ -530,9 +521,8 @@ void TestPlatformScripts::runV4FailedUnpackLeavesNoPrefix()
     QVERIFY(QDir().mkpath(files));
     QVERIFY(QFile::copy(fixture(QStringLiteral("foo-package-corrupt.7z")),
                         files + QStringLiteral("/files.7z")));
-    const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh")),
-                              {QStringLiteral("-c")},
-                              runV4Environment(QStringLiteral("Broken_1.0"), files));
+    const Result result = runTool("lirvan-wine-helper/run_v4.sh", {QStringLiteral("-c")},
+                                  runV4Environment(QStringLiteral("Broken_1.0"), files));
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 1);
     QVERIFY(QDir(home() + QStringLiteral("/.lirvanwine"))
