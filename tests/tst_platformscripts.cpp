@@ -84,8 +84,7 @@ QProcessEnvironment runV4Environment(const QString &bottleName, const QString &a
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BOTTLENAME"), bottleName);
-    environment.insert(QStringLiteral("APPRUN_CMD"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
+    environment.insert(QStringLiteral("APPRUN_CMD"), tool("lirvan-wine5-stable/bin/wine"));
     environment.insert(QStringLiteral("ARCHIVE_FILE_DIR"), archiveDir);
     return environment;
 }
@@ -116,14 +115,14 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(QFileInfo::exists(tool(QStringLiteral("tools/peinfo.sh"))),
+        QVERIFY2(QFileInfo::exists(tool("tools/peinfo.sh")),
                  "the platform tree is missing: build the lwa_platform target");
-        QVERIFY2(QFileInfo::exists(fixture(QStringLiteral("foo-setup.exe"))),
+        QVERIFY2(QFileInfo::exists(fixture("foo-setup.exe")),
                  "the Windows test programs are missing: build the lwa_fixtures target");
         QVERIFY(m_tmp.isValid());
-        QVERIFY(QDir().mkpath(m_tmp.filePath(QStringLiteral("a dir"))));
-        m_dash = m_tmp.filePath(QStringLiteral("a dir/-foo setup.exe"));
-        QVERIFY(QFile::copy(fixture(QStringLiteral("foo-setup.exe")), m_dash));
+        QVERIFY(QDir().mkpath(m_tmp.filePath("a dir")));
+        m_dash = m_tmp.filePath("a dir/-foo setup.exe");
+        QVERIFY(QFile::copy(fixture("foo-setup.exe"), m_dash));
     }
 
     void peinfoPrintsFields_data()
@@ -136,21 +135,19 @@ private slots:
                             const char *value) {
             QTest::newRow(tag) << file << QString::fromLatin1(field) << QString::fromLatin1(value);
         };
-        const QString setup = fixture(QStringLiteral("foo-setup.exe"));
-        const QString msi = fixture(QStringLiteral("bar-setup.msi"));
+        const QString setup = fixture("foo-setup.exe");
+        const QString msi = fixture("bar-setup.msi");
         row("exe ProductName", setup, "ProductName", "Foo Setup");
         row("exe Subject", setup, "Subject", "");
         row("exe ProductVersion kept as stored", setup, "ProductVersion", "1. 2 .3");
         row("exe FileType", setup, "FileType", "Win64 EXE");
-        row("32-bit exe FileType", fixture(QStringLiteral("foo-win32.exe")), "FileType",
-            "Win32 EXE");
+        row("32-bit exe FileType", fixture("foo-win32.exe"), "FileType", "Win32 EXE");
         row("msi ProductName absent", msi, "ProductName", "");
         row("msi Subject", msi, "Subject", "Bar Setup 2");
         row("msi ProductVersion absent", msi, "ProductVersion", "");
         row("msi FileType", msi, "FileType", "FPX");
-        row("text file FileType", fixture(QStringLiteral("not-a-program.exe")), "FileType", "TXT");
-        row("truncated exe has no version", fixture(QStringLiteral("truncated.exe")), "ProductName",
-            "");
+        row("text file FileType", fixture("not-a-program.exe"), "FileType", "TXT");
+        row("truncated exe has no version", fixture("truncated.exe"), "ProductName", "");
         // A file name that looks like an option is still read as a file.
         row("file name like an option", m_dash, "ProductName", "Foo Setup");
     }
@@ -169,7 +166,7 @@ private slots:
     void peinfoRejectsBadInput_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        const QString setup = fixture(QStringLiteral("foo-setup.exe"));
+        const QString setup = fixture("foo-setup.exe");
         QTest::newRow("missing file") << QStringList{"ProductName", m_tmp.filePath("missing.exe")};
         QTest::newRow("directory") << QStringList{"ProductName", m_tmp.path()};
         QTest::newRow("unknown field") << QStringList{"Title", setup};
@@ -187,7 +184,7 @@ private slots:
 
     void mkiconsWritesLargestIcon()
     {
-        const QString png = m_tmp.filePath(QStringLiteral("icons/new dir/Foo.png"));
+        const QString png = m_tmp.filePath("icons/new dir/Foo.png");
         const Result result = runTool("mkicons.sh", {m_dash, png});
         QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
@@ -206,10 +203,10 @@ private slots:
     void mkiconsWithoutIconWritesNothing_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("msi") << fixture(QStringLiteral("bar-setup.msi"));
-        QTest::newRow("text file") << fixture(QStringLiteral("not-a-program.exe"));
-        QTest::newRow("truncated exe") << fixture(QStringLiteral("truncated.exe"));
-        QTest::newRow("missing file") << m_tmp.filePath(QStringLiteral("missing.exe"));
+        QTest::newRow("msi") << fixture("bar-setup.msi");
+        QTest::newRow("text file") << fixture("not-a-program.exe");
+        QTest::newRow("truncated exe") << fixture("truncated.exe");
+        QTest::newRow("missing file") << m_tmp.filePath("missing.exe");
     }
 
     void mkiconsWithoutIconWritesNothing()
@@ -217,51 +214,51 @@ private slots:
         QFETCH(QString, file);
         const QString dir = m_tmp.filePath(
                 QStringLiteral("no-icon/%1").arg(QTest::currentDataTag()));
-        const Result result = runTool("mkicons.sh", {file, dir + QStringLiteral("/x.png")});
+        const Result result = runTool("mkicons.sh", {file, dir + "/x.png"});
         QVERIFY(failedLoudly(result));
-        QVERIFY(!QFileInfo::exists(dir + QStringLiteral("/x.png")));
+        QVERIFY(!QFileInfo::exists(dir + "/x.png"));
     }
 
     void unzipUnpacksPackage()
     {
-        const QString dir = m_tmp.filePath(QStringLiteral("bottles/Foo 1.2"));
-        const Result result = runTool("unzip.sh", {fixture(QStringLiteral("foo-package.7z")), dir});
+        const QString dir = m_tmp.filePath("bottles/Foo 1.2");
+        const Result result = runTool("unzip.sh", {fixture("foo-package.7z"), dir});
         QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
         QCOMPARE(filesBelow(dir), QStringList({"entries/applications/foo-app.desktop",
                                                "entries/icons/hicolor/48x48/apps/foo-app.png",
                                                "files/files.7z", "files/run.sh", "info"}));
-        QVERIFY(QFileInfo(dir + QStringLiteral("/files/run.sh")).isExecutable());
-        QVERIFY(readAll(dir + QStringLiteral("/info")).contains("\"appid\": \"com.foo.app\""));
+        QVERIFY(QFileInfo(dir + "/files/run.sh").isExecutable());
+        QVERIFY(readAll(dir + "/info").contains("\"appid\": \"com.foo.app\""));
     }
 
     void unzipMergesIntoExistingDirectory()
     {
-        const QString dir = m_tmp.filePath(QStringLiteral("merge"));
-        QVERIFY(writeAll(dir + QStringLiteral("/info"), "old info"));
-        QVERIFY(writeAll(dir + QStringLiteral("/files/keep.txt"), "mine"));
+        const QString dir = m_tmp.filePath("merge");
+        QVERIFY(writeAll(dir + "/info", "old info"));
+        QVERIFY(writeAll(dir + "/files/keep.txt", "mine"));
         // A link where the archive has a directory is replaced, not followed.
-        const QString outside = m_tmp.filePath(QStringLiteral("outside"));
+        const QString outside = m_tmp.filePath("outside");
         QVERIFY(QDir().mkpath(outside));
-        QVERIFY(QFile::link(outside, dir + QStringLiteral("/entries")));
+        QVERIFY(QFile::link(outside, dir + "/entries"));
 
-        const Result result = runTool("unzip.sh", {fixture(QStringLiteral("foo-package.7z")), dir});
+        const Result result = runTool("unzip.sh", {fixture("foo-package.7z"), dir});
         QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-        QVERIFY(readAll(dir + QStringLiteral("/info")).contains("com.foo.app"));
-        QCOMPARE(readAll(dir + QStringLiteral("/files/keep.txt")), QByteArray("mine"));
-        QVERIFY(QFileInfo::exists(dir + QStringLiteral("/files/run.sh")));
-        QVERIFY(!QFileInfo(dir + QStringLiteral("/entries")).isSymLink());
-        QVERIFY(QFileInfo::exists(dir + QStringLiteral("/entries/applications/foo-app.desktop")));
+        QVERIFY(readAll(dir + "/info").contains("com.foo.app"));
+        QCOMPARE(readAll(dir + "/files/keep.txt"), QByteArray("mine"));
+        QVERIFY(QFileInfo::exists(dir + "/files/run.sh"));
+        QVERIFY(!QFileInfo(dir + "/entries").isSymLink());
+        QVERIFY(QFileInfo::exists(dir + "/entries/applications/foo-app.desktop"));
         QVERIFY(QDir(outside).isEmpty());
     }
 
     void unzipFailureLeavesDirectoryAsItWas_data()
     {
         QTest::addColumn<QString>("archive");
-        QTest::newRow("truncated") << fixture(QStringLiteral("foo-package-truncated.7z"));
-        QTest::newRow("corrupt data") << fixture(QStringLiteral("foo-package-corrupt.7z"));
-        QTest::newRow("not an archive") << fixture(QStringLiteral("not-a-program.exe"));
-        QTest::newRow("missing") << m_tmp.filePath(QStringLiteral("missing.7z"));
+        QTest::newRow("truncated") << fixture("foo-package-truncated.7z");
+        QTest::newRow("corrupt data") << fixture("foo-package-corrupt.7z");
+        QTest::newRow("not an archive") << fixture("not-a-program.exe");
+        QTest::newRow("missing") << m_tmp.filePath("missing.7z");
     }
 
     void unzipFailureLeavesDirectoryAsItWas()
@@ -269,25 +266,25 @@ private slots:
         QFETCH(QString, archive);
         const QString dir = m_tmp.filePath(
                 QStringLiteral("failed/%1").arg(QTest::currentDataTag()));
-        QVERIFY(writeAll(dir + QStringLiteral("/info"), "old info"));
+        QVERIFY(writeAll(dir + "/info", "old info"));
 
         const Result result = runTool("unzip.sh", {archive, dir});
         QVERIFY(result.finished && result.exitCode != 0);
         QCOMPARE(filesBelow(dir), QStringList{"info"});
-        QCOMPARE(readAll(dir + QStringLiteral("/info")), QByteArray("old info"));
+        QCOMPARE(readAll(dir + "/info"), QByteArray("old info"));
     }
 
     void unzipRefusesEntriesBelowLinks()
     {
         // An archive holding a link to a directory outside and then a file
         // "through" that link.
-        const QString work = m_tmp.filePath(QStringLiteral("evil"));
-        const QString outside = work + QStringLiteral("/outside");
+        const QString work = m_tmp.filePath("evil");
+        const QString outside = work + "/outside";
         QVERIFY(QDir().mkpath(outside));
-        QVERIFY(QDir().mkpath(work + QStringLiteral("/one")));
-        QVERIFY(QFile::link(outside, work + QStringLiteral("/one/lnk")));
-        QVERIFY(writeAll(work + QStringLiteral("/two/lnk/evil.txt"), "evil"));
-        const QString archive = work + QStringLiteral("/evil.7z");
+        QVERIFY(QDir().mkpath(work + "/one"));
+        QVERIFY(QFile::link(outside, work + "/one/lnk"));
+        QVERIFY(writeAll(work + "/two/lnk/evil.txt", "evil"));
+        const QString archive = work + "/evil.7z";
         for (const QString &part : {QStringLiteral("one"), QStringLiteral("two")}) {
             QProcess sevenZip;
             sevenZip.setWorkingDirectory(work + QLatin1Char('/') + part);
@@ -296,7 +293,7 @@ private slots:
             QCOMPARE(sevenZip.exitCode(), 0);
         }
 
-        const QString dir = work + QStringLiteral("/target");
+        const QString dir = work + "/target";
         const Result result = runTool("unzip.sh", {archive, dir});
         QVERIFY(failedLoudly(result));
         QVERIFY(result.err.contains(QStringLiteral("refusing")));
@@ -307,21 +304,21 @@ private slots:
 
     void localdesktopListsAndRemovesBottleEntries()
     {
-        const QString prefix = home() + QStringLiteral("/.lirvanwine/apps/Foo");
-        const QString other = home() + QStringLiteral("/.lirvanwine/apps/Foo_2");
+        const QString prefix = home() + "/.lirvanwine/apps/Foo";
+        const QString other = home() + "/.lirvanwine/apps/Foo_2";
         const QString apps = applicationsDir();
-        const QString menus = home() + QStringLiteral("/.config/menus/applications-merged/");
-        const QString dirs = home() + QStringLiteral("/.local/share/desktop-directories/");
-        const QString icons = home() + QStringLiteral("/.local/share/icons/hicolor/");
-        const QString mime = home() + QStringLiteral("/.local/share/mime/packages/");
+        const QString menus = home() + "/.config/menus/applications-merged/";
+        const QString dirs = home() + "/.local/share/desktop-directories/";
+        const QString icons = home() + "/.local/share/icons/hicolor/";
+        const QString mime = home() + "/.local/share/mime/packages/";
 
         // The bottle's integration, as Wine creates it.
-        const QString desktopEntry = home() + QStringLiteral("/Desktop/Foo.desktop");
-        const QString menuEntry = apps + QStringLiteral("wine/Programs/Foo/Foo.desktop");
+        const QString desktopEntry = home() + "/Desktop/Foo.desktop";
+        const QString menuEntry = apps + "wine/Programs/Foo/Foo.desktop";
         const QString uninstallEntry = apps
                                        + QStringLiteral("wine/Programs/Foo/Uninstall Foo.desktop");
         QVERIFY(writeAll(desktopEntry, wineEntry("foo", prefix, "2D69_foo.0")));
-        QVERIFY(writeAll(home() + QStringLiteral("/Desktop/Foo.lnk"), "L\0\0\0"));
+        QVERIFY(writeAll(home() + "/Desktop/Foo.lnk", "L\0\0\0"));
         QVERIFY(writeAll(menuEntry, wineEntry("foo", prefix + QLatin1Char('/'), "2D69_foo.0")));
         QVERIFY(writeAll(uninstallEntry, wineEntry("uninstall", prefix, "3228_uninstall.0")));
         QVERIFY(writeAll(menus + "wine-Programs-Foo-Foo.menu",
@@ -341,14 +338,14 @@ private slots:
         QVERIFY(writeAll(mime + "x-wine-extension-foodoc.xml", "<mime-info/>"));
         // A shortcut that the program made later from its own prefix
         // (~/.lirvanwine/Foo, where a recommended configuration runs).
-        const QString ownPrefixEntry = home() + QStringLiteral("/Desktop/Tool.desktop");
+        const QString ownPrefixEntry = home() + "/Desktop/Tool.desktop";
         QVERIFY(writeAll(ownPrefixEntry,
                          wineEntry("tool", home() + "/.lirvanwine/Foo", "7777_tool.0")));
 
         // Another bottle whose name begins with the same text; it shares the
         // uninstall icon and the menu folders.
-        const QString otherMenuEntry = apps + QStringLiteral("wine/Programs/Bar/Bar.desktop");
-        const QString otherDesktopEntry = home() + QStringLiteral("/Desktop/Bar.desktop");
+        const QString otherMenuEntry = apps + "wine/Programs/Bar/Bar.desktop";
+        const QString otherDesktopEntry = home() + "/Desktop/Bar.desktop";
         QVERIFY(writeAll(otherMenuEntry, wineEntry("bar", other, "3228_uninstall.0")));
         QVERIFY(writeAll(otherDesktopEntry, wineEntry("bar", other, "4411_bar.0")));
         QVERIFY(writeAll(menus + "wine-Programs-Bar-Bar.menu",
@@ -485,22 +482,21 @@ private slots:
         environment.insert(QStringLiteral("BOTTLENAME"), QStringLiteral("NoArchive"));
         Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.lirvanwine/NoArchive")));
+        QVERIFY(!QFileInfo::exists(home() + "/.lirvanwine/NoArchive"));
         result = runTool("lirvan-wine-helper/run_v4.sh", {"-x"}, environment);
         QCOMPARE(result.exitCode, 2);
     }
 
     void runV4FailedUnpackLeavesNoPrefix()
     {
-        const QString files = m_tmp.filePath(QStringLiteral("package/files"));
+        const QString files = m_tmp.filePath("package/files");
         QVERIFY(QDir().mkpath(files));
-        QVERIFY(QFile::copy(fixture(QStringLiteral("foo-package-corrupt.7z")),
-                            files + QStringLiteral("/files.7z")));
+        QVERIFY(QFile::copy(fixture("foo-package-corrupt.7z"), files + "/files.7z"));
         const Result result = runTool("lirvan-wine-helper/run_v4.sh", {QStringLiteral("-c")},
                                       runV4Environment(QStringLiteral("Broken_1.0"), files));
         QVERIFY(result.finished);
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(QDir(home() + QStringLiteral("/.lirvanwine"))
+        QVERIFY(QDir(home() + "/.lirvanwine")
                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                         .filter(QStringLiteral("Broken"))
                         .isEmpty());
@@ -508,7 +504,7 @@ private slots:
 
     void fontRegistryNamesInstalledFont()
     {
-        const QByteArray bytes = readAll(tool(QStringLiteral("data/Depends/DefaultFont/font.reg")));
+        const QByteArray bytes = readAll(tool("data/Depends/DefaultFont/font.reg"));
         QVERIFY(bytes.startsWith("\xff\xfe")); // UTF-16LE, as regedit reads it in any locale
         const QString text = QTextCodec::codecForName("UTF-16LE")->toUnicode(bytes.mid(2));
         QVERIFY(text.startsWith(QStringLiteral("Windows Registry Editor Version 5.00\r\n")));
@@ -544,13 +540,12 @@ private slots:
               "/tools/lirvan-wine-helper/run_v4.sh", "/lirvan-wine5-stable/bin/wine",
               "/lirvan-wine5-stable/bin/wine64"})
             QVERIFY2(QFileInfo(root + QLatin1String(script)).isExecutable(), script);
-        QCOMPARE(readAll(root + QStringLiteral("/data/Depends/DefaultFont/font.reg")),
-                 readAll(tool(QStringLiteral("data/Depends/DefaultFont/font.reg"))));
-        QVERIFY(QFileInfo(root + QStringLiteral("/data/Depends/DefaultBottle/files.7z")).size()
-                > 0);
+        QCOMPARE(readAll(root + "/data/Depends/DefaultFont/font.reg"),
+                 readAll(tool("data/Depends/DefaultFont/font.reg")));
+        QVERIFY(QFileInfo(root + "/data/Depends/DefaultBottle/files.7z").size() > 0);
 
         const QString prefix = stage.path() + QStringLiteral(LWA_INSTALL_PREFIX);
-        QVERIFY(QFileInfo(prefix + QStringLiteral("/bin/lirvan-wine-assist")).isExecutable());
+        QVERIFY(QFileInfo(prefix + "/bin/lirvan-wine-assist").isExecutable());
         const QString entry = prefix
                               + QStringLiteral("/share/applications/lirvan-wine-assist.desktop");
         const QByteArray desktop = readAll(entry);
