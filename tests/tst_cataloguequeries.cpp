@@ -15,6 +15,21 @@
 #include <QTextCodec>
 #include <QtTest>
 
+// An entry's members in order, joined by '|'.
+QString describe(const TPublishedAppInfo &info)
+{
+    return QStringList({QString::number(info.installType), QString::number(info.id), info.appName,
+                        QString::number(info.score), QString::number(info.categories), info.version,
+                        info.author, info.avatar, info.packageName, info.icon, info.createdAt,
+                        info.MD5, info.Url, info.localPath})
+            .join(QLatin1Char('|'));
+}
+
+char *toString(const TPublishedAppInfo &info)
+{
+    return QTest::toString(describe(info));
+}
+
 namespace {
 
 constexpr int Timeout = 15000;
@@ -24,15 +39,12 @@ const auto waitFor = &CatalogueApiServer::waitFor;
 
 QJsonObject category(int id, const QString &name)
 {
-    return {{QStringLiteral("id"), id}, {QStringLiteral("categories"), name}};
+    return {{"id", id}, {"categories", name}};
 }
 
 QJsonObject sampleApp(int id, const QString &name)
 {
-    return {{QStringLiteral("id"), id},
-            {QStringLiteral("name"), name},
-            {QStringLiteral("version"), QStringLiteral("1")},
-            {QStringLiteral("recommend"), QJsonArray{name}}};
+    return {{"id", id}, {"name", name}, {"version", "1"}, {"recommend", QJsonArray{name}}};
 }
 
 // Runs one recommendation query to its end; false when it never ends.
@@ -55,6 +67,19 @@ bool runList(WineGetAppList &list, int type)
     return waitFor(done);
 }
 
+// The default configuration entry with these download details.
+TPublishedAppInfo defaultEntry(const QString &version, const QString &md5 = {},
+                               const QString &url = {}, const QString &localPath = {})
+{
+    TPublishedAppInfo info;
+    info.installType = 1;
+    info.version = version;
+    info.MD5 = md5;
+    info.Url = url;
+    info.localPath = localPath;
+    return info;
+}
+
 QStringList paths(const QList<QJsonObject> &requests)
 {
     QStringList result;
@@ -74,29 +99,6 @@ class TstCatalogueQueries : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void recommendKnownName();
-    void sampleCataloguePackagesDownload();
-    void recommendEmptyNameAsksDefaultOnly();
-    void recommendListFailureThenDefault();
-    void recommendFallback_data();
-    void recommendFallback();
-    void recommendEntriesThenFailingDefault();
-    void recommendSecondRunAppends();
-    void recommendNameWithReservedCharacters();
-    void recommendAgainstServiceAnsweringNoJson();
-    void appListQueries_data();
-    void appListQueries();
-    void appListValuesReachServiceUnchanged();
-    void appListUnknownType();
-    void appListFailureEmitsNothing();
-    void appObjectsWithMissingOrWrongMembers();
-    void categoryList();
-    void categoryListFailure();
-    void chineseNamesUnderCLocale();
-
 private:
     // A service over a catalogue with just these sections.
     CatalogueApiServer *serve(const QJsonObject &catalogue);
@@ -104,19 +106,384 @@ private:
     std::unique_ptr<CatalogueApiServer> m_sample;
     std::list<QTemporaryDir> m_dataDirs;
     std::list<CatalogueApiServer> m_servers;
+
+private slots:
+    void initTestCase()
+    {
+        m_sample = std::make_unique<CatalogueApiServer>();
+        QVERIFY(m_sample->isRunning());
+    }
+
+    void init()
+    {
+        m_sample->use();
+        WineSettings::instance()->remove(LocalPath);
+    }
+
+    void recommendKnownName()
+    {
+        WineRecommandApps recommend(QStringLiteral("foo"));
+        QVERIFY(runRecommend(recommend));
+        const QList<TPublishedAppInfo> &apps = recommend.getRecommandApps();
+        QCOMPARE(apps.size(), 2);
+
+        const QString base = m_sample->baseUrl() + QStringLiteral("/files/");
+        QCOMPARE(apps.at(0).MD5.size(), 32);
+        QCOMPARE(apps.at(1).MD5.size(), 32);
+        QCOMPARE(describe(apps.at(0)),
+                 QStringLiteral(
+                         "0|1|Foo App|4.5|7|1.2.3|alice|%1avatars/alice.png|foo-package.7z|"
+                         "%1icons/foo-app.png|2026-03-01 10:00:00|%2|%1packages/foo-package.7z|")
+                         .arg(base, apps.at(0).MD5));
+        QCOMPARE(apps.at(1),
+                 defaultEntry("1.0", apps.at(1).MD5, base + "packages/default-bottle.7z"));
+
+        const QList<QJsonObject> requests = m_sample->apiRequests().mid(0, 2);
+        QCOMPARE(paths(requests), QStringList({"/api/v1/app/list", "/api/v1/app/default/config"}));
+        QCOMPARE(requests.at(0).value(QStringLiteral("target")).toString(),
+                 QStringLiteral("/api/v1/app/list?recommend_name=foo"));
+    }
+
+    void sampleCataloguePackagesDownload()
+    {
+        // The sample's checksums and addresses fit the packages it serves.
+        WineRecommandApps recommend(QStringLiteral("Foo Setup"));
+        QVERIFY(runRecommend(recommend));
+        QTemporaryDir downloads;
+        for (TPublishedAppInfo info : qAsConst(recommend.getRecommandApps())) {
+            info.localPath = downloads.filePath(QString::number(info.installType) + ".7z");
+            WineAstHttpDownload download(info);
+            QSignalSpy status(&download, &WineAstHttpDownload::signalStatus);
+            download.startDownLoad();
+            QVERIFY(waitFor(status));
+            QCOMPARE(status.first().at(0).toInt(), 3);
+        }
+    }
+
+    void recommendEmptyNameAsksDefaultOnly()
+    {
+        const int before = m_sample->apiRequests().size();
+        WineRecommandApps recommend;
+        QVERIFY(runRecommend(recommend));
+        QCOMPARE(recommend.getRecommandApps().size(), 1);
+        QCOMPARE(recommend.getRecommandApps().first().installType, 1);
+        QCOMPARE(recommend.getRecommandApps().first().version, QStringLiteral("1.0"));
+        QCOMPARE(paths(m_sample->apiRequests().mid(before)),
+                 QStringList{QStringLiteral("/api/v1/app/default/config")});
+    }
+
+    void recommendListFailureThenDefault()
+    {
+        const QJsonObject defaults{{"version", "7"},
+                                   {"md5_value", "abc"},
+                                   {"download_url", "/files/d.7z"}};
+        CatalogueApiServer *server = serve({{"default_config", defaults}});
+        QVERIFY(server);
+        WineRecommandApps recommend(QStringLiteral("Foo"));
+        QVERIFY(runRecommend(recommend));
+        QCOMPARE(recommend.getRecommandApps(),
+                 QList<TPublishedAppInfo>(
+                         {defaultEntry("7", "abc", server->baseUrl() + "/files/d.7z")}));
+        QCOMPARE(server->apiRequests().first().value(QStringLiteral("status")).toInt(), 404);
+    }
+
+    void recommendFallback_data()
+    {
+        QTest::addColumn<QString>("stored"); // "" unset, "missing", "existing"
+        QTest::addColumn<bool>("namedList"); // whether the list step runs (and finds nothing)
+        QTest::newRow("unset, no name") << QString() << false;
+        QTest::newRow("missing file, empty list") << QStringLiteral("missing") << true;
+        QTest::newRow("existing file, empty list") << QStringLiteral("existing") << true;
+    }
+
+    void recommendFallback()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, namedList);
+        QTemporaryDir files;
+        const QString missing = files.filePath(QStringLiteral("gone.7z"));
+        const QString existing = files.filePath(QStringLiteral("default.7z"));
+        QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
+        if (stored == QLatin1String("missing"))
+            WineSettings::instance()->setValue(LocalPath, missing);
+        else if (stored == QLatin1String("existing"))
+            WineSettings::instance()->setValue(LocalPath, existing);
+
+        // Lists nothing for "Foo" and has no default configuration.
+        QVERIFY(serve({{"apps", QJsonArray{sampleApp(3, "Bar")}}}));
+        WineRecommandApps recommend(namedList ? QStringLiteral("Foo") : QString());
+        LogCapture log;
+        QVERIFY(runRecommend(recommend));
+        QVERIFY(log.contains(QStringLiteral("----setDefaultConfig-----")));
+
+        const QString defaultPath = WineSettings::defaultValue(LocalPath);
+        const QString expected = stored == QLatin1String("existing") ? existing : defaultPath;
+        QCOMPARE(recommend.getRecommandApps(),
+                 QList<TPublishedAppInfo>({defaultEntry("1", {}, {}, expected)}));
+        QCOMPARE(WineSettings::instance()->stringValue(LocalPath), expected);
+        if (stored == QLatin1String("missing"))
+            QCOMPARE(WineSettings::instance()->value(LocalPath).toString(), defaultPath);
+    }
+
+    void recommendEntriesThenFailingDefault()
+    {
+        QVERIFY(serve({{"apps", QJsonArray{sampleApp(3, "Foo"), sampleApp(4, "Bar")}}}));
+        WineRecommandApps recommend(QStringLiteral("Foo"));
+        QVERIFY(runRecommend(recommend));
+        QCOMPARE(recommend.getRecommandApps().size(), 1);
+        QCOMPARE(recommend.getRecommandApps().first().id, 3);
+        QCOMPARE(recommend.getRecommandApps().first().installType, 0);
+    }
+
+    void recommendSecondRunAppends()
+    {
+        WineRecommandApps recommend(QStringLiteral("Foo Setup"));
+        QVERIFY(runRecommend(recommend));
+        QVERIFY(runRecommend(recommend));
+        const QList<TPublishedAppInfo> &apps = recommend.getRecommandApps();
+        QCOMPARE(apps.size(), 4);
+        QCOMPARE(apps.at(0), apps.at(2));
+        QCOMPARE(apps.at(1), apps.at(3));
+        QCOMPARE(apps.at(2).installType, 0);
+        QCOMPARE(apps.at(3).installType, 1);
+    }
+
+    void recommendNameWithReservedCharacters()
+    {
+        const QString name = QStringLiteral("A&B=C+D %2F/?#x 画");
+        CatalogueApiServer *server = serve(
+                {{QStringLiteral("apps"), QJsonArray{sampleApp(7, name), sampleApp(8, "A")}}});
+        QVERIFY(server);
+        WineRecommandApps recommend(name);
+        QVERIFY(runRecommend(recommend));
+        QVERIFY(!recommend.getRecommandApps().isEmpty());
+        QCOMPARE(recommend.getRecommandApps().first().id, 7);
+        const QJsonObject seen = server->apiRequests().first();
+        QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
+        QCOMPARE(seen.value(QStringLiteral("params")).toObject().value("recommend_name").toString(),
+                 name);
+    }
+
+    void recommendAgainstServiceAnsweringNoJson()
+    {
+        // A service in maintenance answers every request with a web page.
+        QTcpServer service;
+        QVERIFY(service.listen(QHostAddress::LocalHost));
+        connect(&service, &QTcpServer::newConnection, &service, [&service] {
+            QTcpSocket *socket = service.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->readAll();
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 20\r\n"
+                              "Connection: close\r\n\r\n<html>closed</html>\n");
+                socket->disconnectFromHost();
+            });
+        });
+        WineSettings::instance()
+                ->setValue(QStringLiteral("wine_oauth_host"),
+                           QStringLiteral("http://127.0.0.1:%1").arg(service.serverPort()));
+
+        WineRecommandApps recommend(QStringLiteral("Foo"));
+        LogCapture log;
+        QVERIFY(runRecommend(recommend));
+        // Not an empty default configuration nobody can download: the archive
+        // shipped with the program.
+        QVERIFY(log.contains(QStringLiteral("String NULL")));
+        QCOMPARE(recommend.getRecommandApps(),
+                 QList<TPublishedAppInfo>(
+                         {defaultEntry("1", {}, {}, WineSettings::defaultValue(LocalPath))}));
+    }
+
+    void appListQueries_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("text"); // recommend name or keyword
+        QTest::addColumn<bool>("installAble");
+        QTest::addColumn<int>("categoryId");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("signedKeys");
+        QTest::addColumn<QList<int>>("ids");
+        const QString list = QStringLiteral("/api/v1/app/list");
+        QTest::newRow("0 all") << 0 << QString() << false << 0 << list << QStringList()
+                               << QList<int>{1, 2, 3, 4, 5};
+        QTest::newRow("1 recommended") << 1 << QStringLiteral("Bar Setup 2") << false << 0
+                                       << list + QStringLiteral("?recommend_name=Bar%20Setup%202")
+                                       << QStringList{"recommend_name"} << QList<int>{4};
+        QTest::newRow("2 keyword, installable")
+                << 2 << QStringLiteral("画图") << true << 0
+                << list + QStringLiteral("?keyword=%E7%94%BB%E5%9B%BE&install_able=true")
+                << QStringList({"install_able", "keyword"}) << QList<int>{2, 3};
+        QTest::newRow("2 keyword, not installable only")
+                << 2 << QStringLiteral("游戏") << false << 0
+                << list + QStringLiteral("?keyword=%E6%B8%B8%E6%88%8F&install_able=false")
+                << QStringList({"install_able", "keyword"}) << QList<int>{5};
+        QTest::newRow("2 keyword, nothing installable")
+                << 2 << QStringLiteral("游戏") << true << 0
+                << list + QStringLiteral("?keyword=%E6%B8%B8%E6%88%8F&install_able=true")
+                << QStringList({"install_able", "keyword"}) << QList<int>{};
+        QTest::newRow("3 category")
+                << 3 << QString() << false << 5 << list + QStringLiteral("?category_id=5")
+                << QStringList{"category_id"} << QList<int>{2, 3};
+    }
+
+    void appListQueries()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, text);
+        QFETCH(bool, installAble);
+        QFETCH(int, categoryId);
+        QFETCH(QString, target);
+        QFETCH(QStringList, signedKeys);
+        QFETCH(QList<int>, ids);
+
+        WineGetAppList list;
+        list.setRecommendName(text);
+        list.setKeyword(text, installAble);
+        list.setCategoryId(categoryId);
+        QVERIFY(runList(list, type));
+
+        QList<int> received;
+        for (const TPublishedAppInfo &app : qAsConst(list.getApps())) {
+            received << app.id;
+            QCOMPARE(app.installType, 0);
+        }
+        QCOMPARE(received, ids);
+        const QJsonObject request = m_sample->lastApiRequest();
+        QCOMPARE(request.value(QStringLiteral("target")).toString(), target);
+        QCOMPARE(request.value(QStringLiteral("status")).toInt(), 200);
+        QCOMPARE(request.value(QStringLiteral("params")).toObject().keys(), signedKeys);
+    }
+
+    void appListValuesReachServiceUnchanged()
+    {
+        // Characters that mean something in a query are sent as data.
+        const QString keyword = QStringLiteral("A&install_able=x+y #50%");
+        WineGetAppList list;
+        list.setKeyword(keyword, false);
+        QVERIFY(runList(list, WineGetAppList::KeywordApps));
+        const QJsonObject params
+                = m_sample->lastApiRequest().value(QStringLiteral("params")).toObject();
+        QCOMPARE(params.value(QStringLiteral("keyword")).toString(), keyword);
+        QCOMPARE(params.value(QStringLiteral("install_able")).toString(), QStringLiteral("false"));
+        QVERIFY(list.getApps().isEmpty());
+
+        // Accumulates: a second request appends after the first one's records.
+        list.setCategoryId(5);
+        QVERIFY(runList(list, WineGetAppList::CategoryApps));
+        QVERIFY(runList(list, WineGetAppList::CategoryApps));
+        QCOMPARE(list.getApps().size(), 4);
+    }
+
+    void appListUnknownType()
+    {
+        const int before = m_sample->apiRequests().size();
+        WineGetAppList list;
+        QSignalSpy done(&list, &WineGetAppList::signalFinished);
+        LogCapture log;
+        list.getAppList(5);
+        QVERIFY(log.messages().contains(QStringLiteral("type = [ 5 ] is err !")));
+        QVERIFY(!done.wait(300));
+        QCOMPARE(m_sample->apiRequests().size(), before);
+    }
+
+    void appListFailureEmitsNothing()
+    {
+        CatalogueApiServer *server = serve({{QStringLiteral("categories"), QJsonArray()}});
+        QVERIFY(server);
+        WineGetAppList list;
+        QSignalSpy done(&list, &WineGetAppList::signalFinished);
+        list.getAppList(WineGetAppList::AllApps);
+        QTRY_VERIFY_WITH_TIMEOUT(!list.lastReply().isEmpty(), Timeout);
+        QVERIFY(!done.wait(200));
+        QCOMPARE(server->lastApiRequest().value(QStringLiteral("status")).toInt(), 404);
+        QVERIFY(list.getApps().isEmpty());
+    }
+
+    void appObjectsWithMissingOrWrongMembers()
+    {
+        const QJsonObject odd{{"name", "Odd"},
+                              {"version", 3},
+                              {"score", "high"},
+                              {"author_info", "nobody"},
+                              {"icon", "https://example.org/i.png"}};
+        QVERIFY(serve({{"apps", QJsonArray{odd, QJsonObject()}}}));
+        WineGetAppList list;
+        QVERIFY(runList(list, WineGetAppList::AllApps));
+        QCOMPARE(list.getApps().size(), 2);
+        const TPublishedAppInfo &first = list.getApps().at(0);
+        QCOMPARE(first.appName, QStringLiteral("Odd"));
+        QVERIFY(first.version.isEmpty());
+        QCOMPARE(first.score, 0.0);
+        QVERIFY(first.author.isEmpty() && first.avatar.isEmpty());
+        QCOMPARE(first.icon, QStringLiteral("https://example.org/i.png"));
+        const TPublishedAppInfo &empty = list.getApps().at(1);
+        QCOMPARE(empty.id, 0);
+        QCOMPARE(empty.categories, 0);
+        QVERIFY(empty.appName.isEmpty() && empty.Url.isEmpty() && empty.MD5.isEmpty());
+
+        // A reply that is not JSON adds nothing but still counts as an answer.
+        LogCapture log;
+        QVERIFY(CatalogueReply::QstringToJson(QStringLiteral("<html>")).isEmpty());
+        QVERIFY(log.contains(QStringLiteral("String NULL")));
+    }
+
+    void categoryList()
+    {
+        WineAstApplist *applist = WineAstApplist::instance();
+        QSignalSpy done(applist, &WineAstApplist::signalFinished);
+        applist->requestAppList();
+        QVERIFY(waitFor(done));
+        QCOMPARE(done.first().at(0).toInt(), 3);
+        QCOMPARE(applist->categories().size(), 10);
+        QCOMPARE(applist->categories().value(5), QStringLiteral("图形图像"));
+
+        // Later replies update entries, a repeated id's last name wins, and ids
+        // the reply leaves out stay.
+        QVERIFY(serve({{"categories",
+                        QJsonArray{category(1, "A"), category(11, "B"), category(1, "C")}}}));
+        done.clear();
+        applist->requestAppList();
+        QVERIFY(waitFor(done));
+        QCOMPARE(applist->categories().size(), 11);
+        QCOMPARE(applist->categories().value(1), QStringLiteral("C"));
+        QCOMPARE(applist->categories().value(11), QStringLiteral("B"));
+        QCOMPARE(applist->categories().value(5), QStringLiteral("图形图像"));
+    }
+
+    void categoryListFailure()
+    {
+        QVERIFY(serve({{QStringLiteral("apps"), QJsonArray()}}));
+        WineAstApplist *applist = WineAstApplist::instance();
+        const QMap<int, QString> before = applist->categories();
+        QSignalSpy done(applist, &WineAstApplist::signalFinished);
+        applist->requestAppList();
+        QVERIFY(waitFor(done));
+        QCOMPARE(done.first().at(0).toInt(), 4);
+        QVERIFY(done.first().at(1).toString().contains(QLatin1String("Not Found")));
+        QCOMPARE(applist->categories(), before);
+    }
+
+    void chineseNamesUnderCLocale()
+    {
+        // main() runs this test under LC_ALL=C, which Qt reads as UTF-8; a
+        // locale encoding that cannot hold Chinese is set explicitly.
+        QTextCodec *const localeCodec = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+        const auto restore = qScopeGuard(
+                [localeCodec] { QTextCodec::setCodecForLocale(localeCodec); });
+        QVERIFY(!QTextCodec::codecForLocale()->canEncode(QStringLiteral("画图助手")));
+
+        const QString name = QStringLiteral("画图助手");
+        const QJsonObject parsed = CatalogueReply::QstringToJson(
+                QStringLiteral("{\"data\":[{\"name\":\"%1\"}]}").arg(name));
+        QCOMPARE(CatalogueReply::appsFromReply(parsed).first().appName, name);
+
+        WineGetAppList list;
+        list.setCategoryId(5);
+        QVERIFY(runList(list, WineGetAppList::CategoryApps));
+        QCOMPARE(list.getApps().size(), 2);
+        QCOMPARE(list.getApps().first().appName, name);
+    }
 };
-
-void TstCatalogueQueries::initTestCase()
-{
-    m_sample = std::make_unique<CatalogueApiServer>();
-    QVERIFY(m_sample->isRunning());
-}
-
-void TstCatalogueQueries::init()
-{
-    m_sample->use();
-    WineSettings::instance()->remove(LocalPath);
-}
 
 CatalogueApiServer *TstCatalogueQueries::serve(const QJsonObject &catalogue)
 {
@@ -128,400 +495,6 @@ CatalogueApiServer *TstCatalogueQueries::serve(const QJsonObject &catalogue)
         return nullptr;
     m_servers.back().use();
     return &m_servers.back();
-}
-
-void TstCatalogueQueries::recommendKnownName()
-{
-    WineRecommandApps recommend(QStringLiteral("foo"));
-    QVERIFY(runRecommend(recommend));
-    const QList<TPublishedAppInfo> &apps = recommend.getRecommandApps();
-    QCOMPARE(apps.size(), 2);
-
-    const QString base = m_sample->baseUrl();
-    const TPublishedAppInfo &foo = apps.at(0);
-    QCOMPARE(foo.installType, 0);
-    QCOMPARE(foo.id, 1);
-    QCOMPARE(foo.appName, QStringLiteral("Foo App"));
-    QCOMPARE(foo.score, 4.5);
-    QCOMPARE(foo.categories, 7);
-    QCOMPARE(foo.version, QStringLiteral("1.2.3"));
-    QCOMPARE(foo.author, QStringLiteral("alice"));
-    QCOMPARE(foo.avatar, base + QStringLiteral("/files/avatars/alice.png"));
-    QCOMPARE(foo.packageName, QStringLiteral("foo-package.7z"));
-    QCOMPARE(foo.icon, base + QStringLiteral("/files/icons/foo-app.png"));
-    QCOMPARE(foo.createdAt, QStringLiteral("2026-03-01 10:00:00"));
-    QCOMPARE(foo.MD5.size(), 32);
-    QCOMPARE(foo.Url, base + QStringLiteral("/files/packages/foo-package.7z"));
-    QVERIFY(foo.localPath.isEmpty());
-
-    const TPublishedAppInfo &defaults = apps.at(1);
-    QCOMPARE(defaults.installType, 1);
-    QCOMPARE(defaults.id, -1);
-    QCOMPARE(defaults.categories, -1);
-    QCOMPARE(defaults.version, QStringLiteral("1.0"));
-    QCOMPARE(defaults.MD5.size(), 32);
-    QCOMPARE(defaults.Url, base + QStringLiteral("/files/packages/default-bottle.7z"));
-    QVERIFY(defaults.appName.isEmpty() && defaults.localPath.isEmpty());
-
-    const QList<QJsonObject> requests = m_sample->apiRequests().mid(0, 2);
-    QCOMPARE(paths(requests), QStringList({"/api/v1/app/list", "/api/v1/app/default/config"}));
-    QCOMPARE(requests.at(0).value(QStringLiteral("target")).toString(),
-             QStringLiteral("/api/v1/app/list?recommend_name=foo"));
-}
-
-void TstCatalogueQueries::sampleCataloguePackagesDownload()
-{
-    // The sample's checksums and addresses fit the packages it serves.
-    WineRecommandApps recommend(QStringLiteral("Foo Setup"));
-    QVERIFY(runRecommend(recommend));
-    QTemporaryDir downloads;
-    for (TPublishedAppInfo info : qAsConst(recommend.getRecommandApps())) {
-        info.localPath = downloads.filePath(QString::number(info.installType) + ".7z");
-        WineAstHttpDownload download(info);
-        QSignalSpy status(&download, &WineAstHttpDownload::signalStatus);
-        download.startDownLoad();
-        QVERIFY(waitFor(status));
-        QCOMPARE(status.first().at(0).toInt(), 3);
-    }
-}
-
-void TstCatalogueQueries::recommendEmptyNameAsksDefaultOnly()
-{
-    const int before = m_sample->apiRequests().size();
-    WineRecommandApps recommend;
-    QVERIFY(runRecommend(recommend));
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    QCOMPARE(recommend.getRecommandApps().first().installType, 1);
-    QCOMPARE(recommend.getRecommandApps().first().version, QStringLiteral("1.0"));
-    QCOMPARE(paths(m_sample->apiRequests().mid(before)),
-             QStringList{QStringLiteral("/api/v1/app/default/config")});
-}
-
-void TstCatalogueQueries::recommendListFailureThenDefault()
-{
-    const QJsonObject defaults{{QStringLiteral("version"), QStringLiteral("7")},
-                               {QStringLiteral("md5_value"), QStringLiteral("abc")},
-                               {QStringLiteral("download_url"), QStringLiteral("/files/d.7z")}};
-    CatalogueApiServer *server = serve({{QStringLiteral("default_config"), defaults}});
-    QVERIFY(server);
-    WineRecommandApps recommend(QStringLiteral("Foo"));
-    QVERIFY(runRecommend(recommend));
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    const TPublishedAppInfo &info = recommend.getRecommandApps().first();
-    QCOMPARE(info.installType, 1);
-    QCOMPARE(info.version, QStringLiteral("7"));
-    QCOMPARE(info.MD5, QStringLiteral("abc"));
-    QCOMPARE(info.Url, server->baseUrl() + QStringLiteral("/files/d.7z"));
-    QCOMPARE(server->apiRequests().first().value(QStringLiteral("status")).toInt(), 404);
-}
-
-void TstCatalogueQueries::recommendFallback_data()
-{
-    QTest::addColumn<QString>("stored"); // "" unset, "missing", "existing"
-    QTest::addColumn<bool>("namedList"); // whether the list step runs (and finds nothing)
-    QTest::newRow("unset, no name") << QString() << false;
-    QTest::newRow("missing file, empty list") << QStringLiteral("missing") << true;
-    QTest::newRow("existing file, empty list") << QStringLiteral("existing") << true;
-}
-
-void TstCatalogueQueries::recommendFallback()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, namedList);
-    QTemporaryDir files;
-    const QString missing = files.filePath(QStringLiteral("gone.7z"));
-    const QString existing = files.filePath(QStringLiteral("default.7z"));
-    QFile archive(existing);
-    QVERIFY(archive.open(QIODevice::WriteOnly));
-    archive.close();
-    if (stored == QLatin1String("missing"))
-        WineSettings::instance()->setValue(LocalPath, missing);
-    else if (stored == QLatin1String("existing"))
-        WineSettings::instance()->setValue(LocalPath, existing);
-
-    // Lists nothing for "Foo" and has no default configuration.
-    QVERIFY(serve({{QStringLiteral("apps"), QJsonArray{sampleApp(3, QStringLiteral("Bar"))}}}));
-    WineRecommandApps recommend(namedList ? QStringLiteral("Foo") : QString());
-    LogCapture log;
-    QVERIFY(runRecommend(recommend));
-    QVERIFY(log.contains(QStringLiteral("----setDefaultConfig-----")));
-
-    const QString defaultPath = WineSettings::defaultValue(LocalPath);
-    const QString expected = stored == QLatin1String("existing") ? existing : defaultPath;
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    const TPublishedAppInfo &info = recommend.getRecommandApps().first();
-    QCOMPARE(info.installType, 1);
-    QCOMPARE(info.id, -1);
-    QCOMPARE(info.categories, -1);
-    QCOMPARE(info.version, QStringLiteral("1"));
-    QCOMPARE(info.localPath, expected);
-    QVERIFY(info.Url.isEmpty());
-    QCOMPARE(WineSettings::instance()->stringValue(LocalPath), expected);
-    if (stored == QLatin1String("missing"))
-        QCOMPARE(WineSettings::instance()->value(LocalPath).toString(), defaultPath);
-}
-
-void TstCatalogueQueries::recommendEntriesThenFailingDefault()
-{
-    QVERIFY(serve({{QStringLiteral("apps"), QJsonArray{sampleApp(3, QStringLiteral("Foo")),
-                                                       sampleApp(4, QStringLiteral("Bar"))}}}));
-    WineRecommandApps recommend(QStringLiteral("Foo"));
-    QVERIFY(runRecommend(recommend));
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    QCOMPARE(recommend.getRecommandApps().first().id, 3);
-    QCOMPARE(recommend.getRecommandApps().first().installType, 0);
-}
-
-void TstCatalogueQueries::recommendSecondRunAppends()
-{
-    WineRecommandApps recommend(QStringLiteral("Foo Setup"));
-    QVERIFY(runRecommend(recommend));
-    QVERIFY(runRecommend(recommend));
-    const QList<TPublishedAppInfo> &apps = recommend.getRecommandApps();
-    QCOMPARE(apps.size(), 4);
-    QCOMPARE(apps.at(0), apps.at(2));
-    QCOMPARE(apps.at(1), apps.at(3));
-    QCOMPARE(apps.at(2).installType, 0);
-    QCOMPARE(apps.at(3).installType, 1);
-}
-
-void TstCatalogueQueries::recommendNameWithReservedCharacters()
-{
-    const QString name = QStringLiteral("A&B=C+D %2F/?#x 画");
-    CatalogueApiServer *server = serve(
-            {{QStringLiteral("apps"), QJsonArray{sampleApp(7, name), sampleApp(8, "A")}}});
-    QVERIFY(server);
-    WineRecommandApps recommend(name);
-    QVERIFY(runRecommend(recommend));
-    QVERIFY(!recommend.getRecommandApps().isEmpty());
-    QCOMPARE(recommend.getRecommandApps().first().id, 7);
-    const QJsonObject seen = server->apiRequests().first();
-    QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
-    QCOMPARE(seen.value(QStringLiteral("params")).toObject().value("recommend_name").toString(),
-             name);
-}
-
-void TstCatalogueQueries::recommendAgainstServiceAnsweringNoJson()
-{
-    // A service in maintenance answers every request with a web page.
-    QTcpServer service;
-    QVERIFY(service.listen(QHostAddress::LocalHost));
-    connect(&service, &QTcpServer::newConnection, &service, [&service] {
-        QTcpSocket *socket = service.nextPendingConnection();
-        connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-            socket->readAll();
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 20\r\n"
-                          "Connection: close\r\n\r\n<html>closed</html>\n");
-            socket->disconnectFromHost();
-        });
-    });
-    WineSettings::instance()
-            ->setValue(QStringLiteral("wine_oauth_host"),
-                       QStringLiteral("http://127.0.0.1:%1").arg(service.serverPort()));
-
-    WineRecommandApps recommend(QStringLiteral("Foo"));
-    LogCapture log;
-    QVERIFY(runRecommend(recommend));
-    // Not an empty default configuration nobody can download: the archive
-    // shipped with the program.
-    QVERIFY(log.contains(QStringLiteral("String NULL")));
-    QCOMPARE(recommend.getRecommandApps().size(), 1);
-    const TPublishedAppInfo &info = recommend.getRecommandApps().first();
-    QCOMPARE(info.installType, 1);
-    QCOMPARE(info.version, QStringLiteral("1"));
-    QCOMPARE(info.localPath, WineSettings::defaultValue(LocalPath));
-    QVERIFY(info.Url.isEmpty());
-}
-
-void TstCatalogueQueries::appListQueries_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("text"); // recommend name or keyword
-    QTest::addColumn<bool>("installAble");
-    QTest::addColumn<int>("categoryId");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QStringList>("signedKeys");
-    QTest::addColumn<QList<int>>("ids");
-    const QString list = QStringLiteral("/api/v1/app/list");
-    QTest::newRow("0 all") << 0 << QString() << false << 0 << list << QStringList()
-                           << QList<int>{1, 2, 3, 4, 5};
-    QTest::newRow("1 recommended") << 1 << QStringLiteral("Bar Setup 2") << false << 0
-                                   << list + QStringLiteral("?recommend_name=Bar%20Setup%202")
-                                   << QStringList{"recommend_name"} << QList<int>{4};
-    QTest::newRow("2 keyword, installable")
-            << 2 << QStringLiteral("画图") << true << 0
-            << list + QStringLiteral("?keyword=%E7%94%BB%E5%9B%BE&install_able=true")
-            << QStringList({"install_able", "keyword"}) << QList<int>{2, 3};
-    QTest::newRow("2 keyword, not installable only")
-            << 2 << QStringLiteral("游戏") << false << 0
-            << list + QStringLiteral("?keyword=%E6%B8%B8%E6%88%8F&install_able=false")
-            << QStringList({"install_able", "keyword"}) << QList<int>{5};
-    QTest::newRow("2 keyword, nothing installable")
-            << 2 << QStringLiteral("游戏") << true << 0
-            << list + QStringLiteral("?keyword=%E6%B8%B8%E6%88%8F&install_able=true")
-            << QStringList({"install_able", "keyword"}) << QList<int>{};
-    QTest::newRow("3 category") << 3 << QString() << false << 5
-                                << list + QStringLiteral("?category_id=5")
-                                << QStringList{"category_id"} << QList<int>{2, 3};
-}
-
-void TstCatalogueQueries::appListQueries()
-{
-    QFETCH(int, type);
-    QFETCH(QString, text);
-    QFETCH(bool, installAble);
-    QFETCH(int, categoryId);
-    QFETCH(QString, target);
-    QFETCH(QStringList, signedKeys);
-    QFETCH(QList<int>, ids);
-
-    WineGetAppList list;
-    list.setRecommendName(text);
-    list.setKeyword(text, installAble);
-    list.setCategoryId(categoryId);
-    QVERIFY(runList(list, type));
-
-    QList<int> received;
-    for (const TPublishedAppInfo &app : qAsConst(list.getApps())) {
-        received << app.id;
-        QCOMPARE(app.installType, 0);
-    }
-    QCOMPARE(received, ids);
-    const QJsonObject request = m_sample->lastApiRequest();
-    QCOMPARE(request.value(QStringLiteral("target")).toString(), target);
-    QCOMPARE(request.value(QStringLiteral("status")).toInt(), 200);
-    QCOMPARE(request.value(QStringLiteral("params")).toObject().keys(), signedKeys);
-}
-
-void TstCatalogueQueries::appListValuesReachServiceUnchanged()
-{
-    // Characters that mean something in a query are sent as data.
-    const QString keyword = QStringLiteral("A&install_able=x+y #50%");
-    WineGetAppList list;
-    list.setKeyword(keyword, false);
-    QVERIFY(runList(list, WineGetAppList::KeywordApps));
-    const QJsonObject params
-            = m_sample->lastApiRequest().value(QStringLiteral("params")).toObject();
-    QCOMPARE(params.value(QStringLiteral("keyword")).toString(), keyword);
-    QCOMPARE(params.value(QStringLiteral("install_able")).toString(), QStringLiteral("false"));
-    QVERIFY(list.getApps().isEmpty());
-
-    // Accumulates: a second request appends after the first one's records.
-    list.setCategoryId(5);
-    QVERIFY(runList(list, WineGetAppList::CategoryApps));
-    QVERIFY(runList(list, WineGetAppList::CategoryApps));
-    QCOMPARE(list.getApps().size(), 4);
-}
-
-void TstCatalogueQueries::appListUnknownType()
-{
-    const int before = m_sample->apiRequests().size();
-    WineGetAppList list;
-    QSignalSpy done(&list, &WineGetAppList::signalFinished);
-    LogCapture log;
-    list.getAppList(5);
-    QVERIFY(log.messages().contains(QStringLiteral("type = [ 5 ] is err !")));
-    QVERIFY(!done.wait(300));
-    QCOMPARE(m_sample->apiRequests().size(), before);
-}
-
-void TstCatalogueQueries::appListFailureEmitsNothing()
-{
-    CatalogueApiServer *server = serve({{QStringLiteral("categories"), QJsonArray()}});
-    QVERIFY(server);
-    WineGetAppList list;
-    QSignalSpy done(&list, &WineGetAppList::signalFinished);
-    list.getAppList(WineGetAppList::AllApps);
-    QTRY_VERIFY_WITH_TIMEOUT(!list.lastReply().isEmpty(), Timeout);
-    QVERIFY(!done.wait(200));
-    QCOMPARE(server->lastApiRequest().value(QStringLiteral("status")).toInt(), 404);
-    QVERIFY(list.getApps().isEmpty());
-}
-
-void TstCatalogueQueries::appObjectsWithMissingOrWrongMembers()
-{
-    const QJsonObject odd{{QStringLiteral("name"), QStringLiteral("Odd")},
-                          {QStringLiteral("version"), 3},
-                          {QStringLiteral("score"), QStringLiteral("high")},
-                          {QStringLiteral("author_info"), QStringLiteral("nobody")},
-                          {QStringLiteral("icon"), QStringLiteral("https://example.org/i.png")}};
-    QVERIFY(serve({{QStringLiteral("apps"), QJsonArray{odd, QJsonObject()}}}));
-    WineGetAppList list;
-    QVERIFY(runList(list, WineGetAppList::AllApps));
-    QCOMPARE(list.getApps().size(), 2);
-    const TPublishedAppInfo &first = list.getApps().at(0);
-    QCOMPARE(first.appName, QStringLiteral("Odd"));
-    QVERIFY(first.version.isEmpty());
-    QCOMPARE(first.score, 0.0);
-    QVERIFY(first.author.isEmpty() && first.avatar.isEmpty());
-    QCOMPARE(first.icon, QStringLiteral("https://example.org/i.png"));
-    const TPublishedAppInfo &empty = list.getApps().at(1);
-    QCOMPARE(empty.id, 0);
-    QCOMPARE(empty.categories, 0);
-    QVERIFY(empty.appName.isEmpty() && empty.Url.isEmpty() && empty.MD5.isEmpty());
-
-    // A reply that is not JSON adds nothing but still counts as an answer.
-    LogCapture log;
-    QVERIFY(CatalogueReply::QstringToJson(QStringLiteral("<html>")).isEmpty());
-    QVERIFY(log.contains(QStringLiteral("String NULL")));
-}
-
-void TstCatalogueQueries::categoryList()
-{
-    WineAstApplist *applist = WineAstApplist::instance();
-    QSignalSpy done(applist, &WineAstApplist::signalFinished);
-    applist->requestAppList();
-    QVERIFY(waitFor(done));
-    QCOMPARE(done.first().at(0).toInt(), 3);
-    QCOMPARE(applist->categories().size(), 10);
-    QCOMPARE(applist->categories().value(5), QStringLiteral("图形图像"));
-
-    // Later replies update entries, a repeated id's last name wins, and ids
-    // the reply leaves out stay.
-    QVERIFY(serve({{QStringLiteral("categories"),
-                    QJsonArray{category(1, QStringLiteral("A")), category(11, QStringLiteral("B")),
-                               category(1, QStringLiteral("C"))}}}));
-    done.clear();
-    applist->requestAppList();
-    QVERIFY(waitFor(done));
-    QCOMPARE(applist->categories().size(), 11);
-    QCOMPARE(applist->categories().value(1), QStringLiteral("C"));
-    QCOMPARE(applist->categories().value(11), QStringLiteral("B"));
-    QCOMPARE(applist->categories().value(5), QStringLiteral("图形图像"));
-}
-
-void TstCatalogueQueries::categoryListFailure()
-{
-    QVERIFY(serve({{QStringLiteral("apps"), QJsonArray()}}));
-    WineAstApplist *applist = WineAstApplist::instance();
-    const QMap<int, QString> before = applist->categories();
-    QSignalSpy done(applist, &WineAstApplist::signalFinished);
-    applist->requestAppList();
-    QVERIFY(waitFor(done));
-    QCOMPARE(done.first().at(0).toInt(), 4);
-    QVERIFY(done.first().at(1).toString().contains(QLatin1String("Not Found")));
-    QCOMPARE(applist->categories(), before);
-}
-
-void TstCatalogueQueries::chineseNamesUnderCLocale()
-{
-    // main() runs this test under LC_ALL=C, which Qt reads as UTF-8; a
-    // locale encoding that cannot hold Chinese is set explicitly.
-    QTextCodec *const localeCodec = QTextCodec::codecForLocale();
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
-    const auto restore = qScopeGuard([localeCodec] { QTextCodec::setCodecForLocale(localeCodec); });
-    QVERIFY(!QTextCodec::codecForLocale()->canEncode(QStringLiteral("画图助手")));
-
-    const QString name = QStringLiteral("画图助手");
-    const QJsonObject parsed = CatalogueReply::QstringToJson(
-            QStringLiteral("{\"data\":[{\"name\":\"%1\"}]}").arg(name));
-    QCOMPARE(CatalogueReply::appsFromReply(parsed).first().appName, name);
-
-    WineGetAppList list;
-    list.setCategoryId(5);
-    QVERIFY(runList(list, WineGetAppList::CategoryApps));
-    QCOMPARE(list.getApps().size(), 2);
-    QCOMPARE(list.getApps().first().appName, name);
 }
 
 int main(int argc, char **argv)

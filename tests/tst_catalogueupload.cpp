@@ -18,32 +18,43 @@ namespace {
 const auto waitFor = &CatalogueApiServer::waitFor;
 const auto signFor = &CatalogueApiServer::signFor;
 
+QString text(const QJsonObject &object, const char *key)
+{
+    return object.value(QLatin1String(key)).toString();
+}
+
+// The JSON object a finished request passed on as its text.
+QJsonObject answer(const QSignalSpy &done)
+{
+    return QJsonDocument::fromJson(done.first().at(1).toString().toUtf8()).object();
+}
+
 } // namespace
 
 class TstCatalogueUpload : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void downloadReport_data();
-    void downloadReport();
-    void outOfRangeNumbersAreRefused_data();
-    void outOfRangeNumbersAreRefused();
-    void logUpload_data();
-    void logUpload();
-    void logUploadOfMissingFile();
-    void failuresReachTheCaller();
-
-private:
     struct Kept
     {
         QJsonObject record; // the service's record of the upload
         QString directory;
         QString appId; // as the uploader holds it afterwards
     };
+
     // Uploads one log; what the service kept.
-    Kept upload(const LogUploadInfo &info);
+    Kept upload(const LogUploadInfo &info)
+    {
+        WineAstAppLogUpload uploader(info);
+        QSignalSpy done(&uploader, &WineAstAppLogUpload::signalFinished);
+        uploader.uploadLog();
+        if (!waitFor(done) || done.first().at(0).toInt() != 3)
+            return {};
+        const int number
+                = answer(done).value(QStringLiteral("data")).toObject().value("id").toInt();
+        return {m_server->upload(number), m_server->uploadDir(number), uploader.info().appId};
+    }
+
     // A log of the application that names a file that is not there.
     LogUploadInfo missingLog(const QString &appId) const
     {
@@ -52,185 +63,148 @@ private:
 
     std::unique_ptr<CatalogueApiServer> m_server;
     QTemporaryDir m_files;
-};
 
-void TstCatalogueUpload::initTestCase()
-{
-    m_server = std::make_unique<CatalogueApiServer>();
-    QVERIFY(m_server->isRunning());
-    m_server->use();
-}
-
-void TstCatalogueUpload::downloadReport_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("typeId");
-    QTest::addColumn<QJsonObject>("body");
-    QTest::addColumn<QString>("pairs"); // signed pairs, %1 for the timestamp
-    QTest::newRow("nothing set") << 0 << QString() << 0 << QJsonObject() << "&timestamp=%1";
-    QTest::newRow("catalogue application")
-            << 5 << QString() << 0 << QJsonObject{{"id", 5}} << "&id=5&timestamp=%1";
-    QTest::newRow("default configuration")
-            << 0 << QStringLiteral("画图 & 助手") << 99
-            << QJsonObject{{"name", QStringLiteral("画图 & 助手")}, {"type_id", 99}}
-            << QStringLiteral("&name=画图 & 助手&timestamp=%1&type_id=99");
-}
-
-void TstCatalogueUpload::downloadReport()
-{
-    QFETCH(int, id);
-    QFETCH(QString, name);
-    QFETCH(int, typeId);
-    QFETCH(QJsonObject, body);
-    QFETCH(QString, pairs);
-
-    WineAstAppDownloadPoint report;
-    QSignalSpy done(&report, &WineAstAppDownloadPoint::signalFinished);
-    report.requestDownloadPoint(id, name, typeId);
-    QVERIFY(waitFor(done));
-    QCOMPARE(done.first().at(0).toInt(), 3);
-    QCOMPARE(QJsonDocument::fromJson(done.first().at(1).toString().toUtf8())
-                     .object()
-                     .value(QStringLiteral("code"))
-                     .toInt(-1),
-             0);
-
-    const QJsonObject seen = m_server->lastApiRequest();
-    QCOMPARE(seen.value(QStringLiteral("method")).toString(), QStringLiteral("POST"));
-    QCOMPARE(seen.value(QStringLiteral("path")).toString(),
-             QStringLiteral("/api/v1/app/log/download"));
-    QCOMPARE(seen.value(QStringLiteral("content_type")).toString(),
-             QStringLiteral("application/json"));
-    // The JSON facility's indented layout.
-    const QString sent = seen.value(QStringLiteral("body")).toString();
-    QCOMPARE(sent, QString::fromUtf8(QJsonDocument(body).toJson(QJsonDocument::Indented)));
-    const QString timestamp = seen.value(QStringLiteral("timestamp")).toString();
-    QCOMPARE(seen.value(QStringLiteral("sign")).toString(), signFor(pairs.arg(timestamp)));
-    QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
-}
-
-void TstCatalogueUpload::outOfRangeNumbersAreRefused_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("status");
-    QTest::newRow("1e300") << QByteArray(R"({"id": 1e300})") << 400;
-    QTest::newRow("-1e300") << QByteArray(R"({"type_id": -1e300})") << 400;
-    QTest::newRow("2^63") << QByteArray(R"({"id": 9223372036854775808})") << 400;
-    // In range, then refused for its missing signature.
-    QTest::newRow("2^62") << QByteArray(R"({"id": 4611686018427387904})") << 401;
-    QTest::newRow("1.5e300, a whole number") << QByteArray(R"({"id": 1.5e300})") << 400;
-}
-
-void TstCatalogueUpload::outOfRangeNumbersAreRefused()
-{
-    QFETCH(QByteArray, body);
-    QFETCH(int, status);
-    QNetworkAccessManager manager;
-    QNetworkRequest request(QUrl(m_server->baseUrl() + "/api/v1/app/log/download"));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-    std::unique_ptr<QNetworkReply> reply(manager.post(request, body));
-    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
-    QVERIFY(waitFor(finished));
-    QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), status);
-}
-
-TstCatalogueUpload::Kept TstCatalogueUpload::upload(const LogUploadInfo &info)
-{
-    WineAstAppLogUpload uploader(info);
-    QSignalSpy done(&uploader, &WineAstAppLogUpload::signalFinished);
-    uploader.uploadLog();
-    if (!waitFor(done) || done.first().at(0).toInt() != 3)
-        return {};
-    const QJsonObject reply = QJsonDocument::fromJson(done.first().at(1).toString().toUtf8())
-                                      .object();
-    const int number = reply.value(QStringLiteral("data")).toObject().value("id").toInt();
-    return {m_server->upload(number), m_server->uploadDir(number), uploader.info().appId};
-}
-
-void TstCatalogueUpload::logUpload_data()
-{
-    QTest::addColumn<int>("typeId");
-    QTest::addColumn<QString>("sentAppId");
-    QTest::newRow("catalogue configuration") << 0 << QStringLiteral("42");
-    QTest::newRow("default configuration") << 1 << QStringLiteral("0");
-}
-
-void TstCatalogueUpload::logUpload()
-{
-    QFETCH(int, typeId);
-    QFETCH(QString, sentAppId);
-    const QString path = m_files.filePath(QStringLiteral("install.7z"));
-    const QByteArray content = QByteArray("7z\xbc\xaf\x27\x1c", 6) + QByteArray(70000, 'x');
-    QVERIFY(PlatformTest::writeAll(path, content));
-
-    const LogUploadInfo info{QStringLiteral("42"),
-                             path,
-                             QStringLiteral("Foo Setup: 安装失败"),
-                             QStringLiteral("Foo App"),
-                             QStringLiteral("1.2.3"),
-                             7,
-                             typeId};
-    const Kept kept = upload(info);
-    const QJsonObject &record = kept.record;
-    QVERIFY(!record.isEmpty());
-    QCOMPARE(kept.appId, sentAppId);
-
-    QVERIFY(QRegularExpression(QStringLiteral("^multipart/form-data; boundary=----[0-9a-f]{32}$"))
-                    .match(record.value(QStringLiteral("content_type")).toString())
-                    .hasMatch());
-    QCOMPARE(record.value(QStringLiteral("accept")).toString(), QStringLiteral("application/json"));
-
-    const QJsonArray parts = record.value(QStringLiteral("parts")).toArray();
-    QStringList names;
-    QStringList values;
-    for (const QJsonValue &part : parts) {
-        names << part[QStringLiteral("name")].toString();
-        values << part[QStringLiteral("value")].toString();
+private slots:
+    void initTestCase()
+    {
+        m_server = std::make_unique<CatalogueApiServer>();
+        QVERIFY(m_server->isRunning());
+        m_server->use();
     }
-    QCOMPARE(names,
-             QStringList({"app_id", "file", "desc", "name", "version", "category_id", "type_id"}));
-    QCOMPARE(values, QStringList({sentAppId, QString(), info.desc, info.appName, info.version,
-                                  QStringLiteral("7"), QString::number(typeId)}));
-    const QJsonObject filePart = parts.at(1).toObject();
-    QCOMPARE(filePart.value(QStringLiteral("filename")).toString(), QStringLiteral("install.7z"));
-    QCOMPARE(filePart.value(QStringLiteral("content_type")).toString(),
-             QStringLiteral("application/octet-stream"));
-    QCOMPARE(PlatformTest::readAll(kept.directory + QStringLiteral("/install.7z")), content);
-}
 
-void TstCatalogueUpload::logUploadOfMissingFile()
-{
-    const LogUploadInfo info = missingLog(QStringLiteral("3"));
-    const QJsonObject record = upload(info).record;
-    QVERIFY(!record.isEmpty());
-    const QJsonObject filePart = record.value(QStringLiteral("parts")).toArray().at(1).toObject();
-    QCOMPARE(filePart.value(QStringLiteral("filename")).toString(), QStringLiteral("gone.7z"));
-    QCOMPARE(filePart.value(QStringLiteral("size")).toInt(-1), 0);
-}
+    void downloadReport_data()
+    {
+        QTest::addColumn<QJsonObject>("body"); // also what is reported; the rest is unset
+        QTest::addColumn<QString>("pairs"); // signed pairs, %1 for the timestamp
+        QTest::newRow("nothing set") << QJsonObject() << "&timestamp=%1";
+        QTest::newRow("catalogue application") << QJsonObject{{"id", 5}} << "&id=5&timestamp=%1";
+        QTest::newRow("default configuration")
+                << QJsonObject{{"name", QStringLiteral("画图 & 助手")}, {"type_id", 99}}
+                << QStringLiteral("&name=画图 & 助手&timestamp=%1&type_id=99");
+    }
 
-void TstCatalogueUpload::failuresReachTheCaller()
-{
-    // A service ten minutes ahead refuses the signatures as stale.
-    CatalogueApiServer late(QString(), {QStringLiteral("--clock-skew"), QStringLiteral("600")});
-    QVERIFY(late.isRunning());
-    late.use();
-    WineAstAppDownloadPoint report;
-    QSignalSpy reported(&report, &WineAstAppDownloadPoint::signalFinished);
-    report.requestDownloadPoint(5, QString(), 0);
-    const LogUploadInfo info = missingLog(QStringLiteral("1"));
-    WineAstAppLogUpload uploader(info);
-    QSignalSpy uploaded(&uploader, &WineAstAppLogUpload::signalFinished);
-    uploader.uploadLog();
-    QVERIFY(waitFor(reported));
-    QVERIFY(waitFor(uploaded));
-    m_server->use();
-    QCOMPARE(reported.first().at(0).toInt(), 4);
-    QCOMPARE(uploaded.first().at(0).toInt(), 4);
-    QVERIFY(!uploaded.first().at(1).toString().isEmpty());
-    QCOMPARE(late.apiRequests().size(), 2);
-    QVERIFY(late.upload(1).isEmpty());
-}
+    void downloadReport()
+    {
+        QFETCH(QJsonObject, body);
+        QFETCH(QString, pairs);
+        WineAstAppDownloadPoint report;
+        QSignalSpy done(&report, &WineAstAppDownloadPoint::signalFinished);
+        report.requestDownloadPoint(body.value("id").toInt(), text(body, "name"),
+                                    body.value("type_id").toInt());
+        QVERIFY(waitFor(done));
+        QCOMPARE(done.first().at(0).toInt(), 3);
+        QCOMPARE(answer(done).value(QStringLiteral("code")).toInt(-1), 0);
+
+        const QJsonObject seen = m_server->lastApiRequest();
+        QCOMPARE(text(seen, "method"), QStringLiteral("POST"));
+        QCOMPARE(text(seen, "path"), QStringLiteral("/api/v1/app/log/download"));
+        QCOMPARE(text(seen, "content_type"), QStringLiteral("application/json"));
+        // The JSON facility's indented layout.
+        QCOMPARE(text(seen, "body"), QString::fromUtf8(QJsonDocument(body).toJson()));
+        QCOMPARE(text(seen, "sign"), signFor(pairs.arg(text(seen, "timestamp"))));
+        QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
+    }
+
+    void outOfRangeNumbersAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("status");
+        QTest::newRow("1e300") << QByteArray(R"({"id": 1e300})") << 400;
+        QTest::newRow("-1e300") << QByteArray(R"({"type_id": -1e300})") << 400;
+        QTest::newRow("2^63") << QByteArray(R"({"id": 9223372036854775808})") << 400;
+        // In range, then refused for its missing signature.
+        QTest::newRow("2^62") << QByteArray(R"({"id": 4611686018427387904})") << 401;
+        QTest::newRow("1.5e300, a whole number") << QByteArray(R"({"id": 1.5e300})") << 400;
+    }
+
+    void outOfRangeNumbersAreRefused()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        QNetworkAccessManager manager;
+        QNetworkRequest request(QUrl(m_server->baseUrl() + "/api/v1/app/log/download"));
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        std::unique_ptr<QNetworkReply> reply(manager.post(request, body));
+        QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+        QVERIFY(waitFor(finished));
+        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), status);
+    }
+
+    void logUpload_data()
+    {
+        QTest::addColumn<int>("typeId");
+        QTest::addColumn<QString>("sentAppId");
+        QTest::newRow("catalogue configuration") << 0 << QStringLiteral("42");
+        QTest::newRow("default configuration") << 1 << QStringLiteral("0");
+    }
+
+    void logUpload()
+    {
+        QFETCH(int, typeId);
+        QFETCH(QString, sentAppId);
+        const QString path = m_files.filePath(QStringLiteral("install.7z"));
+        const QByteArray content = QByteArray("7z\xbc\xaf\x27\x1c", 6) + QByteArray(70000, 'x');
+        QVERIFY(PlatformTest::writeAll(path, content));
+
+        const LogUploadInfo info{"42", path, "Foo Setup: 安装失败", "Foo App", "1.2.3", 7, typeId};
+        const Kept kept = upload(info);
+        const QJsonObject &record = kept.record;
+        QVERIFY(!record.isEmpty());
+        QCOMPARE(kept.appId, sentAppId);
+
+        const QRegularExpression multipart("^multipart/form-data; boundary=----[0-9a-f]{32}$");
+        QVERIFY(multipart.match(text(record, "content_type")).hasMatch());
+        QCOMPARE(text(record, "accept"), QStringLiteral("application/json"));
+
+        const QJsonArray parts = record.value(QStringLiteral("parts")).toArray();
+        QStringList names;
+        QStringList values;
+        for (const QJsonValue &part : parts) {
+            names << text(part.toObject(), "name");
+            values << text(part.toObject(), "value");
+        }
+        QCOMPARE(names, QStringList({"app_id", "file", "desc", "name", "version", "category_id",
+                                     "type_id"}));
+        QCOMPARE(values, QStringList({sentAppId, QString(), info.desc, info.appName, info.version,
+                                      QStringLiteral("7"), QString::number(typeId)}));
+        const QJsonObject filePart = parts.at(1).toObject();
+        QCOMPARE(text(filePart, "filename"), QStringLiteral("install.7z"));
+        QCOMPARE(text(filePart, "content_type"), QStringLiteral("application/octet-stream"));
+        QCOMPARE(PlatformTest::readAll(kept.directory + QStringLiteral("/install.7z")), content);
+    }
+
+    void logUploadOfMissingFile()
+    {
+        const QJsonObject record = upload(missingLog(QStringLiteral("3"))).record;
+        QVERIFY(!record.isEmpty());
+        const QJsonObject filePart
+                = record.value(QStringLiteral("parts")).toArray().at(1).toObject();
+        QCOMPARE(text(filePart, "filename"), QStringLiteral("gone.7z"));
+        QCOMPARE(filePart.value(QStringLiteral("size")).toInt(-1), 0);
+    }
+
+    void failuresReachTheCaller()
+    {
+        // A service ten minutes ahead refuses the signatures as stale.
+        CatalogueApiServer late(QString(), {QStringLiteral("--clock-skew"), QStringLiteral("600")});
+        QVERIFY(late.isRunning());
+        late.use();
+        WineAstAppDownloadPoint report;
+        QSignalSpy reported(&report, &WineAstAppDownloadPoint::signalFinished);
+        report.requestDownloadPoint(5, QString(), 0);
+        WineAstAppLogUpload uploader(missingLog(QStringLiteral("1")));
+        QSignalSpy uploaded(&uploader, &WineAstAppLogUpload::signalFinished);
+        uploader.uploadLog();
+        QVERIFY(waitFor(reported));
+        QVERIFY(waitFor(uploaded));
+        m_server->use();
+        QCOMPARE(reported.first().at(0).toInt(), 4);
+        QCOMPARE(uploaded.first().at(0).toInt(), 4);
+        QVERIFY(!uploaded.first().at(1).toString().isEmpty());
+        QCOMPARE(late.apiRequests().size(), 2);
+        QVERIFY(late.upload(1).isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(TstCatalogueUpload)
 #include "tst_catalogueupload.moc"

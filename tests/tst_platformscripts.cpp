@@ -1,8 +1,5 @@
 // The helper scripts that need no Wine, run from the build tree's platform
-// tree against the Windows test programs: peinfo.sh, mkicons.sh, unzip.sh,
-// localdesktop.sh on desktop entries as Wine writes them, kill.sh on
-// processes posing as a bottle's services, run_v4.sh's refusals, the font
-// registry and the installed tree.
+// tree against the Windows test programs; the font registry; the installed tree.
 
 #include "platformtestutil.h"
 
@@ -87,10 +84,22 @@ QProcessEnvironment runV4Environment(const QString &bottleName, const QString &a
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BOTTLENAME"), bottleName);
-    environment.insert(QStringLiteral("APPRUN_CMD"),
-                       tool(QStringLiteral("lirvan-wine5-stable/bin/wine")));
+    environment.insert(QStringLiteral("APPRUN_CMD"), tool("lirvan-wine5-stable/bin/wine"));
     environment.insert(QStringLiteral("ARCHIVE_FILE_DIR"), archiveDir);
     return environment;
+}
+
+// Runs one of the platform tree's tools/ scripts.
+Result runTool(const char *script, const QStringList &arguments,
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    return run(tool(QLatin1String("tools/") + QLatin1String(script)), arguments, environment);
+}
+
+// Whether the run ended by itself and failed with a message.
+bool failedLoudly(const Result &result)
+{
+    return result.finished && result.exitCode != 0 && !result.err.isEmpty();
 }
 
 } // namespace
@@ -99,499 +108,454 @@ class TestPlatformScripts : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-
-    void peinfoPrintsFields_data();
-    void peinfoPrintsFields();
-    void peinfoRejectsBadInput_data();
-    void peinfoRejectsBadInput();
-
-    void mkiconsWritesLargestIcon();
-    void mkiconsWithoutIconWritesNothing_data();
-    void mkiconsWithoutIconWritesNothing();
-
-    void unzipUnpacksPackage();
-    void unzipMergesIntoExistingDirectory();
-    void unzipFailureLeavesDirectoryAsItWas_data();
-    void unzipFailureLeavesDirectoryAsItWas();
-    void unzipRefusesEntriesBelowLinks();
-
-    void localdesktopListsAndRemovesBottleEntries();
-    void localdesktopRejectsBadNames_data();
-    void localdesktopRejectsBadNames();
-
-    void killEndsOnlyBottleServices();
-    void killRejectsOtherArguments();
-
-    void runV4RefusesBadSetup();
-    void runV4FailedUnpackLeavesNoPrefix();
-
-    void fontRegistryNamesInstalledFont();
-    void installLaysOutTree();
-
 private:
     QString m_dash; // a copy of foo-setup.exe whose name starts with "-" and has blanks
     QTemporaryDir m_tmp;
-};
 
-void TestPlatformScripts::initTestCase()
-{
-    QVERIFY2(QFileInfo::exists(tool(QStringLiteral("tools/peinfo.sh"))),
-             "the platform tree is missing: build the lwa_platform target");
-    QVERIFY2(QFileInfo::exists(fixture(QStringLiteral("foo-setup.exe"))),
-             "the Windows test programs are missing: build the lwa_fixtures target");
-    QVERIFY(m_tmp.isValid());
-    QVERIFY(QDir().mkpath(m_tmp.filePath(QStringLiteral("a dir"))));
-    m_dash = m_tmp.filePath(QStringLiteral("a dir/-foo setup.exe"));
-    QVERIFY(QFile::copy(fixture(QStringLiteral("foo-setup.exe")), m_dash));
-}
-
-void TestPlatformScripts::peinfoPrintsFields_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("value");
-
-    const auto row = [](const char *tag, const QString &file, const char *field,
-                        const char *value) {
-        QTest::newRow(tag) << file << QString::fromLatin1(field) << QString::fromLatin1(value);
-    };
-    const QString setup = fixture(QStringLiteral("foo-setup.exe"));
-    const QString msi = fixture(QStringLiteral("bar-setup.msi"));
-    row("exe ProductName", setup, "ProductName", "Foo Setup");
-    row("exe Subject", setup, "Subject", "");
-    row("exe ProductVersion kept as stored", setup, "ProductVersion", "1. 2 .3");
-    row("exe FileType", setup, "FileType", "Win64 EXE");
-    row("32-bit exe FileType", fixture(QStringLiteral("foo-win32.exe")), "FileType", "Win32 EXE");
-    row("msi ProductName absent", msi, "ProductName", "");
-    row("msi Subject", msi, "Subject", "Bar Setup 2");
-    row("msi ProductVersion absent", msi, "ProductVersion", "");
-    row("msi FileType", msi, "FileType", "FPX");
-    row("text file FileType", fixture(QStringLiteral("not-a-program.exe")), "FileType", "TXT");
-    row("truncated exe has no version", fixture(QStringLiteral("truncated.exe")), "ProductName",
-        "");
-    // A file name that looks like an option is still read as a file.
-    row("file name like an option", m_dash, "ProductName", "Foo Setup");
-}
-
-void TestPlatformScripts::peinfoPrintsFields()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, field);
-    QFETCH(QString, value);
-
-    const Result result = run(tool(QStringLiteral("tools/peinfo.sh")), {field, file});
-    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-    QCOMPARE(result.out, value.isEmpty() ? QString() : value + QLatin1Char('\n'));
-}
-
-void TestPlatformScripts::peinfoRejectsBadInput_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    const QString setup = fixture(QStringLiteral("foo-setup.exe"));
-    QTest::newRow("missing file") << QStringList{"ProductName", m_tmp.filePath("missing.exe")};
-    QTest::newRow("directory") << QStringList{"ProductName", m_tmp.path()};
-    QTest::newRow("unknown field") << QStringList{"Title", setup};
-    QTest::newRow("option as field") << QStringList{"-all", setup};
-    QTest::newRow("no file") << QStringList{"ProductName"};
-}
-
-void TestPlatformScripts::peinfoRejectsBadInput()
-{
-    QFETCH(QStringList, arguments);
-    const Result result = run(tool(QStringLiteral("tools/peinfo.sh")), arguments);
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
-    QVERIFY(result.out.isEmpty());
-    QVERIFY(!result.err.isEmpty());
-}
-
-void TestPlatformScripts::mkiconsWritesLargestIcon()
-{
-    const QString png = m_tmp.filePath(QStringLiteral("icons/new dir/Foo.png"));
-    const Result result = run(tool(QStringLiteral("tools/mkicons.sh")), {m_dash, png});
-    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-
-    QImage image;
-    QVERIFY(image.load(png, "PNG"));
-    QCOMPARE(image.size(), QSize(256, 256)); // the largest of 16, 32, 48 and 256
-    QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // outside the rounded tile
-    QCOMPARE(image.pixelColor(96, 160), QColor(Qt::white)); // the stem of the "F"
-    QVERIFY(qBlue(image.pixel(200, 200)) > qRed(image.pixel(200, 200))); // blue tile
-
-    // Nothing but the PNG is left beside it.
-    QCOMPARE(QDir(QFileInfo(png).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{"Foo.png"});
-}
-
-void TestPlatformScripts::mkiconsWithoutIconWritesNothing_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::newRow("msi") << fixture(QStringLiteral("bar-setup.msi"));
-    QTest::newRow("text file") << fixture(QStringLiteral("not-a-program.exe"));
-    QTest::newRow("truncated exe") << fixture(QStringLiteral("truncated.exe"));
-    QTest::newRow("missing file") << m_tmp.filePath(QStringLiteral("missing.exe"));
-}
-
-void TestPlatformScripts::mkiconsWithoutIconWritesNothing()
-{
-    QFETCH(QString, file);
-    const QString dir = m_tmp.filePath(QStringLiteral("no-icon/%1").arg(QTest::currentDataTag()));
-    const Result result = run(tool(QStringLiteral("tools/mkicons.sh")),
-                              {file, dir + QStringLiteral("/x.png")});
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
-    QVERIFY(!result.err.isEmpty());
-    QVERIFY(!QFileInfo::exists(dir + QStringLiteral("/x.png")));
-}
-
-void TestPlatformScripts::unzipUnpacksPackage()
-{
-    const QString dir = m_tmp.filePath(QStringLiteral("bottles/Foo 1.2"));
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")),
-                              {fixture(QStringLiteral("foo-package.7z")), dir});
-    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-
-    QCOMPARE(filesBelow(dir), QStringList({"entries/applications/foo-app.desktop",
-                                           "entries/icons/hicolor/48x48/apps/foo-app.png",
-                                           "files/files.7z", "files/run.sh", "info"}));
-    QVERIFY(QFileInfo(dir + QStringLiteral("/files/run.sh")).isExecutable());
-    QVERIFY(readAll(dir + QStringLiteral("/info")).contains("\"appid\": \"com.foo.app\""));
-}
-
-void TestPlatformScripts::unzipMergesIntoExistingDirectory()
-{
-    const QString dir = m_tmp.filePath(QStringLiteral("merge"));
-    QVERIFY(writeAll(dir + QStringLiteral("/info"), "old info"));
-    QVERIFY(writeAll(dir + QStringLiteral("/files/keep.txt"), "mine"));
-    // A link where the archive has a directory is replaced, not followed.
-    const QString outside = m_tmp.filePath(QStringLiteral("outside"));
-    QVERIFY(QDir().mkpath(outside));
-    QVERIFY(QFile::link(outside, dir + QStringLiteral("/entries")));
-
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")),
-                              {fixture(QStringLiteral("foo-package.7z")), dir});
-    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-    QVERIFY(readAll(dir + QStringLiteral("/info")).contains("com.foo.app"));
-    QCOMPARE(readAll(dir + QStringLiteral("/files/keep.txt")), QByteArray("mine"));
-    QVERIFY(QFileInfo::exists(dir + QStringLiteral("/files/run.sh")));
-    QVERIFY(!QFileInfo(dir + QStringLiteral("/entries")).isSymLink());
-    QVERIFY(QFileInfo::exists(dir + QStringLiteral("/entries/applications/foo-app.desktop")));
-    QVERIFY(QDir(outside).isEmpty());
-}
-
-void TestPlatformScripts::unzipFailureLeavesDirectoryAsItWas_data()
-{
-    QTest::addColumn<QString>("archive");
-    QTest::newRow("truncated") << fixture(QStringLiteral("foo-package-truncated.7z"));
-    QTest::newRow("corrupt data") << fixture(QStringLiteral("foo-package-corrupt.7z"));
-    QTest::newRow("not an archive") << fixture(QStringLiteral("not-a-program.exe"));
-    QTest::newRow("missing") << m_tmp.filePath(QStringLiteral("missing.7z"));
-}
-
-void TestPlatformScripts::unzipFailureLeavesDirectoryAsItWas()
-{
-    QFETCH(QString, archive);
-    const QString dir = m_tmp.filePath(QStringLiteral("failed/%1").arg(QTest::currentDataTag()));
-    QVERIFY(writeAll(dir + QStringLiteral("/info"), "old info"));
-
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")), {archive, dir});
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
-    QCOMPARE(filesBelow(dir), QStringList{"info"});
-    QCOMPARE(readAll(dir + QStringLiteral("/info")), QByteArray("old info"));
-}
-
-void TestPlatformScripts::unzipRefusesEntriesBelowLinks()
-{
-    // An archive holding a link to a directory outside and then a file
-    // "through" that link.
-    const QString work = m_tmp.filePath(QStringLiteral("evil"));
-    const QString outside = work + QStringLiteral("/outside");
-    QVERIFY(QDir().mkpath(outside));
-    QVERIFY(QDir().mkpath(work + QStringLiteral("/one")));
-    QVERIFY(QFile::link(outside, work + QStringLiteral("/one/lnk")));
-    QVERIFY(writeAll(work + QStringLiteral("/two/lnk/evil.txt"), "evil"));
-    const QString archive = work + QStringLiteral("/evil.7z");
-    for (const QString &part : {QStringLiteral("one"), QStringLiteral("two")}) {
-        QProcess sevenZip;
-        sevenZip.setWorkingDirectory(work + QLatin1Char('/') + part);
-        sevenZip.start(QStringLiteral("7z"), {"a", "-bd", archive, "lnk"});
-        QVERIFY(sevenZip.waitForFinished(30000));
-        QCOMPARE(sevenZip.exitCode(), 0);
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo::exists(tool("tools/peinfo.sh")),
+                 "the platform tree is missing: build the lwa_platform target");
+        QVERIFY2(QFileInfo::exists(fixture("foo-setup.exe")),
+                 "the Windows test programs are missing: build the lwa_fixtures target");
+        QVERIFY(m_tmp.isValid());
+        QVERIFY(QDir().mkpath(m_tmp.filePath("a dir")));
+        m_dash = m_tmp.filePath("a dir/-foo setup.exe");
+        QVERIFY(QFile::copy(fixture("foo-setup.exe"), m_dash));
     }
 
-    const QString dir = work + QStringLiteral("/target");
-    const Result result = run(tool(QStringLiteral("tools/unzip.sh")), {archive, dir});
-    QVERIFY(result.finished);
-    QVERIFY(result.exitCode != 0);
-    QVERIFY(result.err.contains(QStringLiteral("refusing")));
-    QVERIFY(result.err.contains(QStringLiteral("lnk/evil.txt")));
-    QVERIFY(QDir(outside).isEmpty());
-    QVERIFY(!QFileInfo::exists(dir)); // refused before anything was written
-}
+    void peinfoPrintsFields_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
 
-void TestPlatformScripts::localdesktopListsAndRemovesBottleEntries()
-{
-    const QString prefix = home() + QStringLiteral("/.lirvanwine/apps/Foo");
-    const QString other = home() + QStringLiteral("/.lirvanwine/apps/Foo_2");
-    const QString apps = applicationsDir();
-    const QString menus = home() + QStringLiteral("/.config/menus/applications-merged/");
-    const QString dirs = home() + QStringLiteral("/.local/share/desktop-directories/");
-    const QString icons = home() + QStringLiteral("/.local/share/icons/hicolor/");
-    const QString mime = home() + QStringLiteral("/.local/share/mime/packages/");
-
-    // The bottle's integration, as Wine creates it.
-    const QString desktopEntry = home() + QStringLiteral("/Desktop/Foo.desktop");
-    const QString menuEntry = apps + QStringLiteral("wine/Programs/Foo/Foo.desktop");
-    const QString uninstallEntry = apps + QStringLiteral("wine/Programs/Foo/Uninstall Foo.desktop");
-    QVERIFY(writeAll(desktopEntry, wineEntry("foo", prefix, "2D69_foo.0")));
-    QVERIFY(writeAll(home() + QStringLiteral("/Desktop/Foo.lnk"), "L\0\0\0"));
-    QVERIFY(writeAll(menuEntry, wineEntry("foo", prefix + QLatin1Char('/'), "2D69_foo.0")));
-    QVERIFY(writeAll(uninstallEntry, wineEntry("uninstall", prefix, "3228_uninstall.0")));
-    QVERIFY(writeAll(menus + "wine-Programs-Foo-Foo.menu",
-                     menuFile("Foo", "wine-Programs-Foo-Foo.desktop")));
-    QVERIFY(writeAll(menus + "wine-Programs-Foo-Uninstall Foo.menu",
-                     menuFile("Foo", "wine-Programs-Foo-Uninstall Foo.desktop")));
-    for (const char *name :
-         {"wine-wine", "wine-Programs", "wine-Programs-Foo", "wine-Programs-Bar"})
-        QVERIFY(writeAll(dirs + name + ".directory", "[Desktop Entry]\nType=Directory\n"));
-    for (const char *size : {"16x16", "48x48", "256x256"}) {
-        QVERIFY(writeAll(icons + size + "/apps/2D69_foo.0.png", "png"));
-        QVERIFY(writeAll(icons + size + "/apps/3228_uninstall.0.png", "png"));
+        const auto row = [](const char *tag, const QString &file, const char *field,
+                            const char *value) {
+            QTest::newRow(tag) << file << QString::fromLatin1(field) << QString::fromLatin1(value);
+        };
+        const QString setup = fixture("foo-setup.exe");
+        const QString msi = fixture("bar-setup.msi");
+        row("exe ProductName", setup, "ProductName", "Foo Setup");
+        row("exe Subject", setup, "Subject", "");
+        row("exe ProductVersion kept as stored", setup, "ProductVersion", "1. 2 .3");
+        row("exe FileType", setup, "FileType", "Win64 EXE");
+        row("32-bit exe FileType", fixture("foo-win32.exe"), "FileType", "Win32 EXE");
+        row("msi ProductName absent", msi, "ProductName", "");
+        row("msi Subject", msi, "Subject", "Bar Setup 2");
+        row("msi ProductVersion absent", msi, "ProductVersion", "");
+        row("msi FileType", msi, "FileType", "FPX");
+        row("text file FileType", fixture("not-a-program.exe"), "FileType", "TXT");
+        row("truncated exe has no version", fixture("truncated.exe"), "ProductName", "");
+        // A file name that looks like an option is still read as a file.
+        row("file name like an option", m_dash, "ProductName", "Foo Setup");
     }
-    QVERIFY(writeAll(apps + "wine-extension-foodoc.desktop",
-                     wineEntry("foo", prefix, "2D69_foo.0")
-                             + "MimeType=application/x-wine-extension-foodoc;\n"));
-    QVERIFY(writeAll(mime + "x-wine-extension-foodoc.xml", "<mime-info/>"));
-    // A shortcut that the program made later from its own prefix
-    // (~/.lirvanwine/Foo, where a recommended configuration runs).
-    const QString ownPrefixEntry = home() + QStringLiteral("/Desktop/Tool.desktop");
-    QVERIFY(writeAll(ownPrefixEntry,
-                     wineEntry("tool", home() + "/.lirvanwine/Foo", "7777_tool.0")));
 
-    // Another bottle whose name begins with the same text; it shares the
-    // uninstall icon and the menu folders.
-    const QString otherMenuEntry = apps + QStringLiteral("wine/Programs/Bar/Bar.desktop");
-    const QString otherDesktopEntry = home() + QStringLiteral("/Desktop/Bar.desktop");
-    QVERIFY(writeAll(otherMenuEntry, wineEntry("bar", other, "3228_uninstall.0")));
-    QVERIFY(writeAll(otherDesktopEntry, wineEntry("bar", other, "4411_bar.0")));
-    QVERIFY(writeAll(menus + "wine-Programs-Bar-Bar.menu",
-                     menuFile("Bar", "wine-Programs-Bar-Bar.desktop")));
-    QVERIFY(writeAll(apps + "wine-extension-bardoc.desktop",
-                     wineEntry("bar", other, "4411_bar.0")
-                             + "MimeType=application/x-wine-extension-bardoc;\n"));
-    QVERIFY(writeAll(mime + "x-wine-extension-bardoc.xml", "<mime-info/>"));
-    // And the user's own entry, which is no business of Wine's.
-    QVERIFY(writeAll(apps + "editor.desktop",
-                     "[Desktop Entry]\nName=Editor\nExec=editor\nIcon=editor\n"));
+    void peinfoPrintsFields()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
 
-    const QString script = tool(QStringLiteral("tools/localdesktop.sh"));
-    Result listed = run(script, {QStringLiteral("Foo"), QStringLiteral("-l")});
-    QVERIFY2(listed.finished && listed.exitCode == 0, qPrintable(listed.err));
-    QCOMPARE(lines(listed.out),
-             QStringList({desktopEntry, ownPrefixEntry, menuEntry, uninstallEntry}));
-
-    // "Foo_2" is listed on its own.
-    listed = run(script, {QStringLiteral("Foo_2"), QStringLiteral("-l")});
-    QCOMPARE(lines(listed.out), QStringList({otherDesktopEntry, otherMenuEntry}));
-
-    const Result removed = run(script, {QStringLiteral("Foo")});
-    QVERIFY2(removed.finished && removed.exitCode == 0, qPrintable(removed.err));
-
-    for (const QString &gone :
-         {desktopEntry, ownPrefixEntry, home() + "/Desktop/Foo.lnk", menuEntry, uninstallEntry,
-          menus + "wine-Programs-Foo-Foo.menu", menus + "wine-Programs-Foo-Uninstall Foo.menu",
-          dirs + "wine-Programs-Foo.directory", apps + "wine/Programs/Foo",
-          apps + "wine-extension-foodoc.desktop", mime + "x-wine-extension-foodoc.xml",
-          icons + "48x48/apps/2D69_foo.0.png", icons + "256x256/apps/2D69_foo.0.png"})
-        QVERIFY2(!QFileInfo::exists(gone), qPrintable(gone));
-    // Whatever other entries still use stays.
-    for (const QString &kept :
-         {otherMenuEntry, otherDesktopEntry, menus + "wine-Programs-Bar-Bar.menu",
-          dirs + "wine-Programs.directory", dirs + "wine-wine.directory",
-          dirs + "wine-Programs-Bar.directory", icons + "48x48/apps/3228_uninstall.0.png",
-          apps + "wine-extension-bardoc.desktop", mime + "x-wine-extension-bardoc.xml",
-          apps + "editor.desktop"})
-        QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
-
-    listed = run(script, {QStringLiteral("Foo"), QStringLiteral("-l")});
-    QCOMPARE(listed.exitCode, 0);
-    QCOMPARE(listed.out, QString());
-}
-
-void TestPlatformScripts::localdesktopRejectsBadNames_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("empty") << QStringList{"", "-l"};
-    QTest::newRow("parent") << QStringList{".."};
-    QTest::newRow("path") << QStringList{"../apps/Foo_2"};
-    QTest::newRow("unknown option") << QStringList{"Foo_2", "-x"};
-}
-
-void TestPlatformScripts::localdesktopRejectsBadNames()
-{
-    QFETCH(QStringList, arguments);
-    const QString entry = applicationsDir() + QStringLiteral("wine/Programs/Keep/Keep.desktop");
-    QVERIFY(writeAll(entry, wineEntry("keep", home() + "/.lirvanwine/apps/Foo_2", "5555_keep.0")));
-
-    const Result result = run(tool(QStringLiteral("tools/localdesktop.sh")), arguments);
-    QVERIFY(result.finished);
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY(result.out.isEmpty());
-    QVERIFY(QFileInfo::exists(entry));
-}
-
-void TestPlatformScripts::killEndsOnlyBottleServices()
-{
-    const QString bottles = home() + QStringLiteral("/.lirvanwine");
-    auto device = startPosing(QStringLiteral("C:\\windows\\system32\\winedevice.exe"),
-                              bottles + QStringLiteral("/apps/Foo"));
-    auto svchost = startPosing(QStringLiteral("C:\\windows\\system32\\SvcHost.exe"),
-                               bottles + QStringLiteral("/Foo_1.2.3/"));
-    auto elsewhere = startPosing(QStringLiteral("C:\\windows\\system32\\winedevice.exe"),
-                                 home() + QStringLiteral("/.wine"));
-    auto program = startPosing(QStringLiteral("C:\\Program Files\\Foo\\foo.exe"),
-                               bottles + QStringLiteral("/apps/Foo"));
-    auto notWine = startPosing(QStringLiteral("rpcss.exe"), QString());
-    std::unique_ptr<QProcess> foreign;
-    if (getuid() == 0) {
-        foreign = startPosing(QStringLiteral("C:\\windows\\system32\\plugplay.exe"),
-                              bottles + QStringLiteral("/apps/Foo"),
-                              {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+        const Result result = runTool("peinfo.sh", {field, file});
+        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+        QCOMPARE(result.out, value.isEmpty() ? QString() : value + QLatin1Char('\n'));
     }
-    const QList<QProcess *> spared = {elsewhere.get(), program.get(), notWine.get(), foreign.get()};
-    for (QProcess *process : {device.get(), svchost.get(), elsewhere.get(), program.get(),
-                              notWine.get(), foreign.get()}) {
-        if (process)
-            QVERIFY(process->waitForStarted(5000));
-    }
-    QVERIFY(waitFor([] { return !findProcesses("winedevice.exe").isEmpty(); }, 5000));
 
-    const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh")),
-                              {QStringLiteral("services"), QStringLiteral("block")});
-    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-
-    QVERIFY(device->waitForFinished(5000));
-    QVERIFY(svchost->waitForFinished(5000));
-    for (QProcess *process : spared) {
-        if (process)
-            QVERIFY2(!process->waitForFinished(300), qPrintable(process->arguments().last()));
+    void peinfoRejectsBadInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QString setup = fixture("foo-setup.exe");
+        QTest::newRow("missing file") << QStringList{"ProductName", m_tmp.filePath("missing.exe")};
+        QTest::newRow("directory") << QStringList{"ProductName", m_tmp.path()};
+        QTest::newRow("unknown field") << QStringList{"Title", setup};
+        QTest::newRow("option as field") << QStringList{"-all", setup};
+        QTest::newRow("no file") << QStringList{"ProductName"};
     }
-    for (QProcess *process : spared) {
-        if (process) {
-            process->kill();
-            process->waitForFinished(5000);
+
+    void peinfoRejectsBadInput()
+    {
+        QFETCH(QStringList, arguments);
+        const Result result = runTool("peinfo.sh", arguments);
+        QVERIFY(failedLoudly(result));
+        QVERIFY(result.out.isEmpty());
+    }
+
+    void mkiconsWritesLargestIcon()
+    {
+        const QString png = m_tmp.filePath("icons/new dir/Foo.png");
+        const Result result = runTool("mkicons.sh", {m_dash, png});
+        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+
+        QImage image;
+        QVERIFY(image.load(png, "PNG"));
+        QCOMPARE(image.size(), QSize(256, 256)); // the largest of 16, 32, 48 and 256
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // outside the rounded tile
+        QCOMPARE(image.pixelColor(96, 160), QColor(Qt::white)); // the stem of the "F"
+        QVERIFY(qBlue(image.pixel(200, 200)) > qRed(image.pixel(200, 200))); // blue tile
+
+        // Nothing but the PNG is left beside it.
+        QCOMPARE(QDir(QFileInfo(png).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Foo.png"});
+    }
+
+    void mkiconsWithoutIconWritesNothing_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("msi") << fixture("bar-setup.msi");
+        QTest::newRow("text file") << fixture("not-a-program.exe");
+        QTest::newRow("truncated exe") << fixture("truncated.exe");
+        QTest::newRow("missing file") << m_tmp.filePath("missing.exe");
+    }
+
+    void mkiconsWithoutIconWritesNothing()
+    {
+        QFETCH(QString, file);
+        const QString dir = m_tmp.filePath(
+                QStringLiteral("no-icon/%1").arg(QTest::currentDataTag()));
+        const Result result = runTool("mkicons.sh", {file, dir + "/x.png"});
+        QVERIFY(failedLoudly(result));
+        QVERIFY(!QFileInfo::exists(dir + "/x.png"));
+    }
+
+    void unzipUnpacksPackage()
+    {
+        const QString dir = m_tmp.filePath("bottles/Foo 1.2");
+        const Result result = runTool("unzip.sh", {fixture("foo-package.7z"), dir});
+        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+
+        QCOMPARE(filesBelow(dir), QStringList({"entries/applications/foo-app.desktop",
+                                               "entries/icons/hicolor/48x48/apps/foo-app.png",
+                                               "files/files.7z", "files/run.sh", "info"}));
+        QVERIFY(QFileInfo(dir + "/files/run.sh").isExecutable());
+        QVERIFY(readAll(dir + "/info").contains("\"appid\": \"com.foo.app\""));
+    }
+
+    void unzipMergesIntoExistingDirectory()
+    {
+        const QString dir = m_tmp.filePath("merge");
+        QVERIFY(writeAll(dir + "/info", "old info"));
+        QVERIFY(writeAll(dir + "/files/keep.txt", "mine"));
+        // A link where the archive has a directory is replaced, not followed.
+        const QString outside = m_tmp.filePath("outside");
+        QVERIFY(QDir().mkpath(outside));
+        QVERIFY(QFile::link(outside, dir + "/entries"));
+
+        const Result result = runTool("unzip.sh", {fixture("foo-package.7z"), dir});
+        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+        QVERIFY(readAll(dir + "/info").contains("com.foo.app"));
+        QCOMPARE(readAll(dir + "/files/keep.txt"), QByteArray("mine"));
+        QVERIFY(QFileInfo::exists(dir + "/files/run.sh"));
+        QVERIFY(!QFileInfo(dir + "/entries").isSymLink());
+        QVERIFY(QFileInfo::exists(dir + "/entries/applications/foo-app.desktop"));
+        QVERIFY(QDir(outside).isEmpty());
+    }
+
+    void unzipFailureLeavesDirectoryAsItWas_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::newRow("truncated") << fixture("foo-package-truncated.7z");
+        QTest::newRow("corrupt data") << fixture("foo-package-corrupt.7z");
+        QTest::newRow("not an archive") << fixture("not-a-program.exe");
+        QTest::newRow("missing") << m_tmp.filePath("missing.7z");
+    }
+
+    void unzipFailureLeavesDirectoryAsItWas()
+    {
+        QFETCH(QString, archive);
+        const QString dir = m_tmp.filePath(
+                QStringLiteral("failed/%1").arg(QTest::currentDataTag()));
+        QVERIFY(writeAll(dir + "/info", "old info"));
+
+        const Result result = runTool("unzip.sh", {archive, dir});
+        QVERIFY(result.finished && result.exitCode != 0);
+        QCOMPARE(filesBelow(dir), QStringList{"info"});
+        QCOMPARE(readAll(dir + "/info"), QByteArray("old info"));
+    }
+
+    void unzipRefusesEntriesBelowLinks()
+    {
+        // An archive holding a link to a directory outside and then a file
+        // "through" that link.
+        const QString work = m_tmp.filePath("evil");
+        const QString outside = work + "/outside";
+        QVERIFY(QDir().mkpath(outside));
+        QVERIFY(QDir().mkpath(work + "/one"));
+        QVERIFY(QFile::link(outside, work + "/one/lnk"));
+        QVERIFY(writeAll(work + "/two/lnk/evil.txt", "evil"));
+        const QString archive = work + "/evil.7z";
+        for (const QString &part : {QStringLiteral("one"), QStringLiteral("two")}) {
+            QProcess sevenZip;
+            sevenZip.setWorkingDirectory(work + QLatin1Char('/') + part);
+            sevenZip.start(QStringLiteral("7z"), {"a", "-bd", archive, "lnk"});
+            QVERIFY(sevenZip.waitForFinished(30000));
+            QCOMPARE(sevenZip.exitCode(), 0);
+        }
+
+        const QString dir = work + "/target";
+        const Result result = runTool("unzip.sh", {archive, dir});
+        QVERIFY(failedLoudly(result));
+        QVERIFY(result.err.contains(QStringLiteral("refusing")));
+        QVERIFY(result.err.contains(QStringLiteral("lnk/evil.txt")));
+        QVERIFY(QDir(outside).isEmpty());
+        QVERIFY(!QFileInfo::exists(dir)); // refused before anything was written
+    }
+
+    void localdesktopListsAndRemovesBottleEntries()
+    {
+        const QString prefix = home() + "/.lirvanwine/apps/Foo";
+        const QString other = home() + "/.lirvanwine/apps/Foo_2";
+        const QString apps = applicationsDir();
+        const QString menus = home() + "/.config/menus/applications-merged/";
+        const QString dirs = home() + "/.local/share/desktop-directories/";
+        const QString icons = home() + "/.local/share/icons/hicolor/";
+        const QString mime = home() + "/.local/share/mime/packages/";
+
+        // The bottle's integration, as Wine creates it.
+        const QString desktopEntry = home() + "/Desktop/Foo.desktop";
+        const QString menuEntry = apps + "wine/Programs/Foo/Foo.desktop";
+        const QString uninstallEntry = apps
+                                       + QStringLiteral("wine/Programs/Foo/Uninstall Foo.desktop");
+        QVERIFY(writeAll(desktopEntry, wineEntry("foo", prefix, "2D69_foo.0")));
+        QVERIFY(writeAll(home() + "/Desktop/Foo.lnk", "L\0\0\0"));
+        QVERIFY(writeAll(menuEntry, wineEntry("foo", prefix + QLatin1Char('/'), "2D69_foo.0")));
+        QVERIFY(writeAll(uninstallEntry, wineEntry("uninstall", prefix, "3228_uninstall.0")));
+        QVERIFY(writeAll(menus + "wine-Programs-Foo-Foo.menu",
+                         menuFile("Foo", "wine-Programs-Foo-Foo.desktop")));
+        QVERIFY(writeAll(menus + "wine-Programs-Foo-Uninstall Foo.menu",
+                         menuFile("Foo", "wine-Programs-Foo-Uninstall Foo.desktop")));
+        for (const char *name :
+             {"wine-wine", "wine-Programs", "wine-Programs-Foo", "wine-Programs-Bar"})
+            QVERIFY(writeAll(dirs + name + ".directory", "[Desktop Entry]\nType=Directory\n"));
+        for (const char *size : {"16x16", "48x48", "256x256"}) {
+            QVERIFY(writeAll(icons + size + "/apps/2D69_foo.0.png", "png"));
+            QVERIFY(writeAll(icons + size + "/apps/3228_uninstall.0.png", "png"));
+        }
+        QVERIFY(writeAll(apps + "wine-extension-foodoc.desktop",
+                         wineEntry("foo", prefix, "2D69_foo.0")
+                                 + "MimeType=application/x-wine-extension-foodoc;\n"));
+        QVERIFY(writeAll(mime + "x-wine-extension-foodoc.xml", "<mime-info/>"));
+        // A shortcut that the program made later from its own prefix
+        // (~/.lirvanwine/Foo, where a recommended configuration runs).
+        const QString ownPrefixEntry = home() + "/Desktop/Tool.desktop";
+        QVERIFY(writeAll(ownPrefixEntry,
+                         wineEntry("tool", home() + "/.lirvanwine/Foo", "7777_tool.0")));
+
+        // Another bottle whose name begins with the same text; it shares the
+        // uninstall icon and the menu folders.
+        const QString otherMenuEntry = apps + "wine/Programs/Bar/Bar.desktop";
+        const QString otherDesktopEntry = home() + "/Desktop/Bar.desktop";
+        QVERIFY(writeAll(otherMenuEntry, wineEntry("bar", other, "3228_uninstall.0")));
+        QVERIFY(writeAll(otherDesktopEntry, wineEntry("bar", other, "4411_bar.0")));
+        QVERIFY(writeAll(menus + "wine-Programs-Bar-Bar.menu",
+                         menuFile("Bar", "wine-Programs-Bar-Bar.desktop")));
+        QVERIFY(writeAll(apps + "wine-extension-bardoc.desktop",
+                         wineEntry("bar", other, "4411_bar.0")
+                                 + "MimeType=application/x-wine-extension-bardoc;\n"));
+        QVERIFY(writeAll(mime + "x-wine-extension-bardoc.xml", "<mime-info/>"));
+        // And the user's own entry, which is no business of Wine's.
+        QVERIFY(writeAll(apps + "editor.desktop",
+                         "[Desktop Entry]\nName=Editor\nExec=editor\nIcon=editor\n"));
+
+        Result listed = runTool("localdesktop.sh", {"Foo", "-l"});
+        QVERIFY2(listed.finished && listed.exitCode == 0, qPrintable(listed.err));
+        QCOMPARE(lines(listed.out),
+                 QStringList({desktopEntry, ownPrefixEntry, menuEntry, uninstallEntry}));
+
+        // "Foo_2" is listed on its own.
+        listed = runTool("localdesktop.sh", {"Foo_2", "-l"});
+        QCOMPARE(lines(listed.out), QStringList({otherDesktopEntry, otherMenuEntry}));
+
+        const Result removed = runTool("localdesktop.sh", {"Foo"});
+        QVERIFY2(removed.finished && removed.exitCode == 0, qPrintable(removed.err));
+
+        for (const QString &gone :
+             {desktopEntry, ownPrefixEntry, home() + "/Desktop/Foo.lnk", menuEntry, uninstallEntry,
+              menus + "wine-Programs-Foo-Foo.menu", menus + "wine-Programs-Foo-Uninstall Foo.menu",
+              dirs + "wine-Programs-Foo.directory", apps + "wine/Programs/Foo",
+              apps + "wine-extension-foodoc.desktop", mime + "x-wine-extension-foodoc.xml",
+              icons + "48x48/apps/2D69_foo.0.png", icons + "256x256/apps/2D69_foo.0.png"})
+            QVERIFY2(!QFileInfo::exists(gone), qPrintable(gone));
+        // Whatever other entries still use stays.
+        for (const QString &kept :
+             {otherMenuEntry, otherDesktopEntry, menus + "wine-Programs-Bar-Bar.menu",
+              dirs + "wine-Programs.directory", dirs + "wine-wine.directory",
+              dirs + "wine-Programs-Bar.directory", icons + "48x48/apps/3228_uninstall.0.png",
+              apps + "wine-extension-bardoc.desktop", mime + "x-wine-extension-bardoc.xml",
+              apps + "editor.desktop"})
+            QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
+
+        listed = runTool("localdesktop.sh", {"Foo", "-l"});
+        QCOMPARE(listed.exitCode, 0);
+        QCOMPARE(listed.out, QString());
+    }
+
+    void localdesktopRejectsBadNames_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("empty") << QStringList{"", "-l"};
+        QTest::newRow("parent") << QStringList{".."};
+        QTest::newRow("path") << QStringList{"../apps/Foo_2"};
+        QTest::newRow("unknown option") << QStringList{"Foo_2", "-x"};
+    }
+
+    void localdesktopRejectsBadNames()
+    {
+        QFETCH(QStringList, arguments);
+        const QString entry = applicationsDir() + QStringLiteral("wine/Programs/Keep/Keep.desktop");
+        QVERIFY(writeAll(entry,
+                         wineEntry("keep", home() + "/.lirvanwine/apps/Foo_2", "5555_keep.0")));
+
+        const Result result = runTool("localdesktop.sh", arguments);
+        QVERIFY(result.finished);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.out.isEmpty());
+        QVERIFY(QFileInfo::exists(entry));
+    }
+
+    void killEndsOnlyBottleServices()
+    {
+        const QString bottles = home() + "/.lirvanwine";
+        auto device = startPosing("C:\\windows\\system32\\winedevice.exe", bottles + "/apps/Foo");
+        auto svchost = startPosing("C:\\windows\\system32\\SvcHost.exe", bottles + "/Foo_1.2.3/");
+        auto elsewhere = startPosing("C:\\windows\\system32\\winedevice.exe", home() + "/.wine");
+        auto program = startPosing("C:\\Program Files\\Foo\\foo.exe", bottles + "/apps/Foo");
+        auto notWine = startPosing("rpcss.exe", QString());
+        std::unique_ptr<QProcess> foreign;
+        if (getuid() == 0) {
+            foreign = startPosing("C:\\windows\\system32\\plugplay.exe", bottles + "/apps/Foo",
+                                  {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+        }
+        const QList<QProcess *> spared = {elsewhere.get(), program.get(), notWine.get(),
+                                          foreign.get()};
+        for (QProcess *process : {device.get(), svchost.get(), elsewhere.get(), program.get(),
+                                  notWine.get(), foreign.get()}) {
+            if (process)
+                QVERIFY(process->waitForStarted(5000));
+        }
+        QVERIFY(waitFor([] { return !findProcesses("winedevice.exe").isEmpty(); }, 5000));
+
+        const Result result = runTool("lirvan-wine-helper/kill.sh",
+                                      {QStringLiteral("services"), QStringLiteral("block")});
+        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+
+        QVERIFY(device->waitForFinished(5000));
+        QVERIFY(svchost->waitForFinished(5000));
+        for (QProcess *process : spared) {
+            if (process)
+                QVERIFY2(!process->waitForFinished(300), qPrintable(process->arguments().last()));
+        }
+        for (QProcess *process : spared) {
+            if (process) {
+                process->kill();
+                process->waitForFinished(5000);
+            }
         }
     }
-}
 
-void TestPlatformScripts::killRejectsOtherArguments()
-{
-    auto device = startPosing(QStringLiteral("winedevice.exe"),
-                              home() + QStringLiteral("/.lirvanwine/apps/Foo"));
-    QVERIFY(device->waitForStarted(5000));
-    for (const QStringList &arguments :
-         {QStringList(), QStringList{"services"}, QStringList{"all", "block"}}) {
-        const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh")),
-                                  arguments);
+    void killRejectsOtherArguments()
+    {
+        auto device = startPosing("winedevice.exe", home() + "/.lirvanwine/apps/Foo");
+        QVERIFY(device->waitForStarted(5000));
+        for (const QStringList &arguments :
+             {QStringList(), QStringList{"services"}, QStringList{"all", "block"}}) {
+            const Result result = runTool("lirvan-wine-helper/kill.sh", arguments);
+            QCOMPARE(result.exitCode, 2);
+        }
+        QVERIFY(!device->waitForFinished(300));
+        device->kill();
+        device->waitForFinished(5000);
+    }
+
+    void runV4RefusesBadSetup()
+    {
+        QProcessEnvironment environment = runV4Environment(QString(), m_tmp.filePath("none"));
+
+        for (const QString &name : {QString(), QStringLiteral(".."), QStringLiteral("a/b")}) {
+            environment.insert(QStringLiteral("BOTTLENAME"), name);
+            const Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
+            QVERIFY(result.exitCode != 0);
+            QVERIFY(result.err.contains(QStringLiteral("BOTTLENAME")));
+        }
+
+        environment.insert(QStringLiteral("BOTTLENAME"), QStringLiteral("NoArchive"));
+        Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(!QFileInfo::exists(home() + "/.lirvanwine/NoArchive"));
+        result = runTool("lirvan-wine-helper/run_v4.sh", {"-x"}, environment);
         QCOMPARE(result.exitCode, 2);
     }
-    QVERIFY(!device->waitForFinished(300));
-    device->kill();
-    device->waitForFinished(5000);
-}
 
-void TestPlatformScripts::runV4RefusesBadSetup()
-{
-    const QString script = tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh"));
-    QProcessEnvironment environment = runV4Environment(QString(),
-                                                       m_tmp.filePath(QStringLiteral("none")));
-
-    for (const QString &name : {QString(), QStringLiteral(".."), QStringLiteral("a/b")}) {
-        environment.insert(QStringLiteral("BOTTLENAME"), name);
-        const Result result = run(script, {QStringLiteral("-c")}, environment);
-        QVERIFY(result.exitCode != 0);
-        QVERIFY(result.err.contains(QStringLiteral("BOTTLENAME")));
+    void runV4FailedUnpackLeavesNoPrefix()
+    {
+        const QString files = m_tmp.filePath("package/files");
+        QVERIFY(QDir().mkpath(files));
+        QVERIFY(QFile::copy(fixture("foo-package-corrupt.7z"), files + "/files.7z"));
+        const Result result = runTool("lirvan-wine-helper/run_v4.sh", {QStringLiteral("-c")},
+                                      runV4Environment(QStringLiteral("Broken_1.0"), files));
+        QVERIFY(result.finished);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(QDir(home() + "/.lirvanwine")
+                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                        .filter(QStringLiteral("Broken"))
+                        .isEmpty());
     }
 
-    environment.insert(QStringLiteral("BOTTLENAME"), QStringLiteral("NoArchive"));
-    Result result = run(script, {QStringLiteral("-c")}, environment);
-    QCOMPARE(result.exitCode, 1);
-    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.lirvanwine/NoArchive")));
-    result = run(script, {QStringLiteral("-x")}, environment);
-    QCOMPARE(result.exitCode, 2);
-}
+    void fontRegistryNamesInstalledFont()
+    {
+        const QByteArray bytes = readAll(tool("data/Depends/DefaultFont/font.reg"));
+        QVERIFY(bytes.startsWith("\xff\xfe")); // UTF-16LE, as regedit reads it in any locale
+        const QString text = QTextCodec::codecForName("UTF-16LE")->toUnicode(bytes.mid(2));
+        QVERIFY(text.startsWith(QStringLiteral("Windows Registry Editor Version 5.00\r\n")));
+        QVERIFY(text.contains(
+                QStringLiteral("[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]")));
+        QVERIFY(text.contains(QStringLiteral("\"宋体\"=\"WenQuanYi Micro Hei\"\r\n")));
+        QVERIFY(text.contains(QStringLiteral("\"SimSun\"=\"WenQuanYi Micro Hei\"\r\n")));
 
-void TestPlatformScripts::runV4FailedUnpackLeavesNoPrefix()
-{
-    const QString files = m_tmp.filePath(QStringLiteral("package/files"));
-    QVERIFY(QDir().mkpath(files));
-    QVERIFY(QFile::copy(fixture(QStringLiteral("foo-package-corrupt.7z")),
-                        files + QStringLiteral("/files.7z")));
-    const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh")),
-                              {QStringLiteral("-c")},
-                              runV4Environment(QStringLiteral("Broken_1.0"), files));
-    QVERIFY(result.finished);
-    QCOMPARE(result.exitCode, 1);
-    QVERIFY(QDir(home() + QStringLiteral("/.lirvanwine"))
-                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                    .filter(QStringLiteral("Broken"))
-                    .isEmpty());
-}
+        // The replacement is a font that is actually installed.
+        const Result fonts = run(QStringLiteral("fc-list"),
+                                 {QStringLiteral(":"), QStringLiteral("family")});
+        QVERIFY2(fonts.finished && fonts.exitCode == 0, "fc-list is needed");
+        QVERIFY2(fonts.out.contains(QStringLiteral("WenQuanYi Micro Hei")),
+                 "fonts-wqy-microhei is not installed: run scripts/deps.sh");
+    }
 
-void TestPlatformScripts::fontRegistryNamesInstalledFont()
-{
-    const QByteArray bytes = readAll(tool(QStringLiteral("data/Depends/DefaultFont/font.reg")));
-    QVERIFY(bytes.startsWith("\xff\xfe")); // UTF-16LE, as regedit reads it in any locale
-    const QString text = QTextCodec::codecForName("UTF-16LE")->toUnicode(bytes.mid(2));
-    QVERIFY(text.startsWith(QStringLiteral("Windows Registry Editor Version 5.00\r\n")));
-    QVERIFY(text.contains(
-            QStringLiteral("[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]")));
-    QVERIFY(text.contains(QStringLiteral("\"宋体\"=\"WenQuanYi Micro Hei\"\r\n")));
-    QVERIFY(text.contains(QStringLiteral("\"SimSun\"=\"WenQuanYi Micro Hei\"\r\n")));
+    void installLaysOutTree()
+    {
+        QTemporaryDir stage;
+        QVERIFY(stage.isValid());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DESTDIR"), stage.path());
+        const Result result = run(QStringLiteral(LWA_CMAKE_COMMAND),
+                                  {QStringLiteral("--install"), QStringLiteral(LWA_BINARY_DIR)},
+                                  environment, 120000);
+        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
-    // The replacement is a font that is actually installed.
-    const Result fonts = run(QStringLiteral("fc-list"),
-                             {QStringLiteral(":"), QStringLiteral("family")});
-    QVERIFY2(fonts.finished && fonts.exitCode == 0, "fc-list is needed");
-    QVERIFY2(fonts.out.contains(QStringLiteral("WenQuanYi Micro Hei")),
-             "fonts-wqy-microhei is not installed: run scripts/deps.sh");
-}
+        // The paths that the settings name by default.
+        const QString root = stage.path() + QStringLiteral(LWA_INSTALL_ROOT);
+        for (const char *script :
+             {"/tools/peinfo.sh", "/tools/mkicons.sh", "/tools/unzip.sh", "/tools/fixbottle.sh",
+              "/tools/localdesktop.sh", "/tools/lirvan-wine-helper/kill.sh",
+              "/tools/lirvan-wine-helper/run_v4.sh", "/lirvan-wine5-stable/bin/wine",
+              "/lirvan-wine5-stable/bin/wine64"})
+            QVERIFY2(QFileInfo(root + QLatin1String(script)).isExecutable(), script);
+        QCOMPARE(readAll(root + "/data/Depends/DefaultFont/font.reg"),
+                 readAll(tool("data/Depends/DefaultFont/font.reg")));
+        QVERIFY(QFileInfo(root + "/data/Depends/DefaultBottle/files.7z").size() > 0);
 
-void TestPlatformScripts::installLaysOutTree()
-{
-    QTemporaryDir stage;
-    QVERIFY(stage.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DESTDIR"), stage.path());
-    const Result result = run(QStringLiteral(LWA_CMAKE_COMMAND),
-                              {QStringLiteral("--install"), QStringLiteral(LWA_BINARY_DIR)},
-                              environment, 120000);
-    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-
-    // The paths that the settings name by default.
-    const QString root = stage.path() + QStringLiteral(LWA_INSTALL_ROOT);
-    for (const char *script :
-         {"/tools/peinfo.sh", "/tools/mkicons.sh", "/tools/unzip.sh", "/tools/fixbottle.sh",
-          "/tools/localdesktop.sh", "/tools/lirvan-wine-helper/kill.sh",
-          "/tools/lirvan-wine-helper/run_v4.sh", "/lirvan-wine5-stable/bin/wine",
-          "/lirvan-wine5-stable/bin/wine64"})
-        QVERIFY2(QFileInfo(root + QLatin1String(script)).isExecutable(), script);
-    QCOMPARE(readAll(root + QStringLiteral("/data/Depends/DefaultFont/font.reg")),
-             readAll(tool(QStringLiteral("data/Depends/DefaultFont/font.reg"))));
-    QVERIFY(QFileInfo(root + QStringLiteral("/data/Depends/DefaultBottle/files.7z")).size() > 0);
-
-    const QString prefix = stage.path() + QStringLiteral(LWA_INSTALL_PREFIX);
-    QVERIFY(QFileInfo(prefix + QStringLiteral("/bin/lirvan-wine-assist")).isExecutable());
-    const QString entry = prefix + QStringLiteral("/share/applications/lirvan-wine-assist.desktop");
-    const QByteArray desktop = readAll(entry);
-    QVERIFY(desktop.contains("\nExec=lirvan-wine-assist %f\n"));
-    QVERIFY(desktop.contains("\nIcon=lirvan-wine-assist\n"));
-    QVERIFY(QFileInfo::exists(
-            prefix + QStringLiteral("/share/icons/hicolor/scalable/apps/lirvan-wine-assist.svg")));
-}
+        const QString prefix = stage.path() + QStringLiteral(LWA_INSTALL_PREFIX);
+        QVERIFY(QFileInfo(prefix + "/bin/lirvan-wine-assist").isExecutable());
+        const QString entry = prefix
+                              + QStringLiteral("/share/applications/lirvan-wine-assist.desktop");
+        const QByteArray desktop = readAll(entry);
+        QVERIFY(desktop.contains("\nExec=lirvan-wine-assist %f\n"));
+        QVERIFY(desktop.contains("\nIcon=lirvan-wine-assist\n"));
+        QVERIFY(QFileInfo::exists(
+                prefix
+                + QStringLiteral("/share/icons/hicolor/scalable/apps/lirvan-wine-assist.svg")));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPlatformScripts)
 
