@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -44,16 +45,20 @@ bool hasLine(const QString &path, const QString &line)
     return QString::fromUtf8(readFile(path)).split(QLatin1Char('\n')).contains(line);
 }
 
-bool isIconNamedByAnEntry(const QString &iconName)
+// The Icon lines of the user's desktop entries, read once for all icons.
+QSet<QString> entryIconLines()
 {
-    const QString line = QStringLiteral("Icon=") + iconName;
+    QSet<QString> iconLines;
     QDirIterator it(userApplicationsDir(), {QStringLiteral("*.desktop")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        if (hasLine(it.next(), line))
-            return true;
+        const QStringList lines = QString::fromUtf8(readFile(it.next())).split(QLatin1Char('\n'));
+        for (const QString &line : lines) {
+            if (line.startsWith(QLatin1String("Icon=")))
+                iconLines.insert(line);
+        }
     }
-    return false;
+    return iconLines;
 }
 
 // Icons the install copied: same place, same bytes, and no entry left that
@@ -61,12 +66,13 @@ bool isIconNamedByAnEntry(const QString &iconName)
 void removeCopiedIcons(const QString &bottle)
 {
     const QString source = bottle + QStringLiteral("/entries/icons/");
+    const QSet<QString> iconLines = entryIconLines();
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString copy = userIconsDir() + path.mid(source.size());
         if (!QFileInfo(copy).isFile() || readFile(copy) != readFile(path)
-            || isIconNamedByAnEntry(QFileInfo(copy).completeBaseName()))
+            || iconLines.contains(QStringLiteral("Icon=") + QFileInfo(copy).completeBaseName()))
             continue;
         qInfo().noquote() << QStringLiteral("remove icon ") + copy;
         QFile::remove(copy);
