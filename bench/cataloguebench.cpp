@@ -7,6 +7,11 @@
 //   category_ms  switching to one category and drawing,
 //   search_ms    showing one search result and drawing,
 //   clear_ms     ending the search (back to the whole list) and drawing,
+//   block_ms     the longest time the GUI thread did not return to its event
+//                loop from the request until all rows were drawn (watchdog),
+//   after_ms     the same for the second after the changes above, while
+//                row widgets and icons come in (the changes themselves are
+//                single blocks, measured above),
 //   peak_kib     the child's peak resident memory,
 // then the ratios of the large catalogue against the sample.
 //
@@ -16,6 +21,7 @@
 #include "appinstallablewidget.h"
 #include "benchclock.h"
 #include "catalogueapiserver.h"
+#include "guiwatchdog.h"
 #include "isolatedhome.h"
 #include "ldropdown.h"
 #include "multiselectlistview.h"
@@ -130,7 +136,11 @@ int runChild(const QString &baseUrl)
 
     // The manager hears of the finished reply before the request object.
     QElapsedTimer sinceArrival;
-    QObject::connect(manager, &QNetworkAccessManager::finished, [&] { sinceArrival.start(); });
+    GuiWatchdog watchdog;
+    QObject::connect(manager, &QNetworkAccessManager::finished, [&] {
+        sinceArrival.start();
+        watchdog.start();
+    });
     double shownMs = -1;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -146,6 +156,8 @@ int runChild(const QString &baseUrl)
     QApplication::exec();
     if (shownMs < 0)
         return 3;
+    watchdog.stop();
+    const double blockMs = watchdog.longestBlockMs();
 
     const int rows = list->model()->rowCount();
     const double categoryMs = timedChange(page, [&] { chooseCategory(page, 3); });
@@ -154,9 +166,14 @@ int runChild(const QString &baseUrl)
     chooseCategory(page, 0);
     page.showSearchResult(someName);
     const double clearMs = timedChange(page, [&] { page.showSearchResult(QString()); });
+    watchdog.start();
+    QTimer::singleShot(1000, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    watchdog.stop();
     out() << "records=" << list->appList()->getApps().size() << " rows=" << rows
           << " shown_ms=" << shownMs << " category_ms=" << categoryMs << " search_ms=" << searchMs
-          << " clear_ms=" << clearMs << " peak_kib=" << peakRssKib() << Qt::endl;
+          << " clear_ms=" << clearMs << " block_ms=" << blockMs
+          << " after_ms=" << watchdog.longestBlockMs() << " peak_kib=" << peakRssKib() << Qt::endl;
     return 0;
 }
 
@@ -206,14 +223,16 @@ int main(int argc, char **argv)
     const QMap<QString, double> measured = runCase(QStringLiteral("large"), large.baseUrl());
     for (const QString &key :
          {QStringLiteral("shown_ms"), QStringLiteral("category_ms"), QStringLiteral("search_ms"),
-          QStringLiteral("clear_ms"), QStringLiteral("peak_kib")}) {
+          QStringLiteral("clear_ms"), QStringLiteral("block_ms"), QStringLiteral("after_ms"),
+          QStringLiteral("peak_kib")}) {
         const double base = reference.value(key);
         out() << key << " large/sample = "
               << (base > 0 ? QString::number(measured.value(key) / base, 'f', 2)
                            : QStringLiteral("n/a"))
               << Qt::endl;
     }
-    out() << "targets: shown_ms <= 500, peak_kib <= 204800, category_ms and search_ms < 100"
+    out() << "targets: shown_ms <= 500, peak_kib <= 204800, category_ms and search_ms < 100,"
+             " block_ms and after_ms <= 16"
           << Qt::endl;
     return 0;
 }

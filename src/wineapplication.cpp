@@ -4,6 +4,7 @@
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
 #include "containerinstallview_mwd.h"
+#include "deferredstartup.h"
 #include "lapplication.h"
 #include "lapplicationsettings.h"
 #include "lguiapplicationhelper.h"
@@ -21,7 +22,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QPointer>
-#include <QTimer>
 
 namespace {
 
@@ -97,11 +97,12 @@ int WineApplication::create()
 int WineApplication::init()
 {
     m_mainWindow = nullptr;
+    // Network and D-Bus set-up wait until the first window is on screen.
+    DeferredStartup::hold();
     WineSettings::instance()->init();
     WineInstalledApps::instance()->initInstalledApps();
-    // The request goes out once the event loop runs, so that creating the
-    // network access does not delay the first window.
-    QTimer::singleShot(0, WineAstApplist::instance(), &WineAstApplist::requestAppList);
+    DeferredStartup::run(WineAstApplist::instance(),
+                         [] { WineAstApplist::instance()->requestAppList(); });
     connect(LGuiApplicationHelper::instance(), &LGuiApplicationHelper::newProcessInstance, this,
             &WineApplication::slotNewProcessInstance);
     return 0;
@@ -140,7 +141,8 @@ void WineApplication::showMainWindow()
 {
     if (!m_mainWindow) {
         m_mainWindow = new WineMainWindow;
-        WineAstLogin::instance()->init();
+        DeferredStartup::releaseAfterFirstPaint(m_mainWindow);
+        DeferredStartup::run(WineAstLogin::instance(), [] { WineAstLogin::instance()->init(); });
         m_mainWindow->setFixedSize(MainWindowWidth, MainWindowHeight);
         Ltk::Widget::moveToCenter(m_mainWindow);
     }
@@ -154,6 +156,7 @@ void WineApplication::openInstallWindow(const QString &path)
 {
     auto obj = new ContainerInstallerObj;
     auto host = new containerinstallview_mwd;
+    DeferredStartup::releaseAfterFirstPaint(host);
     obj->setView(host, ContainerInstallerObj::MainWindowHost);
     obj->setFilePath(path);
     obj->setLogPath(LLogManager::getlogFilePath());

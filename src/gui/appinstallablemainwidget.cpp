@@ -1,5 +1,6 @@
 #include "appinstallablemainwidget.h"
 
+#include "deferredstartup.h"
 #include "doaction.h"
 #include "itemwidget.h"
 #include "ldropdown.h"
@@ -65,7 +66,9 @@ Appinstallablemainwidget::Appinstallablemainwidget(QWidget *parent)
     connect(m_listView, &QAbstractItemView::pressed, this, &Appinstallablemainwidget::itemClicked);
     connect(m_dropdown, &LDropdown::triggered, this,
             &Appinstallablemainwidget::onCategoryTriggered);
-    requestCatalogue();
+    // The spinner turns from the first paint; the request follows it.
+    m_spinner->start();
+    DeferredStartup::run(this, [this] { requestCatalogue(); });
 }
 
 QWidget *Appinstallablemainwidget::createHeader()

@@ -109,6 +109,9 @@ void MultiSelectListView::scheduleRowWidgets()
 
 void MultiSelectListView::placeEmptyText()
 {
+    // Measuring the text lays it out; a hidden text is placed when shown.
+    if (m_emptyText->isHidden())
+        return;
     m_emptyText->setGeometry(0, EmptyTextTop, viewport()->width(),
                              m_emptyText->sizeHint().height());
 }

@@ -1,5 +1,6 @@
 #include "searchwidget.h"
 
+#include "deferredstartup.h"
 #include "winegetapplist.h"
 
 #include <QCompleter>
@@ -15,7 +16,7 @@ SearchWidget::SearchWidget(QWidget *parent)
     : LSearchEdit(parent)
     , m_appList(new WineGetAppList(this))
 {
-    m_appList->getAppList(WineGetAppList::AllApps);
+    DeferredStartup::run(this, [this] { m_appList->getAppList(WineGetAppList::AllApps); });
     initAppList();
     connect(this, &LLineEdit::textChanged, this, &SearchWidget::onTextChanged);
     connect(this, &LLineEdit::returnPressed, this, &SearchWidget::onReturnPressed);

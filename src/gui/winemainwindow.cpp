@@ -169,15 +169,12 @@ void WineMainWindow::addNavigationEntry(const QString &text, const QString &icon
 QWidget *WineMainWindow::createPageStack()
 {
     m_installablePage = new Appinstallablewidget;
-    m_installedPage = new Appinstalledwidget;
-    m_shareablePage = new Appshareablewidget;
-    m_searchPage = new Appinstallablewidget;
-
     m_pages = new QStackedWidget;
     m_pages->addWidget(m_installablePage);
-    m_pages->addWidget(inBackgroundGroup(m_installedPage));
-    m_pages->addWidget(inBackgroundGroup(m_shareablePage));
-    m_pages->addWidget(m_searchPage);
+    // Only the catalogue is on the first screen; an empty stand-in keeps the
+    // place of each other page until it is first shown.
+    for (int index = InstalledPage; index <= SearchPage; ++index)
+        m_pages->addWidget(new QWidget);
 
     auto right = new QWidget;
     auto layout = new QVBoxLayout(right);
@@ -186,11 +183,53 @@ QWidget *WineMainWindow::createPageStack()
     return right;
 }
 
+bool WineMainWindow::isPageBuilt(int index) const
+{
+    switch (index) {
+    case InstalledPage:
+        return m_installedPage;
+    case ShareablePage:
+        return m_shareablePage;
+    case SearchPage:
+        return m_searchPage;
+    default:
+        return true;
+    }
+}
+
+QWidget *WineMainWindow::buildPage(int index)
+{
+    switch (index) {
+    case InstalledPage:
+        m_installedPage = new Appinstalledwidget;
+        return inBackgroundGroup(m_installedPage);
+    case ShareablePage:
+        m_shareablePage = new Appshareablewidget;
+        return inBackgroundGroup(m_shareablePage);
+    default:
+        m_searchPage = new Appinstallablewidget;
+        return m_searchPage;
+    }
+}
+
+void WineMainWindow::showPage(int index)
+{
+    if (index < 0 || index >= m_pages->count())
+        return;
+    if (!isPageBuilt(index)) {
+        QWidget *standIn = m_pages->widget(index);
+        m_pages->insertWidget(index, buildPage(index));
+        m_pages->removeWidget(standIn);
+        delete standIn;
+    }
+    m_pages->setCurrentIndex(index);
+}
+
 void WineMainWindow::listWidgetClickedSlot(const QModelIndex &current, const QModelIndex &previous)
 {
     Q_UNUSED(previous)
     const int currentRow = current.row();
-    m_pages->setCurrentIndex(currentRow);
+    showPage(currentRow);
     for (int row = 0; row < m_navigationModel->rowCount(); ++row) {
         const QString name = NavigationIcons.value(row);
         m_navigationModel->item(row)->setIcon(
@@ -201,13 +240,13 @@ void WineMainWindow::listWidgetClickedSlot(const QModelIndex &current, const QMo
 
 void WineMainWindow::goToSearchWidgetSlot(const QString &appName)
 {
-    m_pages->setCurrentIndex(SearchPage);
+    showPage(SearchPage);
     m_searchPage->showSearchResult(appName);
 }
 
 void WineMainWindow::returnToCurrentListSlot()
 {
-    m_pages->setCurrentIndex(m_navigation->currentIndex().row());
+    showPage(m_navigation->currentIndex().row());
 }
 
 bool WineMainWindow::eventFilter(QObject *watched, QEvent *event)

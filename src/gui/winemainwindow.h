@@ -36,6 +36,9 @@ public:
     SearchWidget *searchWidget() const { return m_search; }
     QPushButton *loginButton() const { return m_loginButton; }
     QCommandLinkButton *communityButton() const { return m_communityButton; }
+    // The pages other than the catalogue are built when first shown: null
+    // until then.
+    Appinstalledwidget *installedPage() const { return m_installedPage; }
     Appinstallablewidget *searchResultPage() const { return m_searchPage; }
     // Null until the account button first opened it.
     QMenu *userMenu() const { return m_userMenu; }
@@ -55,6 +58,9 @@ private:
     void setUpTitlebar();
     QWidget *createNavigationColumn();
     QWidget *createPageStack();
+    void showPage(int index);
+    bool isPageBuilt(int index) const;
+    QWidget *buildPage(int index);
     void addNavigationEntry(const QString &text, const QString &iconName);
     void showUserMenu();
     void showAvatar();

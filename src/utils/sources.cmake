@@ -9,6 +9,7 @@ list(APPEND UTILS_SOURCES
     utils/desktopentryfile.cpp utils/desktopentryfile.h
     utils/inioperator.cpp utils/inioperator.h
     utils/winesettings.cpp utils/winesettings.h
+    utils/deferredstartup.cpp utils/deferredstartup.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
 list(APPEND UTILS_SOURCES utils/wineasthttpdownload.cpp utils/wineasthttpdownload.h)
 list(APPEND UTILS_SOURCES
