@@ -3,6 +3,7 @@
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
 #include "containerinstallview_mwd.h"
+#include "deferredstartup.h"
 #include "lapplication.h"
 #include "tpublishedappinfo.h"
 #include "wineapplication.h"
@@ -57,6 +58,7 @@ private slots:
     void recoveredCatalogueDialogAtShutdown();
     void installDialogDisablesMainWindow();
     void unknownHostKindDoesNothing();
+    void startupWorkAfterFirstPaint();
 
 private:
     QString makeFile(const QString &name) const;
@@ -234,6 +236,61 @@ void TestWineApplication::unknownHostKindDoesNothing()
     obj.show();
     QVERIFY(obj.filePath().isEmpty());
     QVERIFY(!widget.isVisible());
+}
+
+// A window that notes when it is painted.
+class PaintNotingWindow : public QWidget
+{
+public:
+    explicit PaintNotingWindow(QStringList *events)
+        : m_events(events)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override { m_events->append(QStringLiteral("paint")); }
+
+private:
+    QStringList *m_events;
+};
+
+void TestWineApplication::startupWorkAfterFirstPaint()
+{
+    QStringList events;
+    PaintNotingWindow window(&events);
+    DeferredStartup::hold();
+    DeferredStartup::releaseAfterFirstPaint(&window);
+    const auto note = [&events](const QString &event) {
+        return [&events, event] {
+            events << event;
+        };
+    };
+    auto gone = new QObject;
+    DeferredStartup::run(this, note(QStringLiteral("first")));
+    DeferredStartup::run(gone, note(QStringLiteral("gone")));
+    DeferredStartup::run(this, [&] {
+        events << QStringLiteral("second");
+        // Once released, work runs at once.
+        DeferredStartup::run(this, note(QStringLiteral("third")));
+    });
+    delete gone;
+    QTest::qWait(100);
+    QVERIFY(events.isEmpty());
+
+    // Queued work runs after the first paint, in order; the work of a
+    // destroyed object is dropped.
+    window.show();
+    QTRY_VERIFY(!DeferredStartup::isHeld());
+    QCOMPARE(events.value(0), QStringLiteral("paint"));
+    events.removeAll(QStringLiteral("paint"));
+    QCOMPARE(events, QStringList({"first", "second", "third"}));
+
+    // A window that never paints holds nothing back for long.
+    DeferredStartup::hold();
+    DeferredStartup::run(this, note(QStringLiteral("late")));
+    QVERIFY(!events.contains(QStringLiteral("late")));
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("late")),
+                             DeferredStartup::FallbackMs * 3);
 }
 
 int main(int argc, char *argv[])

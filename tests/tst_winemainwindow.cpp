@@ -1,10 +1,12 @@
 #include "accountservicetestutil.h"
+#include "appinstallablemainwidget.h"
 #include "appinstallablewidget.h"
 #include "appinstalledwidget.h"
 #include "appshareablewidget.h"
 #include "catalogueapiserver.h"
 #include "lapplication.h"
 #include "llistview.h"
+#include "multiselectlistview.h"
 #include "searchwidget.h"
 #include "testisolation.h"
 #include "wineapplication.h"
@@ -14,6 +16,7 @@
 
 #include <QCommandLinkButton>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -145,12 +148,13 @@ private slots:
             QVERIFY(!(model->flags(index) & Qt::ItemIsEditable));
         }
 
+        // Only the catalogue is built before it is shown.
         QStackedWidget *pages = m_window->pages();
         QCOMPARE(pages->count(), 4);
-        QVERIFY(qobject_cast<Appinstallablewidget *>(pages->widget(0)));
-        QVERIFY(pages->widget(1)->findChild<Appinstalledwidget *>());
-        QVERIFY(pages->widget(2)->findChild<Appshareablewidget *>());
-        QCOMPARE(pages->widget(3), m_window->searchResultPage());
+        QVERIFY(qobject_cast<Appinstallablewidget *>(pages->widget(0))->isVisible());
+        QVERIFY(!m_window->installedPage() && !m_window->searchResultPage());
+        QVERIFY(!m_window->findChild<Appinstalledwidget *>());
+        QVERIFY(!m_window->findChild<Appshareablewidget *>());
 
         QCOMPARE(m_window->searchWidget()->accessibleName(), QStringLiteral("SearchModule"));
         QCOMPARE(m_window->searchWidget()->lineEdit()->accessibleName(),
@@ -162,6 +166,13 @@ private slots:
         const QStringList icons{"lw_installable", "lw_installed", "lw_shareable"};
         const auto checkSelected = [&](int selected) {
             QCOMPARE(m_window->pages()->currentIndex(), selected);
+            // The page is built when first shown and on screen at once.
+            QWidget *page = m_window->pages()->currentWidget();
+            QVERIFY(page->isVisible());
+            if (selected == 1)
+                QVERIFY(page->findChild<Appinstalledwidget *>()->isVisible());
+            if (selected == 2)
+                QVERIFY(page->findChild<Appshareablewidget *>()->isVisible());
             const auto model = static_cast<QStandardItemModel *>(m_window->navigation()->model());
             for (int row = 0; row < 3; ++row) {
                 const QString file = icons.at(row) + (row == selected ? "2" : "") + "_14px.svg";
@@ -188,7 +199,14 @@ private slots:
 
         QTest::keyClicks(edit, QStringLiteral("Foo"));
         QCOMPARE(m_window->pages()->currentIndex(), 3);
+        QCOMPARE(m_window->pages()->currentWidget(), m_window->searchResultPage());
+        QVERIFY(m_window->searchResultPage()->isVisible());
         QCOMPARE(m_window->searchResultPage()->searchName(), QStringLiteral("Foo"));
+        // Built on the first search, it fetches the catalogue; no name is
+        // exactly "Foo", which the page then says.
+        Appinstallablemainwidget *results = m_window->searchResultPage()->mainWidget();
+        QTRY_VERIFY(!results->groups().isEmpty());
+        QVERIFY(results->listView()->findChild<QLabel *>(QStringLiteral("emptyText"))->isVisible());
         // The catalogue page itself shows no search.
         QVERIFY(qobject_cast<Appinstallablewidget *>(m_window->pages()->widget(0))
                         ->searchName()
