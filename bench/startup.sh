@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Cold start of the assistant to its complete main window (offscreen
 # platform): the catalogue reply from the reference catalogue service has
-# filled the catalogue page and three installed applications are listed.
+# filled the catalogue page and, once the probe has selected that page (it is
+# built when first shown), three installed applications are listed.
 # Against a minimal Qt Widgets program showing one window, started in turn
 # in the same run. Both run on one private session bus, as on a desktop.
-# Prints the medians, their ratio and the peak memory.
+# Prints the medians, their ratios, the peak memory and the longest block of
+# the GUI thread after the first paint.
 set -euo pipefail
 bin=${1:?usage: startup.sh <build>/bench}
 bin=$(cd "$bin" && pwd)
@@ -69,6 +71,11 @@ done
 field() { grep "$1=" "$2" | sed -E "s/.*$1=([0-9.]+).*/\1/"; }
 assist_ms=$(field startup_ms "$sandbox/assist" | median)
 shown_ms=$(field shown_ms "$sandbox/assist" | median)
+catalogue_ms=$(field catalogue_ms "$sandbox/assist" | median)
+block_ms=$(field block_ms "$sandbox/assist" | median)
+shown_cpu=$(field shown_cpu_ms "$sandbox/assist" | median)
+assist_cpu=$(field cpu_ms "$sandbox/assist" | median)
+minimal_cpu=$(field cpu_ms "$sandbox/minimal" | median)
 minimal_ms=$(field startup_ms "$sandbox/minimal" | median)
 assist_kib=$(field peak_kib "$sandbox/assist" | median)
 minimal_kib=$(field peak_kib "$sandbox/minimal" | median)
@@ -76,7 +83,18 @@ complete=$(grep -c 'startup_ms=' "$sandbox/assist" || true)
 
 printf 'runs: %d each (%d complete), offscreen platform, fresh home per run\n' "$runs" "$complete"
 printf 'assistant, main window first painted: %8.1f ms\n' "$shown_ms"
+printf 'assistant, catalogue rows painted:    %8.1f ms\n' "$catalogue_ms"
 printf 'assistant, complete main window:      %8.1f ms  peak RSS %6d KiB\n' "$assist_ms" "$assist_kib"
 printf 'minimal Qt Widgets window:            %8.1f ms  peak RSS %6d KiB\n' "$minimal_ms" "$minimal_kib"
-awk -v a="$assist_ms" -v m="$minimal_ms" \
-    'BEGIN { r = a / m; printf "ratio: %.2f (target at most 1.5): %s\n", r, (r <= 1.5 ? "met" : "not met") }'
+printf 'longest GUI-thread block after the first paint: %.1f ms (target at most 16)\n' "$block_ms"
+ratio() { # label, value, reference, target
+    awk -v l="$1" -v a="$2" -v m="$3" -v t="$4" 'BEGIN { r = a / m;
+        printf "ratio, %s: %.2f (target at most %s): %s\n", l, r, t, (r <= t ? "met" : "not met") }'
+}
+ratio "first paint" "$shown_ms" "$minimal_ms" 1.2
+ratio "complete window" "$assist_ms" "$minimal_ms" 1.5
+# CPU time is less disturbed by other load than the wall clock.
+printf 'CPU time: first paint %.1f ms, complete %.1f ms, minimal window %.1f ms\n' \
+    "$shown_cpu" "$assist_cpu" "$minimal_cpu"
+ratio "first paint, CPU time" "$shown_cpu" "$minimal_cpu" 1.2
+ratio "complete window, CPU time" "$assist_cpu" "$minimal_cpu" 1.5

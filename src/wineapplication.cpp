@@ -55,6 +55,10 @@ WineApplication *WineApplication::instance()
 
 void WineApplication::setIdentity()
 {
+    // Loading the translations again would only cost start-up time.
+    if (m_identitySet)
+        return;
+    m_identitySet = true;
     // The translation files are named after the application, so the name
     // comes first, whatever the executable is called.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
@@ -77,7 +81,7 @@ void WineApplication::setIdentity()
 
 int WineApplication::create()
 {
-    // Cheap to repeat when the command line check has already set it.
+    // Done already when the command line was checked first.
     setIdentity();
 
     LLogManager::registerConsoleAppender();

@@ -20,7 +20,8 @@ class WineApplication : public QObject
 public:
     static WineApplication *instance();
 
-    // Translations and the application's name, version, icon and description.
+    // Translations and the application's name, version, icon and description
+    // (once per process).
     void setIdentity();
     int create();
     int init();
@@ -51,6 +52,7 @@ private:
 
     QList<ContainerInstallerObj *> m_installers;
     WineMainWindow *m_mainWindow = nullptr;
+    bool m_identitySet = false;
 };
 
 /*

@@ -67,6 +67,8 @@ int main(int argc, char *argv[])
     SampleInstalledApps::write();
 
     WineApplication *controller = WineApplication::instance();
+    // The translations of the locale the program runs in.
+    controller->setIdentity();
     controller->init();
     controller->launchWithArgs({QStringLiteral("lirvan-wine-assist")});
     WineMainWindow *window = controller->mainWindow();
