@@ -1,6 +1,7 @@
 #include "datamodel.h"
 
 #include "doaction.h"
+#include "usericonindex.h"
 #include "wineapplication.h"
 #include "wineastapplist.h"
 #include "wineinstalledapps.h"
@@ -9,7 +10,6 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHash>
@@ -22,20 +22,6 @@
 namespace {
 
 const char DefaultIcon[] = ":/icons/lirvan/builtin/icons/lw_default_install_14.svg";
-
-// The files below the user's icon directory by case-folded file name, so
-// that a reload walks the tree once however many applications it lists.
-QHash<QString, QStringList> indexUserIcons()
-{
-    QHash<QString, QStringList> index;
-    const QString dir = QDir::homePath() + QStringLiteral("/.local/share/icons");
-    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        index[it.fileName().toCaseFolded()].append(it.filePath());
-    }
-    return index;
-}
 
 // The icon drawn for an application: its menu icon from the user's icon
 // directory (an SVG before a PNG; of several, the last path in sort order),
@@ -85,9 +71,13 @@ void openDirectory(const QString &dir)
 
 DataModel::DataModel(QObject *parent)
     : QAbstractTableModel(parent)
+    , m_userIcons(new UserIconIndex(this))
 {
     connect(WineInstalledApps::instance(), &WineInstalledApps::signalInstalledAppChanged, this,
             &DataModel::slotRefreshDataList);
+    connect(m_userIcons, &UserIconIndex::signalUpdated, this, &DataModel::updateIcons);
+    // Usually done before the first load below.
+    m_userIcons->refresh();
     // The first load waits for the event loop, so that building the page
     // does not wait for the icon lookup.
     QTimer::singleShot(10, this, &DataModel::slotRefreshDataList);
@@ -205,13 +195,12 @@ void DataModel::slotRefreshDataItems()
     // change unannounced.
     beginResetModel();
     m_rows.clear();
-    const QHash<QString, QStringList> userIcons = indexUserIcons();
     const QMap<QString, TInstalledAppInfo> &apps = WineInstalledApps::instance()
                                                            ->getInstalledApps();
     QList<Row> rows;
     rows.reserve(apps.size());
     for (const TInstalledAppInfo &info : apps)
-        rows.append(Row{info, iconPathFor(info, userIcons)});
+        rows.append(Row{info, iconPathFor(info, m_userIcons->index())});
     // "yyyy-MM-dd HH:mm:ss" sorts as text; newest first.
     std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
         return a.info.installTime.toLower() > b.info.installTime.toLower();
@@ -219,6 +208,21 @@ void DataModel::slotRefreshDataItems()
     m_rows = rows;
     endResetModel();
     emit signalDataCountChanged(m_rows.size());
+    // The icons may have changed with the applications: look again, off the
+    // GUI thread; updateIcons() follows.
+    m_userIcons->refresh();
+}
+
+void DataModel::updateIcons()
+{
+    bool changed = false;
+    for (Row &row : m_rows) {
+        const QString path = iconPathFor(row.info, m_userIcons->index());
+        changed = changed || path != row.iconPath;
+        row.iconPath = path;
+    }
+    if (changed && !m_rows.isEmpty())
+        emit dataChanged(index(0, ColumnName), index(m_rows.size() - 1, ColumnName));
 }
 
 void DataModel::doItemAction(TInstalledAppInfo *info, int action)

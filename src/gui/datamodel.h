@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+class UserIconIndex;
+
 /*
  * The installed applications as table rows, newest installation first,
  * reloaded whole whenever the registry of installed applications changes.
@@ -75,7 +77,10 @@ private:
     };
 
     QVariant displayValue(const Row &row, int column) const;
+    // The icon paths again, with the user's icon directory as last walked.
+    void updateIcons();
 
+    UserIconIndex *m_userIcons;
     QList<Row> m_rows;
 };
 

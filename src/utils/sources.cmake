@@ -10,6 +10,7 @@ list(APPEND UTILS_SOURCES
     utils/inioperator.cpp utils/inioperator.h
     utils/winesettings.cpp utils/winesettings.h
     utils/deferredstartup.cpp utils/deferredstartup.h
+    utils/usericonindex.cpp utils/usericonindex.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
 list(APPEND UTILS_SOURCES utils/wineasthttpdownload.cpp utils/wineasthttpdownload.h)
 list(APPEND UTILS_SOURCES
