@@ -3,9 +3,9 @@
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
-#include <QVector>
 
 #include <utility>
+#include <QList>
 
 namespace {
 
@@ -47,7 +47,8 @@ public:
         m_queue.append({context, std::move(work)});
     }
 
-    bool isHeld() const { return m_held; }
+    // Held, or released with work still waiting for its turn.
+    bool isHeld() const { return m_held || !m_queue.isEmpty(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -77,18 +78,28 @@ private:
         if (m_window)
             m_window->removeEventFilter(this);
         m_window = nullptr;
-        // Work may queue more work; it runs at once now.
-        const QVector<QueuedWork> queue = std::exchange(m_queue, {});
-        for (const QueuedWork &item : queue) {
-            if (item.context)
-                item.work();
+        runNext();
+    }
+
+    // One piece of work per pass of the event loop, so that input and
+    // painting get their turn in between.
+    void runNext()
+    {
+        while (!m_queue.isEmpty()) {
+            const QueuedWork item = m_queue.takeFirst();
+            if (!item.context)
+                continue;
+            item.work();
+            if (!m_queue.isEmpty())
+                QTimer::singleShot(0, this, &StartupQueue::runNext);
+            return;
         }
     }
 
     bool m_held = false;
     QPointer<QObject> m_window;
     QTimer m_fallback;
-    QVector<QueuedWork> m_queue;
+    QList<QueuedWork> m_queue;
 };
 
 } // namespace
