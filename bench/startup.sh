@@ -68,7 +68,7 @@ for ((i = 0; i < runs; i++)); do
     run_once "$bin/lwa_bench_startup" "$home" >>"$sandbox/assist"
 done
 
-field() { grep "$1=" "$2" | sed -E "s/.*$1=([0-9.]+).*/\1/"; }
+field() { grep "$1=" "$2" | sed -E "s/.*$1=([0-9.]+).*/\1/" || true; }
 assist_ms=$(field startup_ms "$sandbox/assist" | median)
 shown_ms=$(field shown_ms "$sandbox/assist" | median)
 catalogue_ms=$(field catalogue_ms "$sandbox/assist" | median)
