@@ -155,6 +155,11 @@ private slots:
         QVERIFY(!m_window->installedPage() && !m_window->searchResultPage());
         QVERIFY(!m_window->findChild<Appinstalledwidget *>());
         QVERIFY(!m_window->findChild<Appshareablewidget *>());
+        // Shown by any means, a page comes with its content.
+        pages->setCurrentIndex(2);
+        const auto shareable = m_window->findChild<Appshareablewidget *>();
+        QVERIFY(shareable && shareable->isVisible());
+        pages->setCurrentIndex(0);
 
         QCOMPARE(m_window->searchWidget()->accessibleName(), QStringLiteral("SearchModule"));
         QCOMPARE(m_window->searchWidget()->lineEdit()->accessibleName(),
@@ -199,7 +204,7 @@ private slots:
 
         QTest::keyClicks(edit, QStringLiteral("Foo"));
         QCOMPARE(m_window->pages()->currentIndex(), 3);
-        QCOMPARE(m_window->pages()->currentWidget(), m_window->searchResultPage());
+        QCOMPARE(m_window->searchResultPage()->parentWidget(), m_window->pages()->currentWidget());
         QVERIFY(m_window->searchResultPage()->isVisible());
         QCOMPARE(m_window->searchResultPage()->searchName(), QStringLiteral("Foo"));
         // Built on the first search, it fetches the catalogue; no name is

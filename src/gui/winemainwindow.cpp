@@ -171,10 +171,15 @@ QWidget *WineMainWindow::createPageStack()
     m_installablePage = new Appinstallablewidget;
     m_pages = new QStackedWidget;
     m_pages->addWidget(m_installablePage);
-    // Only the catalogue is on the first screen; an empty stand-in keeps the
-    // place of each other page until it is first shown.
-    for (int index = InstalledPage; index <= SearchPage; ++index)
-        m_pages->addWidget(new QWidget);
+    // Only the catalogue is on the first screen. Each other page gets an
+    // empty frame now and its content when the frame is first shown.
+    for (int index = InstalledPage; index <= SearchPage; ++index) {
+        auto frame = new QWidget;
+        auto layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(0, 0, 0, 0);
+        frame->installEventFilter(this);
+        m_pages->addWidget(frame);
+    }
 
     auto right = new QWidget;
     auto layout = new QVBoxLayout(right);
@@ -183,45 +188,42 @@ QWidget *WineMainWindow::createPageStack()
     return right;
 }
 
-bool WineMainWindow::isPageBuilt(int index) const
+void WineMainWindow::buildPage(int index)
 {
+    QWidget *content = nullptr;
     switch (index) {
     case InstalledPage:
-        return m_installedPage;
-    case ShareablePage:
-        return m_shareablePage;
-    case SearchPage:
-        return m_searchPage;
-    default:
-        return true;
-    }
-}
-
-QWidget *WineMainWindow::buildPage(int index)
-{
-    switch (index) {
-    case InstalledPage:
+        if (m_installedPage)
+            return;
         m_installedPage = new Appinstalledwidget;
-        return inBackgroundGroup(m_installedPage);
+        content = inBackgroundGroup(m_installedPage);
+        break;
     case ShareablePage:
+        if (m_shareablePage)
+            return;
         m_shareablePage = new Appshareablewidget;
-        return inBackgroundGroup(m_shareablePage);
-    default:
+        content = inBackgroundGroup(m_shareablePage);
+        break;
+    case SearchPage:
+        if (m_searchPage)
+            return;
         m_searchPage = new Appinstallablewidget;
-        return m_searchPage;
+        content = m_searchPage;
+        break;
+    default:
+        return;
     }
+    QWidget *frame = m_pages->widget(index);
+    frame->removeEventFilter(this);
+    frame->layout()->addWidget(content);
+    // Drawn with the frame, not a pass of the event loop later.
+    if (frame->isVisible())
+        content->show();
 }
 
 void WineMainWindow::showPage(int index)
 {
-    if (index < 0 || index >= m_pages->count())
-        return;
-    if (!isPageBuilt(index)) {
-        QWidget *standIn = m_pages->widget(index);
-        m_pages->insertWidget(index, buildPage(index));
-        m_pages->removeWidget(standIn);
-        delete standIn;
-    }
+    buildPage(index);
     m_pages->setCurrentIndex(index);
 }
 
@@ -251,6 +253,12 @@ void WineMainWindow::returnToCurrentListSlot()
 
 bool WineMainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // A page frame shown by any means gets its content.
+    if (event->type() == QEvent::Show && watched != m_communityButton) {
+        const int index = m_pages->indexOf(qobject_cast<QWidget *>(watched));
+        if (index > InstallablePage)
+            buildPage(index);
+    }
     if (watched != m_communityButton)
         return LMainWindow::eventFilter(watched, event);
     switch (event->type()) {

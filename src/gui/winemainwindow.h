@@ -59,8 +59,8 @@ private:
     QWidget *createNavigationColumn();
     QWidget *createPageStack();
     void showPage(int index);
-    bool isPageBuilt(int index) const;
-    QWidget *buildPage(int index);
+    // Builds the content of a page that is made when first shown.
+    void buildPage(int index);
     void addNavigationEntry(const QString &text, const QString &iconName);
     void showUserMenu();
     void showAvatar();
