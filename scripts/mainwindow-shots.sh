@@ -14,5 +14,5 @@ out=$(cd "$out" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
 for locale in en_US.UTF-8 zh_CN.UTF-8; do
     "$root/tests/run-isolated.sh" --xvfb --dbus -- env LC_ALL="$locale" \
-        "$build/tests/lwa_mainwindowshots" "$out/${locale%%.*}"
+        "$build/bin/lwa_mainwindowshots" "$out/${locale%%.*}"
 done

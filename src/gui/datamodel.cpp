@@ -1,6 +1,7 @@
 #include "datamodel.h"
 
 #include "doaction.h"
+#include "starrating.h"
 #include "usericonindex.h"
 #include "wineapplication.h"
 #include "wineastapplist.h"
@@ -118,7 +119,7 @@ QVariant DataModel::displayValue(const Row &row, int column) const
     case ColumnScore:
         // Below one whole star (also a negative or missing score) there is
         // nothing to draw.
-        if (!(published.score >= 1.0))
+        if (StarRating::stars(published.score, StarRating::FromOneStar).isEmpty())
             return tr("暂无评分");
         return QJsonObject{{QStringLiteral("score"), published.score}};
     case ColumnCategory:

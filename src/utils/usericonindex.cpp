@@ -1,5 +1,7 @@
 #include "usericonindex.h"
 
+#include "userfolders.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QThread>
@@ -13,7 +15,7 @@ UserIconIndex::UserIconIndex(QObject *parent)
 
 QString UserIconIndex::directory()
 {
-    return QDir::homePath() + QStringLiteral("/.local/share/icons");
+    return QDir::cleanPath(UserFolders::icons());
 }
 
 UserIconIndex::Index UserIconIndex::walk(const QString &dir)
