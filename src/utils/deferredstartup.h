@@ -10,7 +10,8 @@
  * requests, the login set-up, anything the first paint does not show.
  * While held, work is queued; it runs in the order queued once the window
  * has painted (or, should it never paint, after a short while), one piece
- * per pass of the event loop. Without a hold, work runs at once.
+ * per pass of the event loop. Without a hold, work runs at once. GUI thread
+ * only.
  */
 class DeferredStartup
 {
