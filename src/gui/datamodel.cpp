@@ -1,6 +1,7 @@
 #include "datamodel.h"
 
 #include "doaction.h"
+#include "uninstallconfirmation.h"
 #include "wineapplication.h"
 #include "wineastapplist.h"
 #include "wineinstalledapps.h"
@@ -246,6 +247,11 @@ void DataModel::doItemAction(TInstalledAppInfo *info, int action)
         openDirectory(info->logPath.isEmpty() ? QString() : QFileInfo(info->logPath).path());
         break;
     case ActionUninstall:
+        // The bottle holds whatever the user saved in it: nothing goes
+        // without a yes, and a no is no failure.
+        if (!UninstallConfirmation::confirm(*info, UninstallConfirmation::Uninstall,
+                                            WineApplication::instance()->mainWindow()))
+            return;
         // Without a program file the application came from the catalogue;
         // an empty path would close every catalogue install window.
         if (!info->peInfo.peFilePath.isEmpty())
