@@ -111,6 +111,7 @@ set(lwa_install_test_helpers installflowtestutil.cpp installflowtestutil.h
 lwa_add_test(tst_installpages TIMEOUT 60 SOURCES tst_installpages.cpp ${lwa_install_test_helpers})
 add_dependencies(tst_installpages lwa_fixtures)
 lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers}
+    installedviewtestutil.cpp installedviewtestutil.h
     catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
     logcapture.cpp logcapture.h)
 target_compile_definitions(tst_installwindow PRIVATE

@@ -597,6 +597,7 @@ private slots:
                     for (ContainerInstallerObj *obj : controller->installers())
                         openAtRemoval.append(obj->filePath());
                 });
+        ConfirmationAnswerer yes(true);
         QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
         QCOMPARE(openAtRemoval, QStringList({other}));
@@ -621,11 +622,52 @@ private slots:
         TInstalledAppInfo info = app("FromCatalogue", "cat");
         QVERIFY(QDir().mkpath(info.bottlePath));
         QVERIFY(openPage({info}));
+        ConfirmationAnswerer yes(true);
         QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
         QCOMPARE(m_page->model()->rowCount(), 0);
         QCOMPARE(WineApplication::instance()->installers(), QList<ContainerInstallerObj *>({obj}));
         QVERIFY(host->isVisible());
+    }
+    void uninstallAsksFirst()
+    {
+        // An application with a document the user saved in its bottle, and
+        // another one that must not be touched.
+        TInstalledAppInfo info = app("Thesis Writer", "writer-bottle");
+        TInstalledAppInfo other = defaultApp("Other");
+        const QString document = info.bottlePath + "/drive_c/users/"
+                                 + qEnvironmentVariable("USER", "user")
+                                 + "/Documents/thesis.docx";
+        QVERIFY(PlatformTest::writeAll(document, "my thesis"));
+        for (const TInstalledAppInfo &each : {info, other}) {
+            QVERIFY(StartManagerTest::writeEntry(each.desktopInfo.desktopPath, "/bin/true"));
+            CommonJsonOperator::writeToJasonfile(each, installedAppsFilePath());
+        }
+        QVERIFY(openPage({info, other}));
+        const int row = appNames(m_page->model()).indexOf(info.appName);
+
+        for (const bool confirm : {false, true}) {
+            ConfirmationAnswerer answerer(confirm);
+            QVERIFY(chooseFromMenu(row, DataModel::ActionUninstall));
+            QCOMPARE(answerer.shown().size(), 1);
+            const QString shown = answerer.shown().constFirst();
+            for (const char *text : {"Thesis Writer", "writer-bottle", "您保存在其中的所有文件"})
+                QVERIFY2(shown.contains(text), qPrintable(shown));
+            // Cancelled: everything as it was. Confirmed: exactly its files.
+            QCOMPARE(QFileInfo::exists(document), !confirm);
+            QCOMPARE(QFileInfo::exists(info.desktopInfo.desktopPath), !confirm);
+            QCOMPARE(appNames(m_page->model()).contains(info.appName), !confirm);
+            TInstalledAppInfo found;
+            CommonJsonOperator::findAppInfoToJasonfileByAppName(info.appName, found,
+                                                                installedAppsFilePath());
+            QCOMPARE(found.bottlePath, confirm ? QString() : info.bottlePath);
+        }
+        QVERIFY(QFileInfo::exists(other.bottlePath));
+        QVERIFY(QFileInfo::exists(other.desktopInfo.desktopPath));
+        QCOMPARE(appNames(m_page->model()), QStringList{"Other"});
+        TInstalledAppInfo kept;
+        CommonJsonOperator::findAppInfoToJasonfileByAppName("Other", kept, installedAppsFilePath());
+        QCOMPARE(kept.bottlePath, other.bottlePath);
     }
     void unsupportedAction()
     {
