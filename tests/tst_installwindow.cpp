@@ -578,12 +578,14 @@ void TestInstallWindow::missingPackageThenRetry()
 
 void TestInstallWindow::retryChecksInstallStateAgain()
 {
-    // The package is missing at first: the window offers a retry.
-    QPointer<containerinstallview_mwd> host = openCatalogueWindow(published(13));
+    // The package is missing: the window offers a retry.
+    const QString name = QStringLiteral("Missing App");
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(
+            appAt(m_service->baseUrl() + QStringLiteral("/files/absent.7z"), name,
+                  QStringLiteral("2"), m_quickMd5));
     QCOMPARE(outcome(host->installer()), networkText);
     // Meanwhile another window installs an application of that name.
     const QString quickUrl = m_service->baseUrl() + QStringLiteral("/files/quick.7z");
-    const QString name = QStringLiteral("Missing App");
     QPointer<containerinstallview_mwd> other = openCatalogueWindow(
             appAt(quickUrl, name, QStringLiteral("3"), m_quickMd5));
     QCOMPARE(outcome(other->installer()), installedText);
