@@ -2,11 +2,11 @@
 
 #include "uninstallconfirmation.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QAbstractButton>
-#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QTimer>

@@ -636,8 +636,7 @@ private slots:
         TInstalledAppInfo info = app("Thesis Writer", "writer-bottle");
         TInstalledAppInfo other = defaultApp("Other");
         const QString document = info.bottlePath + "/drive_c/users/"
-                                 + qEnvironmentVariable("USER", "user")
-                                 + "/Documents/thesis.docx";
+                                 + qEnvironmentVariable("USER", "user") + "/Documents/thesis.docx";
         QVERIFY(PlatformTest::writeAll(document, "my thesis"));
         for (const TInstalledAppInfo &each : {info, other}) {
             QVERIFY(StartManagerTest::writeEntry(each.desktopInfo.desktopPath, "/bin/true"));

@@ -412,7 +412,8 @@ void TestInstallWindow::overwriteReinstalls()
         window->recoverPage()->recoverButton()->click();
         QCOMPARE(no.shown().size(), 1);
         QVERIFY2(no.shown().constFirst().contains(QStringLiteral("Quick App_alice_1.0"))
-                         && no.shown().constFirst().contains(QStringLiteral("您保存在其中的所有文件")),
+                         && no.shown().constFirst().contains(
+                                 QStringLiteral("您保存在其中的所有文件")),
                  qPrintable(no.shown().constFirst()));
         QCOMPARE(window->currentPage(), int(WineInstallerWnd::RecoverPage));
         QVERIFY(QFileInfo::exists(bottle + QStringLiteral("/drive_c/old-marker")));
@@ -473,8 +474,8 @@ void TestInstallWindow::unusableNamesAreRefused_data()
     QTest::newRow("dot") << QStringLiteral(" . ") << folder;
     QTest::newRow("dot dot") << QStringLiteral("..") << folder;
     // "Quick/App" would live in the bottle of the installed "Quick_App".
-    QTest::newRow("shared bottle") << QStringLiteral("Quick/App")
-                                   << QStringLiteral("已安装的应用“Quick_App”");
+    QTest::newRow("shared bottle")
+            << QStringLiteral("Quick/App") << QStringLiteral("已安装的应用“Quick_App”");
 }
 
 void TestInstallWindow::unusableNamesAreRefused()
@@ -608,11 +609,10 @@ void TestInstallWindow::retryChecksInstallStateAgain()
     const QString document = foreign.bottlePath + QStringLiteral("/drive_c/thesis.docx");
     QPointer<containerinstallview_mwd> racing = openCatalogueWindow(
             appAt(quickUrl, name, QStringLiteral("4"), m_quickMd5));
-    connect(racing->installer()->installer(), &WineInstallerPrivate::signalUnzipFinshed, this,
-            [&] {
-                QVERIFY(writeAll(document, "mine"));
-                CommonJsonOperator::writeToJasonfile(foreign, installedAppsFilePath());
-            });
+    connect(racing->installer()->installer(), &WineInstallerPrivate::signalUnzipFinshed, this, [&] {
+        QVERIFY(writeAll(document, "mine"));
+        CommonJsonOperator::writeToJasonfile(foreign, installedAppsFilePath());
+    });
     QCOMPARE(outcome(racing->installer()), installedText);
     racing->close();
     const QString bottle = bottlesDir() + QStringLiteral("Missing App_4");

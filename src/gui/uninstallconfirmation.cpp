@@ -63,8 +63,7 @@ QLabel *UninstallConfirmation::addText(const QString &text)
     return label;
 }
 
-bool UninstallConfirmation::confirm(const TInstalledAppInfo &info, Purpose purpose,
-                                    QWidget *parent)
+bool UninstallConfirmation::confirm(const TInstalledAppInfo &info, Purpose purpose, QWidget *parent)
 {
     UninstallConfirmation dialog(info, purpose, parent);
     return dialog.exec() == ConfirmAnswer;

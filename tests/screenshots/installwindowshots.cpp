@@ -8,9 +8,9 @@
 // (LANG), as the program loads it.
 
 #include "containerinstallview.h"
-#include "containerinstallview_p.h"
 #include "containerinstallview_dialog.h"
 #include "containerinstallview_mwd.h"
+#include "containerinstallview_p.h"
 #include "lapplication.h"
 #include "ldialog.h"
 #include "licontheme.h"

@@ -1,9 +1,9 @@
 #include "containerinstallview.h"
 
 #include "containerinstallview_p.h"
+#include "jsonoperator.h"
 #include "ldialog.h"
 #include "licontheme.h"
-#include "jsonoperator.h"
 #include "llogmanager.h"
 #include "ltkwidget.h"
 #include "uninstallconfirmation.h"
@@ -201,7 +201,9 @@ void WineInstallerWnd::requestCommendAppFinished()
     // Only what arrived counts: page 1 for recommended configurations, page 2
     // for the default configuration (installType 1) alone.
     const QList<TPublishedAppInfo> apps = m_private->recommendApps();
-    const auto isDefault = [](const TPublishedAppInfo &app) { return app.installType != 0; };
+    const auto isDefault = [](const TPublishedAppInfo &app) {
+        return app.installType != 0;
+    };
     m_hasChoice = !std::all_of(apps.cbegin(), apps.cend(), isDefault);
     if (m_hasChoice)
         m_methodPage->setMethods(apps, m_private->appInfo().peInfo);

@@ -448,8 +448,7 @@ void WineInstallerPrivate::recordInstalledApp()
         *key.second = CommonIniOperator::findValueByKey(key.first, path);
     // Another bottle may hold an application of this name (installed from
     // elsewhere meanwhile): both are kept, this one under a name of its own.
-    const QString stored = CommonJsonOperator::writeToJasonfile(m_appInfo,
-                                                                installedAppsFilePath());
+    const QString stored = CommonJsonOperator::writeToJasonfile(m_appInfo, installedAppsFilePath());
     if (!stored.isEmpty())
         m_appInfo.appName = stored;
     WineInstalledApps::instance()->addInstalledApps(m_appInfo);
