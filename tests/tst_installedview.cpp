@@ -644,6 +644,7 @@ private slots:
         }
         QVERIFY(openPage({info, other}));
         const int row = appNames(m_page->model()).indexOf(info.appName);
+        QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
 
         for (const bool confirm : {false, true}) {
             ConfirmationAnswerer answerer(confirm);
@@ -661,6 +662,7 @@ private slots:
                                                                 installedAppsFilePath());
             QCOMPARE(found.bottlePath, confirm ? QString() : info.bottlePath);
         }
+        QCOMPARE(failed.size(), 0);
         QVERIFY(QFileInfo::exists(other.bottlePath));
         QVERIFY(QFileInfo::exists(other.desktopInfo.desktopPath));
         QCOMPARE(appNames(m_page->model()), QStringList{"Other"});
