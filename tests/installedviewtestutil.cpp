@@ -1,15 +1,9 @@
 #include "installedviewtestutil.h"
 
-#include "uninstallconfirmation.h"
-
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QLabel>
-#include <QTimer>
 
 namespace InstalledViewTest {
 
@@ -49,32 +43,6 @@ bool writePngIcon(const QString &path, const QColor &color, int size)
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(color);
     return image.save(path, "PNG");
-}
-
-ConfirmationAnswerer::ConfirmationAnswerer(bool confirm)
-    : m_confirm(confirm)
-    , m_timer(new QTimer(this))
-{
-    connect(m_timer, &QTimer::timeout, this, &ConfirmationAnswerer::answer);
-    m_timer->start(20);
-}
-
-void ConfirmationAnswerer::answer()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        auto dialog = qobject_cast<UninstallConfirmation *>(window);
-        if (!dialog || !dialog->isVisible())
-            continue;
-        QStringList texts;
-        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
-            if (label->isVisible() && !label->text().isEmpty())
-                texts.append(label->text());
-        }
-        m_shown.append(texts.join(QLatin1Char('\n')));
-        dialog->getButton(m_confirm ? UninstallConfirmation::ConfirmAnswer
-                                    : UninstallConfirmation::CancelAnswer)
-                ->click();
-    }
 }
 
 } // namespace InstalledViewTest

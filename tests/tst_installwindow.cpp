@@ -4,13 +4,13 @@
 
 #include "catalogueapiserver.h"
 #include "cataloguereply.h"
+#include "confirmationanswerer.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
 #include "containerinstallview_mwd.h"
 #include "containerinstallview_p.h"
 #include "doaction.h"
-#include "installedviewtestutil.h"
 #include "installflowtestutil.h"
 #include "isolatedhome.h"
 #include "jsonoperator.h"
@@ -46,7 +46,6 @@
 #include <memory>
 
 using namespace InstallFlowTest;
-using InstalledViewTest::ConfirmationAnswerer;
 using namespace PlatformTest;
 
 namespace {
@@ -395,6 +394,11 @@ void TestInstallWindow::catalogueDialogInstalls()
 
 void TestInstallWindow::overwriteReinstalls()
 {
+    // Installed here, whatever ran before.
+    uninstall(QStringLiteral("Quick App"));
+    QPointer<containerinstallview_mwd> first = openCatalogueWindow(published(11));
+    QCOMPARE(outcome(first->installer()), installedText);
+    first->close();
     const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
     QVERIFY(writeAll(bottle + QStringLiteral("/drive_c/old-marker"), "x"));
     QVERIFY(!storedRecord(QStringLiteral("Quick App")).appName.isEmpty());
