@@ -1,8 +1,8 @@
 /*
  * Screenshots of the catalogue pages against the reference service and its
  * sample catalogue: the list, a detail panel with and without its version
- * list, a search result, the empty state, the failure state and the search
- * field. Run it under a real X server for the desktop's fonts:
+ * list, a search result, the empty state, the failure state, the search
+ * field, and the pages of a hostile catalogue (markup, long texts). Run it under a real X server for the desktop's fonts:
  *
  *   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lwa_catalogueshots OUTDIR
  */
@@ -10,6 +10,7 @@
 #include "appinstallablesubwidget.h"
 #include "appinstallablewidget.h"
 #include "catalogueapiserver.h"
+#include "hostilecatalogue.h"
 #include "iconlabel.h"
 #include "isolatedhome.h"
 #include "lapplication.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QCompleter>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QStandardItemModel>
 #include <QTcpServer>
 #include <QTest>
@@ -76,6 +78,30 @@ QString closedAddress()
     return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
 }
 
+// The pages of a catalogue whose texts are markup and 100 KB strings.
+void saveHostile(const QString &outDir)
+{
+    QTemporaryDir data;
+    if (!CatalogueApiServer::writeCatalogue(data.path(), HostileCatalogue::catalogue()))
+        qFatal("cannot write the hostile catalogue");
+    CatalogueApiServer server(data.path());
+    if (!server.isRunning())
+        qFatal("the reference service did not start");
+    server.use();
+    Appinstallablewidget page;
+    page.setFixedSize(PageSize);
+    page.show();
+    if (!QTest::qWaitFor([&] { return settled(page); }, 15000))
+        qFatal("the hostile catalogue did not arrive");
+    page.mainWidget()->listView()->setCurrentIndex(rowOf(page, HostileCatalogue::Bold));
+    save(page, outDir, QStringLiteral("hostile"));
+    page.detailWidget()->toggleVersionList();
+    save(page, outDir, QStringLiteral("hostile-versions"));
+    page.showSearchResult(HostileCatalogue::Huge);
+    page.mainWidget()->listView()->setCurrentIndex(rowOf(page, HostileCatalogue::Huge));
+    save(page, outDir, QStringLiteral("hostile-search"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -127,5 +153,7 @@ int main(int argc, char **argv)
     if (!QTest::qWaitFor([&] { return failing.mainWidget()->failureView()->isVisible(); }, 15000))
         qFatal("the failure view did not show");
     save(failing, outDir, QStringLiteral("failure"));
+
+    saveHostile(outDir);
     return 0;
 }

@@ -141,6 +141,7 @@ endforeach()
 # Screenshots of the catalogue pages (not a test: run it under xvfb-run and
 # look at the pictures, see the program's comment).
 add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
+    hostilecatalogue.cpp hostilecatalogue.h
     catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
 target_link_libraries(lwa_catalogueshots PRIVATE lirvanwineassist Qt5::Test)
 target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
@@ -162,6 +163,12 @@ lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
 target_compile_definitions(tst_cataloguepages PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
+lwa_add_test(tst_cataloguetext TIMEOUT 120 SOURCES tst_cataloguetext.cpp
+    hostilecatalogue.cpp hostilecatalogue.h
+    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+target_compile_definitions(tst_cataloguetext PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguetext lirvan-catalogue-server lwa_sample_catalogue)
 # The installed-applications page, with the start manager on a private bus.
 lwa_add_test(tst_installedview DBUS TIMEOUT 180
     SOURCES tst_installedview.cpp installedviewtestutil.cpp installedviewtestutil.h

@@ -2,6 +2,7 @@
 
 #include "iconlabel.h"
 #include "llabel.h"
+#include "plaintext.h"
 #include "ratingwidget.h"
 #include "wineapplication.h"
 
@@ -19,9 +20,10 @@ LLabel *elidedLabel(const QString &text, QWidget *parent)
 {
     auto label = new LLabel(parent);
     label->setFixedWidth(NameWidth);
-    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, NameWidth));
+    const QString shown = PlainText::bounded(text);
+    PlainText::setText(label, label->fontMetrics().elidedText(shown, Qt::ElideRight, NameWidth));
     if (label->text() != text)
-        label->setToolTip(text);
+        label->setToolTip(PlainText::toolTip(text));
     return label;
 }
 

@@ -30,4 +30,5 @@ set(GUI_SOURCES
     gui/multiselectlistview.cpp gui/multiselectlistview.h
     gui/ratingwidget.cpp gui/ratingwidget.h
     gui/searchwidget.cpp gui/searchwidget.h
+    gui/plaintext.cpp gui/plaintext.h
 )
