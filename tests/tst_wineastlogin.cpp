@@ -369,7 +369,7 @@ private slots:
 
         // Not a picture: refused, and nothing is kept to stand for one.
         QVERIFY(!AvatarDownload::fetch(files.fileUrl(QStringLiteral("catalogue.json")), path));
-        QCOMPARE(filesBelow(), QStringList());
+        QCOMPARE(filesBeside(), QStringList());
 
         // Missing on the server: wget fails and leaves no file behind.
         QVERIFY(!AvatarDownload::fetch(files.fileUrl(QStringLiteral("avatars/no.png")), path));
