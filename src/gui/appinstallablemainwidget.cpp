@@ -23,6 +23,8 @@ namespace {
 
 constexpr int CategoryCount = 12;
 constexpr QSize RowSize(252, 78);
+// The searched name in the title leaves room for the category selector.
+constexpr int SearchNameWidth = 360;
 
 } // namespace
 
@@ -149,7 +151,9 @@ void Appinstallablemainwidget::setLableText(const QString &appName)
         m_title->setText(QString());
         m_searchText.clear();
     } else {
-        m_title->setText(PlainText::bounded(appName) + tr("的搜索结果"));
+        m_title->setText(m_title->fontMetrics().elidedText(PlainText::bounded(appName),
+                                                           Qt::ElideRight, SearchNameWidth)
+                         + tr("的搜索结果"));
         m_searchText = appName;
     }
     refresh();

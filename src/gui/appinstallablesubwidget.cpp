@@ -18,6 +18,10 @@
 namespace {
 
 constexpr int IconSide = 64;
+// Room for texts in the panel (278 pixels less its margins), and beside the
+// field names of the details.
+constexpr int TextWidth = 246;
+constexpr int FieldWidth = 150;
 
 LLabel *detailLabel(QWidget *parent, const QString &objectName)
 {
@@ -123,10 +127,10 @@ void Appinstallablesubwidget::getAppInfos(const Vector &vecAppInfo)
     const TPublishedAppInfo &best = vecAppInfo.first();
     m_icon->setPicture(best.icon, best.appName);
     m_category->setText(Doaction::instance()->getCategoryName(best.categories));
-    PlainText::setText(m_name, best.appName);
-    PlainText::setText(m_version, best.version);
-    PlainText::setText(m_created, best.createdAt);
-    PlainText::setText(m_author, best.author);
+    PlainText::setWrappedText(m_name, best.appName, TextWidth);
+    PlainText::setWrappedText(m_version, best.version, TextWidth);
+    PlainText::setWrappedText(m_created, best.createdAt, FieldWidth);
+    PlainText::setWrappedText(m_author, best.author, FieldWidth);
     m_rating->setScore(best.score);
     m_versionList->insertData(vecAppInfo);
     showFirstVersion();

@@ -20,10 +20,7 @@ LLabel *elidedLabel(const QString &text, QWidget *parent)
 {
     auto label = new LLabel(parent);
     label->setFixedWidth(NameWidth);
-    const QString shown = PlainText::bounded(text);
-    PlainText::setText(label, label->fontMetrics().elidedText(shown, Qt::ElideRight, NameWidth));
-    if (label->text() != text)
-        label->setToolTip(PlainText::toolTip(text));
+    PlainText::setElidedText(label, text, NameWidth);
     return label;
 }
 

@@ -12,6 +12,9 @@
 
 namespace {
 constexpr int AvatarSide = 36;
+// Room beside the avatar, and for the uploader beside the recommendation.
+constexpr int TextWidth = 170;
+constexpr int AuthorWidth = 100;
 }
 
 Multiappinfowidget::Multiappinfowidget(QWidget *parent)
@@ -64,7 +67,7 @@ QWidget *Multiappinfowidget::createRow(int index, const TPublishedAppInfo &info)
     avatar->setPicture(info.avatar, info.author);
 
     auto author = new LLabel(row);
-    PlainText::setText(author, info.author);
+    PlainText::setElidedText(author, info.author, AuthorWidth);
     auto recommended = new LLabel(tr("官方推荐"), row);
     recommended->setForegroundRole(LPalette::TextLively);
     auto nameLine = new QHBoxLayout;
@@ -74,7 +77,7 @@ QWidget *Multiappinfowidget::createRow(int index, const TPublishedAppInfo &info)
     nameLine->addStretch();
 
     auto created = new LLabel(row);
-    PlainText::setText(created, info.createdAt);
+    PlainText::setElidedText(created, info.createdAt, TextWidth);
     created->setForegroundRole(LPalette::TextTips);
     auto column = new QVBoxLayout;
     column->setSpacing(2);

@@ -16,6 +16,24 @@ void PlainText::setText(QLabel *label, const QString &text)
     label->setText(bounded(text));
 }
 
+void PlainText::setElidedText(QLabel *label, const QString &text, int width)
+{
+    const QString shown = label->fontMetrics().elidedText(bounded(text), Qt::ElideRight, width);
+    setText(label, shown);
+    label->setToolTip(shown == text ? QString() : toolTip(text));
+}
+
+void PlainText::setWrappedText(QLabel *label, const QString &text, int width)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    QStringList words = bounded(text).split(QLatin1Char(' '));
+    for (QString &word : words)
+        word = metrics.elidedText(word, Qt::ElideRight, width);
+    const QString shown = words.join(QLatin1Char(' '));
+    setText(label, shown);
+    label->setToolTip(shown == text ? QString() : toolTip(text));
+}
+
 QString PlainText::toolTip(const QString &text)
 {
     if (text.isEmpty())

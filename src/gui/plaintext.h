@@ -20,6 +20,11 @@ public:
     static QString bounded(const QString &text);
     // Sets the text of a label that shows it as plain text.
     static void setText(QLabel *label, const QString &text);
+    // One line cut to width pixels; a text cut short shows whole in the tool tip.
+    static void setElidedText(QLabel *label, const QString &text, int width);
+    // Lines wrapped at word boundaries in width pixels: a word too wide for
+    // a line is cut, and the whole text shows in the tool tip.
+    static void setWrappedText(QLabel *label, const QString &text, int width);
     // A tool tip that shows the text as it stands (tool tips render markup).
     static QString toolTip(const QString &text);
     // A menu entry that shows the text as it stands ("&" marks a shortcut).

@@ -18,6 +18,8 @@ namespace {
 // A log file above this size is moved aside to "<name>.1" when the owning
 // process starts, so that the log of a long-lived installation stays bounded.
 constexpr qint64 MaxLogFileSize = 8 * 1024 * 1024;
+// Longest message kept, in characters: texts from outside can be huge.
+constexpr int MaxMessageLength = 8192;
 
 struct LogSinks
 {
@@ -53,9 +55,10 @@ const char *levelName(QtMsgType type)
 
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    const QByteArray line
-            = LLogManager::formatLine(type, context, LLogManager::redacted(message)).toUtf8()
-              + '\n';
+    QString text = LLogManager::redacted(message);
+    if (text.size() > MaxMessageLength)
+        text = text.left(MaxMessageLength) + QStringLiteral("… (cut)");
+    const QByteArray line = LLogManager::formatLine(type, context, text).toUtf8() + '\n';
     LogSinks &log = sinks();
     QMutexLocker locker(&log.mutex);
     if (log.console) {
