@@ -2,7 +2,8 @@
  * Screenshots of the catalogue pages against the reference service and its
  * sample catalogue: the list, a detail panel with and without its version
  * list, a search result, the empty state, the failure state, the search
- * field, and the pages of a hostile catalogue (markup, long texts). Run it under a real X server for the desktop's fonts:
+ * field, and the pages of a hostile catalogue (markup, long texts). Run it
+ * under a real X server for the desktop's fonts:
  *
  *   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lwa_catalogueshots OUTDIR
  */
@@ -23,9 +24,9 @@
 #include <QAction>
 #include <QCompleter>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QStandardItemModel>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {

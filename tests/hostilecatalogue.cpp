@@ -13,10 +13,14 @@ const QString Huge = QStringLiteral("<i>") + QString(100 * 1024, QLatin1Char('H'
 QJsonObject catalogue()
 {
     const QJsonObject author{{"username", Link}, {"avatar", "/files/none.png"}};
-    const auto app = [&author](int id, const QString &name, const QString &version,
-                               double score, const QString &created) {
-        return QJsonObject{{"id", id},          {"name", name},          {"version", version},
-                           {"score", score},    {"category_id", 1},      {"created_at", created},
+    const auto app = [&author](int id, const QString &name, const QString &version, double score,
+                               const QString &created) {
+        return QJsonObject{{"id", id},
+                           {"name", name},
+                           {"version", version},
+                           {"score", score},
+                           {"category_id", 1},
+                           {"created_at", created},
                            {"author_info", id < 3 ? author : QJsonObject()}};
     };
     return {{"apps", QJsonArray{app(1, Bold, LocalImage, 4.0, EndlessImages),

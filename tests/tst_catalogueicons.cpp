@@ -158,8 +158,7 @@ private slots:
         user.setPicture(m_server->fileUrl("icon0.png"), "Shared App");
         QVERIFY(queueDrained());
         QCOMPARE(user.pixmap(Qt::ReturnByValue).toImage().pixelColor(24, 24), QColor(Qt::red));
-        QCOMPARE(first->pixmap(Qt::ReturnByValue).toImage().pixelColor(24, 24),
-                 QColor(Qt::green));
+        QCOMPARE(first->pixmap(Qt::ReturnByValue).toImage().pixelColor(24, 24), QColor(Qt::green));
         QCOMPARE(filesBelow(IconLabel::cacheRoot(IconLabel::UserPicture)),
                  QStringList{"Shared App/icon"});
 

@@ -491,9 +491,10 @@ private slots:
     void searchChoosesTheNameItself()
     {
         QTemporaryDir dir;
-        QVERIFY(CatalogueApiServer::writeCatalogue(
-                dir.path(),
-                {{"apps", QJsonArray{app(1, "Foo Pro", "1", 3, 1), app(2, "Foo", "1", 3, 1)}}}));
+        QVERIFY(CatalogueApiServer::writeCatalogue(dir.path(),
+                                                   {{"apps",
+                                                     QJsonArray{app(1, "Foo Pro", "1", 3, 1),
+                                                                app(2, "Foo", "1", 3, 1)}}}));
         CatalogueApiServer server(dir.path());
         QVERIFY(server.isRunning());
         server.use();

@@ -159,7 +159,8 @@ private slots:
         for (const QWidget *page : pages)
             texts << labelTexts(page);
         QCOMPARE(texts.filter(QStringLiteral("MARKUP")), QStringList());
-        for (const QString &text : {Bold, LocalImage, Link, EndlessImages, PlainText::bounded(Huge)})
+        for (const QString &text :
+             {Bold, LocalImage, Link, EndlessImages, PlainText::bounded(Huge)})
             QVERIFY2(texts.contains(text), qPrintable(text.left(40)));
         const auto methodText = method.findChildren<QLabel *>();
         QVERIFY(std::any_of(methodText.cbegin(), methodText.cend(), [](const QLabel *label) {

@@ -155,7 +155,8 @@ private slots:
         QCOMPARE(user.avatar, m_service->baseUrl() + QStringLiteral("/files/avatars/alice.png"));
         QCOMPARE(user.localAvatarPath,
                  QDir::homePath()
-                         + QStringLiteral("/.cache/lirvan-wine-assist/icons/users/alice/alice.png"));
+                         + QStringLiteral(
+                                 "/.cache/lirvan-wine-assist/icons/users/alice/alice.png"));
         QCOMPARE(changed.size(), 1);
 
         // One signed client request, then the unsigned code exchange.
@@ -196,8 +197,8 @@ private slots:
         QFile log(LLogManager::getlogFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray text = log.readAll();
-        for (const char *step : {"OnAutorized  ccs code=[redacted]", "[e-mail]",
-                                 "------ONAUTHORIZED---------data :"})
+        for (const char *step :
+             {"OnAutorized  ccs code=[redacted]", "[e-mail]", "------ONAUTHORIZED---------data :"})
             QVERIFY2(text.contains(step), step);
         for (const char *secret : {"sample.jwt.alice", "alice-code", "alice@example.org"})
             QVERIFY2(!text.contains(secret), secret);

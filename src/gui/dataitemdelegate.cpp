@@ -185,8 +185,7 @@ bool DataItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
         QToolTip::hideText();
         return false;
     }
-    QToolTip::showText(event->globalPos(), PlainText::toolTip(name), view->viewport(),
-                       option.rect);
+    QToolTip::showText(event->globalPos(), PlainText::toolTip(name), view->viewport(), option.rect);
     return true;
 }
 

@@ -1,8 +1,8 @@
 #include "iconlabel.h"
 
 #include "licontheme.h"
-#include "wineastlogin.h"
 #include "wineasthttpdownload.h"
+#include "wineastlogin.h"
 
 #include <QCryptographicHash>
 #include <QDebug>

@@ -15,7 +15,7 @@ constexpr int AvatarSide = 36;
 // Room beside the avatar, and for the uploader beside the recommendation.
 constexpr int TextWidth = 170;
 constexpr int AuthorWidth = 100;
-}
+} // namespace
 
 Multiappinfowidget::Multiappinfowidget(QWidget *parent)
     : QWidget(parent)

@@ -139,9 +139,8 @@ void WnAppInfoWidget::setPeInfo(const TPeInfo &info)
         m_nameEdit->setText(info.peProductName);
         m_nameEdit->lineEdit()->setCursorPosition(0);
         PlainText::setText(m_nameLabel, info.peProductName);
-        PlainText::setText(m_versionLabel, info.peProductVersion.isEmpty()
-                                                   ? UnknownVersion
-                                                   : info.peProductVersion);
+        PlainText::setText(m_versionLabel, info.peProductVersion.isEmpty() ? UnknownVersion
+                                                                           : info.peProductVersion);
         m_iconLabel->setPixmap(InstallPage::scaledPicture(info.peIconFile, IconSize));
         m_hasPeInfo = true;
         updateNextButton();

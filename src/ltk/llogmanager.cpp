@@ -87,8 +87,8 @@ void openLogFile(QFile &file, const QString &path)
     }
 }
 
-const QString SecretKeys
-        = QStringLiteral("jwt_token|access_token|refresh_token|token|code|client_secret|password");
+const QString SecretKeys = QStringLiteral(
+        "jwt_token|access_token|refresh_token|token|code|client_secret|password");
 
 void installHandler()
 {
@@ -118,17 +118,17 @@ QString LLogManager::redacted(QString message)
 {
     // "key": "value" in JSON (quotes escaped when a reply is logged as a
     // quoted string) and ("key", QVariant(QString, "value")) in a logged map.
-    static const QRegularExpression quoted(
-            QStringLiteral("(\\\\?\"(?:%1)\\\\?\"\\s*[:,]\\s*(?:QVariant\\(\\w+,\\s*)?\\\\?\")"
+    static const QRegularExpression
+            quoted(QStringLiteral(
+                           "(\\\\?\"(?:%1)\\\\?\"\\s*[:,]\\s*(?:QVariant\\(\\w+,\\s*)?\\\\?\")"
                            "(?:[^\"\\\\]|\\\\[^\"])*")
-                    .arg(SecretKeys),
-            QRegularExpression::CaseInsensitiveOption);
+                           .arg(SecretKeys),
+                   QRegularExpression::CaseInsensitiveOption);
     // key=value in a query or a settings line.
-    static const QRegularExpression assigned(
-            QStringLiteral("\\b((?:%1)=)[^&\\s\"'\\\\]+").arg(SecretKeys),
-            QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression email(
-            QStringLiteral("[\\w.%+-]+@[\\w-]+(?:\\.[\\w-]+)+"));
+    static const QRegularExpression assigned(QStringLiteral("\\b((?:%1)=)[^&\\s\"'\\\\]+")
+                                                     .arg(SecretKeys),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression email(QStringLiteral("[\\w.%+-]+@[\\w-]+(?:\\.[\\w-]+)+"));
     static const QRegularExpression bearer(QStringLiteral("(Bearer\\s+)\\S+"),
                                            QRegularExpression::CaseInsensitiveOption);
     message.replace(quoted, QStringLiteral("\\1[redacted]"));
