@@ -79,6 +79,23 @@ QString closedAddress()
     return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
 }
 
+// Makes the service the catalogue service of this program.
+void use(const CatalogueApiServer &server)
+{
+    if (!server.isRunning())
+        qFatal("the reference service did not start");
+    server.use();
+}
+
+// Shows the page once its catalogue has arrived.
+void showSettled(Appinstallablewidget &page)
+{
+    page.setFixedSize(PageSize);
+    page.show();
+    if (!QTest::qWaitFor([&] { return settled(page); }, 15000))
+        qFatal("the catalogue did not arrive");
+}
+
 // The pages of a catalogue whose texts are markup and 100 KB strings.
 void saveHostile(const QString &outDir)
 {
@@ -86,14 +103,9 @@ void saveHostile(const QString &outDir)
     if (!CatalogueApiServer::writeCatalogue(data.path(), HostileCatalogue::catalogue()))
         qFatal("cannot write the hostile catalogue");
     CatalogueApiServer server(data.path());
-    if (!server.isRunning())
-        qFatal("the reference service did not start");
-    server.use();
+    use(server);
     Appinstallablewidget page;
-    page.setFixedSize(PageSize);
-    page.show();
-    if (!QTest::qWaitFor([&] { return settled(page); }, 15000))
-        qFatal("the hostile catalogue did not arrive");
+    showSettled(page);
     page.mainWidget()->listView()->setCurrentIndex(rowOf(page, HostileCatalogue::Bold));
     save(page, outDir, QStringLiteral("hostile"));
     page.detailWidget()->toggleVersionList();
@@ -116,15 +128,10 @@ int main(int argc, char **argv)
     QDir().mkpath(outDir);
 
     CatalogueApiServer server;
-    if (!server.isRunning())
-        qFatal("the reference service did not start");
-    server.use();
+    use(server);
 
     Appinstallablewidget page;
-    page.setFixedSize(PageSize);
-    page.show();
-    if (!QTest::qWaitFor([&] { return settled(page); }, 15000))
-        qFatal("the catalogue did not arrive");
+    showSettled(page);
     save(page, outDir, QStringLiteral("catalogue"));
 
     page.mainWidget()->listView()->setCurrentIndex(rowOf(page, QStringLiteral("画图助手")));
