@@ -15,8 +15,8 @@
 #include "wnrecoverinstallwidget.h"
 
 #include <QApplication>
-#include <QJsonArray>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTextDocument>
 #include <QtTest>
@@ -63,14 +63,9 @@ QStringList labelTexts(const QWidget *root)
 qint64 residentKiB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
+    status.open(QIODevice::ReadOnly);
+    const QRegularExpression rss(QStringLiteral("VmRSS:\\s+(\\d+)"));
+    return rss.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
 }
 
 } // namespace
@@ -94,6 +89,7 @@ private slots:
         QVERIFY(server.isRunning());
         server.use();
         const qint64 before = residentKiB();
+        QVERIFY(before > 0);
 
         Appinstallablewidget page;
         page.resize(850, 630);
