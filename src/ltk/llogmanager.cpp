@@ -171,6 +171,8 @@ void LLogManager::rotateLogFile()
     file.close();
     QFile::remove(path + QStringLiteral(".1"));
     QFile::rename(path, path + QStringLiteral(".1"));
+    // It may come from a version that left its log readable for everyone.
+    QFile::setPermissions(path + QStringLiteral(".1"), QFile::ReadOwner | QFile::WriteOwner);
     if (wasOpen)
         openLogFile(file, path);
 }
