@@ -28,6 +28,7 @@ set(GUI_SOURCES
     gui/multiappinfowidget.cpp gui/multiappinfowidget.h
     gui/multiselectlistview.cpp gui/multiselectlistview.h
     gui/ratingwidget.cpp gui/ratingwidget.h
+    gui/starrating.cpp gui/starrating.h
     gui/searchwidget.cpp gui/searchwidget.h
     gui/plaintext.cpp gui/plaintext.h
 )
