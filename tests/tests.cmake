@@ -107,7 +107,9 @@ foreach(login_test tst_wineastlogin tst_winemainwindow)
     if(login_test STREQUAL tst_winemainwindow)
         set(login_lib lwa_gui)
     endif()
-    lwa_add_test(${login_test} LIB ${login_lib} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp)
+    # The toolkit's log manager writes the log that the login must keep clean.
+    lwa_add_test(${login_test} LIB ${login_lib} LIBS lwa_ltk DBUS TIMEOUT 180
+        SOURCES ${login_test}.cpp)
     target_compile_definitions(${login_test} PRIVATE
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
         LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
@@ -124,6 +126,10 @@ lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp)
 target_compile_definitions(tst_cataloguepages PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
+lwa_add_test(tst_cataloguetext TIMEOUT 120 SOURCES tst_cataloguetext.cpp)
+target_compile_definitions(tst_cataloguetext PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguetext lirvan-catalogue-server lwa_sample_catalogue)
 # The installed-applications page, with the start manager on a private bus.
 lwa_add_test(tst_installedview DBUS TIMEOUT 180
     SOURCES tst_installedview.cpp confirmationanswerer.cpp confirmationanswerer.h)

@@ -93,6 +93,7 @@ private slots:
     {
         QVERIFY(queueDrained());
         QDir(IconLabel::cacheRoot()).removeRecursively();
+        QDir(IconLabel::cacheRoot(IconLabel::UserPicture)).removeRecursively();
     }
 
     void twentyLabelsDownloadOneAtATimeInOrder()
@@ -149,6 +150,17 @@ private slots:
         // The second found the first's file and fetched nothing.
         QCOMPARE(m_server->requests("GET").size(), gets + 1);
         QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{"Shared App/icon"});
+
+        // A user of that name has a picture of their own, kept apart.
+        IconLabel user;
+        user.setFixedSize(48, 48);
+        user.setCacheKind(IconLabel::UserPicture);
+        user.setPicture(m_server->fileUrl("icon0.png"), "Shared App");
+        QVERIFY(queueDrained());
+        QCOMPARE(user.pixmap(Qt::ReturnByValue).toImage().pixelColor(24, 24), QColor(Qt::red));
+        QCOMPARE(first->pixmap(Qt::ReturnByValue).toImage().pixelColor(24, 24), QColor(Qt::green));
+        QCOMPARE(filesBelow(IconLabel::cacheRoot(IconLabel::UserPicture)),
+                 QStringList{"Shared App/icon"});
 
         // A later label of that key uses the file at once.
         auto third = makeLabel(address, "Shared App");

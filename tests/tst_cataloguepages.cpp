@@ -32,6 +32,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -316,6 +317,18 @@ private slots:
         QCOMPARE(chosen.version, QString("1.0"));
         QCOMPARE(chosen.id, 1);
         QCOMPARE(chosen.score, 4.0);
+
+        // Shown again after a category change, the same application starts
+        // from its first version with the version list collapsed.
+        chooseCategory(m_list, 7);
+        m_list->listView()->setCurrentIndex(rowNamed(m_list, "Foo"));
+        QCOMPARE(m_page->rightStack()->currentIndex(), int(Appinstallablewidget::DetailPage));
+        QVERIFY(!detail->isVersionListShown());
+        QVERIFY(detail->findChild<QWidget *>("details")->isVisible());
+        QCOMPARE(detail->moreLink()->text(), QString("更多版本"));
+        QVERIFY(detail->versionList()->findChild<QRadioButton *>("0")->isChecked());
+        detail->installButton()->click();
+        QCOMPARE(install.last().first().value<TPublishedAppInfo>().version, QString("2.0"));
     }
 
     void rowInstallButton()
@@ -466,14 +479,54 @@ private slots:
         QTest::keyClick(search.lineEdit(), Qt::Key_Return);
         QCOMPARE(search.text(), QString("zzz"));
         QVERIFY(results.isEmpty());
+    }
 
-        // A chosen completion is reported like Return.
-        search.setText("ba");
-        results.clear();
-        emit search.completer()->activated("Bar");
-        QCOMPARE(search.text(), QString("Bar"));
-        QCOMPARE(results.size(), 1);
-        QCOMPARE(results.first().first().toString(), QString("Bar"));
+    // "Foo Pro" comes before "Foo": the name chosen or typed whole wins.
+    void searchChoosesTheNameItself()
+    {
+        QTemporaryDir dir;
+        QVERIFY(CatalogueApiServer::writeCatalogue(dir.path(),
+                                                   {{"apps",
+                                                     QJsonArray{app(1, "Foo Pro", "1", 3, 1),
+                                                                app(2, "Foo", "1", 3, 1)}}}));
+        CatalogueApiServer server(dir.path());
+        QVERIFY(server.isRunning());
+        server.use();
+        SearchWidget search;
+        search.show();
+        QApplication::setActiveWindow(&search);
+        QVERIFY(QTest::qWaitForWindowActive(&search));
+        QVERIFY(namesLoaded(search));
+        QAbstractItemView *popup = search.completer()->popup();
+        QSignalSpy results(&search, &SearchWidget::sendSearchResult);
+        const auto choose = [&](const QString &typed, const std::function<void()> &how) {
+            search.lineEdit()->clear();
+            QTest::keyClicks(search.lineEdit(), typed);
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(search.completer()->completionModel()->index(0, 0).data().toString(),
+                     QString("Foo Pro"));
+            results.clear();
+            how();
+            QTRY_VERIFY(!popup->isVisible());
+            QCOMPARE(search.text(), QString("Foo"));
+            QCOMPARE(results.size(), 1);
+            QCOMPARE(results.first().first().toString(), QString("Foo"));
+        };
+        // Typed whole, in any letter case, and Return.
+        choose("fOO", [&] { QTest::keyClick(popup, Qt::Key_Return); });
+        // Chosen in the popup with the keyboard.
+        choose("Fo", [&] {
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Down);
+            results.clear();
+            QTest::keyClick(popup, Qt::Key_Return);
+        });
+        // Clicked in the popup.
+        choose("F", [&] {
+            const QModelIndex foo = search.completer()->completionModel()->index(1, 0);
+            QTest::mouseClick(popup->viewport(), Qt::LeftButton, {},
+                              popup->visualRect(foo).center());
+        });
     }
 
     void searchDeletingEmitsNothing()

@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QtTest>
 
@@ -288,7 +289,6 @@ private slots:
         for (int column = 0; column < 6; ++column)
             QCOMPARE(model->index(2, column).data(DataModel::BottlePathRole).toString(),
                      local.bottlePath);
-        QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::ToolTipRole).isValid());
         QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::UserRole).isValid());
         QVERIFY(!model->data(model->index(3, 0), Qt::DisplayRole).isValid());
     }
@@ -518,6 +518,23 @@ private slots:
         sendMouseMove(viewport, author.topLeft() + QPoint(2, 2));
         QTest::qWait(150);
         QVERIFY(!QToolTip::isVisible());
+    }
+    void elidedNameTip()
+    {
+        // Installed first, listed second.
+        const QString name = QStringLiteral("<b>Evil</b> ") + QString(40, QLatin1Char('N'));
+        QVERIFY(openPage({app(name, "long"), app("Short", "short", "2026-01-02 00:00:00")}));
+        QWidget *viewport = m_page->view()->viewport();
+        const auto tipAt = [viewport](const QRect &cell) {
+            QHelpEvent help(QEvent::ToolTip, cell.center(), viewport->mapToGlobal(cell.center()));
+            QCoreApplication::sendEvent(viewport, &help);
+            QTextDocument shown;
+            shown.setHtml(QToolTip::isVisible() ? QToolTip::text() : QString());
+            return shown.toPlainText();
+        };
+        // Whole: no tip; cut short: the whole name as it stands.
+        QCOMPARE(tipAt(cell(0, DataModel::ColumnName)), QString());
+        QTRY_COMPARE(tipAt(cell(1, DataModel::ColumnName)), name);
     }
     void installDirOfMissingPrefixStillOpens()
     {

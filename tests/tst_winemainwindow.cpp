@@ -131,6 +131,22 @@ private slots:
         m_window->userMenu()->hide();
     }
 
+    void userMenuShowsNameAsItStands()
+    {
+        WineAstLogin::instance()->logout();
+        AccountServiceProcess account({QStringLiteral("--code"), QStringLiteral("eve-code")});
+        QVERIFY(account.isReady());
+        QSignalSpy changed(WineAstLogin::instance(), &WineAstLogin::signalUserInfoChanged);
+        m_window->loginButton()->click();
+        QVERIFY(CatalogueApiServer::waitFor(changed));
+        m_window->loginButton()->click();
+        QTRY_VERIFY(m_window->userMenu()->isVisible());
+        // What the entry shows: no markup, and "&" marks no shortcut.
+        QCOMPARE(m_window->userMenu()->actions().constFirst()->iconText(),
+                 QStringLiteral("<b>Eve</b> & Co"));
+        m_window->userMenu()->hide();
+    }
+
     void layout()
     {
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));

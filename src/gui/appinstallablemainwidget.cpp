@@ -8,6 +8,7 @@
 #include "lspinner.h"
 #include "lstandarditem.h"
 #include "multiselectlistview.h"
+#include "plaintext.h"
 #include "winegetapplist.h"
 
 #include <QAction>
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int CategoryCount = 12;
 constexpr QSize RowSize(252, 78);
+// The searched name in the title leaves room for the category selector.
+constexpr int SearchNameWidth = 360;
 
 } // namespace
 
@@ -72,6 +75,8 @@ QWidget *Appinstallablemainwidget::createHeader()
 {
     m_title->setFont(LDropdown::textFont());
     m_title->setObjectName(QStringLiteral("title"));
+    // It shows the searched name as typed.
+    m_title->setTextFormat(Qt::PlainText);
     auto header = new QWidget(this);
     auto row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
@@ -146,7 +151,9 @@ void Appinstallablemainwidget::setLableText(const QString &appName)
         m_title->setText(QString());
         m_searchText.clear();
     } else {
-        m_title->setText(appName + tr("的搜索结果"));
+        m_title->setText(m_title->fontMetrics().elidedText(PlainText::bounded(appName),
+                                                           Qt::ElideRight, SearchNameWidth)
+                         + tr("的搜索结果"));
         m_searchText = appName;
     }
     refresh();

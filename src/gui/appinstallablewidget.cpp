@@ -69,6 +69,10 @@ void Appinstallablewidget::listWidgetClickedSlot(const QModelIndex &current,
     }
     // Moving with the keyboard shows the details as a press does.
     m_mainWidget->itemClicked(current);
+    // Shown again, also for the application shown before, the panel starts
+    // from its first version.
+    if (m_stack->currentIndex() != DetailPage)
+        m_detail->showFirstVersion();
     m_stack->setCurrentIndex(DetailPage);
 }
 

@@ -2,6 +2,7 @@
 
 #include "licontheme.h"
 #include "wineasthttpdownload.h"
+#include "wineastlogin.h"
 
 #include <QCryptographicHash>
 #include <QDebug>
@@ -119,14 +120,16 @@ IconLabel::~IconLabel()
     releaseDownload();
 }
 
-QString IconLabel::cacheRoot()
+QString IconLabel::cacheRoot(CacheKind kind)
 {
+    if (kind == UserPicture)
+        return WineAstLogin::userPictureRoot();
     return QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/icons/apps/");
 }
 
-QString IconLabel::cacheDirFor(const QString &key)
+QString IconLabel::cacheDirFor(const QString &key, CacheKind kind)
 {
-    return cacheRoot() + safeComponent(key);
+    return cacheRoot(kind) + safeComponent(key);
 }
 
 int IconLabel::queuedDownloads()
@@ -157,7 +160,7 @@ void IconLabel::setPicture(const QString &address, const QString &key)
         return;
     }
 
-    const QString dir = cacheDirFor(key);
+    const QString dir = cacheDirFor(key, m_kind);
     QDir().mkpath(dir);
     m_cacheFile = dir + QStringLiteral("/icon");
     if (QFile::exists(m_cacheFile) && showPicture()) {

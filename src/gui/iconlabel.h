@@ -21,6 +21,11 @@ public:
                        QWidget *parent = nullptr);
     ~IconLabel() override;
 
+    // What the pictures are: they are cached in separate places, so that a
+    // user and an application of the same name never share a picture.
+    enum CacheKind { AppIcon, UserPicture };
+    // Takes effect at the next setPicture().
+    void setCacheKind(CacheKind kind) { m_kind = kind; }
     void setPicture(const QString &address, const QString &key);
 
     QString address() const { return m_address; }
@@ -30,8 +35,8 @@ public:
 
     // The directory that caches the pictures of this key: the key as one
     // path component below the icon cache, whatever characters it holds.
-    static QString cacheDirFor(const QString &key);
-    static QString cacheRoot();
+    static QString cacheDirFor(const QString &key, CacheKind kind = AppIcon);
+    static QString cacheRoot(CacheKind kind = AppIcon);
     // Downloads waiting or running across the process, and those running.
     static int queuedDownloads();
     static int runningDownloads();
@@ -54,6 +59,7 @@ private:
     QString m_address;
     QString m_key;
     QString m_cacheFile;
+    CacheKind m_kind = AppIcon;
     QPixmap m_picture;
     bool m_showsPicture = false;
     WineAstHttpDownload *m_download = nullptr;

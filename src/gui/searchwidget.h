@@ -30,10 +30,14 @@ public slots:
 private:
     void onTextChanged(const QString &text);
     void onReturnPressed();
+    // The completion that Return chooses for the typed text, empty for none.
+    QString completionFor(const QString &typed) const;
+    void report(const QString &name);
 
     WineGetAppList *m_appList;
     QCompleter *m_completer = nullptr;
     QString m_lastText;
+    QString m_answered; // reported during the current event
 };
 
 #endif // SEARCHWIDGET_H

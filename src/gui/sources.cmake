@@ -31,4 +31,5 @@ set(GUI_SOURCES
     gui/ratingwidget.cpp gui/ratingwidget.h
     gui/starrating.cpp gui/starrating.h
     gui/searchwidget.cpp gui/searchwidget.h
+    gui/plaintext.cpp gui/plaintext.h
 )

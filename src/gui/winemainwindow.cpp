@@ -10,6 +10,7 @@
 #include "llineedit.h"
 #include "llistview.h"
 #include "ltitlebar.h"
+#include "plaintext.h"
 #include "searchwidget.h"
 #include "wineastlogin.h"
 #include "winesettings.h"
@@ -250,7 +251,8 @@ void WineMainWindow::showUserMenu()
         connect(logout, &QAction::triggered, this, &WineMainWindow::slotLoginOut);
     }
     // The name of whoever is logged in now, not of the first user.
-    m_userMenu->actions().constFirst()->setText(WineAstLogin::instance()->userInfo().username);
+    m_userMenu->actions().constFirst()->setText(
+            PlainText::menuText(WineAstLogin::instance()->userInfo().username));
     // Below the button, right edges aligned, so that it stays over the window.
     const int left = m_loginButton->width() - m_userMenu->sizeHint().width();
     m_userMenu->popup(m_loginButton->mapToGlobal(QPoint(left, m_loginButton->height())));

@@ -3,6 +3,7 @@
 #include "installpageutil.h"
 #include "lfontsizemanager.h"
 #include "lwaterprogress.h"
+#include "plaintext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -82,12 +83,12 @@ void WnAppInstallWidget::setProgress(int value)
 
 void WnAppInstallWidget::setAppName(const QString &text)
 {
-    m_nameLabel->setText(text);
+    PlainText::setText(m_nameLabel, text);
 }
 
 void WnAppInstallWidget::setStatusText(const QString &text)
 {
-    m_statusLabel->setText(text);
+    PlainText::setText(m_statusLabel, text);
 }
 
 void WnAppInstallWidget::showResult(bool success)
