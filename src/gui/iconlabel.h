@@ -11,7 +11,9 @@ class WineAstHttpDownload;
  * A label that shows a remote picture (an application icon, an uploader's
  * avatar) from a per-user cache, downloading it when the cached copy is
  * missing. The downloads of all icon labels of the process run one after
- * another, in the order in which the labels asked for them.
+ * another, in the order in which the labels asked for them. A picture above
+ * 1 MB or 1024 pixels a side is refused: the placeholder stays and nothing
+ * of it is kept.
  */
 class IconLabel : public LLabel
 {
@@ -35,6 +37,8 @@ public:
     // Downloads waiting or running across the process, and those running.
     static int queuedDownloads();
     static int runningDownloads();
+    // True while this label's own download is under way.
+    bool isDownloading() const;
 
 public slots:
     void slotStatus(int status, QString strCode);
@@ -47,6 +51,8 @@ private:
     void scalePicture();
     void acceptDownloadedFile();
     void releaseDownload();
+    void discardPartFile() const;
+    void onDownloadProgress(qlonglong current, qlonglong total);
     QString partFile() const;
 
     static void pumpQueue();

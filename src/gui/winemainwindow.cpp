@@ -11,6 +11,7 @@
 #include "llistview.h"
 #include "ltitlebar.h"
 #include "searchwidget.h"
+#include "winecatalogue.h"
 #include "wineastlogin.h"
 #include "winesettings.h"
 
@@ -58,8 +59,9 @@ QWidget *inBackgroundGroup(QWidget *page)
 
 WineMainWindow::WineMainWindow(QWidget *parent)
     : LMainWindow(parent)
+    , m_catalogue(new WineCatalogue(this))
     , m_loginButton(new QPushButton(this))
-    , m_search(new SearchWidget(this))
+    , m_search(new SearchWidget(m_catalogue, this))
     , m_navigation(new LListView(this))
     , m_navigationModel(new QStandardItemModel(this))
 {
@@ -87,6 +89,9 @@ WineMainWindow::WineMainWindow(QWidget *parent)
     const QString forum = WineSettings::defaultValue(CommunitySetting);
     if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
         WineSettings::instance()->setValue(CommunitySetting, forum);
+
+    // The one request for the catalogue of both pages and the search field.
+    m_catalogue->load();
 }
 
 void WineMainWindow::setUpTitlebar()
@@ -168,10 +173,10 @@ void WineMainWindow::addNavigationEntry(const QString &text, const QString &icon
 
 QWidget *WineMainWindow::createPageStack()
 {
-    m_installablePage = new Appinstallablewidget;
+    m_installablePage = new Appinstallablewidget(m_catalogue);
     m_installedPage = new Appinstalledwidget;
     m_shareablePage = new Appshareablewidget;
-    m_searchPage = new Appinstallablewidget;
+    m_searchPage = new Appinstallablewidget(m_catalogue);
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(m_installablePage);
