@@ -11,6 +11,7 @@
 #include <QImageReader>
 #include <QPixmapCache>
 #include <QResizeEvent>
+#include <QShowEvent>
 
 namespace {
 
@@ -170,6 +171,7 @@ QString IconLabel::partFile() const
 
 void IconLabel::setPicture(const QString &address, const QString &key)
 {
+    m_fetchWhenShown = false;
     m_address = address;
     m_key = key;
     if (address.isEmpty() || QFile::exists(address)) {
@@ -297,6 +299,26 @@ void IconLabel::resizeEvent(QResizeEvent *event)
     LLabel::resizeEvent(event);
     if (event->size() != event->oldSize())
         showPicture();
+}
+
+void IconLabel::hideEvent(QHideEvent *event)
+{
+    LLabel::hideEvent(event);
+    // Nobody sees the picture (its row scrolled away, its page was left):
+    // the labels in sight download first.
+    if (m_download && !event->spontaneous()) {
+        releaseDownload();
+        m_fetchWhenShown = true;
+    }
+}
+
+void IconLabel::showEvent(QShowEvent *event)
+{
+    LLabel::showEvent(event);
+    if (m_fetchWhenShown) {
+        m_fetchWhenShown = false;
+        setPicture(m_address, m_key);
+    }
 }
 
 // Starts the oldest waiting download unless one is running. A waiting

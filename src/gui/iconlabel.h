@@ -11,7 +11,8 @@ class WineAstHttpDownload;
  * A label that shows a remote picture (an application icon, an uploader's
  * avatar) from a per-user cache, downloading it when the cached copy is
  * missing. The downloads of all icon labels of the process run one after
- * another, in the order in which the labels asked for them. A picture above
+ * another, in the order in which the labels asked for them; a label that is
+ * hidden gives its place up and asks again once shown. A picture above
  * 1 MB or 1024 pixels a side is refused: the placeholder stays and nothing
  * of it is kept.
  */
@@ -45,6 +46,8 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     bool showPicture();
@@ -62,6 +65,7 @@ private:
     QString m_cacheFile;
     QPixmap m_picture;
     bool m_showsPicture = false;
+    bool m_fetchWhenShown = false;
     WineAstHttpDownload *m_download = nullptr;
 };
 
