@@ -37,8 +37,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
-#include <QSet>
 #include <QScrollBar>
+#include <QSet>
 #include <QStandardItemModel>
 #include <QTextStream>
 #include <QTimer>
@@ -141,8 +141,7 @@ void countOutOfViewDownloads(MultiSelectListView *view, QSet<const IconLabel *> 
 
 // Runs the event loop (where deferred deletions happen) until pred() holds
 // or ms have passed, calling each() on every pass.
-void runLoopUntil(const std::function<bool()> &pred, int ms,
-                  const std::function<void()> &each = {})
+void runLoopUntil(const std::function<bool()> &pred, int ms, const std::function<void()> &each = {})
 {
     QEventLoop loop;
     QTimer poll;
@@ -163,7 +162,9 @@ void runLoopUntil(const std::function<bool()> &pred, int ms,
 // and the icon downloads of rows out of view.
 QString scrollFigures(MultiSelectListView *view)
 {
-    const auto iconsDone = [] { return IconLabel::queuedDownloads() == 0; };
+    const auto iconsDone = [] {
+        return IconLabel::queuedDownloads() == 0;
+    };
     runLoopUntil(iconsDone, 10000);
     const qint64 before = rssKib();
     QScrollBar *bar = view->verticalScrollBar();
@@ -231,8 +232,8 @@ int runChild(const QString &baseUrl)
     const qint64 peakKib = peakRssKib();
     out() << "records=" << list->catalogue()->apps().size() << " rows=" << rows
           << " shown_ms=" << shownMs << " category_ms=" << categoryMs << " search_ms=" << searchMs
-          << " clear_ms=" << clearMs << " peak_kib=" << peakKib
-          << scrollFigures(list->listView()) << Qt::endl;
+          << " clear_ms=" << clearMs << " peak_kib=" << peakKib << scrollFigures(list->listView())
+          << Qt::endl;
     return 0;
 }
 

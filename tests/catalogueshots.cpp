@@ -2,7 +2,8 @@
  * Screenshots of the catalogue pages against the reference service and its
  * sample catalogue: the list, a detail panel with and without its version
  * list, a search result, the empty state, the page waiting for a service
- * that never answers, the failure state and the search field. Run it under a real X server for the desktop's fonts:
+ * that never answers, the failure state and the search field. Run it under a real X server for the
+ * desktop's fonts:
  *
  *   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lwa_catalogueshots OUTDIR
  */
@@ -123,9 +124,9 @@ int main(int argc, char **argv)
     // A service that accepts and never answers: the spinner turns.
     QTcpServer silent;
     silent.listen(QHostAddress::LocalHost);
-    WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
-                                       QStringLiteral("http://127.0.0.1:%1")
-                                               .arg(silent.serverPort()));
+    WineSettings::instance()
+            ->setValue(QStringLiteral("wine_oauth_host"),
+                       QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
     Appinstallablewidget stalled;
     stalled.setFixedSize(PageSize);
     stalled.show();

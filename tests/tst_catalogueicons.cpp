@@ -314,8 +314,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("options");
         QTest::newRow("1.4 MB") << QString("heavy.png") << QStringList();
-        QTest::newRow("1.4 MB, no length") << QString("heavy.png")
-                                           << QStringList{"--no-content-length"};
+        QTest::newRow("1.4 MB, no length")
+                << QString("heavy.png") << QStringList{"--no-content-length"};
         QTest::newRow("15000 px") << QString("huge.png") << QStringList();
     }
 

@@ -405,7 +405,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !first; }, Timeout));
         QVERIFY(!view.indexWidget(model.index(0, 0)));
         QVERIFY(view.rowWidgetCount() <= inSight);
-        QVERIFY(view.viewport()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)
+        QVERIFY(view.viewport()
+                        ->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)
                         .size()
                 <= 1);
         view.scrollToTop();

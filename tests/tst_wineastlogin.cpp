@@ -126,9 +126,9 @@ private slots:
         // time-out, so that the account button works again.
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
-        WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
-                                           QStringLiteral("http://127.0.0.1:%1")
-                                                   .arg(silent.serverPort()));
+        WineSettings::instance()
+                ->setValue(QStringLiteral("wine_oauth_host"),
+                           QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
         qputenv("LWA_REQUEST_TIMEOUT_MS", "1000");
         const auto restore = qScopeGuard([] { qunsetenv("LWA_REQUEST_TIMEOUT_MS"); });
         m_login->startLogin();

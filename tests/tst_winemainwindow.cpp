@@ -16,9 +16,9 @@
 #include <QCommandLinkButton>
 #include <QCompleter>
 #include <QDesktopServices>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
-#include <QJsonObject>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardItemModel>

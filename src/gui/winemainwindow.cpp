@@ -11,8 +11,8 @@
 #include "llistview.h"
 #include "ltitlebar.h"
 #include "searchwidget.h"
-#include "winecatalogue.h"
 #include "wineastlogin.h"
+#include "winecatalogue.h"
 #include "winesettings.h"
 
 #include <QCommandLinkButton>
