@@ -423,13 +423,14 @@ private slots:
         CatalogueServer files(data.path());
         QVERIFY(files.isRunning());
         QJsonArray apps;
+        QImage icon(16, 16, QImage::Format_RGB32);
+        icon.fill(Qt::red);
         for (int i = 0; i < 200; ++i) {
-            QImage icon(16, 16, QImage::Format_RGB32);
-            icon.fill(Qt::red);
-            QVERIFY(icon.save(data.filePath(QString("i%1.png").arg(i, 3, 10, QChar('0')))));
+            const QString number = QString("%1").arg(i, 3, 10, QChar('0'));
+            QVERIFY(icon.save(data.filePath("i" + number + ".png")));
             QJsonObject entry = app(i + 1, "", "1", 3, 1);
-            entry["name"] = QString("App %1").arg(i, 3, 10, QChar('0'));
-            entry["icon"] = files.fileUrl(QString("i%1.png").arg(i, 3, 10, QChar('0')));
+            entry["name"] = "App " + number;
+            entry["icon"] = files.fileUrl("i" + number + ".png");
             apps.append(entry);
         }
         QVERIFY(CatalogueApiServer::writeCatalogue(data.path(), {{"apps", apps}}));
