@@ -421,56 +421,54 @@ private slots:
         // the top to the end before the queued icons are fetched.
         QTemporaryDir data;
         CatalogueServer files(data.path());
-        QVERIFY(files.isRunning());
         QJsonArray apps;
         QImage icon(16, 16, QImage::Format_RGB32);
         icon.fill(Qt::red);
         for (int i = 0; i < 200; ++i) {
-            const QString number = QString("%1").arg(i, 3, 10, QChar('0'));
-            QVERIFY(icon.save(data.filePath("i" + number + ".png")));
+            const QString name = QString("App%1").arg(i, 3, 10, QChar('0'));
+            QVERIFY(icon.save(data.filePath(name + ".png")));
             QJsonObject entry = app(i + 1, "", "1", 3, 1);
-            entry["name"] = "App " + number;
-            entry["icon"] = files.fileUrl("i" + number + ".png");
+            entry["name"] = name;
+            entry["icon"] = files.fileUrl(name + ".png");
             apps.append(entry);
         }
         QVERIFY(CatalogueApiServer::writeCatalogue(data.path(), {{"apps", apps}}));
         CatalogueApiServer service(data.path());
-        QVERIFY(service.isRunning());
         service.use();
         QVERIFY(load());
         MultiSelectListView *view = m_list->listView();
-        const auto iconsInSight = [&] {
-            QStringList icons;
+        const auto namesInSight = [&] {
+            QStringList names;
             for (int row = 0; row < m_list->model()->rowCount(); ++row) {
                 const QModelIndex index = m_list->model()->index(row, 0);
                 if (view->visualRect(index).intersects(view->viewport()->rect()))
-                    icons << "GET " + QUrl(recordOf(index).icon).path();
+                    names << "GET /files/" + recordOf(index).appName + ".png";
             }
-            return icons;
+            return names;
         };
         const auto fetched = [&] {
-            QStringList icons;
+            QStringList targets;
             for (const QString &line : files.requests("GET"))
-                icons << line.section(' ', 0, 1);
-            return icons;
+                targets << line.section(' ', 0, 1);
+            return targets;
         };
         view->createVisibleRowWidgets();
-        const QStringList top = iconsInSight();
+        const QStringList top = namesInSight();
         const int fetchedAtTop = fetched().size();
         QVERIFY(IconLabel::queuedDownloads() > 1);
         view->scrollToBottom();
         view->createVisibleRowWidgets();
-        const QStringList bottom = iconsInSight();
+        const QStringList bottom = namesInSight();
         QVERIFY(QTest::qWaitFor([] { return IconLabel::queuedDownloads() == 0; }, Timeout));
 
         // The rows left behind fetched at most the icon under way; the rows
         // jumped over fetched nothing.
-        QStringList seen = fetched();
+        const QStringList seen = fetched();
         QCOMPARE(seen.mid(seen.size() - bottom.size()), bottom);
-        seen = seen.mid(0, seen.size() - bottom.size());
-        QVERIFY(seen.size() <= fetchedAtTop + 1);
-        for (const QString &icon : qAsConst(seen))
-            QVERIFY2(top.contains(icon), qPrintable(icon));
+        const QStringList before = seen.mid(0, seen.size() - bottom.size());
+        QVERIFY(before.size() <= fetchedAtTop + 1);
+        for (const QString &request : before)
+            QVERIFY2(top.contains(request), qPrintable(request));
         QCOMPARE(m_page->findChildren<ItemWidget *>().size(), bottom.size());
     }
 

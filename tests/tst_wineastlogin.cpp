@@ -123,7 +123,7 @@ private slots:
     void stalledServiceEndsAttempt()
     {
         // A service that accepts and never answers ends the attempt after the
-        // time-out, so that the account button works again.
+        // time-out; the account button then starts a new one.
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
         WineSettings::instance()
@@ -131,15 +131,14 @@ private slots:
                            QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
         qputenv("LWA_REQUEST_TIMEOUT_MS", "1000");
         const auto restore = qScopeGuard([] { qunsetenv("LWA_REQUEST_TIMEOUT_MS"); });
-        m_login->startLogin();
-        QTest::qWait(500);
-        QVERIFY(m_login->isBusy());
-        QTRY_VERIFY_WITH_TIMEOUT(!m_login->isBusy(), 10000);
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            m_login->startLogin();
+            QTest::qWait(500);
+            QVERIFY(m_login->isBusy());
+            QTRY_VERIFY_WITH_TIMEOUT(!m_login->isBusy(), 10000);
+            QCOMPARE(silent.findChildren<QTcpSocket *>().size(), attempt);
+        }
         QVERIFY(!m_login->isLoggedIn());
-        m_login->startLogin();
-        QVERIFY(m_login->isBusy());
-        QTRY_COMPARE(silent.findChildren<QTcpSocket *>().size(), 2);
-        QTRY_VERIFY_WITH_TIMEOUT(!m_login->isBusy(), 10000);
     }
 
     void desktopLoginAtStartLogsIn()
