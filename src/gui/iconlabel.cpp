@@ -214,10 +214,13 @@ void IconLabel::releaseDownload()
     m_download->setParent(nullptr);
     m_download->deleteLater();
     m_download = nullptr;
-    // What an unfinished download left is of no use to anyone.
-    discardPartFile();
-    if (wasRunning)
+    // What an unfinished download left is of no use to anyone. One that
+    // only waited wrote nothing: the file may be another label's of the
+    // same key, still under way.
+    if (wasRunning) {
+        discardPartFile();
         pumpQueue();
+    }
 }
 
 void IconLabel::discardPartFile() const
