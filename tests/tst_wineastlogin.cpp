@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <QtTest>
@@ -129,6 +131,27 @@ private slots:
         QTRY_VERIFY(!m_login->isBusy());
         QCOMPARE(service.apiRequests().size(), 2);
         QVERIFY(account.calls().isEmpty());
+    }
+
+    void stalledServiceEndsAttempt()
+    {
+        // A service that accepts and never answers ends the attempt after the
+        // time-out; the account button then starts a new one.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        WineSettings::instance()
+                ->setValue(QStringLiteral("wine_oauth_host"),
+                           QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
+        qputenv("LWA_REQUEST_TIMEOUT_MS", "1000");
+        const auto restore = qScopeGuard([] { qunsetenv("LWA_REQUEST_TIMEOUT_MS"); });
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            m_login->startLogin();
+            QTest::qWait(500);
+            QVERIFY(m_login->isBusy());
+            QTRY_VERIFY_WITH_TIMEOUT(!m_login->isBusy(), 10000);
+            QCOMPARE(silent.findChildren<QTcpSocket *>().size(), attempt);
+        }
+        QVERIFY(!m_login->isLoggedIn());
     }
 
     void desktopLoginAtStartLogsIn()

@@ -17,9 +17,9 @@ constexpr int MainMinimumWidth = 570;
 constexpr QSize RightSize(278, 630);
 } // namespace
 
-Appinstallablewidget::Appinstallablewidget(QWidget *parent)
+Appinstallablewidget::Appinstallablewidget(WineCatalogue *catalogue, QWidget *parent)
     : QWidget(parent)
-    , m_mainWidget(new Appinstallablemainwidget)
+    , m_mainWidget(new Appinstallablemainwidget(catalogue))
     , m_stack(new QStackedWidget)
     , m_placeholder(new Appinstallablesubstackwidgt)
     , m_detail(new Appinstallablesubwidget)

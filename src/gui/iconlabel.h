@@ -11,7 +11,10 @@ class WineAstHttpDownload;
  * A label that shows a remote picture (an application icon, an uploader's
  * avatar) from a per-user cache, downloading it when the cached copy is
  * missing. The downloads of all icon labels of the process run one after
- * another, in the order in which the labels asked for them.
+ * another, in the order in which the labels asked for them; a label that is
+ * hidden gives its place up and asks again once shown. A picture above
+ * 1 MB or 1024 pixels a side is refused: the placeholder stays and nothing
+ * of it is kept.
  */
 class IconLabel : public LLabel
 {
@@ -40,18 +43,24 @@ public:
     // Downloads waiting or running across the process, and those running.
     static int queuedDownloads();
     static int runningDownloads();
+    // True while this label's own download is under way.
+    bool isDownloading() const;
 
 public slots:
     void slotStatus(int status, QString strCode);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     bool showPicture();
     void scalePicture();
     void acceptDownloadedFile();
     void releaseDownload();
+    void discardPartFile() const;
+    void onDownloadProgress(qlonglong current, qlonglong total);
     QString partFile() const;
 
     static void pumpQueue();
@@ -62,6 +71,7 @@ private:
     CacheKind m_kind = AppIcon;
     QPixmap m_picture;
     bool m_showsPicture = false;
+    bool m_fetchWhenShown = false;
     WineAstHttpDownload *m_download = nullptr;
 };
 

@@ -1,6 +1,6 @@
 #include "searchwidget.h"
 
-#include "winegetapplist.h"
+#include "winecatalogue.h"
 
 #include <QCompleter>
 #include <QDebug>
@@ -12,22 +12,26 @@ namespace {
 constexpr int VisibleCompletions = 7;
 }
 
-SearchWidget::SearchWidget(QWidget *parent)
+SearchWidget::SearchWidget(WineCatalogue *catalogue, QWidget *parent)
     : LSearchEdit(parent)
-    , m_appList(new WineGetAppList(this))
+    , m_catalogue(catalogue ? catalogue : new WineCatalogue(this))
 {
-    m_appList->getAppList(WineGetAppList::AllApps);
+    if (!catalogue)
+        m_catalogue->load();
     initAppList();
     connect(this, &LLineEdit::textChanged, this, &SearchWidget::onTextChanged);
     connect(this, &LLineEdit::returnPressed, this, &SearchWidget::onReturnPressed);
-    connect(m_appList, &WineGetAppList::signalFinished, this, &SearchWidget::initAppList);
+    connect(m_catalogue, &WineCatalogue::stateChanged, this, [this](WineCatalogue::State state) {
+        if (state == WineCatalogue::Loaded)
+            initAppList();
+    });
 }
 
 void SearchWidget::initAppList()
 {
     QStringList names;
     QSet<QString> seen;
-    const QList<TPublishedAppInfo> &apps = m_appList->getApps();
+    const QList<TPublishedAppInfo> &apps = m_catalogue->apps();
     for (const TPublishedAppInfo &app : apps) {
         if (!seen.contains(app.appName)) {
             seen.insert(app.appName);

@@ -13,6 +13,7 @@
 #include "plaintext.h"
 #include "searchwidget.h"
 #include "wineastlogin.h"
+#include "winecatalogue.h"
 #include "winesettings.h"
 
 #include <QCommandLinkButton>
@@ -59,8 +60,9 @@ QWidget *inBackgroundGroup(QWidget *page)
 
 WineMainWindow::WineMainWindow(QWidget *parent)
     : LMainWindow(parent)
+    , m_catalogue(new WineCatalogue(this))
     , m_loginButton(new QPushButton(this))
-    , m_search(new SearchWidget(this))
+    , m_search(new SearchWidget(m_catalogue, this))
     , m_navigation(new LListView(this))
     , m_navigationModel(new QStandardItemModel(this))
 {
@@ -88,6 +90,9 @@ WineMainWindow::WineMainWindow(QWidget *parent)
     const QString forum = WineSettings::defaultValue(CommunitySetting);
     if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
         WineSettings::instance()->setValue(CommunitySetting, forum);
+
+    // The one request for the catalogue of both pages and the search field.
+    m_catalogue->load();
 }
 
 void WineMainWindow::setUpTitlebar()
@@ -169,10 +174,10 @@ void WineMainWindow::addNavigationEntry(const QString &text, const QString &icon
 
 QWidget *WineMainWindow::createPageStack()
 {
-    m_installablePage = new Appinstallablewidget;
+    m_installablePage = new Appinstallablewidget(m_catalogue);
     m_installedPage = new Appinstalledwidget;
     m_shareablePage = new Appshareablewidget;
-    m_searchPage = new Appinstallablewidget;
+    m_searchPage = new Appinstallablewidget(m_catalogue);
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(m_installablePage);

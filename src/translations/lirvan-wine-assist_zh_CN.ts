@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>QtNetworkWorker</name>
+    <message>
+        <source>服务器在 %1 秒内没有应答</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RatingWidget</name>
     <message>
         <source>暂无评分</source>

@@ -1,9 +1,10 @@
 /*
  * Screenshots of the catalogue pages against the reference service and its
  * sample catalogue: the list, a detail panel with and without its version
- * list, a search result, the empty state, the failure state, the search
- * field, and the pages of a hostile catalogue (markup, long texts). Run it
- * under a real X server for the desktop's fonts:
+ * list, a search result, the empty state, the page waiting for a service
+ * that never answers, the failure state, the search field, and the pages of
+ * a hostile catalogue (markup, long texts). Run it under a real X server for
+ * the desktop's fonts:
  *
  *   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lwa_catalogueshots OUTDIR
  */
@@ -153,6 +154,17 @@ int main(int argc, char **argv)
     (void)QTest::qWaitFor([&] { return search.completer()->model()->rowCount() > 0; }, 15000);
     search.setText(QStringLiteral("画"));
     save(search, outDir, QStringLiteral("searchfield"));
+
+    // A service that accepts and never answers: the spinner turns.
+    QTcpServer silent;
+    silent.listen(QHostAddress::LocalHost);
+    WineSettings::instance()
+            ->setValue(QStringLiteral("wine_oauth_host"),
+                       QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
+    Appinstallablewidget stalled;
+    stalled.setFixedSize(PageSize);
+    stalled.show();
+    save(stalled, outDir, QStringLiteral("stalled"));
 
     WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"), closedAddress());
     Appinstallablewidget failing;
