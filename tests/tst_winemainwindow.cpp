@@ -15,7 +15,9 @@
 #include "winesettings.h"
 
 #include <QCommandLinkButton>
+#include <QCompleter>
 #include <QDesktopServices>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -134,6 +136,22 @@ private slots:
         m_window->userMenu()->hide();
     }
 
+    void userMenuShowsNameAsItStands()
+    {
+        WineAstLogin::instance()->logout();
+        AccountServiceProcess account({QStringLiteral("--code"), QStringLiteral("eve-code")});
+        QVERIFY(account.isReady());
+        QSignalSpy changed(WineAstLogin::instance(), &WineAstLogin::signalUserInfoChanged);
+        m_window->loginButton()->click();
+        QVERIFY(CatalogueApiServer::waitFor(changed));
+        m_window->loginButton()->click();
+        QTRY_VERIFY(m_window->userMenu()->isVisible());
+        // What the entry shows: no markup, and "&" marks no shortcut.
+        QCOMPARE(m_window->userMenu()->actions().constFirst()->iconText(),
+                 QStringLiteral("<b>Eve</b> & Co"));
+        m_window->userMenu()->hide();
+    }
+
     void layout()
     {
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -164,6 +182,21 @@ private slots:
         QCOMPARE(m_window->searchWidget()->accessibleName(), QStringLiteral("SearchModule"));
         QCOMPARE(m_window->searchWidget()->lineEdit()->accessibleName(),
                  QStringLiteral("SearchModuleLineEdit"));
+
+        // One catalogue request fills the catalogue page, the search results
+        // and the completer.
+        const auto listPage = qobject_cast<Appinstallablewidget *>(pages->widget(0));
+        QTRY_VERIFY(listPage->mainWidget()->model()->rowCount() > 1);
+        QTRY_VERIFY(m_window->searchWidget()->completer()->model()->rowCount() > 1);
+        // The search results, built when first shown, use what arrived.
+        pages->setCurrentIndex(3);
+        m_window->searchResultPage()->showSearchResult(QStringLiteral("Foo App"));
+        QCOMPARE(m_window->searchResultPage()->mainWidget()->model()->rowCount(), 1);
+        pages->setCurrentIndex(0);
+        int listRequests = 0;
+        for (const QJsonObject &request : m_service.apiRequests())
+            listRequests += request.value(QStringLiteral("path")) == "/api/v1/app/list";
+        QCOMPARE(listRequests, 1);
     }
 
     void navigationSwitchesPagesAndIcons()
@@ -207,8 +240,7 @@ private slots:
         QCOMPARE(m_window->searchResultPage()->parentWidget(), m_window->pages()->currentWidget());
         QVERIFY(m_window->searchResultPage()->isVisible());
         QCOMPARE(m_window->searchResultPage()->searchName(), QStringLiteral("Foo"));
-        // Built on the first search, it fetches the catalogue; no name is
-        // exactly "Foo", which the page then says.
+        // No name is exactly "Foo", which the page says.
         Appinstallablemainwidget *results = m_window->searchResultPage()->mainWidget();
         QTRY_VERIFY(!results->groups().isEmpty());
         QVERIFY(results->listView()->findChild<QLabel *>(QStringLiteral("emptyText"))->isVisible());

@@ -15,6 +15,7 @@ class QPushButton;
 class QStackedWidget;
 class QStandardItemModel;
 class SearchWidget;
+class WineCatalogue;
 
 /*
  * The assistant's main window: a navigation list on the left switches the
@@ -40,6 +41,7 @@ public:
     // until then.
     Appinstalledwidget *installedPage() const { return m_installedPage; }
     Appinstallablewidget *searchResultPage() const { return m_searchPage; }
+    WineCatalogue *catalogue() const { return m_catalogue; }
     // Null until the account button first opened it.
     QMenu *userMenu() const { return m_userMenu; }
 
@@ -65,6 +67,7 @@ private:
     void showUserMenu();
     void showAvatar();
 
+    WineCatalogue *m_catalogue;
     QPushButton *m_loginButton;
     SearchWidget *m_search;
     LListView *m_navigation;
