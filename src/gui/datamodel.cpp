@@ -134,9 +134,7 @@ QVariant DataModel::displayValue(const Row &row, int column) const
     case ColumnCategory:
         return WineAstApplist::categoryName(published.categories);
     case ColumnVersion:
-        if (published.installType == 0 && !published.version.isEmpty())
-            return published.version;
-        return info.peInfo.peProductVersion;
+        return shownVersion(info);
     case ColumnDate:
         return info.installTime.section(QLatin1Char(' '), 0, 0);
     case ColumnAuthor:

@@ -14,6 +14,7 @@ set(GUI_SOURCES
     gui/dataitemdelegate.cpp gui/dataitemdelegate.h
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
     gui/view/containerinstallview_p.cpp gui/view/containerinstallview_p.h
+    gui/view/scriptedinstall.cpp gui/view/scriptedinstall.h
     gui/view/installcleanup.cpp gui/view/installcleanup.h
     gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
     gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h

@@ -1,5 +1,7 @@
 #include "jsonoperator.h"
 
+#include "installedappslock.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -317,6 +319,9 @@ void CommonJsonOperator::writeToJasonfile(const TInstalledAppInfo &info, const Q
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
 
+    // Read, change and save under the lock: another process may be saving
+    // its own change in between.
+    const InstalledAppsLock lock(path);
     QJsonObject top;
     if (!loadForUpdate(path, top) || top.contains(info.appName))
         return;
@@ -358,6 +363,7 @@ void CommonJsonOperator::findAppInfoToJasonfileByAppName(const QString &appName,
 
 void CommonJsonOperator::removeToJasonfile(const QString &appName, const QString &path)
 {
+    const InstalledAppsLock lock(path);
     const JsonFile file = readJsonFile(path);
     if (!isReadable(file, path))
         return;
