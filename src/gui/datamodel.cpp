@@ -1,5 +1,6 @@
 #include "datamodel.h"
 
+#include "backuprestorepanel.h"
 #include "doaction.h"
 #include "wineapplication.h"
 #include "wineastapplist.h"
@@ -186,6 +187,8 @@ QString DataModel::actionText(int action)
         return tr("日志信息");
     case ActionUninstall:
         return tr("卸载");
+    case ActionBackup:
+        return tr("备份");
     default:
         return QString();
     }
@@ -249,6 +252,11 @@ void DataModel::doItemAction(TInstalledAppInfo *info, int action)
         if (!info->peInfo.peFilePath.isEmpty())
             WineApplication::instance()->closeInstaller(info->peInfo.peFilePath);
         result = Doaction::instance()->unInstallApp(info);
+        break;
+    case ActionBackup:
+        // The outcome shows in the main window, where the backup runs.
+        if (WineMainWindow *window = WineApplication::instance()->mainWindow())
+            window->backupRestorePanel()->askAndBackup(*info);
         break;
     default:
         qWarning() << "Unsupport actions: " << action;

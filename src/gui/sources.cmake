@@ -9,6 +9,7 @@ set(GUI_SOURCES
     gui/wnrecoverinstallwidget.cpp gui/wnrecoverinstallwidget.h
     gui/appshareablewidget.cpp gui/appshareablewidget.h
     gui/appinstalledwidget.cpp gui/appinstalledwidget.h
+    gui/backuprestorepanel.cpp gui/backuprestorepanel.h
     gui/datamodel.cpp gui/datamodel.h
     gui/datalistview.cpp gui/datalistview.h
     gui/dataitemdelegate.cpp gui/dataitemdelegate.h

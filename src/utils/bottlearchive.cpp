@@ -136,6 +136,14 @@ QString unusedName(const QString &name, const QStringList &dirs, const QString &
     }
 }
 
+// A link inside a user profile of the bottle (drive_c/users/<user>/...):
+// Wine points Desktop, Documents, Templates and the like at the user's home.
+bool isUserFolderLink(const QStringList &relativeParts)
+{
+    return relativeParts.size() >= 5 && relativeParts.at(1) == QLatin1String("drive_c")
+           && relativeParts.at(2) == QLatin1String("users");
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -205,7 +213,11 @@ struct BottleArchive::Staged
         text.replace(oldBottle, bottle);
         if (!oldPrefix.isEmpty())
             text.replace(oldPrefix, prefix);
-        return text.replace(oldHome + QLatin1Char('/'), home() + QLatin1Char('/'));
+        text.replace(oldHome + QLatin1Char('/'), home() + QLatin1Char('/'));
+        // Wine makes the drive links anew at the first start; until then the
+        // drive is reached directly.
+        return text.replace(bottle + QStringLiteral("/dosdevices/c:"),
+                            bottle + QStringLiteral("/drive_c"));
     }
 
     void remove() const
@@ -394,8 +406,7 @@ QString BottleArchive::checkTree(const QString &root) const
         const QString area = parts.first();
         if (area == MenuArea)
             return tr("链接 %1").arg(relative);
-        if (parts.size() == 5 && parts.at(1) == QLatin1String("drive_c")
-            && parts.at(2) == QLatin1String("users"))
+        if (isUserFolderLink(parts))
             continue;
         const QString areaRoot = QFileInfo(root + QLatin1Char('/') + area).canonicalFilePath();
         const QString target = readLink(path);
@@ -411,33 +422,28 @@ QString BottleArchive::checkTree(const QString &root) const
     return QString();
 }
 
-// The links of the user folders (Desktop, Documents, ...) pointed at the
+// The links in the user profiles (Desktop, Documents, ...) pointed at the
 // backed-up user's home; they now point at this user's. A link elsewhere
 // becomes an empty folder. Under another user name the old profile serves
 // the new name too.
 void BottleArchive::pointUserFolders(const QString &root, const Manifest &manifest) const
 {
     const QString users = root + QStringLiteral("/drive_c/users");
-    const QFileInfoList profiles =
-            QDir(users).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo &profile : profiles) {
-        if (profile.isSymLink())
-            continue;
-        const QFileInfoList entries = QDir(profile.filePath())
-                                              .entryInfoList(QDir::AllEntries | QDir::Hidden
-                                                             | QDir::System
-                                                             | QDir::NoDotAndDotDot);
-        for (const QFileInfo &entry : entries) {
-            if (!entry.isSymLink())
-                continue;
-            const QString link = entry.filePath();
-            const QString target = QDir::cleanPath(readLink(link));
-            QFile::remove(link);
-            if (isInside(target, manifest.home) && !target.contains(QStringLiteral("/../")))
-                QFile::link(home() + target.mid(manifest.home.size()), link);
-            else
-                QDir().mkpath(link);
-        }
+    QDirIterator it(users, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QStringList links;
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileInfo().isSymLink() && QDir(users).relativeFilePath(it.filePath()).contains('/'))
+            links.append(it.filePath());
+    }
+    for (const QString &link : qAsConst(links)) {
+        const QString target = QDir::cleanPath(readLink(link));
+        QFile::remove(link);
+        if (isInside(target, manifest.home))
+            QFile::link(home() + target.mid(manifest.home.size()), link);
+        else
+            QDir().mkpath(link);
     }
     const QString me = userName();
     if (isPlainName(me) && me != manifest.user && isPlainName(manifest.user)
