@@ -184,3 +184,13 @@ target_compile_definitions(lwa_mainwindowshots PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(lwa_mainwindowshots lirvan-catalogue-server lwa_sample_catalogue
     lirvan-account-service)
+# The command line for scripts, backup and restore: the real binary with
+# real Wine, beside a running window, on a private session bus.
+lwa_add_test(tst_scriptcommands DBUS TIMEOUT 900 SOURCES tst_scriptcommands.cpp
+    ${lwa_install_test_helpers} assisthome.cpp assisthome.h
+    startmanagertestutil.cpp startmanagertestutil.h)
+target_compile_definitions(tst_scriptcommands PRIVATE
+    LWA_JSON_WRITER="$<TARGET_FILE:lwa_jsonwriterchild>")
+set_tests_properties(tst_scriptcommands PROPERTIES LABELS wine)
+add_dependencies(tst_scriptcommands lirvan-start-manager lwa_platform lwa_fixtures
+    lwa_jsonwriterchild)

@@ -57,10 +57,14 @@ QString iconsDir()
     return home() + QStringLiteral("/.local/share/icons/");
 }
 
+// The login name, as the session gives it.
 QString userName()
 {
+    const QString user = qEnvironmentVariable("USER");
+    if (!user.isEmpty())
+        return user;
     const passwd *entry = getpwuid(getuid());
-    return entry ? QString::fromLocal8Bit(entry->pw_name) : qEnvironmentVariable("USER");
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QString();
 }
 
 QString prefixOf(const TInstalledAppInfo &app)
