@@ -394,5 +394,12 @@ void TestScriptCommands::concurrentWritersLoseNoRecord()
     QCOMPARE(apps.size(), 200);
 }
 
-QTEST_GUILESS_MAIN(TestScriptCommands)
+int main(int argc, char *argv[])
+{
+    // Wine on a busy machine: an installation may take minutes.
+    qputenv("QTEST_FUNCTION_TIMEOUT", "900000");
+    QCoreApplication app(argc, argv);
+    TestScriptCommands test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_scriptcommands.moc"
