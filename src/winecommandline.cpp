@@ -119,8 +119,8 @@ QString WineCommandLine::helpText() const
     text += optionLine(QStringLiteral("--backup NAME ARCHIVE"), m_backup.description());
     text += optionLine(QStringLiteral("  --force"), m_force.description());
     text += optionLine(QStringLiteral("--restore ARCHIVE"), m_restore.description());
-    text += tr("退出状态：0 成功，1 失败，2 用法错误，3 已经安装，4 找不到，5 被拒绝（未确认或应用正在运行），"
-               "130/143 被 SIGINT/SIGTERM 取消。")
+    text += tr("退出状态：0 成功；1 失败；2 用法错误；3 已经安装；4 找不到；") + QLatin1Char('\n');
+    text += tr("5 被拒绝（未确认，或应用正在运行）；130、143 被 SIGINT、SIGTERM 取消。")
             + QLatin1Char('\n');
     text += QLatin1Char('\n') + tr("参数：") + QLatin1Char('\n');
     text += optionLine(tr("文件"), tr("要安装的 Windows 程序或安装包"));
