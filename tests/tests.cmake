@@ -194,3 +194,7 @@ target_compile_definitions(tst_scriptcommands PRIVATE
 set_tests_properties(tst_scriptcommands PROPERTIES LABELS wine)
 add_dependencies(tst_scriptcommands lirvan-start-manager lwa_platform lwa_fixtures
     lwa_jsonwriterchild)
+# Not a test: the main window backing up and restoring (scripts/screenshots.sh).
+add_executable(lwa_archiveshots archiveshots.cpp isolatedhome.cpp isolatedhome.h)
+target_link_libraries(lwa_archiveshots PRIVATE lirvanwineassist Qt5::Test)
+add_dependencies(lwa_archiveshots lirvanwineassist_translations)

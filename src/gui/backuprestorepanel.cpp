@@ -81,22 +81,24 @@ void BackupRestorePanel::askAndRestore()
 void BackupRestorePanel::startBackup(const TInstalledAppInfo &app, const QString &archivePath)
 {
     start(new BottleArchiveJob(BottleArchiveJob::Backup, app, archivePath, this),
-          tr("正在备份“%1”…").arg(app.appName));
+          tr("正在备份“%1”…").arg(app.appName), archivePath);
 }
 
 void BackupRestorePanel::startRestore(const QString &archivePath)
 {
     start(new BottleArchiveJob(BottleArchiveJob::Restore, TInstalledAppInfo(), archivePath, this),
-          tr("正在恢复 %1…").arg(QFileInfo(archivePath).fileName()));
+          tr("正在恢复 %1…").arg(QFileInfo(archivePath).fileName()), archivePath);
 }
 
-void BackupRestorePanel::start(BottleArchiveJob *job, const QString &text)
+void BackupRestorePanel::start(BottleArchiveJob *job, const QString &text,
+                               const QString &archivePath)
 {
     if (isBusy()) {
         delete job;
         return;
     }
     m_job = job;
+    m_archivePath = archivePath;
     connect(job, &BottleArchiveJob::signalProgress, m_progress, &QProgressBar::setValue);
     connect(job, &BottleArchiveJob::signalFinished, this, &BackupRestorePanel::onFinished);
     m_restoreButton->setEnabled(false);
@@ -124,7 +126,14 @@ void BackupRestorePanel::showStatus(const QString &text, bool failed)
     QPalette palette = m_status->palette();
     palette.setColor(QPalette::WindowText, failed ? FailureColor : palette.color(QPalette::Text));
     m_status->setPalette(palette);
-    m_status->setText(text);
+    // The narrow column shows the archive's name; the tool tip its path.
+    QString shown = text;
+    if (!m_archivePath.isEmpty())
+        shown.replace(m_archivePath, QFileInfo(m_archivePath).fileName());
+    m_status->setText(shown);
     m_status->setToolTip(text.toHtmlEscaped());
     m_status->show();
+    // Every wrapped line gets its room, also when the column does not ask
+    // the label for its height at this width.
+    m_status->setMinimumHeight(m_status->heightForWidth(width()));
 }

@@ -36,7 +36,7 @@ public:
     void startRestore(const QString &archivePath);
 
 private:
-    void start(BottleArchiveJob *job, const QString &text);
+    void start(BottleArchiveJob *job, const QString &text, const QString &archivePath);
     void onFinished();
     void showStatus(const QString &text, bool failed);
 
@@ -44,6 +44,7 @@ private:
     QLabel *m_status;
     QProgressBar *m_progress;
     QPointer<BottleArchiveJob> m_job;
+    QString m_archivePath;
 };
 
 #endif // BACKUPRESTOREPANEL_H
