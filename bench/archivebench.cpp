@@ -35,12 +35,14 @@ qint64 timed(const QString &program, const QStringList &args, const QString &hom
     QProcess process;
     process.setProcessEnvironment(environment(home));
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer timer;
     timer.start();
     process.start(program, args);
-    if (!process.waitForFinished(-1) || process.exitCode() != 0)
+    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
+        QTextStream(stderr) << program << ' ' << args.join(QLatin1Char(' ')) << ": "
+                            << process.readAllStandardError() << '\n';
         return -1;
+    }
     return timer.elapsed();
 }
 

@@ -37,6 +37,8 @@ QProcessEnvironment homeEnvironment()
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     // No display: the commands must not need one.
     env.remove(QStringLiteral("DISPLAY"));
+    // The reasons are checked in the program's own language.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("zh_CN.UTF-8"));
     return env;
 }
 
