@@ -55,9 +55,9 @@ bool writeSettings(const QString &home)
         return false;
     QTextStream out(&file);
     out << "[General]\ntool=" << root << "tools/\nlirvan-wine-helper=" << root
-        << "tools/lirvan-wine-helper/\nwine=" << root << "lirvan-wine5-stable/bin/wine\nwine64="
-        << root << "lirvan-wine5-stable/bin/wine64\nconfig-data=" << root
-        << "data\nlocal_path=" << root
+        << "tools/lirvan-wine-helper/\nwine=" << root
+        << "lirvan-wine5-stable/bin/wine\nwine64=" << root
+        << "lirvan-wine5-stable/bin/wine64\nconfig-data=" << root << "data\nlocal_path=" << root
         << "data/Depends/DefaultBottle/files.7z\nwine_oauth_host=http://127.0.0.1:9\n";
     return true;
 }
@@ -73,7 +73,9 @@ int main(int argc, char *argv[])
     const QString assist = QStringLiteral(LWA_ASSIST_BINARY);
     const QString bottle = home.filePath(QStringLiteral(".lirvanwine/apps/Foo_1"));
     if (!writeSettings(home.path())
-        || timed(assist, {QStringLiteral("--install"), QStringLiteral(LWA_BINARY_DIR "/fixtures/foo-setup.exe")},
+        || timed(assist,
+                 {QStringLiteral("--install"),
+                  QStringLiteral(LWA_BINARY_DIR "/fixtures/foo-setup.exe")},
                  home.path())
                    < 0) {
         out << "could not install the fixture bottle\n";
@@ -100,7 +102,9 @@ int main(int argc, char *argv[])
                       {QStringLiteral("--zstd"), QStringLiteral("-xf"), plain, QStringLiteral("-C"),
                        unpacked},
                       home.path()),
-                (timed(assist, {QStringLiteral("--uninstall"), QStringLiteral("Foo"), QStringLiteral("--yes")},
+                (timed(assist,
+                       {QStringLiteral("--uninstall"), QStringLiteral("Foo"),
+                        QStringLiteral("--yes")},
                        home.path()),
                  timed(assist, {QStringLiteral("--restore"), archive}, home.path())),
         };
@@ -118,9 +122,10 @@ int main(int argc, char *argv[])
         << QString::number(double(best[1]) / double(best[0]), 'f', 2) << "\n";
     out << "restore: " << best[3] << " ms, tar --zstd -x " << best[2] << " ms, ratio "
         << QString::number(double(best[3]) / double(best[2]), 'f', 2) << "\n";
-    out << "archive: " << QFileInfo(archive).size() << " bytes, tar --zstd " << QFileInfo(plain).size()
-        << " bytes, ratio "
-        << QString::number(double(QFileInfo(archive).size()) / double(QFileInfo(plain).size()), 'f', 3)
+    out << "archive: " << QFileInfo(archive).size() << " bytes, tar --zstd "
+        << QFileInfo(plain).size() << " bytes, ratio "
+        << QString::number(double(QFileInfo(archive).size()) / double(QFileInfo(plain).size()), 'f',
+                           3)
         << "\n";
     return 0;
 }

@@ -110,7 +110,8 @@ QString WineCommandLine::helpText() const
     text += tr("选项：") + QLatin1Char('\n');
     text += optionLine(QStringLiteral("-h, --help"), m_help.description());
     text += optionLine(QStringLiteral("-v, --version"), m_version.description());
-    text += QLatin1Char('\n') + tr("脚本命令（不打开窗口，助手运行时也可用）：") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + tr("脚本命令（不打开窗口，助手运行时也可用）：")
+            + QLatin1Char('\n');
     text += optionLine(QStringLiteral("--list"), m_list.description());
     text += optionLine(QStringLiteral("--install FILE"), m_install.description());
     text += optionLine(QStringLiteral("  --name NAME"), m_name.description());

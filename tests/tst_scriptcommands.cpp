@@ -93,8 +93,8 @@ QString fooBottle(const QString &homePath = home())
 QStringList leftovers(const QString &homePath = home())
 {
     QStringList found;
-    for (const QString &dir : {QStringLiteral("/.lirvanwine/apps"),
-                               QStringLiteral("/.local/share/applications")}) {
+    for (const QString &dir :
+         {QStringLiteral("/.lirvanwine/apps"), QStringLiteral("/.local/share/applications")}) {
         QDirIterator it(homePath + dir, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         while (it.hasNext())
             found << it.next();
@@ -111,10 +111,9 @@ void endWine(const QString &bottle)
 
 bool tarDir(const QString &archive, const QString &dir, const QStringList &extra = {})
 {
-    return run(QStringLiteral("tar"),
-               QStringList{QStringLiteral("--zstd"), QStringLiteral("-cf"), archive,
-                           QStringLiteral("-C"), dir}
-                       + extra)
+    return run(QStringLiteral("tar"), QStringList{QStringLiteral("--zstd"), QStringLiteral("-cf"),
+                                                  archive, QStringLiteral("-C"), dir}
+                                              + extra)
                    .exitCode
            == 0;
 }
@@ -173,7 +172,8 @@ void TestScriptCommands::installListAndUninstall()
     QVERIFY2(msi.err.contains(QStringLiteral("没有菜单项")), qPrintable(msi.err));
     QCOMPARE(msi.out, QString());
     const TInstalledAppInfo bar = storedRecord(QStringLiteral("Bar Tool"));
-    QVERIFY(QFileInfo::exists(bar.bottlePath + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
+    QVERIFY(QFileInfo::exists(bar.bottlePath
+                              + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
     QCOMPARE(cli({QStringLiteral("--list")}).out,
              QStringLiteral("Bar Tool\t%1\t%2\t%3\nFoo\t1.2.3\t%4\t%5\n")
                      .arg(bar.peInfo.peProductVersion, bar.bottlePath, bar.desktopInfo.desktopPath,
@@ -192,10 +192,12 @@ void TestScriptCommands::installListAndUninstall()
     QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "y\n").code, 0);
     QVERIFY(!QFileInfo::exists(fooBottle()));
     QVERIFY(!QFileInfo::exists(entry));
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"), QStringLiteral("--yes")})
+    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
+                  QStringLiteral("--yes")})
                      .code,
              0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"), QStringLiteral("--yes")})
+    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
+                  QStringLiteral("--yes")})
                      .code,
              4);
     QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
@@ -262,7 +264,8 @@ void TestScriptCommands::backupAndRestoreInTwoHomes()
     QCOMPARE(elsewhere.out,
              QStringLiteral("Foo\t%1\t%2\n")
                      .arg(fooBottle(second.path()),
-                          second.path() + QStringLiteral("/.local/share/applications/Foo.desktop")));
+                          second.path()
+                                  + QStringLiteral("/.local/share/applications/Foo.desktop")));
     const QString secondUsers = fooBottle(second.path()) + QStringLiteral("/drive_c/users/");
     // The user folders lead into the restoring home.
     const QString desktop = QFile::symLinkTarget(users + QStringLiteral("alice/Desktop"));
@@ -296,7 +299,8 @@ TInstalledAppInfo TestScriptCommands::fakeApp(const QString &name)
     QDir().mkpath(app.bottlePath + QStringLiteral("/drive_c"));
     writeAll(app.bottlePath + QStringLiteral("/drive_c/data.txt"), "user data");
     StartManagerTest::writeEntry(app.desktopInfo.desktopPath,
-                                 QStringLiteral("env WINEPREFIX=\"%1\" wine x.exe").arg(app.bottlePath));
+                                 QStringLiteral("env WINEPREFIX=\"%1\" wine x.exe")
+                                         .arg(app.bottlePath));
     CommonJsonOperator::writeToJasonfile(app, installedAppsFilePath());
     return app;
 }
@@ -336,7 +340,8 @@ void TestScriptCommands::hostileArchivesLeaveNothing()
         members << QStringLiteral("-P") << QStringLiteral("--transform=s,^evil,") + outside + ','
                 << QStringLiteral("evil");
     } else if (kind == QLatin1String("link-to-root")) {
-        QVERIFY(QFile::link(QStringLiteral("/"), tree.filePath(QStringLiteral("bottle/drive_c/root"))));
+        QVERIFY(QFile::link(QStringLiteral("/"),
+                            tree.filePath(QStringLiteral("bottle/drive_c/root"))));
     } else if (kind == QLatin1String("newer")) {
         QByteArray manifest = readAll(tree.filePath(QStringLiteral("manifest.json")));
         manifest.replace("\"formatVersion\": 1", "\"formatVersion\": 2");
@@ -357,7 +362,8 @@ void TestScriptCommands::hostileArchivesLeaveNothing()
 
     // The good archive still restores.
     QCOMPARE(cli({QStringLiteral("--restore"), good}).code, 0);
-    QCOMPARE(readAll(app.bottlePath + QStringLiteral("/drive_c/data.txt")), QByteArray("user data"));
+    QCOMPARE(readAll(app.bottlePath + QStringLiteral("/drive_c/data.txt")),
+             QByteArray("user data"));
     QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
 }
 
@@ -372,7 +378,8 @@ void TestScriptCommands::windowFollowsTheCommandLine()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     window.setProcessEnvironment(env);
     window.start(QStringLiteral(LWA_ASSIST_BINARY), QStringList());
-    const QString log = home() + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
+    const QString log = home()
+                        + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
     const auto logged = [&](const QString &text) {
         return QTest::qWaitFor([&] { return readAll(log).contains(text.toUtf8()); }, 20000);
     };

@@ -322,7 +322,8 @@ BottleArchive::Outcome BottleArchive::backup(const TInstalledAppInfo &app,
         CommonJsonOperator::writeToJasonfile(app, staging.filePath(RecordName));
         const QString desktop = app.desktopInfo.desktopPath;
         if (QFileInfo(desktop).isFile())
-            copyInto(desktop, menu + QStringLiteral("/applications/") + QFileInfo(desktop).fileName());
+            copyInto(desktop,
+                     menu + QStringLiteral("/applications/") + QFileInfo(desktop).fileName());
         DesktopEntryFile entry(desktop);
         entry.load();
         const QString icon = entry.value(QStringLiteral("Desktop Entry"), QStringLiteral("Icon"));
@@ -333,7 +334,8 @@ BottleArchive::Outcome BottleArchive::backup(const TInstalledAppInfo &app,
             for (const QString &suffix : {QStringLiteral(".png"), QStringLiteral(".svg")})
                 Doaction::instance()->findFile(iconsDir(), icon + suffix, icons);
             for (const QString &file : qAsConst(icons))
-                copyInto(file, menu + QStringLiteral("/icons/") + QDir(iconsDir()).relativeFilePath(file));
+                copyInto(file, menu + QStringLiteral("/icons/")
+                                       + QDir(iconsDir()).relativeFilePath(file));
         }
     }
     const QString part = archivePath + QStringLiteral(".part");
@@ -352,9 +354,10 @@ BottleArchive::Outcome BottleArchive::backup(const TInstalledAppInfo &app,
     if (!prefix.isEmpty())
         args << PrefixArea + QStringLiteral("/.");
     staged = staged && runTar(args, size, 0, 99);
-    if (staged && std::rename(QFile::encodeName(part).constData(),
-                              QFile::encodeName(archivePath).constData())
-                          == 0) {
+    if (staged
+        && std::rename(QFile::encodeName(part).constData(),
+                       QFile::encodeName(archivePath).constData())
+                   == 0) {
         outcome.status = Done;
         outcome.message = tr("已将“%1”备份到 %2").arg(app.appName, archivePath);
         report(100);
@@ -362,8 +365,7 @@ BottleArchive::Outcome BottleArchive::backup(const TInstalledAppInfo &app,
     }
     QFile::remove(part);
     outcome.status = cancelled() ? Cancelled : Failed;
-    outcome.message = cancelled() ? tr("备份已取消")
-                                  : tr("无法写入备份文件 %1").arg(archivePath);
+    outcome.message = cancelled() ? tr("备份已取消") : tr("无法写入备份文件 %1").arg(archivePath);
     return outcome;
 }
 
@@ -415,7 +417,8 @@ QString BottleArchive::checkTree(const QString &root) const
         const QString areaRoot = QFileInfo(root + QLatin1Char('/') + area).canonicalFilePath();
         const QString target = readLink(path);
         const QString lexical = QDir::cleanPath(
-                QDir::isAbsolutePath(target) ? target : info.absolutePath() + QLatin1Char('/') + target);
+                QDir::isAbsolutePath(target) ? target
+                                             : info.absolutePath() + QLatin1Char('/') + target);
         const QString resolved = info.exists() ? info.canonicalFilePath() : lexical;
         if (!isInside(lexical, QFileInfo(root).canonicalFilePath() + QLatin1Char('/') + area)
             && !isInside(lexical, root + QLatin1Char('/') + area))
@@ -509,8 +512,7 @@ bool BottleArchive::installMenu(const QString &staging, const Manifest &manifest
 BottleArchive::Outcome BottleArchive::restore(const QString &archivePath)
 {
     Outcome outcome;
-    const QString damaged =
-            tr("备份文件 %1 已损坏或不完整，未做任何改动").arg(archivePath);
+    const QString damaged = tr("备份文件 %1 已损坏或不完整，未做任何改动").arg(archivePath);
     if (!QFileInfo(archivePath).isFile()) {
         outcome.message = tr("找不到备份文件：%1").arg(archivePath);
         return outcome;
@@ -527,10 +529,11 @@ BottleArchive::Outcome BottleArchive::restore(const QString &archivePath)
     }
     if (manifest.formatVersion > FormatVersion) {
         outcome.status = UnknownFormat;
-        outcome.message = tr("这个备份由较新版本的 Lirvan-Wine助手制作（格式 %1，本程序只认识到格式 "
-                             "%2），无法恢复。请先升级本程序。")
-                                  .arg(manifest.formatVersion)
-                                  .arg(FormatVersion);
+        outcome.message
+                = tr("这个备份由较新版本的 Lirvan-Wine助手制作（格式 %1，本程序只认识到格式 "
+                     "%2），无法恢复。请先升级本程序。")
+                          .arg(manifest.formatVersion)
+                          .arg(FormatVersion);
         return outcome;
     }
     QByteArray listing;
@@ -539,8 +542,8 @@ BottleArchive::Outcome BottleArchive::restore(const QString &archivePath)
         outcome.message = damaged;
         return outcome;
     }
-    const QString unsafe = checkNames(QString::fromUtf8(listing).split(QLatin1Char('\n'),
-                                                                       Qt::SkipEmptyParts));
+    const QString unsafe = checkNames(
+            QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
     if (!unsafe.isEmpty()) {
         outcome.message = tr("备份文件含有不安全的内容（%1），未做任何改动").arg(unsafe);
         return outcome;

@@ -33,8 +33,8 @@ public:
     enum Status {
         Done,
         Failed,
-        AppRunning,    // backup: the application runs and force was not given
-        NameTaken,     // restore: an application of that name is installed
+        AppRunning, // backup: the application runs and force was not given
+        NameTaken, // restore: an application of that name is installed
         UnknownFormat, // restore: made by a newer assistant
         Cancelled,
     };

@@ -3,9 +3,9 @@
 
 #include "tinstalledappinfo.h"
 
+#include <QByteArray>
 #include <QMap>
 #include <QObject>
-#include <QByteArray>
 #include <QString>
 
 class QFileSystemWatcher;

@@ -119,11 +119,7 @@ void ScriptedInstall::onDownloadFinished(int status, const QString &error)
         return;
     emit signalProgress(tr("解压安装包"));
     m_private->startUnzip();
-    const TInstalledAppInfo &record = m_private->appInfo();
-    m_buryingPoint.installType = record.publishedAppInfo.installType;
-    m_buryingPoint.id = record.publishedAppInfo.id;
-    m_buryingPoint.appName = record.appName;
-    m_buryingPoint.categories = record.publishedAppInfo.categories;
+    m_buryingPoint = buryingPointOf(m_private->appInfo());
     m_private->startUploadBuryingPoint(m_buryingPoint);
 }
 
