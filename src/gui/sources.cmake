@@ -16,7 +16,6 @@ set(GUI_SOURCES
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
     gui/view/containerinstallview_p.cpp gui/view/containerinstallview_p.h
     gui/view/scriptedinstall.cpp gui/view/scriptedinstall.h
-    gui/view/installcleanup.cpp gui/view/installcleanup.h
     gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
     gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h
     gui/view/installerhost.cpp gui/view/installerhost.h
@@ -31,5 +30,6 @@ set(GUI_SOURCES
     gui/multiappinfowidget.cpp gui/multiappinfowidget.h
     gui/multiselectlistview.cpp gui/multiselectlistview.h
     gui/ratingwidget.cpp gui/ratingwidget.h
+    gui/starrating.cpp gui/starrating.h
     gui/searchwidget.cpp gui/searchwidget.h
 )

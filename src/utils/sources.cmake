@@ -8,6 +8,7 @@ list(APPEND UTILS_SOURCES
     utils/jsonoperator.cpp utils/jsonoperator.h
     utils/installedappslock.cpp utils/installedappslock.h
     utils/desktopentryfile.cpp utils/desktopentryfile.h
+    utils/userfolders.cpp utils/userfolders.h
     utils/inioperator.cpp utils/inioperator.h
     utils/winesettings.cpp utils/winesettings.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
@@ -23,7 +24,8 @@ list(APPEND UTILS_SOURCES
     utils/bottlearchivejob.cpp utils/bottlearchivejob.h
     utils/doaction.cpp utils/doaction.h
     utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h
-    utils/installinfo.cpp utils/installinfo.h)
+    utils/installinfo.cpp utils/installinfo.h
+    utils/installcleanup.cpp utils/installcleanup.h)
 list(APPEND UTILS_SOURCES
     utils/qtnetworkworker.cpp utils/qtnetworkworker.h
     utils/cataloguereply.cpp utils/cataloguereply.h

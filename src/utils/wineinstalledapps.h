@@ -19,6 +19,7 @@ class QTimer;
 class WineInstalledApps : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineInstalledApps)
 public:
     static WineInstalledApps *instance();
 

@@ -11,6 +11,7 @@
 #include "loguploadinfo.h"
 #include "startscript.h"
 #include "unzipinfo.h"
+#include "userfolders.h"
 #include "wineastappdownloadpoint.h"
 #include "wineastapplist.h"
 #include "wineastapplogupload.h"
@@ -36,11 +37,6 @@ constexpr int UnknownCategory = 99;
 QString setting(const QString &key)
 {
     return WineSettings::instance()->stringValue(key);
-}
-
-QString bottlesDir()
-{
-    return QDir::homePath() + QStringLiteral("/.lirvanwine/apps/");
 }
 
 QString recommendedCacheDir()
@@ -188,7 +184,7 @@ QList<QString> WineInstallerPrivate::runningInstalls()
 
 QString WineInstallerPrivate::plannedBottlePath() const
 {
-    return bottlesDir() + bottleName(m_appInfo);
+    return UserFolders::bottles() + bottleName(m_appInfo);
 }
 
 QString WineInstallerPrivate::recommendedPackagePath() const
