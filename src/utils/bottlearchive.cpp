@@ -4,6 +4,7 @@
 #include "doaction.h"
 #include "jsonoperator.h"
 #include "startscript.h"
+#include "userfolders.h"
 
 #include <QDebug>
 #include <QDir>
@@ -42,19 +43,20 @@ QString home()
     return QDir::homePath();
 }
 
+// Without the final "/", to be joined with one.
 QString bottlesDir()
 {
-    return home() + QStringLiteral("/.lirvanwine/apps");
+    return QDir::cleanPath(UserFolders::bottles());
 }
 
 QString applicationsDir()
 {
-    return home() + QStringLiteral("/.local/share/applications/");
+    return UserFolders::applications();
 }
 
 QString iconsDir()
 {
-    return home() + QStringLiteral("/.local/share/icons/");
+    return UserFolders::icons();
 }
 
 // The login name, as the session gives it.
