@@ -37,6 +37,8 @@ QProcessEnvironment homeEnvironment()
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     // No display: the commands must not need one.
     env.remove(QStringLiteral("DISPLAY"));
+    // Nor a session bus.
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     // The reasons are checked in the program's own language.
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("zh_CN.UTF-8"));
     return env;
@@ -131,6 +133,7 @@ private slots:
     void backupAndRestoreInTwoHomes();
     void hostileArchivesLeaveNothing_data();
     void hostileArchivesLeaveNothing();
+    void backupRefusesWhileTheAppRuns();
     void windowFollowsTheCommandLine();
     void concurrentWritersLoseNoRecord();
 
@@ -367,6 +370,27 @@ void TestScriptCommands::hostileArchivesLeaveNothing()
     QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
 }
 
+void TestScriptCommands::backupRefusesWhileTheAppRuns()
+{
+    const TInstalledAppInfo app = fakeApp(QStringLiteral("Busy"));
+    QProcess running;
+    running.setProcessEnvironment(bottleEnvironment(app.bottlePath));
+    running.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    QVERIFY(running.waitForStarted());
+    const QString archive = m_archives.filePath(QStringLiteral("busy.tar.zst"));
+    const Cli refused = cli({QStringLiteral("--backup"), app.appName, archive});
+    QCOMPARE(refused.code, 5);
+    QVERIFY2(refused.err.contains(QStringLiteral("--force")), qPrintable(refused.err));
+    QVERIFY(!QFileInfo::exists(archive));
+    QCOMPARE(cli({QStringLiteral("--backup"), app.appName, archive, QStringLiteral("--force")})
+                     .code,
+             0);
+    running.kill();
+    running.waitForFinished();
+    QCOMPARE(cli({QStringLiteral("--backup"), app.appName, archive}).code, 0);
+    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+}
+
 void TestScriptCommands::windowFollowsTheCommandLine()
 {
     const TInstalledAppInfo app = fakeApp(QStringLiteral("Listed"));
@@ -374,8 +398,7 @@ void TestScriptCommands::windowFollowsTheCommandLine()
     QCOMPARE(cli({QStringLiteral("--backup"), app.appName, archive}).code, 0);
 
     QProcess window;
-    QProcessEnvironment env = homeEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     window.setProcessEnvironment(env);
     window.start(QStringLiteral(LWA_ASSIST_BINARY), QStringList());
     const QString log = home()
