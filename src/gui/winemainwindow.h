@@ -16,6 +16,7 @@ class QPushButton;
 class QStackedWidget;
 class QStandardItemModel;
 class SearchWidget;
+class WineCatalogue;
 
 /*
  * The assistant's main window: a navigation list on the left switches the
@@ -39,6 +40,7 @@ public:
     QCommandLinkButton *communityButton() const { return m_communityButton; }
     BackupRestorePanel *backupRestorePanel() const { return m_backupRestorePanel; }
     Appinstallablewidget *searchResultPage() const { return m_searchPage; }
+    WineCatalogue *catalogue() const { return m_catalogue; }
     // Null until the account button first opened it.
     QMenu *userMenu() const { return m_userMenu; }
 
@@ -61,6 +63,7 @@ private:
     void showUserMenu();
     void showAvatar();
 
+    WineCatalogue *m_catalogue;
     QPushButton *m_loginButton;
     SearchWidget *m_search;
     LListView *m_navigation;

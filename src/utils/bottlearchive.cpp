@@ -623,11 +623,12 @@ BottleArchive::Outcome BottleArchive::restore(const QString &archivePath)
             desktop.icon = staged.moved(desktop.icon, manifest.home);
         record.logPath = staged.moved(record.logPath, manifest.home);
         record.peInfo.peIconFile = staged.moved(record.peInfo.peIconFile, manifest.home);
-        CommonJsonOperator::writeToJasonfile(record, installedAppsFilePath());
-        TInstalledAppInfo written;
-        CommonJsonOperator::findAppInfoToJasonfileByAppName(record.appName, written,
-                                                            installedAppsFilePath());
-        ok = written.bottlePath == staged.bottle;
+        // Under a name of its own if the name was taken meanwhile.
+        const QString stored = CommonJsonOperator::writeToJasonfile(record,
+                                                                    installedAppsFilePath());
+        ok = !stored.isEmpty();
+        if (ok)
+            record.appName = stored;
     }
     if (!ok || cancelled()) {
         staged.remove();
