@@ -291,6 +291,9 @@ void TestScriptCommands::backupAndRestoreInTwoHomes()
                  qPrintable(homePath));
         endWine(record.bottlePath);
     }
+    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Foo"), QStringLiteral("--yes")})
+                     .code,
+             0);
 }
 
 TInstalledAppInfo TestScriptCommands::fakeApp(const QString &name)
