@@ -8,6 +8,7 @@
 class Appinstallablewidget;
 class Appinstalledwidget;
 class Appshareablewidget;
+class BackupRestorePanel;
 class LListView;
 class QCommandLinkButton;
 class QMenu;
@@ -40,6 +41,7 @@ public:
     // The pages other than the catalogue are built when first shown: null
     // until then.
     Appinstalledwidget *installedPage() const { return m_installedPage; }
+    BackupRestorePanel *backupRestorePanel() const { return m_backupRestorePanel; }
     Appinstallablewidget *searchResultPage() const { return m_searchPage; }
     WineCatalogue *catalogue() const { return m_catalogue; }
     // Null until the account button first opened it.
@@ -73,6 +75,7 @@ private:
     LListView *m_navigation;
     QStandardItemModel *m_navigationModel;
     QCommandLinkButton *m_communityButton = nullptr;
+    BackupRestorePanel *m_backupRestorePanel = nullptr;
     QStackedWidget *m_pages = nullptr;
     Appinstallablewidget *m_installablePage = nullptr;
     Appinstalledwidget *m_installedPage = nullptr;
