@@ -163,7 +163,7 @@ AssistantRun installThroughWindow()
     TInstalledAppInfo record = window->installer()->appInfo();
     window->window()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    InstallCleanup::endWineProcesses(record.bottlePath);
+    Doaction::endWineProcesses(record.bottlePath);
     Doaction::instance()->unInstallApp(&record);
     return result;
 }

@@ -19,6 +19,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
@@ -398,9 +399,24 @@ void TestInstallInfo::uninstallLeavesNothingBehind()
     CommonJsonOperator::writeToJasonfile(m_installed, installedAppsFilePath());
     WineInstalledApps::instance()->addInstalledApps(m_installed);
     QVERIFY(!iconFiles().isEmpty());
+    // The user still runs the program: it is ended before its bottle goes,
+    // and writes nothing into a new bottle of the same name.
+    QProcess program;
+    program.setProcessEnvironment(bottleEnvironment(m_bottle));
+    program.start(tool(QStringLiteral("lirvan-wine5-stable/bin/wine")),
+                  {QStringLiteral("C:\\Program Files\\Foo\\foo.exe"), QStringLiteral("/linger")});
+    const QString marker = m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 60000));
 
     QCOMPARE(Doaction::instance()->unInstallApp(&m_installed), 0);
+    QVERIFY(findProcesses(QStringLiteral("foo.exe"), m_bottle).isEmpty());
+    QVERIFY(findProcesses(QStringLiteral("wineserver"), m_bottle).isEmpty());
+    QVERIFY(program.waitForFinished(5000));
     QVERIFY(!QFileInfo::exists(m_bottle));
+    QVERIFY(QDir().mkpath(m_bottle));
+    QTest::qWait(1000);
+    QCOMPARE(QDir(m_bottle).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(QDir().rmdir(m_bottle));
     QVERIFY(!QFileInfo::exists(m_installed.desktopInfo.desktopPath));
     QCOMPARE(QDir(applicationsDir()).entryList({QStringLiteral("*.desktop")}, QDir::Files),
              QStringList());

@@ -121,6 +121,20 @@ QJsonObject bodyOf(const QJsonObject &request)
 }
 
 const QString installedText = QStringLiteral("安装成功");
+const QString cleaningText = QStringLiteral("正在清理，请稍候");
+
+// A cancelled installation: the window stays to show its clean-up, a second
+// close changes nothing, and it goes once the clean-up is done.
+void expectCleanupThenGone(const QPointer<containerinstallview_mwd> &host)
+{
+    QVERIFY(host && host->isVisible());
+    const QLabel *status = host->installer()->progressPage()->statusLabel();
+    QVERIFY(status->isVisible());
+    QCOMPARE(status->text(), cleaningText);
+    host->close();
+    QVERIFY(host && host->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!host, 30000);
+}
 const QString networkText = QStringLiteral("网络故障，请确保网络畅通后重试");
 
 } // namespace
@@ -139,6 +153,8 @@ private slots:
     void hostileNamesStayInside();
     void unusableNamesAreRefused_data();
     void unusableNamesAreRefused();
+    void sharedFolderNamesGetBottlesOfTheirOwn_data();
+    void sharedFolderNamesGetBottlesOfTheirOwn();
     void unpackWithoutNameFails();
     void missingPackageThenRetry();
     void wrongMd5FeedbackUploadsLog();
@@ -470,6 +486,31 @@ void TestInstallWindow::unusableNamesAreRefused()
     host->close();
 }
 
+void TestInstallWindow::sharedFolderNamesGetBottlesOfTheirOwn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("apps") << QStringLiteral("apps");
+    QTest::newRow("icons") << QStringLiteral("icons");
+}
+
+void TestInstallWindow::sharedFolderNamesGetBottlesOfTheirOwn()
+{
+    // The package's start script works in ~/.lirvanwine/<bottle name>.
+    QFETCH(QString, name);
+    TPublishedAppInfo info = published(11);
+    info.appName = name;
+    info.author.clear();
+    info.version.clear();
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
+    QCOMPARE(outcome(host->installer()), installedText);
+    expectInstalled(name, name + QStringLiteral("_app"));
+    QVERIFY(!QFileInfo::exists(bottlesDir() + QStringLiteral("files")));
+    host->close();
+    uninstall(name);
+    expectNothingOf(name, bottlesDir() + name + QStringLiteral("_app"));
+    QVERIFY(QFileInfo(bottlesDir()).isDir());
+}
+
 void TestInstallWindow::unpackWithoutNameFails()
 {
     WineInstallerPrivate installer;
@@ -645,8 +686,7 @@ void TestInstallWindow::cancelWhileUnpacking()
     QElapsedTimer clock;
     clock.start();
     host->installer()->progressPage()->cancelButton()->click();
-    QVERIFY(!host->isVisible());
-    QTRY_VERIFY(!host);
+    expectCleanupThenGone(host);
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
@@ -686,8 +726,7 @@ void TestInstallWindow::cancelWhileInstalling()
     QVERIFY(!app->mainWindow()->findChild<containerinstallview_dialog *>());
 
     host->close();
-    QVERIFY(!host->isVisible());
-    QTRY_VERIFY(!host);
+    expectCleanupThenGone(host);
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
     QVERIFY(!QFileInfo::exists(quickIcon()));

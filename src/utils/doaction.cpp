@@ -14,12 +14,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSaveFile>
+#include <QThread>
 
 #include <functional>
 #include <iterator>
 
 namespace {
+
+constexpr int WineServerTimeoutMs = 10000;
 
 QString homePath()
 {
@@ -235,30 +239,55 @@ void Doaction::pointEntryAt(const QString &desktopFile, const QString &command,
 int Doaction::unInstallApp(TInstalledAppInfo *info)
 {
     qInfo().noquote() << QStringLiteral("AppName:") + info->appName;
+    removeAppFiles(*info);
+    removeRecord(*info);
+    return 0;
+}
 
+void Doaction::unInstallAppLater(const TInstalledAppInfo &info, QObject *context,
+                                 const std::function<void()> &done)
+{
+    qInfo().noquote() << QStringLiteral("AppName:") + info.appName;
+    QThread *worker = QThread::create([info] { removeAppFiles(info); });
+    const QPointer<QObject> guard(context);
+    connect(worker, &QThread::finished, this, [this, info, guard, done] {
+        removeRecord(info);
+        if (guard && done)
+            done();
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+void Doaction::removeAppFiles(const TInstalledAppInfo &info)
+{
     QString bottleName;
     QString installDir;
-    if (!info->bottlePath.isEmpty()) {
-        if (QFileInfo::exists(info->bottlePath)) {
-            getCurrentDirName(info->bottlePath, bottleName);
-            installDir = info->bottlePath;
+    if (!info.bottlePath.isEmpty()) {
+        if (QFileInfo::exists(info.bottlePath)) {
+            bottleName = QDir(info.bottlePath).dirName();
+            installDir = info.bottlePath;
         } else {
-            bottleName = info->bottlePath.mid(info->bottlePath.lastIndexOf(QLatin1Char('/')) + 1);
+            bottleName = info.bottlePath.mid(info.bottlePath.lastIndexOf(QLatin1Char('/')) + 1);
         }
     }
 
-    if (installDir.isEmpty())
-        qWarning().noquote() << QStringLiteral("No install directory for ") + info->appName;
-    else if (QFileInfo::exists(installDir) && !bottleName.isEmpty())
+    if (installDir.isEmpty()) {
+        qWarning().noquote() << QStringLiteral("No install directory for ") + info.appName;
+    } else if (!bottleName.isEmpty()) {
+        endWineProcesses(installDir);
         removeBottle(installDir);
-
-    if (info->publishedAppInfo.installType == 0) {
-        const QString realBottle = realBottlePath(bottleName);
-        if (!bottleName.isEmpty() && QFileInfo::exists(realBottle))
-            removeRealBottle(realBottle);
     }
 
-    const QString desktopFile = info->desktopInfo.desktopPath;
+    if (info.publishedAppInfo.installType == 0) {
+        const QString realBottle = realBottlePath(bottleName);
+        if (!bottleName.isEmpty() && QFileInfo::exists(realBottle)) {
+            endWineProcesses(realBottle);
+            removeRealBottle(realBottle);
+        }
+    }
+
+    const QString desktopFile = info.desktopInfo.desktopPath;
     if (!desktopFile.isEmpty() && QFileInfo::exists(desktopFile))
         removeDesktopEntryAndIcons(desktopFile);
 
@@ -268,10 +297,29 @@ int Doaction::unInstallApp(TInstalledAppInfo *info)
     QString error;
     shellCmd(quotedArgument(script) + QLatin1Char(' ') + quotedArgument(bottleName), output, error,
              30000);
+}
 
-    CommonJsonOperator::removeToJasonfile(info->appName, installedAppsFilePath());
-    WineInstalledApps::instance()->removeInstallApps(*info);
-    return 0;
+void Doaction::removeRecord(const TInstalledAppInfo &info)
+{
+    CommonJsonOperator::removeToJasonfile(info.appName, installedAppsFilePath());
+    WineInstalledApps::instance()->removeInstallApps(info);
+}
+
+void Doaction::endWineProcesses(const QString &prefix)
+{
+    if (prefix.isEmpty() || !QFileInfo(prefix).isDir())
+        return;
+    // The Wine server beside the configured Wine, as the start shell finds it.
+    const QString wine = WineSettings::instance()->stringValue(QStringLiteral("wine"));
+    const QFileInfo beside(QFileInfo(wine).path() + QStringLiteral("/wineserver"));
+    const QString server = beside.isExecutable() ? beside.filePath() : QStringLiteral("wineserver");
+    const QString environment = QStringLiteral("WINEPREFIX=") + prefix;
+    QString output;
+    QString error;
+    shellCmd(QStringLiteral("env"), {environment, server, QStringLiteral("-k")}, output, error,
+             WineServerTimeoutMs);
+    shellCmd(QStringLiteral("env"), {environment, server, QStringLiteral("-w")}, output, error,
+             WineServerTimeoutMs);
 }
 
 void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
@@ -282,7 +330,7 @@ void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
         return;
     // Packages may bring icons of the same name; another menu entry that
     // still shows this icon keeps it.
-    const QStringList entries = getDesktopFileList(userApplicationsDir());
+    const QStringList entries = instance()->getDesktopFileList(userApplicationsDir());
     for (const QString &entry : entries) {
         const QString path = userApplicationsDir() + entry;
         if (CommonIniOperator::findValueByKey(QStringLiteral("Icon"), path) == icon) {
@@ -290,7 +338,7 @@ void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
             return;
         }
     }
-    if (!findFileAndRemove(userIconsDir(), icon))
+    if (!instance()->findFileAndRemove(userIconsDir(), icon))
         qWarning().noquote() << tr("No icon delete!");
 }
 
@@ -408,11 +456,16 @@ bool Doaction::removeBottle(const QString &path)
 bool Doaction::removeRealBottle(const QString &path)
 {
     if (!isDirectChildOf(path, lirvanWineDir(),
-                         {QStringLiteral("apps"), QStringLiteral("icons")})) {
+                         sharedDirNames())) {
         qWarning().noquote() << QStringLiteral("Not an application prefix, left alone: ") + path;
         return false;
     }
     return removeTree(path);
+}
+
+QStringList Doaction::sharedDirNames()
+{
+    return {QStringLiteral("apps"), QStringLiteral("icons")};
 }
 
 QString Doaction::realBottlePath(const QString &bottleName)

@@ -23,6 +23,7 @@ const int firstCheckMs = 60000;
 const int laterCheckMs = 30000;
 const int helperTimeoutMs = 30000;
 const int recreateBottleTimeoutMs = 2000000;
+const int listingTimeoutMs = 120000;
 // The status with which doWork runs the recommended-configuration step.
 const int recommendedStepStatus = 4;
 
@@ -439,10 +440,12 @@ QStringList InstallInfo::getUninstallerApps(const QString &bottle)
     if (!QFileInfo::exists(bottle + QStringLiteral("/user.reg")))
         return {};
 
+    // Bounded: a Wine that hangs in a broken bottle must not hold the
+    // installation for ever.
     QString output;
     runThroughBash(winePrefixFor(bottle) + ExecLine::shellQuoted(setting(QStringLiteral("wine")))
                            + QStringLiteral(" uninstaller --list"),
-                   output, -1, abortFlag());
+                   output, listingTimeoutMs, abortFlag());
     QStringList apps;
     const QStringList lines = output.split(QStringLiteral("\r\n"));
     for (const QString &line : lines) {
