@@ -29,8 +29,8 @@
 #include "wnunkownappinstallwidget.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -39,7 +39,6 @@
 #include <QtTest>
 
 #include <algorithm>
-
 
 using namespace InstallFlowTest;
 using namespace PlatformTest;
@@ -339,8 +338,7 @@ void TestInstallFlow::overwriteEndsTheRunningProgramFirst()
     QVERIFY(QFileInfo::exists(fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo.exe")));
     QVERIFY(!QFileInfo::exists(fooBottle()
                                + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt")));
-    QVERIFY(!QFileInfo::exists(fooBottle()
-                               + QStringLiteral("/drive_c/Program Files/Foo Runtime")));
+    QVERIFY(!QFileInfo::exists(fooBottle() + QStringLiteral("/drive_c/Program Files/Foo Runtime")));
     QCOMPARE(storedRecord(QStringLiteral("Foo")).bottlePath, fooBottle());
     endWine(fooBottle());
     window->window()->close();
@@ -389,8 +387,7 @@ void TestInstallFlow::catalogueRecordInstallsAndStarts()
     const QString bottleName = QStringLiteral("Foo App_alice_1.2.3");
     const TInstalledAppInfo record = storedRecord(info.appName);
     QCOMPARE(record.bottlePath, home() + QStringLiteral("/.lirvanwine/apps/") + bottleName);
-    QCOMPARE(record.desktopInfo.desktopPath,
-             applicationsDir() + QStringLiteral("foo-app.desktop"));
+    QCOMPARE(record.desktopInfo.desktopPath, applicationsDir() + QStringLiteral("foo-app.desktop"));
     const QByteArray script = readAll(record.bottlePath + QStringLiteral("/files/run.sh"));
     QVERIFY2(script.contains(("\nBOTTLENAME=\"" + bottleName + "\"\n").toUtf8()),
              script.constData());
@@ -400,8 +397,7 @@ void TestInstallFlow::catalogueRecordInstallsAndStarts()
     const QString marker = prefix + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
     // The program creates the file before it writes its line: wait for the line.
     QVERIFY(QTest::qWaitFor([&] { return readAll(marker).contains("foo ran:"); }, 120000));
-    QVERIFY(!QFileInfo::exists(home()
-                               + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/")
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/")
                                + bottleName + QStringLiteral(".7z")));
     endWine(prefix);
 }

@@ -202,8 +202,8 @@ void TestPlatformWine::killActsOnlyOnItsBottle()
         environment.remove(QStringLiteral("WINEPREFIX"));
         if (!other.isEmpty())
             environment.insert(QStringLiteral("WINEPREFIX"), other);
-        const Result result =
-                run(kill, {QStringLiteral("services"), QStringLiteral("block")}, environment);
+        const Result result = run(kill, {QStringLiteral("services"), QStringLiteral("block")},
+                                  environment);
         QVERIFY2(result.finished, qPrintable(other));
         QCOMPARE(services(), before);
     }

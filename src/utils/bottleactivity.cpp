@@ -1,7 +1,7 @@
 #include "bottleactivity.h"
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>

@@ -28,7 +28,8 @@ public:
     static QHash<qint64, qint64> processTicks(const QString &bottle);
 
 private:
-    struct Files {
+    struct Files
+    {
         qint64 count = 0;
         qint64 bytes = 0;
         qint64 newestMs = 0;

@@ -455,8 +455,7 @@ bool Doaction::removeBottle(const QString &path)
 
 bool Doaction::removeRealBottle(const QString &path)
 {
-    if (!isDirectChildOf(path, lirvanWineDir(),
-                         sharedDirNames())) {
+    if (!isDirectChildOf(path, lirvanWineDir(), sharedDirNames())) {
         qWarning().noquote() << QStringLiteral("Not an application prefix, left alone: ") + path;
         return false;
     }

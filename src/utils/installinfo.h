@@ -72,7 +72,8 @@ public slots:
 
 private:
     // What the bottle holds before the installer runs.
-    struct Snapshot {
+    struct Snapshot
+    {
         QStringList desktops;
         QStringList apps;
     };
