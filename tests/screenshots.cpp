@@ -178,6 +178,7 @@ int main(int argc, char *argv[])
         // A cancelled or failed installation being cleaned up, then failed.
         WineInstallerWnd *window = obj->installer();
         window->progressPage()->setState(WnAppInstallWidget::Installing);
+        window->progressPage()->setProgress(90);
         window->onCleaningUp();
         grab(obj->view(), dir, QStringLiteral("install-window-cleaning-up"));
         window->onInstallFinished(4, QString());

@@ -120,7 +120,7 @@ lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_i
 target_compile_definitions(tst_installwindow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
-lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
+lwa_add_test(tst_installflow DBUS TIMEOUT 1500 SOURCES tst_installflow.cpp
     ${lwa_install_test_helpers} startmanagertestutil.cpp startmanagertestutil.h
     testisolation.cpp testisolation.h
     catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)

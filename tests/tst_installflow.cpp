@@ -76,10 +76,11 @@ void endWine(const QString &bottle)
 // its pid once it runs, 0 if it never does.
 qint64 startFoo(QProcess &program)
 {
+    const QString marker = fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QFile::remove(marker);
     program.setProcessEnvironment(bottleEnvironment(fooBottle()));
     program.start(tool(QStringLiteral("lirvan-wine5-stable/bin/wine")),
                   {QStringLiteral("C:\\Program Files\\Foo\\foo.exe"), QStringLiteral("/linger")});
-    const QString marker = fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
     if (!waitFor([&] { return readAll(marker).contains("/linger"); }, 120000))
         return 0;
     const QList<qint64> pids = findProcesses(QStringLiteral("foo.exe"), fooBottle());
@@ -406,6 +407,10 @@ int main(int argc, char *argv[])
 {
     // A private session bus for the start manager, a home of its own.
     TestIsolation::ensure(argc, argv, true);
+    // Each function installs with real Wine; the test's own time-out bounds
+    // the whole run.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "1500000");
     LApplication app(argc, argv);
     TestInstallFlow test;
     return QTest::qExec(&test, argc, argv);

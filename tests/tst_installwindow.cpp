@@ -131,6 +131,7 @@ void expectCleanupThenGone(const QPointer<containerinstallview_mwd> &host)
     const QLabel *status = host->installer()->progressPage()->statusLabel();
     QVERIFY(status->isVisible());
     QCOMPARE(status->text(), cleaningText);
+    QVERIFY(!host->installer()->progressPage()->cancelButton()->isEnabled());
     host->close();
     QVERIFY(host && host->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!host, 30000);

@@ -196,10 +196,13 @@ void WineInstallerWnd::onCleaningUp()
 {
     showPage(ProgressPage);
     m_progressPage->setStatusText(tr("正在清理，请稍候"));
+    // There is nothing left to cancel; closing waits for the clean-up.
+    m_progressPage->cancelButton()->setEnabled(false);
 }
 
 void WineInstallerWnd::onCleanupFinished()
 {
+    m_progressPage->cancelButton()->setEnabled(true);
     if (m_closeAfterCleanup && !m_private->isCleaningUp())
         closeHost();
 }
