@@ -9,6 +9,7 @@
 #include "wineinstalledapps.h"
 #include "winesettings.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDebug>
 #include <QDir>
@@ -250,7 +251,9 @@ void Doaction::unInstallAppLater(const TInstalledAppInfo &info, QObject *context
     qInfo().noquote() << QStringLiteral("AppName:") + info.appName;
     QThread *worker = QThread::create([info] { removeAppFiles(info); });
     const QPointer<QObject> guard(context);
-    connect(worker, &QThread::finished, this, [this, info, guard, done] {
+    // The application object, not this one: the first call of instance()
+    // may have come from a task thread, which this object then belongs to.
+    connect(worker, &QThread::finished, QCoreApplication::instance(), [this, info, guard, done] {
         removeRecord(info);
         if (guard && done)
             done();
