@@ -20,8 +20,13 @@ fi
     exit 2
 }
 bottle=$(readlink -m -- "$WINEPREFIX")
+bottles=$(readlink -m -- "$HOME/.lirvanwine")
+# apps and icons hold what all bottles share; they are no bottle.
 case "$bottle" in
-    "$(readlink -m -- "$HOME/.lirvanwine")"/?*) ;;
+    "$bottles"/apps | "$bottles"/icons) bottle= ;;
+esac
+case "$bottle" in
+    "$bottles"/?*) ;;
     *)
         echo "kill.sh: '$WINEPREFIX' is not a bottle; nothing done" >&2
         exit 2
