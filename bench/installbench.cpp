@@ -29,6 +29,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -220,12 +221,13 @@ AssistantRun installThroughWindow()
 
 // Cancels an installer that lingers after installing, through the window's
 // cancel button: the GUI thread's longest stall from the click until the
-// window has cleaned up and gone.
-qint64 cancelLingeringInstall()
+// window has cleaned up and gone, and how long that took (seconds).
+qint64 cancelLingeringInstall(double &seconds)
 {
+    // The installer reads it when it starts.
     qputenv("FOO_SETUP_MODE", "linger");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
     WineInstallerWnd *window = openWindow();
-    qunsetenv("FOO_SETUP_MODE");
     if (!window)
         return -1;
     g_marks.clear();
@@ -239,6 +241,7 @@ qint64 cancelLingeringInstall()
     const QPointer<QWidget> host = window->window();
     GuiWatchdog watchdog;
     watchdog.start();
+    const qint64 clicked = g_clock.elapsed();
     window->progressPage()->cancelButton()->click();
     const bool gone = waitFor(
             [&] {
@@ -247,6 +250,7 @@ qint64 cancelLingeringInstall()
             },
             120000);
     const qint64 longest = watchdog.stop();
+    seconds = (g_clock.elapsed() - clicked) / 1000.0;
     return gone ? longest : -1;
 }
 
@@ -307,7 +311,9 @@ int main(int argc, char *argv[])
                 (assistantMedian - prescribedWaits) / bareMedian);
     std::printf("gui_longest_block_ms=%lld\n", longestBlock);
     std::printf("gui_longest_block_uninstall_ms=%lld\n", uninstallBlock);
-    const qint64 cancelBlock = cancelLingeringInstall();
+    double cancelSeconds = 0;
+    const qint64 cancelBlock = cancelLingeringInstall(cancelSeconds);
+    std::printf("cancel_until_closed_s=%.2f\n", cancelSeconds);
     std::printf("gui_longest_block_cancel_ms=%lld\n", cancelBlock);
     success = success && cancelBlock >= 0;
     WineApplication::instance()->shutdown();

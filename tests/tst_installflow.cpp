@@ -103,18 +103,6 @@ QList<qint64> servicesOf(const QString &bottle)
     return pids;
 }
 
-// A cancelled installation: the window shows its clean-up, a second close
-// changes nothing, and it goes once the clean-up is done.
-bool cleansUpThenCloses(WineInstallerWnd *window)
-{
-    const QPointer<QWidget> host = window->window();
-    const QLabel *status = window->progressPage()->statusLabel();
-    if (!host->isVisible() || !status->isVisible()
-        || status->text() != QStringLiteral("正在清理，请稍候"))
-        return false;
-    host->close();
-    return host && host->isVisible() && QTest::qWaitFor([&] { return !host; }, 60000);
-}
 
 } // namespace
 

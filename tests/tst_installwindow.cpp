@@ -121,21 +121,6 @@ QJsonObject bodyOf(const QJsonObject &request)
 }
 
 const QString installedText = QStringLiteral("安装成功");
-const QString cleaningText = QStringLiteral("正在清理，请稍候");
-
-// A cancelled installation: the window stays to show its clean-up, a second
-// close changes nothing, and it goes once the clean-up is done.
-void expectCleanupThenGone(const QPointer<containerinstallview_mwd> &host)
-{
-    QVERIFY(host && host->isVisible());
-    const QLabel *status = host->installer()->progressPage()->statusLabel();
-    QVERIFY(status->isVisible());
-    QCOMPARE(status->text(), cleaningText);
-    QVERIFY(!host->installer()->progressPage()->cancelButton()->isEnabled());
-    host->close();
-    QVERIFY(host && host->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!host, 30000);
-}
 const QString networkText = QStringLiteral("网络故障，请确保网络畅通后重试");
 
 } // namespace
@@ -687,7 +672,7 @@ void TestInstallWindow::cancelWhileUnpacking()
     QElapsedTimer clock;
     clock.start();
     host->installer()->progressPage()->cancelButton()->click();
-    expectCleanupThenGone(host);
+    QVERIFY(cleansUpThenCloses(host->installer()));
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
@@ -727,7 +712,7 @@ void TestInstallWindow::cancelWhileInstalling()
     QVERIFY(!app->mainWindow()->findChild<containerinstallview_dialog *>());
 
     host->close();
-    expectCleanupThenGone(host);
+    QVERIFY(cleansUpThenCloses(host->installer()));
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
     QVERIFY(!QFileInfo::exists(quickIcon()));
