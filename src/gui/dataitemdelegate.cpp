@@ -2,10 +2,14 @@
 
 #include "datamodel.h"
 #include "licontheme.h"
+#include "plaintext.h"
+#include "starrating.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QJsonObject>
 #include <QPainter>
-#include <QtMath>
+#include <QToolTip>
 
 #include <array>
 
@@ -26,16 +30,10 @@ constexpr int StarLeft = 4;
 constexpr int StarTop = 18;
 constexpr int StarSize = 12;
 constexpr int StarPitch = 13;
-constexpr int StarCount = 5;
 
 // Row buttons, laid out from the right edge of the cell.
 constexpr int ButtonRightMargin = 10;
 constexpr int ButtonSpacing = 10;
-
-QString builtinIcon(const char *name)
-{
-    return LIconTheme::builtinPrefix() + QLatin1String(name);
-}
 
 } // namespace
 
@@ -152,9 +150,7 @@ void DataItemDelegate::paintName(QPainter *painter, const QStyleOptionViewItem &
     const QRect iconRect(cell.x() + IconLeft, cell.y() + IconTop, IconSize, IconSize);
     cachedIcon(value.value(QLatin1String("icon")).toString()).paint(painter, iconRect);
 
-    const QString name = option.fontMetrics
-                                 .elidedText(value.value(QLatin1String("appName")).toString(),
-                                             Qt::ElideRight, NameWidth);
+    const QString name = elidedName(option.fontMetrics, appName(index));
     const bool selected = option.state & QStyle::State_Selected;
     painter->save();
     painter->setFont(option.font);
@@ -163,20 +159,36 @@ void DataItemDelegate::paintName(QPainter *painter, const QStyleOptionViewItem &
     painter->restore();
 }
 
+QString DataItemDelegate::appName(const QModelIndex &index)
+{
+    return index.data().toJsonObject().value(QLatin1String("appName")).toString();
+}
+
+QString DataItemDelegate::elidedName(const QFontMetrics &metrics, const QString &name)
+{
+    return metrics.elidedText(PlainText::bounded(name), Qt::ElideRight, NameWidth);
+}
+
+bool DataItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                 const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || index.column() != DataModel::ColumnName)
+        return QItemDelegate::helpEvent(event, view, option, index);
+    const QString name = appName(index);
+    if (elidedName(option.fontMetrics, name) == name) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), PlainText::toolTip(name), view->viewport(), option.rect);
+    return true;
+}
+
 void DataItemDelegate::paintScore(QPainter *painter, const QRect &cell, double score) const
 {
-    if (!(score > 0))
-        return;
-    const QIcon full = cachedIcon(builtinIcon("greenstar.svg"));
-    const QIcon half = cachedIcon(builtinIcon("green_graystar.svg"));
-    const QIcon empty = cachedIcon(builtinIcon("graystar.svg"));
-
-    // A catalogue score above five still draws five stars.
-    const double clamped = qMin(score, double(StarCount));
-    const int whole = int(clamped);
-    const bool withHalf = qAbs(clamped - whole - 0.5) < 0.001;
-    for (int i = 0; i < StarCount; ++i) {
-        const QIcon &star = i < whole ? full : (i == whole && withHalf ? half : empty);
+    const QList<StarRating::Star> stars = StarRating::stars(score, StarRating::FromOneStar);
+    for (int i = 0; i < stars.size(); ++i) {
+        const QIcon star = cachedIcon(LIconTheme::builtinPrefix()
+                                      + StarRating::fileName(stars.at(i)));
         star.paint(painter, QRect(cell.x() + StarLeft + i * StarPitch, cell.y() + StarTop, StarSize,
                                   StarSize));
     }

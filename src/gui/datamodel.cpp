@@ -1,6 +1,9 @@
 #include "datamodel.h"
 
 #include "doaction.h"
+#include "starrating.h"
+#include "uninstallconfirmation.h"
+#include "userfolders.h"
 #include "wineapplication.h"
 #include "wineastapplist.h"
 #include "wineinstalledapps.h"
@@ -28,7 +31,7 @@ const char DefaultIcon[] = ":/icons/lirvan/builtin/icons/lw_default_install_14.s
 QHash<QString, QStringList> indexUserIcons()
 {
     QHash<QString, QStringList> index;
-    const QString dir = QDir::homePath() + QStringLiteral("/.local/share/icons");
+    const QString dir = QDir::cleanPath(UserFolders::icons());
     QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
@@ -128,7 +131,7 @@ QVariant DataModel::displayValue(const Row &row, int column) const
     case ColumnScore:
         // Below one whole star (also a negative or missing score) there is
         // nothing to draw.
-        if (!(published.score >= 1.0))
+        if (StarRating::stars(published.score, StarRating::FromOneStar).isEmpty())
             return tr("暂无评分");
         return QJsonObject{{QStringLiteral("score"), published.score}};
     case ColumnCategory:
@@ -246,6 +249,11 @@ void DataModel::doItemAction(TInstalledAppInfo *info, int action)
         openDirectory(info->logPath.isEmpty() ? QString() : QFileInfo(info->logPath).path());
         break;
     case ActionUninstall:
+        // The bottle holds whatever the user saved in it: nothing goes
+        // without a yes, and a no is no failure.
+        if (!UninstallConfirmation::confirm(*info, UninstallConfirmation::Uninstall,
+                                            WineApplication::instance()->mainWindow()))
+            return;
         // Without a program file the application came from the catalogue;
         // an empty path would close every catalogue install window.
         if (!info->peInfo.peFilePath.isEmpty())

@@ -1,6 +1,8 @@
 #include "wnmethoditem.h"
 
 #include "installpageutil.h"
+#include "plaintext.h"
+#include "starrating.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -8,15 +10,12 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
-#include <cmath>
-
 namespace {
 
 const QSize ItemSize(340, 38);
 const QSize IconSize(24, 24);
 const QSize StarSize(12, 12);
 constexpr int TextWidth = 130;
-constexpr double HalfStarTolerance = 0.001;
 
 } // namespace
 
@@ -39,18 +38,10 @@ WnMethodItem::WnMethodItem(QWidget *parent)
 
 QStringList WnMethodItem::starFiles(double score)
 {
-    // The service's scale is 0 to 5; anything beyond would not fit the item.
-    score = qBound(0.0, score, double(StarCount));
-    int whole = int(score);
     QStringList files;
-    for (int i = 0; i < whole; ++i)
-        files.append(QStringLiteral("greenstar.svg"));
-    if (std::fabs(score - whole - 0.5) <= HalfStarTolerance) {
-        files.append(QStringLiteral("green_graystar.svg"));
-        ++whole;
-    }
-    for (int i = whole; i < StarCount; ++i)
-        files.append(QStringLiteral("graystar.svg"));
+    const QList<StarRating::Star> stars = StarRating::stars(score, StarRating::Always);
+    for (const StarRating::Star star : stars)
+        files.append(StarRating::fileName(star));
     return files;
 }
 
@@ -63,9 +54,10 @@ void WnMethodItem::setData(const TPublishedAppInfo &info, const QString &iconPat
     icon->setPixmap(InstallPage::scaledPicture(iconPath, IconSize));
 
     auto text = new QLabel(this);
-    text->setText(displayText(text->font()));
-    text->setToolTip(info.installType == 0 ? info.appName + QLatin1Char('/') + info.version
-                                           : QString());
+    PlainText::setText(text, displayText(text->font()));
+    text->setToolTip(info.installType == 0
+                             ? PlainText::toolTip(info.appName + QLatin1Char('/') + info.version)
+                             : QString());
 
     auto layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 0, 10, 0);
@@ -93,7 +85,8 @@ QString WnMethodItem::displayText(const QFont &font) const
 {
     if (m_info.installType == 1)
         return tr("执行默认配制安装");
-    const QString text = QStringLiteral("%1/%2").arg(m_info.appName, m_info.version);
+    const QString text = PlainText::bounded(
+            QStringLiteral("%1/%2").arg(m_info.appName, m_info.version));
     return QFontMetrics(font).elidedText(text, Qt::ElideRight, TextWidth);
 }
 

@@ -2,10 +2,12 @@
 
 #include "commandline.h"
 #include "common.h"
+#include "desktopentryfile.h"
 #include "execline.h"
 #include "inioperator.h"
 #include "jsonoperator.h"
 #include "qtdbussessionmanager.h"
+#include "userfolders.h"
 #include "wineinstalledapps.h"
 #include "winesettings.h"
 
@@ -29,16 +31,6 @@ constexpr int WineServerTimeoutMs = 10000;
 QString homePath()
 {
     return QDir::homePath();
-}
-
-QString userApplicationsDir()
-{
-    return homePath() + QStringLiteral("/.local/share/applications/");
-}
-
-QString userIconsDir()
-{
-    return homePath() + QStringLiteral("/.local/share/icons/hicolor/");
 }
 
 QString lirvanWineDir()
@@ -147,7 +139,7 @@ QString Doaction::findBottleEntry(const QString &bottlePath)
     // entry would be started or rewritten.
     if (bottlePath.isEmpty())
         return QString();
-    const QString dir = userApplicationsDir();
+    const QString dir = UserFolders::applications();
     const QStringList names = getDesktopFileList(dir);
     for (const QString &name : names) {
         const QString path = dir + name;
@@ -304,7 +296,8 @@ void Doaction::removeAppFiles(const TInstalledAppInfo &info)
 
 void Doaction::removeRecord(const TInstalledAppInfo &info)
 {
-    CommonJsonOperator::removeToJasonfile(info.appName, installedAppsFilePath());
+    // By bottle too: another bottle may hold an application of the same name.
+    CommonJsonOperator::removeAppFromJasonfile(info, installedAppsFilePath());
     WineInstalledApps::instance()->removeInstallApps(info);
 }
 
@@ -333,15 +326,11 @@ void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
         return;
     // Packages may bring icons of the same name; another menu entry that
     // still shows this icon keeps it.
-    const QStringList entries = instance()->getDesktopFileList(userApplicationsDir());
-    for (const QString &entry : entries) {
-        const QString path = userApplicationsDir() + entry;
-        if (CommonIniOperator::findValueByKey(QStringLiteral("Icon"), path) == icon) {
-            qInfo().noquote() << QStringLiteral("icon still used by ") + path;
-            return;
-        }
+    if (DesktopEntryFile::isIconInUse(icon)) {
+        qInfo().noquote() << QStringLiteral("icon still used: ") + icon;
+        return;
     }
-    if (!instance()->findFileAndRemove(userIconsDir(), icon))
+    if (!instance()->findFileAndRemove(UserFolders::hicolorIcons(), icon))
         qWarning().noquote() << tr("No icon delete!");
 }
 

@@ -7,6 +7,7 @@ list(APPEND UTILS_SOURCES
     utils/tdesktopfileinfo.h utils/tinstalledappinfo.h utils/tpeinfo.h utils/tpublishedappinfo.h
     utils/jsonoperator.cpp utils/jsonoperator.h
     utils/desktopentryfile.cpp utils/desktopentryfile.h
+    utils/userfolders.cpp utils/userfolders.h
     utils/inioperator.cpp utils/inioperator.h
     utils/winesettings.cpp utils/winesettings.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
@@ -27,6 +28,7 @@ list(APPEND UTILS_SOURCES
     utils/cataloguereply.cpp utils/cataloguereply.h
     utils/winerecommandapps.cpp utils/winerecommandapps.h
     utils/winegetapplist.cpp utils/winegetapplist.h
+    utils/winecatalogue.cpp utils/winecatalogue.h
     utils/wineastapplist.cpp utils/wineastapplist.h
     utils/wineastappdownloadpoint.cpp utils/wineastappdownloadpoint.h
     utils/loguploadinfo.h utils/buryingpointinfo.h

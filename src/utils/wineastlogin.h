@@ -24,6 +24,7 @@ class WineAstLogin : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.lirvan.lirvanid.lirvanwine")
+    Q_DISABLE_COPY_MOVE(WineAstLogin)
 public:
     static WineAstLogin *instance();
     ~WineAstLogin() override;
@@ -45,9 +46,12 @@ public:
     QStringList scope() const { return m_scope; }
     bool isListeningUserinfo() const { return m_userInfoProxy != nullptr; }
 
-    // ~/.cache/lirvan-wine-assist/icons/<username>/<file name of the
-    // address>, each part reduced to one harmless file name.
+    // <userPictureRoot()><username>/<file name of the address>, each part
+    // reduced to one harmless file name.
     static QString avatarPath(const QString &username, const QString &avatarAddress);
+    // Where pictures of users are kept, apart from the application icons so
+    // that no user name can stand for an application.
+    static QString userPictureRoot();
 
 public slots:
     Q_SCRIPTABLE void OnAuthorized(const QString &code, const QString &state);

@@ -89,11 +89,13 @@ public slots:
     void onRecoverInstall();
     void onCleaningUp();
     void onCleanupFinished();
+    void onChangeName();
 
 private:
     void connectPages();
     void connectInstaller();
     void showDownloadProgress();
+    void showNameRefused(const QString &reason);
     void closeHost();
     // Closes the host and tells the user why, in a box of its own.
     void closeWithMessage(const QString &message);
