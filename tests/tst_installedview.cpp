@@ -668,7 +668,10 @@ private slots:
             const QString shown = answerer.shown().constFirst();
             for (const char *text : {"Thesis Writer", "writer-bottle", "您保存在其中的所有文件"})
                 QVERIFY2(shown.contains(text), qPrintable(shown));
-            // Cancelled: everything as it was. Confirmed: exactly its files.
+            // Cancelled: everything as it was. Confirmed: exactly its files,
+            // removed in the background, the record last.
+            if (confirm)
+                QTRY_VERIFY(!appNames(m_page->model()).contains(info.appName));
             QCOMPARE(QFileInfo::exists(document), !confirm);
             QCOMPARE(QFileInfo::exists(info.desktopInfo.desktopPath), !confirm);
             QCOMPARE(appNames(m_page->model()).contains(info.appName), !confirm);
