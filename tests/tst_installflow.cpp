@@ -7,6 +7,7 @@
 // an overwrite ends the old program first.
 
 #include "catalogueapiserver.h"
+#include "confirmationanswerer.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
@@ -102,7 +103,6 @@ QList<qint64> servicesOf(const QString &bottle)
     std::sort(pids.begin(), pids.end());
     return pids;
 }
-
 
 } // namespace
 
@@ -323,7 +323,10 @@ void TestInstallFlow::overwriteEndsTheRunningProgramFirst()
     window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
     QCOMPARE(window->currentPage(), int(WineInstallerWnd::RecoverPage));
 
-    window->recoverPage()->recoverButton()->click();
+    {
+        ConfirmationAnswerer yes(true);
+        window->recoverPage()->recoverButton()->click();
+    }
     WnAppInstallWidget *progress = window->progressPage();
     QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs));
     QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
