@@ -277,9 +277,7 @@ private slots:
         info.desktopInfo.desktopPath = desktopPath;
         // Neither the file nor an entry naming the bottle.
         QVERIFY(touch(applicationsDir() + "other.desktop", entryText("/usr/bin/true /elsewhere")));
-        LogCapture log;
         QCOMPARE(act()->stratAPP(&info), 4);
-        QVERIFY(log.contains("DesktopFilePath not exists!"));
     }
     void stratAppWithoutSessionBus()
     {
@@ -300,10 +298,8 @@ private slots:
         QVERIFY(QDir().mkpath(info.bottlePath));
         QVERIFY(touch(info.desktopInfo.desktopPath,
                       entryText("/usr/bin/touch \"" + marker + "\"")));
-        LogCapture log;
         QCOMPARE(act()->stratAPP(&info), 0);
         QVERIFY(waitFor([&] { return exists(marker); }, 10000));
-        QVERIFY(log.contains("AppName:Launch DesktopFile:" + info.desktopInfo.desktopPath));
 
         // The recorded entry is gone, another entry of the same bottle remains.
         QVERIFY(QFile::remove(info.desktopInfo.desktopPath) && QFile::remove(marker));
@@ -317,8 +313,8 @@ private slots:
         const QString entry = applicationsDir() + "renamed.desktop";
         QVERIFY(touch(entry, entryText("/usr/bin/touch \"" + marker + "\"")));
         QCOMPARE(act()->stratAPP(&info), 0);
+        // Only that entry's command writes the marker.
         QVERIFY(waitFor([&] { return exists(marker); }, 10000));
-        QVERIFY(log.contains("DesktopFile:" + entry));
         QVERIFY(!exists(similar + "/found"));
 
         // Without a bottle path no entry is anybody's.
@@ -370,9 +366,7 @@ private slots:
         QString exePath = realBottle + "/drive_c/Rec/rec.exe";
 
         // The real bottle does not exist yet.
-        LogCapture log;
         QCOMPARE(act()->manualRun(&info, exePath), 2);
-        QVERIFY(log.contains("Recommnd install realBottom dir is not exists!"));
 
         QVERIFY(QDir().mkpath(realBottle));
         QCOMPARE(act()->manualRun(&info, exePath), 0);

@@ -204,18 +204,15 @@ private slots:
 
         TInstalledAppInfo info;
         Json::findAppInfoToJasonfileByAppName("Foo", info, m_path);
-        QCOMPARE(info.bottlePath, QString("/b/foo"));
-        QCOMPARE(info.installTime, QString());
-        QCOMPARE(info.desktopInfo.desktopPath, QString("/d/foo.desktop"));
-        QCOMPARE(info.desktopInfo.name, QString());
-        QCOMPARE(info.desktopInfo.categories, QString("Game;"));
-        QCOMPARE(info.desktopInfo.startupnotify, QString("false"));
-        QCOMPARE(info.publishedAppInfo.score, 0.0);
-        QCOMPARE(info.publishedAppInfo.categories, 0);
-        QCOMPARE(info.publishedAppInfo.installType, 1);
-        QCOMPARE(info.publishedAppInfo.id, -1);
-        QCOMPARE(info.publishedAppInfo.MD5, QString("abc"));
-        QCOMPARE(info.peInfo.peProductName, QString("Foo Pro"));
+        const auto &published = info.publishedAppInfo;
+        QCOMPARE(QStringList({info.bottlePath, info.installTime, info.desktopInfo.desktopPath,
+                              info.desktopInfo.name, info.desktopInfo.categories,
+                              info.desktopInfo.startupnotify, QString::number(published.score),
+                              QString::number(published.categories),
+                              QString::number(published.installType), QString::number(published.id),
+                              published.MD5, info.peInfo.peProductName}),
+                 QStringList({"/b/foo", "", "/d/foo.desktop", "", "Game;", "false", "0", "0", "1",
+                              "-1", "abc", "Foo Pro"}));
     }
 
     void findIsExactAndCaseSensitive()

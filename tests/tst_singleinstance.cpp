@@ -16,160 +16,154 @@ class TestSingleInstance : public QObject
 {
     Q_OBJECT
 private slots:
-    void secondStartHandsOverArguments();
-    void installWindowPerPath();
-    void crashedInstanceDoesNotBlock();
-    void simultaneousStarts();
-    void onlyTheOwnerRotatesTheLog();
-};
-
-void TestSingleInstance::secondStartHandsOverArguments()
-{
-    AssistHome home;
-    auto first = startPrimary(home);
-    QVERIFY(first);
-    QVERIFY(home.waitForLog(QStringLiteral("show main window")));
-
-    auto second = home.start({QStringLiteral("/no/such/file.exe"), QStringLiteral("extra")});
-    QVERIFY(second->waitForFinished(20000));
-    QCOMPARE(second->exitCode(), SecondInstanceExitCode);
-    QVERIFY(first->state() == QProcess::Running);
-    QVERIFY(home.waitForLog(QStringLiteral("\"/no/such/file.exe\", \"extra\")")));
-    // A missing file shows the existing main window again.
-    QVERIFY(home.waitForLog(QStringLiteral("show main window"), 2));
-    QVERIFY(home.log().contains(QStringLiteral("lirvan-wine-assist is running")));
-    stop(first.get());
-}
-
-void TestSingleInstance::installWindowPerPath()
-{
-    AssistHome home;
-    const QString setup = home.path() + QStringLiteral("/setup one.exe");
-    const QString other = home.path() + QStringLiteral("/other.msi");
-    // Real program files, read with the build tree's helper scripts: a file
-    // that cannot be read closes its window again.
-    const QString fixtures = QStringLiteral(LWA_BINARY_DIR "/fixtures/");
-    QVERIFY(QFile::copy(fixtures + QStringLiteral("foo-setup.exe"), setup));
-    QVERIFY(QFile::copy(fixtures + QStringLiteral("bar-setup.msi"), other));
-    QVERIFY(QDir().mkpath(home.path() + QStringLiteral("/.config/lirvan")));
-    QFile settings(home.path() + QStringLiteral("/.config/lirvan/lirvan-wine-assist.conf"));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[General]\ntool=" LWA_BINARY_DIR "/platform-root/tools/\n");
-    settings.close();
-
-    auto first = startPrimary(home, {setup});
-    QVERIFY(first);
-    QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(setup)));
-    QVERIFY(!home.log().contains(QStringLiteral("show main window")));
-
-    // The same path raises the open window instead of opening a second one.
-    auto again = home.start({setup});
-    QVERIFY(again->waitForFinished(20000));
-    QCOMPARE(again->exitCode(), SecondInstanceExitCode);
-    QVERIFY(home.waitForLog(QStringLiteral("installing dialog count:  1")));
-
-    auto another = home.start({other});
-    QVERIFY(another->waitForFinished(20000));
-    QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(other)));
-    QCOMPARE(home.log().count(QStringLiteral("New install dialog for ")), 2);
-
-    auto noFile = home.start({});
-    QVERIFY(noFile->waitForFinished(20000));
-    QVERIFY(home.waitForLog(QStringLiteral("show main window")));
-    stop(first.get());
-}
-
-void TestSingleInstance::crashedInstanceDoesNotBlock()
-{
-    AssistHome home;
-    auto first = startPrimary(home);
-    QVERIFY(first);
-    ::kill(pid_t(first->processId()), SIGKILL);
-    QVERIFY(first->waitForFinished());
-
-    // The lock and socket of the killed process are left behind.
-    QVERIFY(!QDir(home.runtimeDir()).entryList(QDir::System | QDir::Files).isEmpty());
-
-    auto next = startPrimary(home, {QStringLiteral("after-crash")});
-    QVERIFY(next);
-    QVERIFY(home.waitForLog(QStringLiteral("\"after-crash\")")));
-    QTest::qWait(300);
-    QCOMPARE(next->state(), QProcess::Running);
-
-    // And it is the one instance now.
-    auto later = home.start({QStringLiteral("later")});
-    QVERIFY(later->waitForFinished(20000));
-    QCOMPARE(later->exitCode(), SecondInstanceExitCode);
-    QVERIFY(home.waitForLog(QStringLiteral("\"later\")")));
-    stop(next.get());
-}
-
-void TestSingleInstance::simultaneousStarts()
-{
-    AssistHome home;
-    constexpr int Count = 20;
-    std::vector<std::unique_ptr<QProcess>> processes;
-    for (int i = 0; i < Count; ++i)
-        processes.push_back(home.start({QStringLiteral("start-%1").arg(i)}));
-
-    const auto running = [&processes] {
-        std::vector<QProcess *> result;
-        for (auto &process : processes) {
-            if (process->state() != QProcess::NotRunning)
-                result.push_back(process.get());
-        }
-        return result;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(running().size() <= 1, 30000);
-    QTest::qWait(500);
-    QCOMPARE(running().size(), size_t(1));
-    QProcess *survivor = running().front();
-    for (auto &process : processes) {
-        if (process.get() != survivor)
-            QCOMPARE(process->exitCode(), SecondInstanceExitCode);
-    }
-    QVERIFY(survivor);
-
-    // Every start's arguments reached the survivor: its own at launch, the
-    // others through the hand-over.
-    for (int i = 0; i < Count; ++i) {
-        const QString marker = QStringLiteral("\"start-%1\")").arg(i);
-        QVERIFY2(home.waitForLog(marker), qPrintable(marker));
-    }
-    QCOMPARE(home.log().count(QStringLiteral("new process")), Count - 1);
-    stop(survivor);
-}
-
-void TestSingleInstance::onlyTheOwnerRotatesTheLog()
-{
-    AssistHome home;
-    auto first = startPrimary(home);
-    QVERIFY(first);
-    // The running owner's log has grown just past the limit.
-    const QString rotated = home.logPath() + QStringLiteral(".1");
+    void secondStartHandsOverArguments()
     {
-        QFile file(home.logPath());
-        QVERIFY(file.open(QIODevice::Append));
-        QCOMPARE(file.write(QByteArray(8 * 1024 * 1024, 'x')), qint64(8 * 1024 * 1024));
+        AssistHome home;
+        auto first = startPrimary(home);
+        QVERIFY(first);
+        QVERIFY(home.waitForLog(QStringLiteral("show main window")));
+
+        auto second = home.start({QStringLiteral("/no/such/file.exe"), QStringLiteral("extra")});
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitCode(), SecondInstanceExitCode);
+        QVERIFY(first->state() == QProcess::Running);
+        QVERIFY(home.waitForLog(QStringLiteral("\"/no/such/file.exe\", \"extra\")")));
+        // A missing file shows the existing main window again.
+        QVERIFY(home.waitForLog(QStringLiteral("show main window"), 2));
+        QVERIFY(home.log().contains(QStringLiteral("lirvan-wine-assist is running")));
+        stop(first.get());
     }
 
-    // A second start leaves the log where the owner and its install windows
-    // expect it.
-    auto second = home.start({QStringLiteral("handed-over")});
-    QVERIFY(second->waitForFinished(20000));
-    QCOMPARE(second->exitCode(), SecondInstanceExitCode);
-    QVERIFY(home.waitForLog(QStringLiteral("\"handed-over\")")));
-    QVERIFY(!QFile::exists(rotated));
-    stop(first.get());
+    void installWindowPerPath()
+    {
+        AssistHome home;
+        const QString setup = home.path() + QStringLiteral("/setup one.exe");
+        const QString other = home.path() + QStringLiteral("/other.msi");
+        // Real program files, read with the build tree's helper scripts: a file
+        // that cannot be read closes its window again.
+        const QString fixtures = QStringLiteral(LWA_BINARY_DIR "/fixtures/");
+        QVERIFY(QFile::copy(fixtures + QStringLiteral("foo-setup.exe"), setup));
+        QVERIFY(QFile::copy(fixtures + QStringLiteral("bar-setup.msi"), other));
+        QVERIFY(QDir().mkpath(home.path() + QStringLiteral("/.config/lirvan")));
+        QFile settings(home.path() + QStringLiteral("/.config/lirvan/lirvan-wine-assist.conf"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[General]\ntool=" LWA_BINARY_DIR "/platform-root/tools/\n");
+        settings.close();
 
-    // The next owner moves it aside and starts a fresh one.
-    auto next = home.start({QStringLiteral("fresh")});
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(rotated), 20000);
-    QVERIFY(home.waitForLog(QStringLiteral("\"fresh\")")));
-    QVERIFY(QFileInfo(home.logPath()).size() < 1024 * 1024);
-    QVERIFY(QFileInfo(rotated).size() > 8 * 1024 * 1024);
-    stop(next.get());
-}
+        auto first = startPrimary(home, {setup});
+        QVERIFY(first);
+        QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(setup)));
+        QVERIFY(!home.log().contains(QStringLiteral("show main window")));
+
+        // The same path raises the open window instead of opening a second one.
+        auto again = home.start({setup});
+        QVERIFY(again->waitForFinished(20000));
+        QCOMPARE(again->exitCode(), SecondInstanceExitCode);
+        QVERIFY(home.waitForLog(QStringLiteral("installing dialog count:  1")));
+
+        auto another = home.start({other});
+        QVERIFY(another->waitForFinished(20000));
+        QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(other)));
+        QCOMPARE(home.log().count(QStringLiteral("New install dialog for ")), 2);
+
+        auto noFile = home.start({});
+        QVERIFY(noFile->waitForFinished(20000));
+        QVERIFY(home.waitForLog(QStringLiteral("show main window")));
+        stop(first.get());
+    }
+
+    void crashedInstanceDoesNotBlock()
+    {
+        AssistHome home;
+        auto first = startPrimary(home);
+        QVERIFY(first);
+        ::kill(pid_t(first->processId()), SIGKILL);
+        QVERIFY(first->waitForFinished());
+
+        // The lock and socket of the killed process are left behind.
+        QVERIFY(!QDir(home.runtimeDir()).entryList(QDir::System | QDir::Files).isEmpty());
+
+        auto next = startPrimary(home, {QStringLiteral("after-crash")});
+        QVERIFY(next);
+        QVERIFY(home.waitForLog(QStringLiteral("\"after-crash\")")));
+        QTest::qWait(300);
+        QCOMPARE(next->state(), QProcess::Running);
+
+        // And it is the one instance now.
+        auto later = home.start({QStringLiteral("later")});
+        QVERIFY(later->waitForFinished(20000));
+        QCOMPARE(later->exitCode(), SecondInstanceExitCode);
+        QVERIFY(home.waitForLog(QStringLiteral("\"later\")")));
+        stop(next.get());
+    }
+
+    void simultaneousStarts()
+    {
+        AssistHome home;
+        constexpr int Count = 20;
+        std::vector<std::unique_ptr<QProcess>> processes;
+        for (int i = 0; i < Count; ++i)
+            processes.push_back(home.start({QStringLiteral("start-%1").arg(i)}));
+
+        const auto running = [&processes] {
+            std::vector<QProcess *> result;
+            for (auto &process : processes) {
+                if (process->state() != QProcess::NotRunning)
+                    result.push_back(process.get());
+            }
+            return result;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(running().size() <= 1, 30000);
+        QTest::qWait(500);
+        QCOMPARE(running().size(), size_t(1));
+        QProcess *survivor = running().front();
+        for (auto &process : processes) {
+            if (process.get() != survivor)
+                QCOMPARE(process->exitCode(), SecondInstanceExitCode);
+        }
+        QVERIFY(survivor);
+
+        // Every start's arguments reached the survivor: its own at launch, the
+        // others through the hand-over.
+        for (int i = 0; i < Count; ++i) {
+            const QString marker = QStringLiteral("\"start-%1\")").arg(i);
+            QVERIFY2(home.waitForLog(marker), qPrintable(marker));
+        }
+        QCOMPARE(home.log().count(QStringLiteral("new process")), Count - 1);
+        stop(survivor);
+    }
+
+    void onlyTheOwnerRotatesTheLog()
+    {
+        AssistHome home;
+        auto first = startPrimary(home);
+        QVERIFY(first);
+        // The running owner's log has grown just past the limit.
+        const QString rotated = home.logPath() + QStringLiteral(".1");
+        {
+            QFile file(home.logPath());
+            QVERIFY(file.open(QIODevice::Append));
+            QCOMPARE(file.write(QByteArray(8 * 1024 * 1024, 'x')), qint64(8 * 1024 * 1024));
+        }
+
+        // A second start leaves the log where the owner and its install windows
+        // expect it.
+        auto second = home.start({QStringLiteral("handed-over")});
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitCode(), SecondInstanceExitCode);
+        QVERIFY(home.waitForLog(QStringLiteral("\"handed-over\")")));
+        QVERIFY(!QFile::exists(rotated));
+        stop(first.get());
+
+        // The next owner moves it aside and starts a fresh one.
+        auto next = home.start({QStringLiteral("fresh")});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(rotated), 20000);
+        QVERIFY(home.waitForLog(QStringLiteral("\"fresh\")")));
+        QVERIFY(QFileInfo(home.logPath()).size() < 1024 * 1024);
+        QVERIFY(QFileInfo(rotated).size() > 8 * 1024 * 1024);
+        stop(next.get());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
 #include "tst_singleinstance.moc"

@@ -72,143 +72,126 @@ class TstTaskInterface : public QObject
 {
     Q_OBJECT
 private slots:
-    void reportsRunningThenEnd_data();
-    void reportsRunningThenEnd();
-    void firstFailureIsKept();
-    void destroyingRunningTaskWaitsSilently();
-    void neverStartedTaskIsDestroyedAtOnce();
-    void stoppedTaskReportsNothingWhenRestarted();
-    void abortEndsRunningCommand();
-    void taskNameAndTypeNames();
-};
-
-void TstTaskInterface::reportsRunningThenEnd_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("endStatus");
-    QTest::newRow("peinfo fails") << int(TaskPeInfo) << -3 << int(TaskFailed);
-    QTest::newRow("unzip succeeds") << int(TaskUnzip) << 0 << int(TaskFinished);
-    QTest::newRow("install succeeds") << int(TaskInstall) << 0 << int(TaskFinished);
-}
-
-void TstTaskInterface::reportsRunningThenEnd()
-{
-    QFETCH(int, type);
-    QFETCH(int, result);
-    QFETCH(int, endStatus);
-    LogCapture log;
-    ScriptedTask task(type, {result});
-    QSignalSpy spy(&task, &TaskInterface::signalStatus);
-    QCOMPARE(runTaskToEnd(task), endStatus);
-
-    QCOMPARE(statuses(spy), StatusList({{type, TaskRunning}, {type, endStatus}}));
-    QCOMPARE(task.getResult(), result);
-    QCOMPARE(task.getTaskType(), type);
-    QCOMPARE(task.getErrString().isEmpty(), result == 0);
-    QVERIFY(log.contains(QStringLiteral(" running...")));
-    QVERIFY(log.contains(QStringLiteral(" finished  %1").arg(result)));
-}
-
-void TstTaskInterface::firstFailureIsKept()
-{
-    // A later success, or a later different failure, keeps the first one.
-    ScriptedTask task(TaskUnzip, {2, 0, 5});
-    const QList<int> ends = {TaskFailed, TaskFinished, TaskFailed};
-    for (const int end : ends) {
-        QCOMPARE(runTaskToEnd(task), end);
-        QCOMPARE(task.getResult(), 2);
+    void reportsRunningThenEnd_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("endStatus");
+        QTest::newRow("peinfo fails") << int(TaskPeInfo) << -3 << int(TaskFailed);
+        QTest::newRow("unzip succeeds") << int(TaskUnzip) << 0 << int(TaskFinished);
+        QTest::newRow("install succeeds") << int(TaskInstall) << 0 << int(TaskFinished);
     }
-}
 
-void TstTaskInterface::destroyingRunningTaskWaitsSilently()
-{
-    LogCapture log;
-    std::atomic_bool done{false};
-    auto *task = new ScriptedTask(TaskInstall, {-7});
-    task->workMs = 1000;
-    task->doneOutside = &done;
-    StatusList received;
-    connect(task, &TaskInterface::signalStatus, this, [&received](int id, int status) {
-        received.append({id, status});
-    });
+    void reportsRunningThenEnd()
+    {
+        QFETCH(int, type);
+        QFETCH(int, result);
+        QFETCH(int, endStatus);
+        ScriptedTask task(type, {result});
+        QSignalSpy spy(&task, &TaskInterface::signalStatus);
+        QCOMPARE(runTaskToEnd(task), endStatus);
 
-    task->start();
-    QVERIFY(task->entered.tryAcquire(1, 5000));
-    QVERIFY(!done);
-    delete task;
+        QCOMPARE(statuses(spy), StatusList({{type, TaskRunning}, {type, endStatus}}));
+        QCOMPARE(task.getResult(), result);
+        QCOMPARE(task.getTaskType(), type);
+        QCOMPARE(task.getErrString().isEmpty(), result == 0);
+    }
 
-    // The destructor waited for the work instead of tearing the thread down,
-    // and the failed run reported nothing but its start.
-    QVERIFY(done);
-    QTest::qWait(200);
-    QCOMPARE(received, StatusList({{TaskInstall, TaskRunning}}));
-    QVERIFY(!log.contains(QStringLiteral(" finished ")));
-}
+    void firstFailureIsKept()
+    {
+        // A later success, or a later different failure, keeps the first one.
+        ScriptedTask task(TaskUnzip, {2, 0, 5});
+        const QList<int> ends = {TaskFailed, TaskFinished, TaskFailed};
+        for (const int end : ends) {
+            QCOMPARE(runTaskToEnd(task), end);
+            QCOMPARE(task.getResult(), 2);
+        }
+    }
 
-void TstTaskInterface::neverStartedTaskIsDestroyedAtOnce()
-{
-    auto *task = new ScriptedTask(TaskUnzip);
-    QSignalSpy spy(task, &TaskInterface::signalStatus);
-    QElapsedTimer timer;
-    timer.start();
-    delete task;
-    QVERIFY(timer.elapsed() < 1000);
-    QCOMPARE(spy.count(), 0);
-}
+    void destroyingRunningTaskWaitsSilently()
+    {
+        LogCapture log;
+        std::atomic_bool done{false};
+        auto *task = new ScriptedTask(TaskInstall, {-7});
+        task->workMs = 1000;
+        task->doneOutside = &done;
+        StatusList received;
+        connect(task, &TaskInterface::signalStatus, this, [&received](int id, int status) {
+            received.append({id, status});
+        });
 
-void TstTaskInterface::stoppedTaskReportsNothingWhenRestarted()
-{
-    LogCapture log;
-    ScriptedTask task(TaskPeInfo, {-5});
-    int received = 0;
-    connect(&task, &TaskInterface::signalStatus, this, [&received] { ++received; });
-    task.stop();
+        task->start();
+        QVERIFY(task->entered.tryAcquire(1, 5000));
+        QVERIFY(!done);
+        delete task;
 
-    task.start();
-    QVERIFY(task.wait(5000));
-    QVERIFY(task.workDone);
-    QTest::qWait(100);
-    QCOMPARE(received, 0);
-    // The failing run of a stopped task is not recorded.
-    QCOMPARE(task.getResult(), 0);
-    QVERIFY(log.contains(QStringLiteral(" running...")));
-    QVERIFY(!log.contains(QStringLiteral(" finished ")));
-}
+        // The destructor waited for the work instead of tearing the thread down,
+        // and the failed run reported nothing but its start.
+        QVERIFY(done);
+        QTest::qWait(200);
+        QCOMPARE(received, StatusList({{TaskInstall, TaskRunning}}));
+        QVERIFY(!log.contains(QStringLiteral(" finished ")));
+    }
 
-void TstTaskInterface::abortEndsRunningCommand()
-{
-    ScriptedTask task(TaskUnzip, {0, 0});
-    task.runsCommand = true;
-    QSignalSpy spy(&task, &TaskInterface::signalStatus);
-    task.start();
-    QVERIFY(task.entered.tryAcquire(1, 5000));
-    QTest::qWait(300);
-    QVERIFY(!task.isAbortRequested());
+    void neverStartedTaskIsDestroyedAtOnce()
+    {
+        auto *task = new ScriptedTask(TaskUnzip);
+        QSignalSpy spy(task, &TaskInterface::signalStatus);
+        QElapsedTimer timer;
+        timer.start();
+        delete task;
+        QVERIFY(timer.elapsed() < 1000);
+        QCOMPARE(spy.count(), 0);
+    }
 
-    QVERIFY(cancelsPromptly(task));
-    QVERIFY(task.isAbortRequested());
-    QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
-    QVERIFY(!task.workDone);
+    void stoppedTaskReportsNothingWhenRestarted()
+    {
+        LogCapture log;
+        ScriptedTask task(TaskPeInfo, {-5});
+        int received = 0;
+        connect(&task, &TaskInterface::signalStatus, this, [&received] { ++received; });
+        task.stop();
 
-    // Starting again clears the request: the next run works to its end.
-    task.runsCommand = false;
-    QCOMPARE(runTaskToEnd(task), int(TaskFinished));
-    QVERIFY(!task.isAbortRequested());
-    QVERIFY(task.workDone);
-}
+        task.start();
+        QVERIFY(task.wait(5000));
+        QVERIFY(task.workDone);
+        QTest::qWait(100);
+        QCOMPARE(received, 0);
+        // The failing run of a stopped task is not recorded.
+        QCOMPARE(task.getResult(), 0);
+        QVERIFY(log.contains(QStringLiteral(" running...")));
+        QVERIFY(!log.contains(QStringLiteral(" finished ")));
+    }
 
-void TstTaskInterface::taskNameAndTypeNames()
-{
-    ScriptedTask task(TaskUnzip);
-    const QString expected = QStringLiteral("Task %1 Unzip task ")
-                                     .arg(reinterpret_cast<quintptr>(
-                                             static_cast<TaskInterface *>(&task)));
-    QCOMPARE(task.getTaskName(), expected);
-    // Out-of-range numbers must not index past the table of names.
-    QCOMPARE(TaskInterface::taskTypeName(-1), QStringLiteral("null"));
-    QCOMPARE(TaskInterface::taskTypeName(42), QStringLiteral("null"));
-}
+    void abortEndsRunningCommand()
+    {
+        ScriptedTask task(TaskUnzip, {0, 0});
+        task.runsCommand = true;
+        QSignalSpy spy(&task, &TaskInterface::signalStatus);
+        task.start();
+        QVERIFY(task.entered.tryAcquire(1, 5000));
+        QTest::qWait(300);
+        QVERIFY(!task.isAbortRequested());
+
+        QVERIFY(cancelsPromptly(task));
+        QVERIFY(task.isAbortRequested());
+        QCOMPARE(spy.last().at(1).toInt(), int(TaskFailed));
+        QVERIFY(!task.workDone);
+
+        // Starting again clears the request: the next run works to its end.
+        task.runsCommand = false;
+        QCOMPARE(runTaskToEnd(task), int(TaskFinished));
+        QVERIFY(!task.isAbortRequested());
+        QVERIFY(task.workDone);
+    }
+
+    void taskTypeNamesOutOfRange()
+    {
+        // Out-of-range numbers must not index past the table of names.
+        QCOMPARE(TaskInterface::taskTypeName(-1), QStringLiteral("null"));
+        QCOMPARE(TaskInterface::taskTypeName(42), QStringLiteral("null"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TstTaskInterface)
 #include "tst_taskinterface.moc"

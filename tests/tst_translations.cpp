@@ -86,68 +86,61 @@ QString fault(const Message &message, bool needsTranslation)
 class TestTranslations : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void initTestCase();
-    void complete_data();
-    void complete();
+    void initTestCase() { QVERIFY(m_scratch.isValid()); }
+
+    void complete_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QStringLiteral("en");
+        QTest::newRow("zh_CN") << QStringLiteral("zh_CN");
+    }
+
+    void complete()
+    {
+        QFETCH(QString, language);
+        const QString path = refreshed(language);
+        QVERIFY(!path.isEmpty());
+        const QList<Message> messages = readMessages(path);
+        QVERIFY2(messages.size() > 20, "the sources' texts were not found");
+
+        const bool english = language == QLatin1String("en");
+        QStringList faults;
+        for (const Message &message : messages) {
+            // Chinese keeps the Chinese source texts as they are.
+            const bool needsTranslation = english || !isChinese(message.source);
+            QString problem = fault(message, needsTranslation);
+            if (problem.isEmpty() && english && isChinese(message.translation))
+                problem = QStringLiteral("still Chinese: %1").arg(message.translation);
+            if (!problem.isEmpty())
+                faults << QStringLiteral("%1 \"%2\": %3")
+                                  .arg(message.context, message.source, problem);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
 
 private:
-    QString refreshed(const QString &language);
+    // The language's .ts file as the sources make it now.
+    QString refreshed(const QString &language)
+    {
+        const QString name = QStringLiteral("lirvan-wine-assist_%1.ts").arg(language);
+        const QString copy = m_scratch.filePath(name);
+        QFile::remove(copy);
+        if (!QFile::copy(QStringLiteral(LWA_SOURCE_DIR "/src/translations/") + name, copy))
+            return {};
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(QStringLiteral(LWA_SOURCE_DIR "/src"));
+        lupdate.start(QStringLiteral(LWA_LUPDATE),
+                      {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("."),
+                       QStringLiteral("-ts"), copy});
+        if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0)
+            return {};
+        return copy;
+    }
 
     QTemporaryDir m_scratch;
 };
-
-void TestTranslations::initTestCase()
-{
-    QVERIFY(m_scratch.isValid());
-}
-
-// The language's .ts file as the sources make it now.
-QString TestTranslations::refreshed(const QString &language)
-{
-    const QString name = QStringLiteral("lirvan-wine-assist_%1.ts").arg(language);
-    const QString copy = m_scratch.filePath(name);
-    QFile::remove(copy);
-    if (!QFile::copy(QStringLiteral(LWA_SOURCE_DIR "/src/translations/") + name, copy))
-        return {};
-    QProcess lupdate;
-    lupdate.setWorkingDirectory(QStringLiteral(LWA_SOURCE_DIR "/src"));
-    lupdate.start(QStringLiteral(LWA_LUPDATE),
-                  {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("."),
-                   QStringLiteral("-ts"), copy});
-    if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0)
-        return {};
-    return copy;
-}
-
-void TestTranslations::complete_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("en") << QStringLiteral("en");
-    QTest::newRow("zh_CN") << QStringLiteral("zh_CN");
-}
-
-void TestTranslations::complete()
-{
-    QFETCH(QString, language);
-    const QString path = refreshed(language);
-    QVERIFY(!path.isEmpty());
-    const QList<Message> messages = readMessages(path);
-    QVERIFY2(messages.size() > 20, "the sources' texts were not found");
-
-    const bool english = language == QLatin1String("en");
-    QStringList faults;
-    for (const Message &message : messages) {
-        // Chinese keeps the Chinese source texts as they are.
-        const bool needsTranslation = english || !isChinese(message.source);
-        QString problem = fault(message, needsTranslation);
-        if (problem.isEmpty() && english && isChinese(message.translation))
-            problem = QStringLiteral("still Chinese: %1").arg(message.translation);
-        if (!problem.isEmpty())
-            faults << QStringLiteral("%1 \"%2\": %3").arg(message.context, message.source, problem);
-    }
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-}
 
 int main(int argc, char **argv)
 {

@@ -3,6 +3,7 @@
 #include "catalogueapiserver.h"
 #include "llogmanager.h"
 #include "logcapture.h"
+#include "platformtestutil.h"
 #include "testisolation.h"
 #include "wineastlogin.h"
 #include "winesettings.h"
@@ -170,16 +171,12 @@ private slots:
         const LoginUserInfo &user = m_login->userInfo();
         QVERIFY(m_login->isLoggedIn());
         QVERIFY(!m_login->isBusy());
-        QCOMPARE(user.username, QStringLiteral("alice"));
-        QCOMPARE(user.id, 7);
-        QCOMPARE(user.nickname, QStringLiteral("爱丽丝"));
-        QCOMPARE(user.email, QStringLiteral("alice@example.org"));
-        QCOMPARE(user.jwtToken, QStringLiteral("sample.jwt.alice"));
-        QCOMPARE(user.avatar, m_service->baseUrl() + QStringLiteral("/files/avatars/alice.png"));
-        QCOMPARE(user.localAvatarPath,
-                 QDir::homePath()
-                         + QStringLiteral(
-                                 "/.cache/lirvan-wine-assist/icons/users/alice/alice.png"));
+        QCOMPARE(QStringList({user.username, QString::number(user.id), user.nickname, user.email,
+                              user.jwtToken, user.avatar, user.localAvatarPath}),
+                 QStringList({"alice", "7", "爱丽丝", "alice@example.org", "sample.jwt.alice",
+                              m_service->baseUrl() + "/files/avatars/alice.png",
+                              QDir::homePath()
+                                      + "/.cache/lirvan-wine-assist/icons/users/alice/alice.png"}));
         QCOMPARE(changed.size(), 1);
 
         // One signed client request, then the unsigned code exchange.
@@ -239,10 +236,9 @@ private slots:
         m_login->logout();
         QCOMPARE(changed.size(), 1);
         QVERIFY(!m_login->isLoggedIn());
-        QCOMPARE(m_login->userInfo().id, -1);
-        QVERIFY(m_login->userInfo().username.isEmpty());
-        QVERIFY(m_login->userInfo().avatar.isEmpty());
-        QVERIFY(m_login->userInfo().jwtToken.isEmpty());
+        const LoginUserInfo &user = m_login->userInfo();
+        QCOMPARE(QStringList({QString::number(user.id), user.username, user.avatar, user.jwtToken}),
+                 QStringList({"-1", "", "", ""}));
         QVERIFY(account.waitForCalls(QStringLiteral("Logout")));
 
         // Logged out already: still reported, still passed on.
@@ -409,11 +405,8 @@ private slots:
 
         // A whole picture arrives under its name and nothing else stays.
         QVERIFY(AvatarDownload::fetch(files.fileUrl(QStringLiteral("avatars/alice.png")), path));
-        QFile expected(CatalogueApiServer::sampleDataDir() + QStringLiteral("/avatars/alice.png"));
-        QVERIFY(expected.open(QIODevice::ReadOnly));
-        QFile fetched(path);
-        QVERIFY(fetched.open(QIODevice::ReadOnly));
-        QCOMPARE(fetched.readAll(), expected.readAll());
+        QCOMPARE(PlatformTest::readAll(path),
+                 PlatformTest::readAll(CatalogueApiServer::sampleDataDir() + "/avatars/alice.png"));
         QCOMPARE(filesBeside(), QStringList{QStringLiteral("alice.png")});
     }
 
@@ -422,11 +415,11 @@ private slots:
         // A wget that only reports how it was called.
         QTemporaryDir bin;
         const QString dump = bin.filePath(QStringLiteral("args"));
-        QFile wget(bin.filePath(QStringLiteral("wget")));
-        QVERIFY(wget.open(QIODevice::WriteOnly));
-        wget.write("#!/bin/sh\nexec " LWA_ARGDUMP " \"" + dump.toUtf8() + "\" \"$@\"\n");
-        wget.close();
-        wget.setPermissions(wget.permissions() | QFileDevice::ExeOwner);
+        const QString wget = bin.filePath(QStringLiteral("wget"));
+        QVERIFY(PlatformTest::writeAll(wget, "#!/bin/sh\nexec " LWA_ARGDUMP " \"" + dump.toUtf8()
+                                                     + "\" \"$@\"\n"));
+        QVERIFY(QFile::setPermissions(wget,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", bin.path().toUtf8() + ':' + path);
         const auto restorePath = qScopeGuard([path] { qputenv("PATH", path); });
@@ -441,9 +434,7 @@ private slots:
                 "http://127.0.0.1:1/x/a.png?q='--execute=robots=off'");
         QVERIFY(!AvatarDownload::fetch(address, target));
         QVERIFY(!QFile::exists(target));
-        QFile dumped(dump);
-        QVERIFY(dumped.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(dumped.readAll()).split(QLatin1Char('\n'));
+        const QStringList lines = QString::fromUtf8(PlatformTest::readAll(dump)).split('\n');
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.mid(1, 2), (QStringList{"[-q]", "[-O]"}));
         QVERIFY(lines.at(3).startsWith(QLatin1Char('[') + bin.filePath(QStringLiteral("pic/"))));

@@ -26,112 +26,103 @@ class WineInstalledAppsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void loadKeysByBottlePathWithoutChecks();
-    void addRefusesEmptyAndDuplicateBottles();
-    void removeUsesOnlyTheBottlePath();
-    void addThenRemoveRestoresTheMap();
-    void missingFileLeavesRegistryEmpty();
+    void init()
+    {
+        load({record(QStringLiteral("Foo"), QStringLiteral("/b/foo")),
+              record(QStringLiteral("Bar"), QStringLiteral("/b/bar"))});
+    }
+
+    void loadKeysByBottlePathWithoutChecks()
+    {
+        QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
+        // Two file entries share a bottle: the one whose name sorts last stays.
+        load({record(QStringLiteral("Zed"), QStringLiteral("/b/shared")),
+              record(QStringLiteral("Alpha"), QStringLiteral("/b/shared")),
+              record(QStringLiteral("NoBottle"), QString())});
+
+        const QMap<QString, TInstalledAppInfo> &apps = m_apps->getInstalledApps();
+        QCOMPARE(apps.keys(), (QStringList{QString(), QStringLiteral("/b/shared")}));
+        QCOMPARE(apps.value(QStringLiteral("/b/shared")).appName, QStringLiteral("Zed"));
+        QCOMPARE(apps.value(QString()).appName, QStringLiteral("NoBottle"));
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void addRefusesEmptyAndDuplicateBottles()
+    {
+        QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
+        LogCapture log;
+
+        m_apps->addInstalledApps(record(QStringLiteral("Baz"), QStringLiteral("/b/baz")));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(m_apps->getInstalledApps().value(QStringLiteral("/b/baz")),
+                 record(QStringLiteral("Baz"), QStringLiteral("/b/baz")));
+        QVERIFY(log.contains(QStringLiteral("add app /b/baz")));
+
+        const QMap<QString, TInstalledAppInfo> before = m_apps->getInstalledApps();
+        m_apps->addInstalledApps(record(QStringLiteral("Other"), QStringLiteral("/b/foo")));
+        QVERIFY(log.contains(QStringLiteral("/b/foo is aready in the apps list view")));
+        m_apps->addInstalledApps(record(QStringLiteral("Empty"), QString()));
+        QVERIFY(log.contains(QStringLiteral("App bottle suffix not exists")));
+        QCOMPARE(m_apps->getInstalledApps(), before);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void removeUsesOnlyTheBottlePath()
+    {
+        QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
+        LogCapture log;
+
+        TInstalledAppInfo different = record(QStringLiteral("Renamed"), QStringLiteral("/b/foo"));
+        different.publishedAppInfo.installType = 1;
+        different.desktopInfo.desktopPath = QStringLiteral("/elsewhere.desktop");
+        m_apps->removeInstallApps(different);
+        QCOMPARE(m_apps->getInstalledApps().keys(), QStringList{QStringLiteral("/b/bar")});
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(log.contains(QStringLiteral("remove app /b/foo")));
+
+        m_apps->removeInstallApps(different);
+        QVERIFY(log.contains(QStringLiteral("/b/foo is not in the apps list view")));
+        QCOMPARE(changed.count(), 1);
+
+        // Loaded under the empty key, but removal refuses empty bottle paths.
+        load({record(QStringLiteral("NoBottle"), QString())});
+        m_apps->removeInstallApps(record(QStringLiteral("NoBottle"), QString()));
+        QVERIFY(m_apps->getInstalledApps().contains(QString()));
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void addThenRemoveRestoresTheMap()
+    {
+        QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
+        const QMap<QString, TInstalledAppInfo> before = m_apps->getInstalledApps();
+        const TInstalledAppInfo info = record(QStringLiteral("New"), QStringLiteral("/b/new"));
+
+        m_apps->addInstalledApps(info);
+        QCOMPARE(m_apps->getInstalledApps().size(), before.size() + 1);
+        m_apps->removeInstallApps(info);
+        QCOMPARE(m_apps->getInstalledApps(), before);
+        QCOMPARE(changed.count(), 2);
+    }
+
+    void missingFileLeavesRegistryEmpty()
+    {
+        QDir(QDir::homePath() + QStringLiteral("/.quennet")).removeRecursively();
+        m_apps->initInstalledApps();
+        QVERIFY(m_apps->getInstalledApps().isEmpty());
+    }
 
 private:
     // Writes the given applications as the installed-apps file and loads it.
-    void load(const QList<TInstalledAppInfo> &apps);
+    void load(const QList<TInstalledAppInfo> &apps)
+    {
+        QFile::remove(installedAppsFilePath());
+        for (const TInstalledAppInfo &info : apps)
+            CommonJsonOperator::writeToJasonfile(info, installedAppsFilePath());
+        m_apps->initInstalledApps();
+    }
 
     WineInstalledApps *m_apps = WineInstalledApps::instance();
 };
-
-void WineInstalledAppsTest::load(const QList<TInstalledAppInfo> &apps)
-{
-    QFile::remove(installedAppsFilePath());
-    for (const TInstalledAppInfo &info : apps)
-        CommonJsonOperator::writeToJasonfile(info, installedAppsFilePath());
-    m_apps->initInstalledApps();
-}
-
-void WineInstalledAppsTest::init()
-{
-    load({record(QStringLiteral("Foo"), QStringLiteral("/b/foo")),
-          record(QStringLiteral("Bar"), QStringLiteral("/b/bar"))});
-}
-
-void WineInstalledAppsTest::loadKeysByBottlePathWithoutChecks()
-{
-    QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
-    // Two file entries share a bottle: the one whose name sorts last stays.
-    load({record(QStringLiteral("Zed"), QStringLiteral("/b/shared")),
-          record(QStringLiteral("Alpha"), QStringLiteral("/b/shared")),
-          record(QStringLiteral("NoBottle"), QString())});
-
-    const QMap<QString, TInstalledAppInfo> &apps = m_apps->getInstalledApps();
-    QCOMPARE(apps.keys(), (QStringList{QString(), QStringLiteral("/b/shared")}));
-    QCOMPARE(apps.value(QStringLiteral("/b/shared")).appName, QStringLiteral("Zed"));
-    QCOMPARE(apps.value(QString()).appName, QStringLiteral("NoBottle"));
-    QCOMPARE(changed.count(), 0);
-}
-
-void WineInstalledAppsTest::addRefusesEmptyAndDuplicateBottles()
-{
-    QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
-    LogCapture log;
-
-    m_apps->addInstalledApps(record(QStringLiteral("Baz"), QStringLiteral("/b/baz")));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_apps->getInstalledApps().value(QStringLiteral("/b/baz")),
-             record(QStringLiteral("Baz"), QStringLiteral("/b/baz")));
-    QVERIFY(log.contains(QStringLiteral("add app /b/baz")));
-
-    const QMap<QString, TInstalledAppInfo> before = m_apps->getInstalledApps();
-    m_apps->addInstalledApps(record(QStringLiteral("Other"), QStringLiteral("/b/foo")));
-    QVERIFY(log.contains(QStringLiteral("/b/foo is aready in the apps list view")));
-    m_apps->addInstalledApps(record(QStringLiteral("Empty"), QString()));
-    QVERIFY(log.contains(QStringLiteral("App bottle suffix not exists")));
-    QCOMPARE(m_apps->getInstalledApps(), before);
-    QCOMPARE(changed.count(), 1);
-}
-
-void WineInstalledAppsTest::removeUsesOnlyTheBottlePath()
-{
-    QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
-    LogCapture log;
-
-    TInstalledAppInfo different = record(QStringLiteral("Renamed"), QStringLiteral("/b/foo"));
-    different.publishedAppInfo.installType = 1;
-    different.desktopInfo.desktopPath = QStringLiteral("/elsewhere.desktop");
-    m_apps->removeInstallApps(different);
-    QCOMPARE(m_apps->getInstalledApps().keys(), QStringList{QStringLiteral("/b/bar")});
-    QCOMPARE(changed.count(), 1);
-    QVERIFY(log.contains(QStringLiteral("remove app /b/foo")));
-
-    m_apps->removeInstallApps(different);
-    QVERIFY(log.contains(QStringLiteral("/b/foo is not in the apps list view")));
-    QCOMPARE(changed.count(), 1);
-
-    // Loaded under the empty key, but removal refuses empty bottle paths.
-    load({record(QStringLiteral("NoBottle"), QString())});
-    m_apps->removeInstallApps(record(QStringLiteral("NoBottle"), QString()));
-    QVERIFY(m_apps->getInstalledApps().contains(QString()));
-    QCOMPARE(changed.count(), 1);
-}
-
-void WineInstalledAppsTest::addThenRemoveRestoresTheMap()
-{
-    QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
-    const QMap<QString, TInstalledAppInfo> before = m_apps->getInstalledApps();
-    const TInstalledAppInfo info = record(QStringLiteral("New"), QStringLiteral("/b/new"));
-
-    m_apps->addInstalledApps(info);
-    QCOMPARE(m_apps->getInstalledApps().size(), before.size() + 1);
-    m_apps->removeInstallApps(info);
-    QCOMPARE(m_apps->getInstalledApps(), before);
-    QCOMPARE(changed.count(), 2);
-}
-
-void WineInstalledAppsTest::missingFileLeavesRegistryEmpty()
-{
-    QDir(QDir::homePath() + QStringLiteral("/.quennet")).removeRecursively();
-    m_apps->initInstalledApps();
-    QVERIFY(m_apps->getInstalledApps().isEmpty());
-}
 
 QTEST_GUILESS_MAIN(WineInstalledAppsTest)
 #include "tst_wineinstalledapps.moc"
