@@ -136,3 +136,12 @@ lwa_add_test(tst_installedview DBUS TIMEOUT 180
 target_compile_definitions(tst_installedview PRIVATE
     LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
 add_dependencies(tst_installedview lirvan-start-manager lwa_platform)
+# The command line for scripts, backup and restore: the real binary with
+# real Wine, beside a running window, on a private session bus.
+lwa_add_test(tst_scriptcommands DBUS TIMEOUT 900 SOURCES tst_scriptcommands.cpp
+    ${lwa_install_test_helpers})
+target_compile_definitions(tst_scriptcommands PRIVATE
+    LWA_JSON_WRITER="$<TARGET_FILE:lwa_jsonwriterchild>")
+set_tests_properties(tst_scriptcommands PROPERTIES LABELS wine)
+add_dependencies(tst_scriptcommands lirvan-start-manager lwa_platform lwa_fixtures
+    lwa_jsonwriterchild)

@@ -410,7 +410,8 @@ private slots:
             texts.append(action->text());
             QVERIFY(action->isEnabled());
         }
-        QCOMPARE(texts, QStringList({"启动应用", "手动运行", "安装目录", "日志信息", "卸载"}));
+        QCOMPARE(texts,
+                 QStringList({"启动应用", "手动运行", "安装目录", "日志信息", "卸载", "备份"}));
         menu->hide();
     }
     void contextMenuOnRowWithoutBottlePath()
@@ -424,7 +425,7 @@ private slots:
         QCOMPARE(m_page->model()->rowCount(), 1);
         QMenu *menu = openMenu(0);
         QVERIFY(menu);
-        QCOMPARE(entries(menu).size(), 5);
+        QCOMPARE(entries(menu).size(), 6);
         for (QAction *action : entries(menu))
             QVERIFY(!action->isEnabled());
         menu->hide();

@@ -296,11 +296,7 @@ void WineInstallerWnd::onDownloadFinished(int status, const QString &strErr)
         m_progressPage->setState(WnAppInstallWidget::Unpacking);
         m_progressPage->setStatusText(QString());
         m_private->startUnzip();
-        const TInstalledAppInfo &record = m_private->appInfo();
-        m_buryingPoint.installType = record.publishedAppInfo.installType;
-        m_buryingPoint.id = record.publishedAppInfo.id;
-        m_buryingPoint.appName = record.appName;
-        m_buryingPoint.categories = record.publishedAppInfo.categories;
+        m_buryingPoint = buryingPointOf(m_private->appInfo());
         m_private->startUploadBuryingPoint(m_buryingPoint);
     } else if (status == 4) {
         m_progressPage->showResult(false);

@@ -9,6 +9,7 @@
 #include "installinfo.h"
 #include "jsonoperator.h"
 #include "loguploadinfo.h"
+#include "startscript.h"
 #include "unzipinfo.h"
 #include "userfolders.h"
 #include "wineastappdownloadpoint.h"
@@ -361,31 +362,9 @@ void WineInstallerPrivate::slotUnzipFinished(int type, int status)
     emit signalUnzipFinshed(status, task ? task->getErrString() : QString());
 }
 
-// Points the package's start script at this machine's bottle, helper and
-// Wine. Every value is quoted for bash, so no name can run a command.
 void WineInstallerPrivate::adaptStartScript()
 {
-    const QString bottle = m_appInfo.bottlePath;
-    const QString script = bottle + QStringLiteral("/files/run.sh");
-    if (bottle.isEmpty() || !QFileInfo::exists(script))
-        return;
-    QString dirName;
-    Doaction *action = Doaction::instance();
-    action->getCurrentDirName(bottle, dirName);
-    const QList<QPair<QString, QString>> lines = {
-            {QStringLiteral("BOTTLENAME="), dirName},
-            {QStringLiteral("START_SHELL_PATH="),
-             setting(QStringLiteral("lirvan-wine-helper")) + QStringLiteral("run_v4.sh")},
-            {QStringLiteral("export APPRUN_CMD="), setting(QStringLiteral("wine"))},
-            {QStringLiteral("export PATCH_LOADER_ENV="),
-             QStringLiteral("LD_PRELOAD=") + bottle + QStringLiteral("/files/libloader.so")},
-            {QStringLiteral("export FILEDLG_PLUGIN="),
-             bottle + QStringLiteral("/files/gtkGetFileNameDlg")},
-            {QStringLiteral("ARCHIVE_FILE_DIR="), bottle + QStringLiteral("/files")},
-    };
-    for (const auto &line : lines)
-        action->replaceLineInFile(script, line.first,
-                                  line.first + ExecLine::shellQuoted(line.second));
+    StartScript::adapt(m_appInfo.bottlePath);
 }
 
 void WineInstallerPrivate::startInstall()
