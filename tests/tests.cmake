@@ -93,8 +93,8 @@ lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_i
 target_compile_definitions(tst_installwindow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
-lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
-    ${lwa_install_test_helpers})
+lwa_add_test(tst_installflow DBUS TIMEOUT 1500 SOURCES tst_installflow.cpp
+    ${lwa_install_test_helpers} confirmationanswerer.cpp confirmationanswerer.h)
 target_compile_definitions(tst_installflow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 set_tests_properties(tst_installflow PROPERTIES LABELS wine)

@@ -259,7 +259,9 @@ void DataModel::doItemAction(TInstalledAppInfo *info, int action)
         // an empty path would close every catalogue install window.
         if (!info->peInfo.peFilePath.isEmpty())
             WineApplication::instance()->closeInstaller(info->peInfo.peFilePath);
-        result = Doaction::instance()->unInstallApp(info);
+        // Ending a running program of the bottle can take seconds: the files
+        // go on a worker thread, the record when they are gone.
+        Doaction::instance()->unInstallAppLater(*info, this, {});
         break;
     case ActionBackup:
         // The outcome shows in the main window, where the backup runs.

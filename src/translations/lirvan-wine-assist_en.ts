@@ -765,6 +765,10 @@
         <source>正在安装</source>
         <translation>Installing</translation>
     </message>
+    <message>
+        <source>正在清理，请稍候</source>
+        <translation>Cleaning up, please wait</translation>
+    </message>
 </context>
 <context>
     <name>WineMainWindow</name>

@@ -24,6 +24,7 @@ list(APPEND UTILS_SOURCES
     utils/bottlearchivejob.cpp utils/bottlearchivejob.h
     utils/doaction.cpp utils/doaction.h
     utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h
+    utils/bottleactivity.cpp utils/bottleactivity.h
     utils/installinfo.cpp utils/installinfo.h
     utils/installcleanup.cpp utils/installcleanup.h)
 list(APPEND UTILS_SOURCES
