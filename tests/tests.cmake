@@ -47,6 +47,10 @@ lwa_add_test(tst_platformpackage
 set_tests_properties(tst_platformwine tst_platformpackage PROPERTIES LABELS wine)
 add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
+lwa_add_test(tst_bottletemplate TIMEOUT 600 SOURCES tst_bottletemplate.cpp
+    logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+set_tests_properties(tst_bottletemplate PROPERTIES LABELS wine)
+add_dependencies(tst_bottletemplate lwa_platform)
 add_executable(lwa_downloadclient downloadclient.cpp)
 target_link_libraries(lwa_downloadclient PRIVATE lirvanwineassist)
 # Installed-app actions, the start manager (started by D-Bus activation from

@@ -19,6 +19,7 @@ list(APPEND UTILS_SOURCES
     utils/execline.cpp utils/execline.h
     utils/doaction.cpp utils/doaction.h
     utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h
+    utils/bottletemplate.cpp utils/bottletemplate.h
     utils/installinfo.cpp utils/installinfo.h)
 list(APPEND UTILS_SOURCES
     utils/qtnetworkworker.cpp utils/qtnetworkworker.h
