@@ -118,8 +118,10 @@ void TestBottleTemplate::twoBottlesAtOnceShareOnePreparation()
     LogCapture log;
     BottleTemplate::CopyResult first = BottleTemplate::CopyResult::Fallback;
     BottleTemplate::CopyResult second = first;
-    std::unique_ptr<QThread> a(QThread::create([&] { first = copyOnThread(bottle("A"), nullptr); }));
-    std::unique_ptr<QThread> b(QThread::create([&] { second = copyOnThread(bottle("B"), nullptr); }));
+    std::unique_ptr<QThread> a(
+            QThread::create([&] { first = copyOnThread(bottle("A"), nullptr); }));
+    std::unique_ptr<QThread> b(
+            QThread::create([&] { second = copyOnThread(bottle("B"), nullptr); }));
     a->start();
     b->start();
     QVERIFY(a->wait(600000) && b->wait(600000));
@@ -202,8 +204,8 @@ void TestBottleTemplate::otherWineBuildReplacesTemplate()
     QVERIFY(!old.isEmpty());
     const QString bin = home() + QStringLiteral("/wine-upgraded/bin/");
     QVERIFY(QDir().mkpath(bin));
-    for (const QString &name : {QStringLiteral("wine64"), QStringLiteral("wine-run"),
-                                QStringLiteral("wineserver")})
+    for (const QString &name :
+         {QStringLiteral("wine64"), QStringLiteral("wine-run"), QStringLiteral("wineserver")})
         QVERIFY(QFile::copy(tool(QStringLiteral("lirvan-wine5-stable/bin/") + name), bin + name));
     const BottleTemplate upgraded(bin + QStringLiteral("wine64"), fontRegistry());
     const QString key = upgraded.buildKey();

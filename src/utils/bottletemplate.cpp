@@ -187,11 +187,10 @@ QString BottleTemplate::buildKey(const std::atomic_bool *abort) const
                                userName(),
                                QDir::homePath(),
                                QString::fromLatin1(md5OfFile(userDirsFile()))};
-    return QString::fromLatin1(
-            QCryptographicHash::hash(parts.join(QLatin1Char('\n')).toUtf8(),
-                                     QCryptographicHash::Sha1)
-                    .toHex()
-                    .left(16));
+    return QString::fromLatin1(QCryptographicHash::hash(parts.join(QLatin1Char('\n')).toUtf8(),
+                                                        QCryptographicHash::Sha1)
+                                       .toHex()
+                                       .left(16));
 }
 
 BottleTemplate::State BottleTemplate::stateOf(const QString &dir)
@@ -202,9 +201,8 @@ BottleTemplate::State BottleTemplate::stateOf(const QString &dir)
         if (QFileInfo(dir + QLatin1String(hive)).size() <= 0)
             return State::Damaged;
     }
-    return QFileInfo(dir + QStringLiteral("/drive_c/users/") + userName()).isDir()
-                   ? State::Ready
-                   : State::Damaged;
+    return QFileInfo(dir + QStringLiteral("/drive_c/users/") + userName()).isDir() ? State::Ready
+                                                                                   : State::Damaged;
 }
 
 BottleTemplate::CopyResult BottleTemplate::copyTo(const QString &bottle,
@@ -313,7 +311,8 @@ bool BottleTemplate::build(const QString &key, const std::atomic_bool *abort) co
     QString error;
     const QString bash = QStringLiteral("/bin/bash");
     shellCmd(bash, {QStringLiteral("-c"), create}, output, error, buildTimeoutMs, abort);
-    shellCmd(bash, {QStringLiteral("-c"), prefix + ExecLine::shellQuoted(server) + QStringLiteral(" -w")},
+    shellCmd(bash,
+             {QStringLiteral("-c"), prefix + ExecLine::shellQuoted(server) + QStringLiteral(" -w")},
              output, error, serverTimeoutMs, abort);
     const bool complete = !isAborted(abort) && stateOf(staging) == State::Ready;
     if (!complete || !QDir().rename(staging, dir)) {
@@ -325,8 +324,9 @@ bool BottleTemplate::build(const QString &key, const std::atomic_bool *abort) co
     }
     // Only this build's template stays: those of earlier Wine builds and
     // what an interrupted build left are removed.
-    const QStringList others = QDir(templatesDir()).entryList(
-            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    const QStringList others = QDir(templatesDir())
+                                       .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot
+                                                  | QDir::NoSymLinks);
     for (const QString &other : others) {
         if (other != key)
             removeFolder(templatesDir() + other);
