@@ -17,6 +17,7 @@
 #include <QUuid>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -128,10 +129,14 @@ QString wineInfOf(const QString &loader)
     return QString();
 }
 
+// The name Wine gives the user's folder in a prefix.
 QString userName()
 {
     const QString name = qEnvironmentVariable("USER");
-    return name.isEmpty() ? qEnvironmentVariable("LOGNAME") : name;
+    if (!name.isEmpty())
+        return name;
+    const passwd *entry = ::getpwuid(::getuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QString();
 }
 
 // The XDG user folders file, which Wine follows for the links of a user's
@@ -193,6 +198,8 @@ QString BottleTemplate::buildKey(const std::atomic_bool *abort) const
                                        .left(16));
 }
 
+// The user's folders in a template need no check of their own: the key
+// holds what Wine made them from.
 BottleTemplate::State BottleTemplate::stateOf(const QString &dir)
 {
     if (!QFileInfo(dir).isDir())
@@ -201,8 +208,7 @@ BottleTemplate::State BottleTemplate::stateOf(const QString &dir)
         if (QFileInfo(dir + QLatin1String(hive)).size() <= 0)
             return State::Damaged;
     }
-    return QFileInfo(dir + QStringLiteral("/drive_c/users/") + userName()).isDir() ? State::Ready
-                                                                                   : State::Damaged;
+    return State::Ready;
 }
 
 BottleTemplate::CopyResult BottleTemplate::copyTo(const QString &bottle,
