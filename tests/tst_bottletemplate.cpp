@@ -43,11 +43,22 @@ int countMessages(const LogCapture &log, const QString &text)
     return count;
 }
 
-// The templates present, by folder name.
+// The templates present, by folder name, without their spare copies.
 QStringList templates()
 {
-    return QDir(BottleTemplate::templatesDir())
-            .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList names = QDir(BottleTemplate::templatesDir())
+                                .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    return names.filter(QRegularExpression(QStringLiteral("^[^.]+$")));
+}
+
+// The spare copy that the background makes after a bottle.
+QString waitForSpare()
+{
+    const QString spare = BottleTemplate::templatesDir() + templates().value(0)
+                          + QStringLiteral(".spare");
+    return waitFor([&] { return QFileInfo::exists(spare + QStringLiteral("/system.reg")); }, 120000)
+                   ? spare
+                   : QString();
 }
 
 // What a bottle's programs see of a hive: the names of its software keys
@@ -102,6 +113,7 @@ private slots:
     void initTestCase();
     void twoBottlesAtOnceShareOnePreparation();
     void copyIsTheBottleWineMakes();
+    void nextBottleIsTheSpareCopy();
     void cancelDuringCopyLeavesNoBottle();
     void damagedTemplateFallsBackAndIsMadeAgain();
     void otherWineBuildReplacesTemplate();
@@ -162,8 +174,24 @@ void TestBottleTemplate::copyIsTheBottleWineMakes()
     QCOMPARE(userFolders(copy), folders);
 }
 
+void TestBottleTemplate::nextBottleIsTheSpareCopy()
+{
+    const QString spare = waitForSpare();
+    QVERIFY(!spare.isEmpty());
+    const QString target = bottle(QStringLiteral("Spare"));
+    LogCapture log;
+    QCOMPARE(copyOnThread(target, nullptr), BottleTemplate::CopyResult::Copied);
+    QVERIFY(log.contains(QStringLiteral("Bottle made from the spare copy: ") + target));
+    QVERIFY(readAll(target + QStringLiteral("/user.reg"))
+                    .contains("\"SimSun\"=\"WenQuanYi Micro Hei\""));
+    // And another one is made for the bottle after.
+    QCOMPARE(waitForSpare(), spare);
+}
+
 void TestBottleTemplate::cancelDuringCopyLeavesNoBottle()
 {
+    // Without a spare copy, so that the copy is made now.
+    QVERIFY(QDir(waitForSpare()).removeRecursively());
     const QString target = bottle(QStringLiteral("Cancelled"));
     const QString partial = bottle(QStringLiteral(".Cancelled.copying"));
     std::atomic_bool abort{false};

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -28,6 +29,8 @@ const int versionTimeoutMs = 30000;
 const int buildTimeoutMs = 2000000;
 const int serverTimeoutMs = 60000;
 const int copyTimeoutMs = 600000;
+// The template's copy kept ready for the next bottle.
+const QLatin1String spareSuffix(".spare");
 // Longest wait for another installation's build or copy.
 const int lockTimeoutMs = 2000000;
 // Only the head of a wrapper script is looked at for the program it runs.
@@ -231,8 +234,13 @@ BottleTemplate::CopyResult BottleTemplate::copyTo(const QString &bottle,
             const TemplatesLock shared(LOCK_SH, abort);
             if (!shared.isHeld())
                 return isAborted(abort) ? CopyResult::Cancelled : CopyResult::Fallback;
-            if (stateOf(dir) == State::Ready)
-                return copyReady(dir, bottle, abort);
+            if (stateOf(dir) == State::Ready) {
+                const CopyResult result = takeSpare(dir, bottle) ? CopyResult::Copied
+                                                                 : copyReady(dir, bottle, abort);
+                if (result == CopyResult::Copied)
+                    startSpareCopy(dir);
+                return result;
+            }
         }
         if (round > 0)
             break;
@@ -243,6 +251,7 @@ BottleTemplate::CopyResult BottleTemplate::copyTo(const QString &bottle,
         if (state == State::Damaged) {
             qWarning().noquote() << QStringLiteral("Damaged bottle template removed: ") + dir;
             removeFolder(dir);
+            removeFolder(dir + spareSuffix);
             return CopyResult::Fallback;
         }
         if (state == State::Missing && !build(key, abort))
@@ -263,8 +272,10 @@ bool BottleTemplate::prepare(const std::atomic_bool *abort) const
     const State state = stateOf(dir);
     if (state == State::Ready)
         return true;
-    if (state == State::Damaged)
+    if (state == State::Damaged) {
         removeFolder(dir);
+        removeFolder(dir + spareSuffix);
+    }
     return build(key, abort);
 }
 
@@ -293,6 +304,36 @@ BottleTemplate::CopyResult BottleTemplate::copyReady(const QString &dir, const Q
         qWarning().noquote() << QStringLiteral("Copying the bottle template failed: ") + error;
     removeFolder(partial);
     return isAborted(abort) ? CopyResult::Cancelled : CopyResult::Fallback;
+}
+
+// A spare copy, made after the last bottle, becomes the bottle at once.
+bool BottleTemplate::takeSpare(const QString &dir, const QString &bottle)
+{
+    QDir().mkpath(QFileInfo(bottle).absolutePath());
+    if (stateOf(dir + spareSuffix) != State::Ready || !QDir().rename(dir + spareSuffix, bottle))
+        return false;
+    qInfo().noquote() << QStringLiteral("Bottle made from the spare copy: ") + bottle;
+    return true;
+}
+
+// Copies the template to its spare for the next bottle, in a process of its
+// own at the lowest priority that outlives this one. It holds the lock shared
+// like every copy and renames the copy into place only when it is complete.
+void BottleTemplate::startSpareCopy(const QString &dir)
+{
+    if (QFileInfo::exists(dir + spareSuffix))
+        return;
+    const QString staging = templatesDir() + QStringLiteral(".spare-")
+                            + QUuid::createUuid().toString(QUuid::Id128);
+    const QString script = QStringLiteral(
+            "[ -e \"$2\" ] || { cp -a --reflink=auto -- \"$1/.\" \"$3\" "
+            "&& mv -T -- \"$3\" \"$2\"; } 2>/dev/null; rm -rf -- \"$3\"");
+    QProcess::startDetached(QStringLiteral("nice"),
+                            {QStringLiteral("-n19"), QStringLiteral("ionice"),
+                             QStringLiteral("-c3"), QStringLiteral("flock"), QStringLiteral("-s"),
+                             templatesDir() + QStringLiteral(".lock"), QStringLiteral("sh"),
+                             QStringLiteral("-c"), script, QStringLiteral("sh"), dir,
+                             dir + spareSuffix, staging});
 }
 
 // Called with the lock held alone.
@@ -334,7 +375,7 @@ bool BottleTemplate::build(const QString &key, const std::atomic_bool *abort) co
                                        .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot
                                                   | QDir::NoSymLinks);
     for (const QString &other : others) {
-        if (other != key)
+        if (other != key && other != key + spareSuffix)
             removeFolder(templatesDir() + other);
     }
     qInfo().noquote() << QStringLiteral("Bottle template ready: ") + dir;

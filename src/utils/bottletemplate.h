@@ -18,7 +18,8 @@
  * through a lock file: copies hold it shared, the one that builds or removes
  * a template holds it alone. A template is built in a temporary folder and
  * renamed into place when complete, so nobody copies a half-made prefix;
- * building one removes those of other keys.
+ * building one removes those of other keys. After each bottle a spare copy
+ * is made in the background, so that the next bottle is only a rename.
  *
  * Everything here blocks: call it on a task thread, never the GUI thread.
  */
@@ -53,6 +54,8 @@ public:
 private:
     enum class State { Missing, Ready, Damaged };
     static State stateOf(const QString &dir);
+    static bool takeSpare(const QString &dir, const QString &bottle);
+    static void startSpareCopy(const QString &dir);
     CopyResult copyReady(const QString &dir, const QString &bottle,
                          const std::atomic_bool *abort) const;
     bool build(const QString &key, const std::atomic_bool *abort) const;
