@@ -182,6 +182,8 @@ AssistantRun installThroughWindow()
 void waitForSpareCopy()
 {
     const QDir templates(BottleTemplate::templatesDir());
+    if (templates.entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty())
+        return;
     waitFor([&] { return !templates.entryList({QStringLiteral("*.spare")}, QDir::Dirs).isEmpty(); },
             180000);
 }
