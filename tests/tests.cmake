@@ -1,12 +1,12 @@
-lwa_add_test(tst_taskinterface SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h
+lwa_add_test(tst_taskinterface LIB lwa_utils SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h
     taskrunner.cpp taskrunner.h TIMEOUT 60)
-lwa_add_test(tst_jsonoperator SOURCES tst_jsonoperator.cpp logcapture.cpp logcapture.h
+lwa_add_test(tst_jsonoperator LIB lwa_utils SOURCES tst_jsonoperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)
 add_executable(lwa_jsonwriterchild jsonwriterchild.cpp)
-target_link_libraries(lwa_jsonwriterchild PRIVATE lirvanwineassist)
-lwa_add_test(tst_shellcmd SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
+target_link_libraries(lwa_jsonwriterchild PRIVATE lwa_utils)
+lwa_add_test(tst_shellcmd LIB lwa_utils SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 120)
-lwa_add_test(tst_wineasthttpdownload
+lwa_add_test(tst_wineasthttpdownload LIB lwa_utils
     SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h
         platformtestutil.cpp platformtestutil.h TIMEOUT 240)
 target_compile_definitions(tst_wineasthttpdownload PRIVATE
@@ -15,55 +15,55 @@ target_compile_definitions(tst_wineasthttpdownload PRIVATE
 add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server lwa_downloadclient)
 
 # The platform layer, run from the build tree (platform-root, fixtures).
-lwa_add_test(tst_platformscripts
+lwa_add_test(tst_platformscripts LIB lwa_utils
     SOURCES tst_platformscripts.cpp platformtestutil.cpp platformtestutil.h TIMEOUT 180)
 target_compile_definitions(tst_platformscripts PRIVATE
     LWA_CMAKE_COMMAND="${CMAKE_COMMAND}"
     LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
-lwa_add_test(tst_singleinstance SOURCES tst_singleinstance.cpp assisthome.cpp assisthome.h TIMEOUT 240)
+lwa_add_test(tst_singleinstance LIB Qt5::Core SOURCES tst_singleinstance.cpp assisthome.cpp assisthome.h TIMEOUT 240)
 add_dependencies(tst_singleinstance lwa_platform lwa_fixtures)
-lwa_add_test(tst_inioperator SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
+lwa_add_test(tst_inioperator LIB lwa_utils SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
     platformtestutil.cpp platformtestutil.h TIMEOUT 60)
-lwa_add_test(tst_winesettings SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+lwa_add_test(tst_winesettings LIB lwa_utils SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
 target_compile_definitions(tst_winesettings PRIVATE
     LWA_EXPECTED_SERVICE_BASE_URL="${LWA_SERVICE_BASE_URL}"
     LWA_EXPECTED_FORUM_URL="${LWA_FORUM_URL}"
     LWA_EXPECTED_PRIVACY_PAGE="${LWA_PRIVACY_PAGE_FILE}")
-lwa_add_test(tst_wineinstalledapps
+lwa_add_test(tst_wineinstalledapps LIB lwa_utils
     SOURCES tst_wineinstalledapps.cpp logcapture.cpp logcapture.h TIMEOUT 60)
-lwa_add_test(tst_winepeinfo TIMEOUT 240 SOURCES tst_winepeinfo.cpp taskrunner.cpp taskrunner.h
+lwa_add_test(tst_winepeinfo LIB lwa_utils TIMEOUT 240 SOURCES tst_winepeinfo.cpp taskrunner.cpp taskrunner.h
     platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_winepeinfo lwa_platform lwa_fixtures)
-lwa_add_test(tst_unzipinfo TIMEOUT 180 SOURCES tst_unzipinfo.cpp taskrunner.cpp taskrunner.h
+lwa_add_test(tst_unzipinfo LIB lwa_utils TIMEOUT 180 SOURCES tst_unzipinfo.cpp taskrunner.cpp taskrunner.h
     platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_unzipinfo lwa_platform lwa_fixtures)
-lwa_add_test(tst_ltk SOURCES tst_ltk.cpp TIMEOUT 60)
+lwa_add_test(tst_ltk LIB lwa_ltk SOURCES tst_ltk.cpp TIMEOUT 60)
 # With real Wine, one bottle per program; "ctest -L wine" runs them alone.
-lwa_add_test(tst_platformwine
+lwa_add_test(tst_platformwine LIB lwa_utils
     SOURCES tst_platformwine.cpp platformtestutil.cpp platformtestutil.h TIMEOUT 600)
-lwa_add_test(tst_platformpackage
+lwa_add_test(tst_platformpackage LIB lwa_utils
     SOURCES tst_platformpackage.cpp platformtestutil.cpp platformtestutil.h TIMEOUT 600)
 set_tests_properties(tst_platformwine tst_platformpackage PROPERTIES LABELS wine)
 add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
-lwa_add_test(tst_bottletemplate TIMEOUT 600 SOURCES tst_bottletemplate.cpp
+lwa_add_test(tst_bottletemplate LIB lwa_utils TIMEOUT 600 SOURCES tst_bottletemplate.cpp
     logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 set_tests_properties(tst_bottletemplate PROPERTIES LABELS wine)
 add_dependencies(tst_bottletemplate lwa_platform)
 add_executable(lwa_downloadclient downloadclient.cpp)
-target_link_libraries(lwa_downloadclient PRIVATE lirvanwineassist)
+target_link_libraries(lwa_downloadclient PRIVATE lwa_utils)
 # Installed-app actions, the start manager (started by D-Bus activation from
 # the build tree's activation file) and the install task.
 add_executable(lwa_argdump argdump.cpp)
-lwa_add_test(tst_startmanager DBUS TIMEOUT 120
+lwa_add_test(tst_startmanager LIB lwa_utils DBUS TIMEOUT 120
     SOURCES tst_startmanager.cpp startmanagertestutil.cpp startmanagertestutil.h
         ${PROJECT_SOURCE_DIR}/platform/startmanager/launchentry.cpp
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 target_include_directories(tst_startmanager PRIVATE ${PROJECT_SOURCE_DIR}/platform/startmanager)
 target_compile_definitions(tst_startmanager PRIVATE LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
 add_dependencies(tst_startmanager lirvan-start-manager lwa_argdump)
-lwa_add_test(tst_doaction DBUS TIMEOUT 120
+lwa_add_test(tst_doaction LIB lwa_utils DBUS TIMEOUT 120
     SOURCES tst_doaction.cpp startmanagertestutil.cpp startmanagertestutil.h
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_doaction lirvan-start-manager lwa_platform)
@@ -71,14 +71,18 @@ add_dependencies(tst_doaction lirvan-start-manager lwa_platform)
 # catalogue API and its sample catalogue.
 foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload
         tst_wineapplication)
-    lwa_add_test(${online_test} SOURCES ${online_test}.cpp catalogueapiserver.cpp
+    set(online_lib lwa_utils)
+    if(online_test STREQUAL tst_wineapplication)
+        set(online_lib lwa_gui)
+    endif()
+    lwa_add_test(${online_test} LIB ${online_lib} SOURCES ${online_test}.cpp catalogueapiserver.cpp
         catalogueapiserver.h catalogueserver.cpp catalogueserver.h logcapture.cpp logcapture.h
         platformtestutil.cpp platformtestutil.h TIMEOUT 120)
     target_compile_definitions(${online_test} PRIVATE
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
     add_dependencies(${online_test} lirvan-catalogue-server lwa_sample_catalogue)
 endforeach()
-lwa_add_test(tst_installinfo DBUS TIMEOUT 900
+lwa_add_test(tst_installinfo LIB lwa_utils DBUS TIMEOUT 900
     SOURCES tst_installinfo.cpp startmanagertestutil.cpp startmanagertestutil.h
         taskrunner.cpp taskrunner.h
         logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
@@ -86,13 +90,13 @@ set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
 # Packaging and desktop integration: the command line of the real binary, the
 # translations, the desktop entry and metainfo, and the Debian package.
-lwa_add_test(tst_commandline TIMEOUT 120 SOURCES tst_commandline.cpp assisthome.cpp assisthome.h
+lwa_add_test(tst_commandline LIB lwa_utils TIMEOUT 120 SOURCES tst_commandline.cpp assisthome.cpp assisthome.h
     isolatedhome.cpp isolatedhome.h platformtestutil.cpp platformtestutil.h)
 add_dependencies(tst_commandline lirvanwineassist_translations)
-lwa_add_test(tst_translations TIMEOUT 180 SOURCES tst_translations.cpp isolatedhome.cpp isolatedhome.h)
+lwa_add_test(tst_translations LIB Qt5::Core TIMEOUT 180 SOURCES tst_translations.cpp isolatedhome.cpp isolatedhome.h)
 get_target_property(lwa_test_lupdate Qt5::lupdate IMPORTED_LOCATION)
 target_compile_definitions(tst_translations PRIVATE LWA_LUPDATE="${lwa_test_lupdate}")
-lwa_add_test(tst_debpackage TIMEOUT 600 SOURCES tst_debpackage.cpp isolatedhome.cpp isolatedhome.h
+lwa_add_test(tst_debpackage LIB lwa_utils TIMEOUT 600 SOURCES tst_debpackage.cpp isolatedhome.cpp isolatedhome.h
     platformtestutil.cpp platformtestutil.h)
 target_compile_definitions(tst_debpackage PRIVATE
     LWA_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}" LWA_VERSION="${PROJECT_VERSION}")
@@ -101,7 +105,7 @@ add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page l
 # Not a test: screenshots of every window and page (scripts/screenshots.sh).
 add_executable(lwa_screenshots screenshots.cpp isolatedhome.cpp isolatedhome.h
     catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
-target_link_libraries(lwa_screenshots PRIVATE lirvanwineassist Qt5::Test)
+target_link_libraries(lwa_screenshots PRIVATE lwa_gui Qt5::Test)
 target_compile_definitions(lwa_screenshots PRIVATE
     LWA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
     LWA_FIXTURE_DIR="${LWA_FIXTURE_DIR}"
@@ -132,7 +136,11 @@ add_dependencies(tst_installflow lirvan-start-manager lwa_platform lwa_fixtures
 # Account login and the main window, with the stand-in desktop account
 # services on a private session bus and the reference catalogue service.
 foreach(login_test tst_wineastlogin tst_winemainwindow)
-    lwa_add_test(${login_test} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp
+    set(login_lib lwa_utils)
+    if(login_test STREQUAL tst_winemainwindow)
+        set(login_lib lwa_gui)
+    endif()
+    lwa_add_test(${login_test} LIB ${login_lib} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp
         accountservicetestutil.cpp accountservicetestutil.h testisolation.cpp testisolation.h
         catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
         logcapture.cpp logcapture.h)
@@ -146,7 +154,7 @@ endforeach()
 # look at the pictures, see the program's comment).
 add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
     catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
-target_link_libraries(lwa_catalogueshots PRIVATE lirvanwineassist Qt5::Test)
+target_link_libraries(lwa_catalogueshots PRIVATE lwa_gui Qt5::Test)
 target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(lwa_catalogueshots PRIVATE
     LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
@@ -180,7 +188,7 @@ add_executable(lwa_mainwindowshots mainwindowshots.cpp sampleinstalledapps.cpp
     sampleinstalledapps.h accountservicetestutil.cpp accountservicetestutil.h
     testisolation.cpp testisolation.h catalogueapiserver.cpp catalogueapiserver.h
     catalogueserver.cpp catalogueserver.h)
-target_link_libraries(lwa_mainwindowshots PRIVATE lirvanwineassist Qt5::Test)
+target_link_libraries(lwa_mainwindowshots PRIVATE lwa_gui Qt5::Test)
 target_include_directories(lwa_mainwindowshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(lwa_mainwindowshots PRIVATE
     LWA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -14,7 +14,6 @@ set(GUI_SOURCES
     gui/dataitemdelegate.cpp gui/dataitemdelegate.h
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
     gui/view/containerinstallview_p.cpp gui/view/containerinstallview_p.h
-    gui/view/installcleanup.cpp gui/view/installcleanup.h
     gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
     gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h
     gui/view/installerhost.cpp gui/view/installerhost.h

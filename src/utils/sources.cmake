@@ -20,7 +20,8 @@ list(APPEND UTILS_SOURCES
     utils/doaction.cpp utils/doaction.h
     utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h
     utils/bottletemplate.cpp utils/bottletemplate.h
-    utils/installinfo.cpp utils/installinfo.h)
+    utils/installinfo.cpp utils/installinfo.h
+    utils/installcleanup.cpp utils/installcleanup.h)
 list(APPEND UTILS_SOURCES
     utils/qtnetworkworker.cpp utils/qtnetworkworker.h
     utils/cataloguereply.cpp utils/cataloguereply.h
