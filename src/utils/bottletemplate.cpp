@@ -157,6 +157,19 @@ bool removeFolder(const QString &path)
     return QDir(path).removeRecursively();
 }
 
+// A template goes with its spare copy.
+void removeTemplate(const QString &dir)
+{
+    removeFolder(dir);
+    removeFolder(dir + spareSuffix);
+}
+
+BottleTemplate::CopyResult notCopied(const std::atomic_bool *abort)
+{
+    return isAborted(abort) ? BottleTemplate::CopyResult::Cancelled
+                            : BottleTemplate::CopyResult::Fallback;
+}
+
 } // namespace
 
 BottleTemplate::BottleTemplate(const QString &wine64, const QString &fontRegistry)
@@ -233,7 +246,7 @@ BottleTemplate::CopyResult BottleTemplate::copyTo(const QString &bottle,
         {
             const TemplatesLock shared(LOCK_SH, abort);
             if (!shared.isHeld())
-                return isAborted(abort) ? CopyResult::Cancelled : CopyResult::Fallback;
+                return notCopied(abort);
             if (stateOf(dir) == State::Ready) {
                 const CopyResult result = takeSpare(dir, bottle) ? CopyResult::Copied
                                                                  : copyReady(dir, bottle, abort);
@@ -246,16 +259,15 @@ BottleTemplate::CopyResult BottleTemplate::copyTo(const QString &bottle,
             break;
         const TemplatesLock alone(LOCK_EX, abort);
         if (!alone.isHeld())
-            return isAborted(abort) ? CopyResult::Cancelled : CopyResult::Fallback;
+            return notCopied(abort);
         const State state = stateOf(dir);
         if (state == State::Damaged) {
             qWarning().noquote() << QStringLiteral("Damaged bottle template removed: ") + dir;
-            removeFolder(dir);
-            removeFolder(dir + spareSuffix);
+            removeTemplate(dir);
             return CopyResult::Fallback;
         }
         if (state == State::Missing && !build(key, abort))
-            return isAborted(abort) ? CopyResult::Cancelled : CopyResult::Fallback;
+            return notCopied(abort);
     }
     return CopyResult::Fallback;
 }
@@ -273,8 +285,7 @@ bool BottleTemplate::prepare(const std::atomic_bool *abort) const
     if (state == State::Ready)
         return true;
     if (state == State::Damaged) {
-        removeFolder(dir);
-        removeFolder(dir + spareSuffix);
+        removeTemplate(dir);
     }
     return build(key, abort);
 }
@@ -303,7 +314,7 @@ BottleTemplate::CopyResult BottleTemplate::copyReady(const QString &dir, const Q
     if (result != 0 && !isAborted(abort))
         qWarning().noquote() << QStringLiteral("Copying the bottle template failed: ") + error;
     removeFolder(partial);
-    return isAborted(abort) ? CopyResult::Cancelled : CopyResult::Fallback;
+    return notCopied(abort);
 }
 
 // A spare copy, made after the last bottle, becomes the bottle at once.
