@@ -10,4 +10,4 @@ out=${2:-$build/shots/mainwindow}
 cmake --build "$build" --parallel 2 --target lwa_mainwindowshots lirvanwineassist_translations
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
-"$build/tests/lwa_mainwindowshots" "$out"
+"$build/bin/lwa_mainwindowshots" "$out"

@@ -13,10 +13,10 @@ for locale in en_US.UTF-8 zh_CN.UTF-8; do
     dir="$out/${locale%%.*}"
     rm -rf "$dir"
     echo "== $locale: $dir"
-    "$root/tests/run-isolated.sh" --xvfb -- "$build/tests/lwa_screenshots" "$locale" "$dir" 2>/dev/null
+    "$root/tests/run-isolated.sh" --xvfb -- "$build/bin/lwa_screenshots" "$locale" "$dir" 2>/dev/null
     # The catalogue pages in their states (details, versions, search, failure).
     "$root/tests/run-isolated.sh" --xvfb -- env LC_ALL="$locale" \
         "$build/bin/lwa_catalogueshots" "$dir/catalogue" >/dev/null 2>&1
     "$root/tests/run-isolated.sh" --xvfb -- env LC_ALL="$locale" \
-        "$build/tests/lwa_installedviewshots" "$dir/installed" >/dev/null 2>&1
+        "$build/bin/lwa_installedviewshots" "$dir/installed" >/dev/null 2>&1
 done

@@ -1,14 +1,10 @@
-lwa_add_test(tst_taskinterface LIB lwa_utils SOURCES tst_taskinterface.cpp logcapture.cpp logcapture.h
-    taskrunner.cpp taskrunner.h TIMEOUT 60)
-lwa_add_test(tst_jsonoperator LIB lwa_utils SOURCES tst_jsonoperator.cpp logcapture.cpp logcapture.h
-    platformtestutil.cpp platformtestutil.h TIMEOUT 60)
+lwa_add_test(tst_taskinterface LIB lwa_utils SOURCES tst_taskinterface.cpp TIMEOUT 60)
+lwa_add_test(tst_jsonoperator LIB lwa_utils SOURCES tst_jsonoperator.cpp TIMEOUT 60)
 add_executable(lwa_jsonwriterchild jsonwriterchild.cpp)
 target_link_libraries(lwa_jsonwriterchild PRIVATE lwa_utils)
-lwa_add_test(tst_shellcmd LIB lwa_utils SOURCES tst_shellcmd.cpp logcapture.cpp logcapture.h
-    platformtestutil.cpp platformtestutil.h TIMEOUT 120)
+lwa_add_test(tst_shellcmd LIB lwa_utils SOURCES tst_shellcmd.cpp TIMEOUT 120)
 lwa_add_test(tst_wineasthttpdownload LIB lwa_utils
-    SOURCES tst_wineasthttpdownload.cpp catalogueserver.cpp catalogueserver.h
-        platformtestutil.cpp platformtestutil.h TIMEOUT 240)
+    SOURCES tst_wineasthttpdownload.cpp TIMEOUT 240)
 target_compile_definitions(tst_wineasthttpdownload PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
     LWA_DOWNLOAD_CLIENT="$<TARGET_FILE:lwa_downloadclient>")
@@ -16,34 +12,31 @@ add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server lwa_downloadcli
 
 # The platform layer, run from the build tree (platform-root, fixtures).
 lwa_add_test(tst_platformscripts LIB lwa_utils
-    SOURCES tst_platformscripts.cpp platformtestutil.cpp platformtestutil.h TIMEOUT 180)
+    SOURCES tst_platformscripts.cpp TIMEOUT 180)
 target_compile_definitions(tst_platformscripts PRIVATE
     LWA_CMAKE_COMMAND="${CMAKE_COMMAND}"
     LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
-lwa_add_test(tst_singleinstance LIB Qt5::Core SOURCES tst_singleinstance.cpp assisthome.cpp assisthome.h TIMEOUT 240)
+lwa_add_test(tst_singleinstance LIB Qt5::Core SOURCES tst_singleinstance.cpp TIMEOUT 240)
 add_dependencies(tst_singleinstance lwa_platform lwa_fixtures)
-lwa_add_test(tst_inioperator LIB lwa_utils SOURCES tst_inioperator.cpp logcapture.cpp logcapture.h
-    platformtestutil.cpp platformtestutil.h TIMEOUT 60)
-lwa_add_test(tst_winesettings LIB lwa_utils SOURCES tst_winesettings.cpp logcapture.cpp logcapture.h TIMEOUT 60)
+lwa_add_test(tst_inioperator LIB lwa_utils SOURCES tst_inioperator.cpp TIMEOUT 60)
+lwa_add_test(tst_winesettings LIB lwa_utils SOURCES tst_winesettings.cpp TIMEOUT 60)
 target_compile_definitions(tst_winesettings PRIVATE
     LWA_EXPECTED_SERVICE_BASE_URL="${LWA_SERVICE_BASE_URL}"
     LWA_EXPECTED_FORUM_URL="${LWA_FORUM_URL}"
     LWA_EXPECTED_PRIVACY_PAGE="${LWA_PRIVACY_PAGE_FILE}")
 lwa_add_test(tst_wineinstalledapps LIB lwa_utils
-    SOURCES tst_wineinstalledapps.cpp logcapture.cpp logcapture.h TIMEOUT 60)
-lwa_add_test(tst_winepeinfo LIB lwa_utils TIMEOUT 240 SOURCES tst_winepeinfo.cpp taskrunner.cpp taskrunner.h
-    platformtestutil.cpp platformtestutil.h)
+    SOURCES tst_wineinstalledapps.cpp TIMEOUT 60)
+lwa_add_test(tst_winepeinfo LIB lwa_utils TIMEOUT 240 SOURCES tst_winepeinfo.cpp)
 add_dependencies(tst_winepeinfo lwa_platform lwa_fixtures)
-lwa_add_test(tst_unzipinfo LIB lwa_utils TIMEOUT 180 SOURCES tst_unzipinfo.cpp taskrunner.cpp taskrunner.h
-    platformtestutil.cpp platformtestutil.h)
+lwa_add_test(tst_unzipinfo LIB lwa_utils TIMEOUT 180 SOURCES tst_unzipinfo.cpp)
 add_dependencies(tst_unzipinfo lwa_platform lwa_fixtures)
 lwa_add_test(tst_ltk LIB lwa_ltk SOURCES tst_ltk.cpp TIMEOUT 60)
 # With real Wine, one bottle per program; "ctest -L wine" runs them alone.
 lwa_add_test(tst_platformwine LIB lwa_utils
-    SOURCES tst_platformwine.cpp platformtestutil.cpp platformtestutil.h TIMEOUT 600)
+    SOURCES tst_platformwine.cpp TIMEOUT 600)
 lwa_add_test(tst_platformpackage LIB lwa_utils
-    SOURCES tst_platformpackage.cpp platformtestutil.cpp platformtestutil.h TIMEOUT 600)
+    SOURCES tst_platformpackage.cpp TIMEOUT 600)
 set_tests_properties(tst_platformwine tst_platformpackage PROPERTIES LABELS wine)
 add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
@@ -57,15 +50,13 @@ target_link_libraries(lwa_downloadclient PRIVATE lwa_utils)
 # the build tree's activation file) and the install task.
 add_executable(lwa_argdump argdump.cpp)
 lwa_add_test(tst_startmanager LIB lwa_utils DBUS TIMEOUT 120
-    SOURCES tst_startmanager.cpp startmanagertestutil.cpp startmanagertestutil.h
-        ${PROJECT_SOURCE_DIR}/platform/startmanager/launchentry.cpp
-        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+    SOURCES tst_startmanager.cpp
+        ${PROJECT_SOURCE_DIR}/platform/startmanager/launchentry.cpp)
 target_include_directories(tst_startmanager PRIVATE ${PROJECT_SOURCE_DIR}/platform/startmanager)
 target_compile_definitions(tst_startmanager PRIVATE LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
 add_dependencies(tst_startmanager lirvan-start-manager lwa_argdump)
 lwa_add_test(tst_doaction LIB lwa_utils DBUS TIMEOUT 120
-    SOURCES tst_doaction.cpp startmanagertestutil.cpp startmanagertestutil.h
-        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+    SOURCES tst_doaction.cpp)
 add_dependencies(tst_doaction lirvan-start-manager lwa_platform)
 # The online service's request classes against the reference service's
 # catalogue API and its sample catalogue.
@@ -75,59 +66,38 @@ foreach(online_test tst_qtnetworkworker tst_cataloguequeries tst_catalogueupload
     if(online_test STREQUAL tst_wineapplication)
         set(online_lib lwa_gui)
     endif()
-    lwa_add_test(${online_test} LIB ${online_lib} SOURCES ${online_test}.cpp catalogueapiserver.cpp
-        catalogueapiserver.h catalogueserver.cpp catalogueserver.h logcapture.cpp logcapture.h
-        platformtestutil.cpp platformtestutil.h TIMEOUT 120)
+    lwa_add_test(${online_test} LIB ${online_lib} SOURCES ${online_test}.cpp TIMEOUT 120)
     target_compile_definitions(${online_test} PRIVATE
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
     add_dependencies(${online_test} lirvan-catalogue-server lwa_sample_catalogue)
 endforeach()
 lwa_add_test(tst_installinfo LIB lwa_utils DBUS TIMEOUT 900
-    SOURCES tst_installinfo.cpp startmanagertestutil.cpp startmanagertestutil.h
-        taskrunner.cpp taskrunner.h
-        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+    SOURCES tst_installinfo.cpp)
 set_tests_properties(tst_installinfo PROPERTIES LABELS wine)
 add_dependencies(tst_installinfo lirvan-start-manager lwa_platform lwa_fixtures)
 # Packaging and desktop integration: the command line of the real binary, the
 # translations, the desktop entry and metainfo, and the Debian package.
-lwa_add_test(tst_commandline LIB lwa_utils TIMEOUT 120 SOURCES tst_commandline.cpp assisthome.cpp assisthome.h
-    isolatedhome.cpp isolatedhome.h platformtestutil.cpp platformtestutil.h)
+lwa_add_test(tst_commandline LIB lwa_utils TIMEOUT 120 SOURCES tst_commandline.cpp)
 add_dependencies(tst_commandline lirvanwineassist_translations)
-lwa_add_test(tst_translations LIB Qt5::Core TIMEOUT 180 SOURCES tst_translations.cpp isolatedhome.cpp isolatedhome.h)
+lwa_add_test(tst_translations LIB Qt5::Core TIMEOUT 180 SOURCES tst_translations.cpp)
 get_target_property(lwa_test_lupdate Qt5::lupdate IMPORTED_LOCATION)
 target_compile_definitions(tst_translations PRIVATE LWA_LUPDATE="${lwa_test_lupdate}")
-lwa_add_test(tst_debpackage LIB lwa_utils TIMEOUT 600 SOURCES tst_debpackage.cpp isolatedhome.cpp isolatedhome.h
-    platformtestutil.cpp platformtestutil.h)
+lwa_add_test(tst_debpackage LIB lwa_utils TIMEOUT 600 SOURCES tst_debpackage.cpp)
 target_compile_definitions(tst_debpackage PRIVATE
     LWA_CPACK_COMMAND="${CMAKE_CPACK_COMMAND}" LWA_VERSION="${PROJECT_VERSION}")
 add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page lwa_icons
     lirvanwineassist_translations)
-# Not a test: screenshots of every window and page (scripts/screenshots.sh).
-add_executable(lwa_screenshots screenshots.cpp isolatedhome.cpp isolatedhome.h
-    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
-target_link_libraries(lwa_screenshots PRIVATE lwa_gui Qt5::Test)
-target_compile_definitions(lwa_screenshots PRIVATE
-    LWA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
-    LWA_FIXTURE_DIR="${LWA_FIXTURE_DIR}"
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
-add_dependencies(lwa_screenshots lirvan-catalogue-server lwa_sample_catalogue lwa_fixtures
-    lirvanwineassist_translations)
 # The install window: its pages alone, the flow without Wine against the
 # reference service, and whole installations with real Wine.
-set(lwa_install_test_helpers installflowtestutil.cpp installflowtestutil.h
-    platformtestutil.cpp platformtestutil.h isolatedhome.cpp isolatedhome.h)
+set(lwa_install_test_helpers installflowtestutil.cpp installflowtestutil.h)
 lwa_add_test(tst_installpages TIMEOUT 60 SOURCES tst_installpages.cpp ${lwa_install_test_helpers})
 add_dependencies(tst_installpages lwa_fixtures)
-lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers}
-    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
-    logcapture.cpp logcapture.h)
+lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers})
 target_compile_definitions(tst_installwindow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
 lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
-    ${lwa_install_test_helpers} startmanagertestutil.cpp startmanagertestutil.h
-    testisolation.cpp testisolation.h
-    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
+    ${lwa_install_test_helpers})
 target_compile_definitions(tst_installflow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 set_tests_properties(tst_installflow PROPERTIES LABELS wine)
@@ -140,59 +110,26 @@ foreach(login_test tst_wineastlogin tst_winemainwindow)
     if(login_test STREQUAL tst_winemainwindow)
         set(login_lib lwa_gui)
     endif()
-    lwa_add_test(${login_test} LIB ${login_lib} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp
-        accountservicetestutil.cpp accountservicetestutil.h testisolation.cpp testisolation.h
-        catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h
-        logcapture.cpp logcapture.h)
+    lwa_add_test(${login_test} LIB ${login_lib} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp)
     target_compile_definitions(${login_test} PRIVATE
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
         LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
     add_dependencies(${login_test} lirvan-catalogue-server lwa_sample_catalogue
         lirvan-account-service lwa_argdump)
 endforeach()
-# Screenshots of the catalogue pages (not a test: run it under xvfb-run and
-# look at the pictures, see the program's comment).
-add_executable(lwa_catalogueshots catalogueshots.cpp isolatedhome.cpp isolatedhome.h
-    catalogueapiserver.cpp catalogueapiserver.h catalogueserver.cpp catalogueserver.h)
-target_link_libraries(lwa_catalogueshots PRIVATE lwa_gui Qt5::Test)
-target_include_directories(lwa_catalogueshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_definitions(lwa_catalogueshots PRIVATE
-    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
-set_target_properties(lwa_catalogueshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-add_dependencies(lwa_catalogueshots lirvan-catalogue-server lwa_sample_catalogue)
 # Catalogue browsing: the icon label and dropdown, and the pages and search
 # against the reference service.
-lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp
-    catalogueserver.cpp catalogueserver.h)
+lwa_add_test(tst_catalogueicons TIMEOUT 120 SOURCES tst_catalogueicons.cpp)
 target_compile_definitions(tst_catalogueicons PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_catalogueicons lirvan-catalogue-server)
-lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp
-    catalogueapiserver.cpp catalogueapiserver.h
-    catalogueserver.cpp catalogueserver.h)
+lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp)
 target_compile_definitions(tst_cataloguepages PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
 # The installed-applications page, with the start manager on a private bus.
 lwa_add_test(tst_installedview DBUS TIMEOUT 180
-    SOURCES tst_installedview.cpp installedviewtestutil.cpp installedviewtestutil.h
-        startmanagertestutil.cpp startmanagertestutil.h
-        logcapture.cpp logcapture.h platformtestutil.cpp platformtestutil.h)
+    SOURCES tst_installedview.cpp)
 target_compile_definitions(tst_installedview PRIVATE
     LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
 add_dependencies(tst_installedview lirvan-start-manager lwa_platform)
-# Screenshots of the main window (not a test: scripts/mainwindow-shots.sh
-# runs it on a private X server and bus; look at the pictures).
-add_executable(lwa_mainwindowshots mainwindowshots.cpp sampleinstalledapps.cpp
-    sampleinstalledapps.h accountservicetestutil.cpp accountservicetestutil.h
-    testisolation.cpp testisolation.h catalogueapiserver.cpp catalogueapiserver.h
-    catalogueserver.cpp catalogueserver.h)
-target_link_libraries(lwa_mainwindowshots PRIVATE lwa_gui Qt5::Test)
-target_include_directories(lwa_mainwindowshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_definitions(lwa_mainwindowshots PRIVATE
-    LWA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    LWA_BINARY_DIR="${PROJECT_BINARY_DIR}"
-    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
-add_dependencies(lwa_mainwindowshots lirvan-catalogue-server lwa_sample_catalogue
-    lirvan-account-service)

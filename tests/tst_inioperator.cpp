@@ -1,3 +1,4 @@
+#include "desktopentryfile.h"
 #include "inioperator.h"
 #include "logcapture.h"
 #include "platformtestutil.h"
@@ -70,6 +71,8 @@ private slots:
     void rewriteKeepsWhatItDoesNotSet();
     void writeCreatesNewEntry();
     void lineBreaksCannotAddKeys();
+    void iconStillNamed_data();
+    void iconStillNamed();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -215,6 +218,42 @@ void IniOperatorTest::lineBreaksCannotAddKeys()
     QCOMPARE(CommonIniOperator::findValueByKey(QStringLiteral("Name"), m_path),
              QStringLiteral("Foo\\nExec=rm -rf ~\\r\\n[Evil]"));
     QVERIFY(!linesOf(m_path).contains("[Evil]"));
+}
+
+void IniOperatorTest::iconStillNamed_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<bool>("named");
+    QTest::newRow("Icon") << QByteArray("[Desktop Entry]\nIcon=foo-icon\n") << true;
+    QTest::newRow("localised, blanks")
+            << QByteArray("[Desktop Entry]\nIcon[de] = foo-icon \n") << true;
+    QTest::newRow("other icon") << QByteArray("[Desktop Entry]\nIcon=foo-icon2\n") << false;
+    QTest::newRow("action group") << QByteArray("[Desktop Entry]\nIcon=bar\n"
+                                                "[Desktop Action New]\nIcon=foo-icon\n")
+                                  << false;
+    QTest::newRow("comment") << QByteArray("[Desktop Entry]\n#Icon=foo-icon\n") << false;
+    QTest::newRow("other key") << QByteArray("[Desktop Entry]\nIconic=foo-icon\n") << false;
+}
+
+void IniOperatorTest::iconStillNamed()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(bool, named);
+    QVERIFY(PlatformTest::writeAll(m_path, entry));
+    DesktopEntryFile file(m_path);
+    QVERIFY(file.load());
+    QCOMPARE(file.namesIcon(QStringLiteral("foo-icon")), named);
+
+    // The same entry, below the user's menu folder or on the desktop.
+    const QString icon = QStringLiteral("foo-icon");
+    const QStringList places = {QDir::homePath() + "/.local/share/applications/wine/x.desktop",
+                                QDir::homePath() + "/Desktop/x.desktop"};
+    for (const QString &place : places) {
+        QVERIFY(!DesktopEntryFile::isIconInUse(icon));
+        QVERIFY(PlatformTest::writeAll(place, entry));
+        QCOMPARE(DesktopEntryFile::isIconInUse(icon), named);
+        QVERIFY(QFile::remove(place));
+    }
 }
 
 QTEST_GUILESS_MAIN(IniOperatorTest)

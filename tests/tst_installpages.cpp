@@ -6,6 +6,7 @@
 #include "llineedit.h"
 #include "lwaterprogress.h"
 #include "platformtestutil.h"
+#include "starrating.h"
 #include "wnappinfowidget.h"
 #include "wnappinstallwidget.h"
 #include "wninstallmethodwidget.h"
@@ -76,7 +77,8 @@ private slots:
     void appInfoShowsProgram();
     void appInfoNextAndNameEditing();
     void methodsBestThreeAndDefault();
-    void methodItemStars_data();
+    void starRule_data();
+    void starRule();
     void methodItemStars();
     void progressViewsAndActions();
     void buttonsReport();
@@ -175,29 +177,49 @@ void TestInstallPages::methodsBestThreeAndDefault()
     QVERIFY(page.items().at(1)->isChecked());
 }
 
-void TestInstallPages::methodItemStars_data()
+void TestInstallPages::starRule_data()
 {
+    // F full, H half, E empty; empty when nothing is drawn.
     QTest::addColumn<double>("score");
-    QTest::addColumn<QStringList>("stars");
-    const QString g = QStringLiteral("greenstar.svg");
-    const QString h = QStringLiteral("green_graystar.svg");
-    const QString e = QStringLiteral("graystar.svg");
-    QTest::newRow("4.5") << 4.5 << QStringList{g, g, g, g, h};
-    QTest::newRow("3") << 3.0 << QStringList{g, g, g, e, e};
-    QTest::newRow("0.5") << 0.5 << QStringList{h, e, e, e, e};
-    QTest::newRow("2.7") << 2.7 << QStringList{g, g, e, e, e};
-    QTest::newRow("above 5") << 9.0 << QStringList{g, g, g, g, g};
-    QTest::newRow("negative") << -1.0 << QStringList{e, e, e, e, e};
+    QTest::addColumn<double>("ratedFrom");
+    QTest::addColumn<QString>("stars");
+    const double one = StarRating::FromOneStar;
+    const double always = StarRating::Always;
+    QTest::newRow("4.5") << 4.5 << always << "FFFFH";
+    QTest::newRow("3") << 3.0 << always << "FFFEE";
+    QTest::newRow("0.5") << 0.5 << always << "HEEEE";
+    QTest::newRow("0.5 unrated") << 0.5 << one << "";
+    QTest::newRow("0.9 unrated") << 0.9 << one << "";
+    QTest::newRow("1") << 1.0 << one << "FEEEE";
+    QTest::newRow("2.7") << 2.7 << one << "FFEEE";
+    QTest::newRow("2.504") << 2.504 << one << "FFEEE";
+    QTest::newRow("2.501") << 2.501 << one << "FFHEE";
+    QTest::newRow("2.4999") << 2.4999 << one << "FFHEE";
+    QTest::newRow("5") << 5.0 << one << "FFFFF";
+    QTest::newRow("5.5 capped") << 5.5 << one << "FFFFF";
+    QTest::newRow("above 5") << 9.0 << always << "FFFFF";
+    QTest::newRow("negative") << -1.0 << always << "EEEEE";
+    QTest::newRow("negative unrated") << -2.0 << one << "";
+}
+
+void TestInstallPages::starRule()
+{
+    QFETCH(double, score);
+    QFETCH(double, ratedFrom);
+    QFETCH(QString, stars);
+    QString letters;
+    for (const StarRating::Star star : StarRating::stars(score, ratedFrom))
+        letters += QLatin1Char("FHE"[star]);
+    QCOMPARE(letters, stars);
 }
 
 void TestInstallPages::methodItemStars()
 {
-    QFETCH(double, score);
-    QFETCH(QStringList, stars);
-    QCOMPARE(WnMethodItem::starFiles(score), stars);
+    // A configuration shows its score's five pictures, also when low.
     WnMethodItem item;
-    item.setData(recommended(QStringLiteral("Foo"), score), fixture(QStringLiteral("foo-48.png")));
-    QCOMPARE(starsOf(&item).size(), 5);
+    item.setData(recommended(QStringLiteral("Foo"), 0.5), fixture(QStringLiteral("foo-48.png")));
+    const QString e = QStringLiteral("graystar.svg");
+    QCOMPARE(starsOf(&item), (QStringList{QStringLiteral("green_graystar.svg"), e, e, e, e}));
 }
 
 void TestInstallPages::progressViewsAndActions()

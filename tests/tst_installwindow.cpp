@@ -386,6 +386,11 @@ void TestInstallWindow::catalogueDialogInstalls()
 
 void TestInstallWindow::overwriteReinstalls()
 {
+    // Installed here, whatever ran before.
+    uninstall(QStringLiteral("Quick App"));
+    QPointer<containerinstallview_mwd> first = openCatalogueWindow(published(11));
+    QCOMPARE(outcome(first->installer()), installedText);
+    first->close();
     const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
     QVERIFY(writeAll(bottle + QStringLiteral("/drive_c/old-marker"), "x"));
     QVERIFY(!storedRecord(QStringLiteral("Quick App")).appName.isEmpty());

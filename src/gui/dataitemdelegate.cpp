@@ -2,10 +2,10 @@
 
 #include "datamodel.h"
 #include "licontheme.h"
+#include "starrating.h"
 
 #include <QJsonObject>
 #include <QPainter>
-#include <QtMath>
 
 #include <array>
 
@@ -26,16 +26,10 @@ constexpr int StarLeft = 4;
 constexpr int StarTop = 18;
 constexpr int StarSize = 12;
 constexpr int StarPitch = 13;
-constexpr int StarCount = 5;
 
 // Row buttons, laid out from the right edge of the cell.
 constexpr int ButtonRightMargin = 10;
 constexpr int ButtonSpacing = 10;
-
-QString builtinIcon(const char *name)
-{
-    return LIconTheme::builtinPrefix() + QLatin1String(name);
-}
 
 } // namespace
 
@@ -165,18 +159,10 @@ void DataItemDelegate::paintName(QPainter *painter, const QStyleOptionViewItem &
 
 void DataItemDelegate::paintScore(QPainter *painter, const QRect &cell, double score) const
 {
-    if (!(score > 0))
-        return;
-    const QIcon full = cachedIcon(builtinIcon("greenstar.svg"));
-    const QIcon half = cachedIcon(builtinIcon("green_graystar.svg"));
-    const QIcon empty = cachedIcon(builtinIcon("graystar.svg"));
-
-    // A catalogue score above five still draws five stars.
-    const double clamped = qMin(score, double(StarCount));
-    const int whole = int(clamped);
-    const bool withHalf = qAbs(clamped - whole - 0.5) < 0.001;
-    for (int i = 0; i < StarCount; ++i) {
-        const QIcon &star = i < whole ? full : (i == whole && withHalf ? half : empty);
+    const QList<StarRating::Star> stars = StarRating::stars(score, StarRating::FromOneStar);
+    for (int i = 0; i < stars.size(); ++i) {
+        const QIcon star = cachedIcon(LIconTheme::builtinPrefix()
+                                      + StarRating::fileName(stars.at(i)));
         star.paint(painter, QRect(cell.x() + StarLeft + i * StarPitch, cell.y() + StarTop, StarSize,
                                   StarSize));
     }

@@ -1,6 +1,8 @@
 #include "datamodel.h"
 
 #include "doaction.h"
+#include "starrating.h"
+#include "userfolders.h"
 #include "wineapplication.h"
 #include "wineastapplist.h"
 #include "wineinstalledapps.h"
@@ -28,7 +30,7 @@ const char DefaultIcon[] = ":/icons/lirvan/builtin/icons/lw_default_install_14.s
 QHash<QString, QStringList> indexUserIcons()
 {
     QHash<QString, QStringList> index;
-    const QString dir = QDir::homePath() + QStringLiteral("/.local/share/icons");
+    const QString dir = QDir::cleanPath(UserFolders::icons());
     QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
@@ -128,7 +130,7 @@ QVariant DataModel::displayValue(const Row &row, int column) const
     case ColumnScore:
         // Below one whole star (also a negative or missing score) there is
         // nothing to draw.
-        if (!(published.score >= 1.0))
+        if (StarRating::stars(published.score, StarRating::FromOneStar).isEmpty())
             return tr("暂无评分");
         return QJsonObject{{QStringLiteral("score"), published.score}};
     case ColumnCategory:

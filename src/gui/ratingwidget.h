@@ -13,15 +13,10 @@ class RatingWidget : public QWidget
 {
     Q_OBJECT
 public:
-    enum Star { FullStar, HalfStar, EmptyStar };
-
     explicit RatingWidget(double score = 0.0, QWidget *parent = nullptr);
 
     void setScore(double score);
     double score() const { return m_score; }
-
-    // The stars a score shows; empty when it shows the no-rating text.
-    static QList<Star> starsFor(double score);
 
 private:
     void clear();

@@ -28,5 +28,6 @@ set(GUI_SOURCES
     gui/multiappinfowidget.cpp gui/multiappinfowidget.h
     gui/multiselectlistview.cpp gui/multiselectlistview.h
     gui/ratingwidget.cpp gui/ratingwidget.h
+    gui/starrating.cpp gui/starrating.h
     gui/searchwidget.cpp gui/searchwidget.h
 )

@@ -1,6 +1,7 @@
 #include "wnmethoditem.h"
 
 #include "installpageutil.h"
+#include "starrating.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -8,15 +9,12 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
-#include <cmath>
-
 namespace {
 
 const QSize ItemSize(340, 38);
 const QSize IconSize(24, 24);
 const QSize StarSize(12, 12);
 constexpr int TextWidth = 130;
-constexpr double HalfStarTolerance = 0.001;
 
 } // namespace
 
@@ -39,18 +37,10 @@ WnMethodItem::WnMethodItem(QWidget *parent)
 
 QStringList WnMethodItem::starFiles(double score)
 {
-    // The service's scale is 0 to 5; anything beyond would not fit the item.
-    score = qBound(0.0, score, double(StarCount));
-    int whole = int(score);
     QStringList files;
-    for (int i = 0; i < whole; ++i)
-        files.append(QStringLiteral("greenstar.svg"));
-    if (std::fabs(score - whole - 0.5) <= HalfStarTolerance) {
-        files.append(QStringLiteral("green_graystar.svg"));
-        ++whole;
-    }
-    for (int i = whole; i < StarCount; ++i)
-        files.append(QStringLiteral("graystar.svg"));
+    const QList<StarRating::Star> stars = StarRating::stars(score, StarRating::Always);
+    for (const StarRating::Star star : stars)
+        files.append(StarRating::fileName(star));
     return files;
 }
 

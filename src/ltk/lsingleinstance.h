@@ -20,6 +20,7 @@ class QLocalSocket;
 class LSingleInstance : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LSingleInstance)
 public:
     LSingleInstance(const QString &key, bool perUser, QObject *parent = nullptr);
     ~LSingleInstance() override;

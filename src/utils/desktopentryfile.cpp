@@ -1,7 +1,10 @@
 #include "desktopentryfile.h"
 
+#include "userfolders.h"
+
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -40,7 +43,8 @@ QString escapeLineBreaks(QString value)
 
 DesktopEntryFile::DesktopEntryFile(const QString &path)
     : m_path(path)
-{ }
+{
+}
 
 bool DesktopEntryFile::load()
 {
@@ -110,6 +114,38 @@ void DesktopEntryFile::setValue(const QString &group, const QString &key, const 
     while (insertAt > header + 1 && m_lines.at(insertAt - 1).trimmed().isEmpty())
         --insertAt;
     m_lines.insert(insertAt, line);
+}
+
+bool DesktopEntryFile::namesIcon(const QString &icon) const
+{
+    const int header = groupLine(mainGroup);
+    if (header < 0 || icon.isEmpty())
+        return false;
+    const int end = groupEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        const QString &line = m_lines.at(i);
+        const QString key = keyOf(line);
+        if ((key == QLatin1String("Icon")
+             || (key.startsWith(QLatin1String("Icon[")) && key.endsWith(QLatin1Char(']'))))
+            && line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed() == icon)
+            return true;
+    }
+    return false;
+}
+
+bool DesktopEntryFile::isIconInUse(const QString &icon)
+{
+    const QStringList dirs = QStringList{UserFolders::applications()} + UserFolders::desktops();
+    for (const QString &dir : dirs) {
+        QDirIterator it(dir, {QStringLiteral("*.desktop")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            DesktopEntryFile entry(it.next());
+            if (entry.load() && entry.namesIcon(icon))
+                return true;
+        }
+    }
+    return false;
 }
 
 int DesktopEntryFile::groupLine(const QString &group) const

@@ -27,6 +27,14 @@ public:
     // can never add lines of its own.
     void setValue(const QString &group, const QString &key, const QString &value);
 
+    // True when the "Desktop Entry" group's Icon key, or one of its localised
+    // Icon[..] keys, names `icon`. Other groups (actions) do not count.
+    bool namesIcon(const QString &icon) const;
+    // True when a menu entry or desktop shortcut of the user (below the
+    // applications and desktop folders) still names `icon`, so that the icon
+    // must stay.
+    static bool isIconInUse(const QString &icon);
+
 private:
     int groupLine(const QString &group) const;
     int groupEnd(int headerLine) const;

@@ -2,10 +2,12 @@
 
 #include "commandline.h"
 #include "common.h"
+#include "desktopentryfile.h"
 #include "execline.h"
 #include "inioperator.h"
 #include "jsonoperator.h"
 #include "qtdbussessionmanager.h"
+#include "userfolders.h"
 #include "wineinstalledapps.h"
 #include "winesettings.h"
 
@@ -24,16 +26,6 @@ namespace {
 QString homePath()
 {
     return QDir::homePath();
-}
-
-QString userApplicationsDir()
-{
-    return homePath() + QStringLiteral("/.local/share/applications/");
-}
-
-QString userIconsDir()
-{
-    return homePath() + QStringLiteral("/.local/share/icons/hicolor/");
 }
 
 QString lirvanWineDir()
@@ -142,7 +134,7 @@ QString Doaction::findBottleEntry(const QString &bottlePath)
     // entry would be started or rewritten.
     if (bottlePath.isEmpty())
         return QString();
-    const QString dir = userApplicationsDir();
+    const QString dir = UserFolders::applications();
     const QStringList names = getDesktopFileList(dir);
     for (const QString &name : names) {
         const QString path = dir + name;
@@ -282,15 +274,11 @@ void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
         return;
     // Packages may bring icons of the same name; another menu entry that
     // still shows this icon keeps it.
-    const QStringList entries = getDesktopFileList(userApplicationsDir());
-    for (const QString &entry : entries) {
-        const QString path = userApplicationsDir() + entry;
-        if (CommonIniOperator::findValueByKey(QStringLiteral("Icon"), path) == icon) {
-            qInfo().noquote() << QStringLiteral("icon still used by ") + path;
-            return;
-        }
+    if (DesktopEntryFile::isIconInUse(icon)) {
+        qInfo().noquote() << QStringLiteral("icon still used: ") + icon;
+        return;
     }
-    if (!findFileAndRemove(userIconsDir(), icon))
+    if (!findFileAndRemove(UserFolders::hicolorIcons(), icon))
         qWarning().noquote() << tr("No icon delete!");
 }
 

@@ -16,6 +16,7 @@
 class Doaction : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Doaction)
 public:
     static Doaction *instance();
 

@@ -14,6 +14,7 @@
 class GroupProcess : public QProcess
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GroupProcess)
 public:
     enum class WaitResult { Finished, NotStarted, TimedOut, Stopped };
 

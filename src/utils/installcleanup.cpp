@@ -1,8 +1,10 @@
 #include "installcleanup.h"
 
 #include "common.h"
+#include "desktopentryfile.h"
 #include "doaction.h"
 #include "execline.h"
+#include "userfolders.h"
 #include "winesettings.h"
 
 #include <QDebug>
@@ -10,21 +12,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 namespace {
 
 constexpr int WineServerTimeoutMs = 10000;
-
-QString userApplicationsDir()
-{
-    return QDir::homePath() + QStringLiteral("/.local/share/applications/");
-}
-
-QString userIconsDir()
-{
-    return QDir::homePath() + QStringLiteral("/.local/share/icons/");
-}
 
 // The Wine server beside the configured Wine, as the start shell finds it.
 QString wineServerProgram()
@@ -45,34 +36,17 @@ bool hasLine(const QString &path, const QString &line)
     return QString::fromUtf8(readFile(path)).split(QLatin1Char('\n')).contains(line);
 }
 
-// The Icon lines of the user's desktop entries, read once for all icons.
-QSet<QString> entryIconLines()
-{
-    QSet<QString> iconLines;
-    QDirIterator it(userApplicationsDir(), {QStringLiteral("*.desktop")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QStringList lines = QString::fromUtf8(readFile(it.next())).split(QLatin1Char('\n'));
-        for (const QString &line : lines) {
-            if (line.startsWith(QLatin1String("Icon=")))
-                iconLines.insert(line);
-        }
-    }
-    return iconLines;
-}
-
 // Icons the install copied: same place, same bytes, and no entry left that
 // shows them.
 void removeCopiedIcons(const QString &bottle)
 {
     const QString source = bottle + QStringLiteral("/entries/icons/");
-    const QSet<QString> iconLines = entryIconLines();
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString copy = userIconsDir() + path.mid(source.size());
+        const QString copy = UserFolders::icons() + path.mid(source.size());
         if (!QFileInfo(copy).isFile() || readFile(copy) != readFile(path)
-            || iconLines.contains(QStringLiteral("Icon=") + QFileInfo(copy).completeBaseName()))
+            || DesktopEntryFile::isIconInUse(QFileInfo(copy).completeBaseName()))
             continue;
         qInfo().noquote() << QStringLiteral("remove icon ") + copy;
         QFile::remove(copy);
@@ -104,7 +78,7 @@ void InstallCleanup::removeCopiedEntries(const QString &bottle)
                              + QStringLiteral(" -u %u");
     const QStringList names = Doaction::instance()->getDesktopFileList(entriesDir);
     for (const QString &name : names) {
-        const QString entry = userApplicationsDir() + name;
+        const QString entry = UserFolders::applications() + name;
         if (QFileInfo(entry).isFile() && hasLine(entry, execLine)) {
             qInfo().noquote() << QStringLiteral("remove entry ") + entry;
             QFile::remove(entry);

@@ -3,19 +3,19 @@
 #include "bottletemplate.h"
 #include "commandline.h"
 #include "common.h"
+#include "desktopentryfile.h"
 #include "doaction.h"
 #include "execline.h"
 #include "groupprocess.h"
 #include "inioperator.h"
+#include "userfolders.h"
 #include "winesettings.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -38,11 +38,6 @@ int checkInterval(int defaultMs)
 QString setting(const QString &key)
 {
     return WineSettings::instance()->stringValue(key);
-}
-
-QString userApplicationsDir()
-{
-    return QDir::homePath() + QStringLiteral("/.local/share/applications/");
 }
 
 // The command line of a desktop entry: its first line beginning "Exec=".
@@ -70,7 +65,7 @@ bool mayTakeOverEntry(const QString &path, const QString &execLine)
     const QString existing = execLineOf(path);
     if (existing == execLine)
         return true;
-    const QString apps = QDir::homePath() + QStringLiteral("/.lirvanwine/apps/");
+    const QString apps = UserFolders::bottles();
     const int at = existing.indexOf(apps);
     if (at < 0)
         return false;
@@ -87,7 +82,7 @@ bool mayTakeOverEntry(const QString &path, const QString &execLine)
 // "<name>-<n>.desktop".
 QString menuEntryTarget(const QString &name, const QString &execLine)
 {
-    const QString dir = userApplicationsDir();
+    const QString dir = UserFolders::applications();
     QString target = dir + name;
     const QString base = QFileInfo(name).completeBaseName();
     for (int n = 2; QFileInfo::exists(target) && !mayTakeOverEntry(target, execLine); ++n)
@@ -128,57 +123,12 @@ void deleteEntry(QStringList &list, int index, QStringList &deletedIcons)
     list.removeAt(index);
 }
 
-// The user's desktop folders: ~/Desktop and, when it is another one, the
-// desktop folder of the user's XDG directories (a localised name).
-QStringList desktopDirs()
-{
-    QStringList dirs = {QDir::homePath() + QStringLiteral("/Desktop")};
-    const QString xdg = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (!xdg.isEmpty() && !dirs.contains(xdg) && xdg != QDir::homePath())
-        dirs.append(xdg);
-    return dirs;
-}
-
 bool isOnDesktop(const QString &path)
 {
-    const QStringList dirs = desktopDirs();
+    const QStringList dirs = UserFolders::desktops();
     for (const QString &dir : dirs) {
         if (path.startsWith(dir + QLatin1Char('/')))
             return true;
-    }
-    return false;
-}
-
-// True when the entry has an Icon key (or a localised one) naming icon;
-// blanks around "=" are allowed in desktop entries.
-bool entryNamesIcon(const QString &path, const QString &icon)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        if ((key == QLatin1String("Icon") || key.startsWith(QLatin1String("Icon[")))
-            && line.mid(equals + 1).trimmed() == icon)
-            return true;
-    }
-    return false;
-}
-
-bool isIconInUse(const QString &icon)
-{
-    const QStringList dirs = QStringList{userApplicationsDir()} + desktopDirs();
-    for (const QString &dir : dirs) {
-        QDirIterator it(dir, {QStringLiteral("*.desktop")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            if (entryNamesIcon(it.next(), icon))
-                return true;
-        }
     }
     return false;
 }
@@ -187,10 +137,9 @@ bool isIconInUse(const QString &icon)
 // behind for good: nothing names them any more.
 void removeUnusedIcons(const QStringList &icons)
 {
-    const QString iconsDir = QDir::homePath() + QStringLiteral("/.local/share/icons/hicolor/");
     for (const QString &icon : icons) {
-        if (!isIconInUse(icon))
-            Doaction::instance()->findFileAndRemove(iconsDir, icon);
+        if (!DesktopEntryFile::isIconInUse(icon))
+            Doaction::instance()->findFileAndRemove(UserFolders::hicolorIcons(), icon);
     }
 }
 
@@ -495,7 +444,7 @@ void InstallInfo::createDesktopfileByRecommandInstall(const QString &bottle)
     }
     Doaction *action = Doaction::instance();
     action->copyDirectory(bottle + QStringLiteral("/entries/icons"),
-                          QDir::homePath() + QStringLiteral("/.local/share/icons"),
+                          QDir::cleanPath(UserFolders::icons()),
                           {QStringLiteral("."), QStringLiteral("..")});
 
     const QString entriesDir = bottle + QStringLiteral("/entries/applications/");
@@ -507,7 +456,7 @@ void InstallInfo::createDesktopfileByRecommandInstall(const QString &bottle)
         if (!QFileInfo::exists(entriesDir + name))
             continue;
         const QString target = menuEntryTarget(name, exec);
-        QDir().mkpath(userApplicationsDir());
+        QDir().mkpath(UserFolders::applications());
         QFile::copy(entriesDir + name, target);
         if (QFileInfo::exists(target)) {
             action->replaceLineInFile(target, QStringLiteral("Exec="), exec);
@@ -577,17 +526,18 @@ void InstallInfo::modifyDesktopFile(const QString &path, QString &fileName)
         }
     }
 
-    const QString target = userApplicationsDir() + fileName;
+    const QString target = UserFolders::applications() + fileName;
     // An entry of that name already in the menu is another application's
     // and stays; this one then remains where the installer put it.
     bool moved = path == target;
     if (!fileName.isEmpty() && !moved) {
-        QDir().mkpath(userApplicationsDir());
+        QDir().mkpath(UserFolders::applications());
         moved = QFile::rename(path, target);
     }
     qInfo().noquote() << QStringLiteral("Got file: ") + path;
     if (fileName.isEmpty() || !moved || !QFileInfo::exists(target)) {
-        qWarning().noquote() << tr("Cut desktop file to ") + userApplicationsDir() + tr(" failed!");
+        qWarning().noquote() << tr("Cut desktop file to ") + UserFolders::applications()
+                                        + tr(" failed!");
         m_appInfo.desktopInfo.desktopPath = path;
     } else {
         m_appInfo.desktopInfo.desktopPath = target;

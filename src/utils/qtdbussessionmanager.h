@@ -11,6 +11,7 @@
 class QtDbusSessionManager : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QtDbusSessionManager)
 public:
     explicit QtDbusSessionManager(QObject *parent = nullptr);
 

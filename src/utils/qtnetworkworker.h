@@ -26,6 +26,7 @@ class QNetworkRequest;
 class QtNetworkWorker : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QtNetworkWorker)
 public:
     enum RequestMethod { NoRequest = -1, Post = 0, Get = 1, PostMultiPart = 3 };
     enum ReplyStatus { Finished = 3, Failed = 4 };

@@ -7,6 +7,7 @@ list(APPEND UTILS_SOURCES
     utils/tdesktopfileinfo.h utils/tinstalledappinfo.h utils/tpeinfo.h utils/tpublishedappinfo.h
     utils/jsonoperator.cpp utils/jsonoperator.h
     utils/desktopentryfile.cpp utils/desktopentryfile.h
+    utils/userfolders.cpp utils/userfolders.h
     utils/inioperator.cpp utils/inioperator.h
     utils/winesettings.cpp utils/winesettings.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)

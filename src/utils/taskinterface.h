@@ -35,6 +35,7 @@ enum TaskStatus { TaskRunning = 1, TaskFinished = 3, TaskFailed = 4 };
 class TaskInterface : public QThread
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TaskInterface)
 public:
     explicit TaskInterface(int type, QObject *parent = nullptr);
     ~TaskInterface() override;

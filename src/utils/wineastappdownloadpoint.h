@@ -16,6 +16,7 @@ class QtNetworkWorker;
 class WineAstAppDownloadPoint : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineAstAppDownloadPoint)
 public:
     WineAstAppDownloadPoint();
     ~WineAstAppDownloadPoint() override;

@@ -16,6 +16,7 @@ class QtNetworkWorker;
 class WineAstApplist : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineAstApplist)
 public:
     static WineAstApplist *instance();
     ~WineAstApplist() override;

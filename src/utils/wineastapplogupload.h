@@ -19,6 +19,7 @@ class QtNetworkWorker;
 class WineAstAppLogUpload : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineAstAppLogUpload)
 public:
     explicit WineAstAppLogUpload(const LogUploadInfo &info);
     ~WineAstAppLogUpload() override;

@@ -21,6 +21,7 @@ class QTimer;
 class WineAstHttpDownload : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineAstHttpDownload)
 public:
     enum Status { DownloadFinished = 3, DownloadFailed = 4 };
 

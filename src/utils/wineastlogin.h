@@ -24,6 +24,7 @@ class WineAstLogin : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.lirvan.lirvanid.lirvanwine")
+    Q_DISABLE_COPY_MOVE(WineAstLogin)
 public:
     static WineAstLogin *instance();
     ~WineAstLogin() override;

@@ -24,6 +24,7 @@ class QtNetworkWorker;
 class WineGetAppList : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineGetAppList)
 public:
     enum ListType { AllApps = 0, RecommendedApps = 1, KeywordApps = 2, CategoryApps = 3 };
 

@@ -15,6 +15,7 @@
 class WineInstalledApps : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineInstalledApps)
 public:
     static WineInstalledApps *instance();
 

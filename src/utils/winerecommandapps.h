@@ -21,6 +21,7 @@ class QtNetworkWorker;
 class WineRecommandApps : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineRecommandApps)
 public:
     enum RequestId { ListRequest = 0, DefaultConfigRequest = 1 };
 

@@ -12,6 +12,7 @@
 class WineSettings : public QSettings
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WineSettings)
 public:
     static WineSettings *instance();
 

@@ -10,6 +10,7 @@
 #include "jsonoperator.h"
 #include "loguploadinfo.h"
 #include "unzipinfo.h"
+#include "userfolders.h"
 #include "wineastappdownloadpoint.h"
 #include "wineastapplist.h"
 #include "wineastapplogupload.h"
@@ -35,11 +36,6 @@ constexpr int UnknownCategory = 99;
 QString setting(const QString &key)
 {
     return WineSettings::instance()->stringValue(key);
-}
-
-QString bottlesDir()
-{
-    return QDir::homePath() + QStringLiteral("/.lirvanwine/apps/");
 }
 
 QString recommendedCacheDir()
@@ -187,7 +183,7 @@ QList<QString> WineInstallerPrivate::runningInstalls()
 
 QString WineInstallerPrivate::plannedBottlePath() const
 {
-    return bottlesDir() + bottleName(m_appInfo);
+    return UserFolders::bottles() + bottleName(m_appInfo);
 }
 
 QString WineInstallerPrivate::recommendedPackagePath() const

@@ -1,7 +1,7 @@
 // Screenshots of the install window: every page and view in the stand-alone
 // window and the catalogue dialog, and the message box, at their real sizes.
 //
-//   xvfb-run -a build/tests/lwa_installwindow_shots OUTPUT_DIR
+//   xvfb-run -a build/bin/lwa_installwindow_shots OUTPUT_DIR
 //
 // It needs no service and runs no installation: the pages are filled the way
 // the install flow fills them.

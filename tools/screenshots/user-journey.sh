@@ -10,7 +10,7 @@
 # icon names. The mouse and keyboard are
 # driven with xdotool; a screenshot of the screen is written after each step.
 #
-# Usage: scripts/user-journey.sh OUTPUT-DIRECTORY [BUILD-DIRECTORY]
+# Usage: tools/screenshots/user-journey.sh OUTPUT-DIRECTORY [BUILD-DIRECTORY]
 # Takes a few minutes (two real Wine installations). Exits non-zero when a
 # step does not show the expected result; the assistant's log and the
 # catalogue service's request log are copied into the output directory.
@@ -23,7 +23,7 @@ else
     inside=0
 fi
 [ $# -ge 1 ] || { echo "usage: $0 OUTPUT-DIRECTORY [BUILD-DIRECTORY]" >&2; exit 2; }
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
 build=$(cd "${2:-$root/build}" && pwd)
