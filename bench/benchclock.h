@@ -17,17 +17,28 @@ inline double msSinceLaunch()
     return double(nowNs - qgetenv("LWA_BENCH_T0").toLongLong()) / 1e6;
 }
 
-// Peak resident set size of this process in KiB.
-inline qint64 peakRssKib()
+// A "Vm...:" figure of /proc/self/status in KiB, -1 when it cannot be read.
+inline qint64 statusKib(const QByteArray &key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toLongLong();
     }
     return -1;
+}
+
+// Peak and current resident set size of this process in KiB.
+inline qint64 peakRssKib()
+{
+    return statusKib("VmHWM:");
+}
+
+inline qint64 rssKib()
+{
+    return statusKib("VmRSS:");
 }
 
 inline void printFigures(double startupMs)

@@ -91,7 +91,8 @@ add_dependencies(tst_debpackage lirvan-start-manager lwa_platform lwa_man_page l
 set(lwa_install_test_helpers installflowtestutil.cpp installflowtestutil.h)
 lwa_add_test(tst_installpages TIMEOUT 60 SOURCES tst_installpages.cpp ${lwa_install_test_helpers})
 add_dependencies(tst_installpages lwa_fixtures)
-lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers})
+lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_install_test_helpers}
+    confirmationanswerer.cpp confirmationanswerer.h)
 target_compile_definitions(tst_installwindow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
@@ -109,7 +110,9 @@ foreach(login_test tst_wineastlogin tst_winemainwindow)
     if(login_test STREQUAL tst_winemainwindow)
         set(login_lib lwa_gui)
     endif()
-    lwa_add_test(${login_test} LIB ${login_lib} DBUS TIMEOUT 180 SOURCES ${login_test}.cpp)
+    # The toolkit's log manager writes the log that the login must keep clean.
+    lwa_add_test(${login_test} LIB ${login_lib} LIBS lwa_ltk DBUS TIMEOUT 180
+        SOURCES ${login_test}.cpp)
     target_compile_definitions(${login_test} PRIVATE
         LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>"
         LWA_ARGDUMP="$<TARGET_FILE:lwa_argdump>")
@@ -126,9 +129,13 @@ lwa_add_test(tst_cataloguepages TIMEOUT 180 SOURCES tst_cataloguepages.cpp)
 target_compile_definitions(tst_cataloguepages PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_cataloguepages lirvan-catalogue-server lwa_sample_catalogue)
+lwa_add_test(tst_cataloguetext TIMEOUT 120 SOURCES tst_cataloguetext.cpp)
+target_compile_definitions(tst_cataloguetext PRIVATE
+    LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
+add_dependencies(tst_cataloguetext lirvan-catalogue-server lwa_sample_catalogue)
 # The installed-applications page, with the start manager on a private bus.
 lwa_add_test(tst_installedview DBUS TIMEOUT 180
-    SOURCES tst_installedview.cpp)
+    SOURCES tst_installedview.cpp confirmationanswerer.cpp confirmationanswerer.h)
 target_compile_definitions(tst_installedview PRIVATE
     LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
 add_dependencies(tst_installedview lirvan-start-manager lwa_platform)

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -85,6 +86,18 @@ private slots:
         QVERIFY(writePng(m_root.filePath("shared.png"), Qt::green));
         QVERIFY(writeBytes(m_root.filePath("bad.png"), "<html>not a picture</html>"));
         QVERIFY(writeBytes(m_root.filePath("slowbad.png"), QByteArray(3000, 'x')));
+        // A real picture of 1.4 MB (noise does not compress), and one of
+        // 15000 x 15000 pixels in a few kilobytes.
+        QImage noise(600, 600, QImage::Format_ARGB32);
+        for (int y = 0; y < noise.height(); ++y) {
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, QRandomGenerator::global()->generate());
+        }
+        QVERIFY(noise.save(m_root.filePath("heavy.png")));
+        QVERIFY(QFileInfo(m_root.filePath("heavy.png")).size() > 1024 * 1024);
+        QImage huge(15000, 15000, QImage::Format_Mono);
+        huge.fill(0);
+        QVERIFY(huge.save(m_root.filePath("huge.png")));
         m_server = std::make_unique<CatalogueServer>(m_root.path());
         QVERIFY(m_server->isRunning());
     }
@@ -93,6 +106,7 @@ private slots:
     {
         QVERIFY(queueDrained());
         QDir(IconLabel::cacheRoot()).removeRecursively();
+        QDir(IconLabel::cacheRoot(IconLabel::UserPicture)).removeRecursively();
     }
 
     void twentyLabelsDownloadOneAtATimeInOrder()
@@ -149,6 +163,17 @@ private slots:
         // The second found the first's file and fetched nothing.
         QCOMPARE(m_server->requests("GET").size(), gets + 1);
         QCOMPARE(filesBelow(IconLabel::cacheRoot()), QStringList{"Shared App/icon"});
+
+        // A user of that name has a picture of their own, kept apart.
+        IconLabel user;
+        user.setFixedSize(48, 48);
+        user.setCacheKind(IconLabel::UserPicture);
+        user.setPicture(m_server->fileUrl("icon0.png"), "Shared App");
+        QVERIFY(queueDrained());
+        QCOMPARE(user.pixmap(Qt::ReturnByValue).toImage().pixelColor(24, 24), QColor(Qt::red));
+        QCOMPARE(first->pixmap(Qt::ReturnByValue).toImage().pixelColor(24, 24), QColor(Qt::green));
+        QCOMPARE(filesBelow(IconLabel::cacheRoot(IconLabel::UserPicture)),
+                 QStringList{"Shared App/icon"});
 
         // A later label of that key uses the file at once.
         auto third = makeLabel(address, "Shared App");
@@ -214,7 +239,7 @@ private slots:
         auto label = makeLabel(slow.fileUrl("slowbad.png"), "Raced");
         QCOMPARE(IconLabel::runningDownloads(), 1);
         const QString cached = IconLabel::cacheDirFor("Raced") + "/icon";
-        QVERIFY(writePng(cached, Qt::blue));
+        QVERIFY(QDir().mkpath(IconLabel::cacheDirFor("Raced")) && writePng(cached, Qt::blue));
         QVERIFY(queueDrained());
         QCOMPARE(QImage(cached).pixelColor(0, 0), QColor(Qt::blue));
         QVERIFY(label->showsPicture());
@@ -294,6 +319,32 @@ private slots:
         // Asked again, it tries again rather than trusting a kept file.
         label->setPicture(label->address(), "Gone");
         QCOMPARE(IconLabel::queuedDownloads(), 1);
+    }
+
+    void oversizedPictureIsRefused_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("1.4 MB") << QString("heavy.png") << QStringList();
+        QTest::newRow("1.4 MB, no length")
+                << QString("heavy.png") << QStringList{"--no-content-length"};
+        QTest::newRow("15000 px") << QString("huge.png") << QStringList();
+    }
+
+    void oversizedPictureIsRefused()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, options);
+        CatalogueServer server(m_root.path(), options);
+        QVERIFY(server.isRunning());
+        auto label = makeLabel(server.fileUrl(file), "Big");
+        QVERIFY(queueDrained());
+        QCOMPARE(server.requests("GET").size(), 1);
+        // Nothing kept, not even the directory; the placeholder on show.
+        QVERIFY(!QFileInfo::exists(IconLabel::cacheDirFor("Big")));
+        const auto placeholder = makeLabel(LIconTheme::builtinPrefix() + "lw_space.svg", "P");
+        QCOMPARE(label->pixmap(Qt::ReturnByValue).toImage(),
+                 placeholder->pixmap(Qt::ReturnByValue).toImage());
     }
 
     void dropdownChoiceMenuAndStatus()

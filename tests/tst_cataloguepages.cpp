@@ -2,6 +2,7 @@
 #include "appinstallablesubwidget.h"
 #include "appinstallablewidget.h"
 #include "catalogueapiserver.h"
+#include "catalogueserver.h"
 #include "iconlabel.h"
 #include "isolatedhome.h"
 #include "itemwidget.h"
@@ -15,6 +16,7 @@
 #include "ratingwidget.h"
 #include "searchwidget.h"
 #include "wineapplication.h"
+#include "winecatalogue.h"
 #include "winegetapplist.h"
 #include "winesettings.h"
 
@@ -32,6 +34,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -122,6 +125,20 @@ QString closedAddress()
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost);
     return QString("http://127.0.0.1:%1").arg(probe.serverPort());
+}
+
+// What the user sees at the widget's centre is the widget itself: shown,
+// with its ancestors, and not covered by a sibling.
+bool inSight(QWidget *widget)
+{
+    const QPoint centre = widget->mapTo(widget->window(), widget->rect().center());
+    QWidget *top = widget->window()->childAt(centre);
+    return widget->isVisible() && (top == widget || widget->isAncestorOf(top));
+}
+
+bool hasRows(Appinstallablewidget &page)
+{
+    return QTest::qWaitFor([&] { return page.mainWidget()->model()->rowCount() > 0; }, Timeout);
 }
 
 } // namespace
@@ -221,7 +238,8 @@ private slots:
         chooseCategory(m_list, 0);
         QCOMPARE(rowNames(m_list), (QStringList{"Bar", "Firefox Portable", "Foo"}));
         // Only the catalogue request went to the service.
-        QCOMPARE(m_list->appList()->getApps().size(), 4);
+        QCOMPARE(m_list->catalogue()->apps().size(), 4);
+        QCOMPARE(m_list->catalogue()->requestCount(), 1);
     }
 
     void searchIsExactAndCaseSensitive()
@@ -316,6 +334,18 @@ private slots:
         QCOMPARE(chosen.version, QString("1.0"));
         QCOMPARE(chosen.id, 1);
         QCOMPARE(chosen.score, 4.0);
+
+        // Shown again after a category change, the same application starts
+        // from its first version with the version list collapsed.
+        chooseCategory(m_list, 7);
+        m_list->listView()->setCurrentIndex(rowNamed(m_list, "Foo"));
+        QCOMPARE(m_page->rightStack()->currentIndex(), int(Appinstallablewidget::DetailPage));
+        QVERIFY(!detail->isVersionListShown());
+        QVERIFY(detail->findChild<QWidget *>("details")->isVisible());
+        QCOMPARE(detail->moreLink()->text(), QString("更多版本"));
+        QVERIFY(detail->versionList()->findChild<QRadioButton *>("0")->isChecked());
+        detail->installButton()->click();
+        QCOMPARE(install.last().first().value<TPublishedAppInfo>().version, QString("2.0"));
     }
 
     void rowInstallButton()
@@ -369,37 +399,147 @@ private slots:
         // Two columns of five or six rows are in sight, not two hundred.
         QVERIFY2(made.size() >= 8 && made.size() <= 16, qPrintable(QString::number(made.size())));
         QCOMPARE(made.first(), 0);
-        QVERIFY(view.indexWidget(model.index(0, 0)));
+        const QPointer<QWidget> first = view.indexWidget(model.index(0, 0));
+        QVERIFY(first);
         QVERIFY(!view.indexWidget(model.index(199, 0)));
 
-        // Scrolled to the end, the last rows get theirs, each row only once.
+        // Scrolled to the end, the last rows get theirs and the first rows
+        // lose theirs; back at the top, the first rows get new ones.
+        const int inSight = made.size();
         view.scrollToBottom();
         QVERIFY(QTest::qWaitFor([&] { return made.contains(199); }, Timeout));
         QVERIFY(view.indexWidget(model.index(199, 0)));
-        QCOMPARE(QSet<int>(made.cbegin(), made.cend()).size(), made.size());
-        QCOMPARE(view.rowWidgetCount(), made.size());
-        QVERIFY(made.size() < 40);
+        QVERIFY(QTest::qWaitFor([&] { return !first; }, Timeout));
+        QVERIFY(!view.indexWidget(model.index(0, 0)));
+        QVERIFY(view.rowWidgetCount() <= inSight);
+        QVERIFY(view.viewport()
+                        ->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)
+                        .size()
+                <= 1);
+        view.scrollToTop();
+        QVERIFY(QTest::qWaitFor([&] { return view.indexWidget(model.index(0, 0)); }, Timeout));
+        QCOMPARE(made.count(0), 2);
+        QVERIFY(made.size() < 3 * inSight);
     }
 
-    void failedRequestOffersRetry()
+    void iconsOnlyForRowsInView()
     {
-        WineSettings::instance()->setValue("wine_oauth_host", closedAddress());
+        // 200 names whose icons lie on a file server; the list jumps from
+        // the top to the end before the queued icons are fetched.
+        QTemporaryDir data;
+        CatalogueServer files(data.path());
+        QJsonArray apps;
+        QImage icon(16, 16, QImage::Format_RGB32);
+        icon.fill(Qt::red);
+        for (int i = 0; i < 200; ++i) {
+            const QString name = QString("App%1").arg(i, 3, 10, QChar('0'));
+            QVERIFY(icon.save(data.filePath(name + ".png")));
+            QJsonObject entry = app(i + 1, "", "1", 3, 1);
+            entry["name"] = name;
+            entry["icon"] = files.fileUrl(name + ".png");
+            apps.append(entry);
+        }
+        QVERIFY(CatalogueApiServer::writeCatalogue(data.path(), {{"apps", apps}}));
+        CatalogueApiServer service(data.path());
+        service.use();
+        QVERIFY(load());
+        MultiSelectListView *view = m_list->listView();
+        const auto namesInSight = [&] {
+            QStringList names;
+            for (int row = 0; row < m_list->model()->rowCount(); ++row) {
+                const QModelIndex index = m_list->model()->index(row, 0);
+                if (view->visualRect(index).intersects(view->viewport()->rect()))
+                    names << "GET /files/" + recordOf(index).appName + ".png";
+            }
+            return names;
+        };
+        const auto fetched = [&] {
+            QStringList targets;
+            for (const QString &line : files.requests("GET"))
+                targets << line.section(' ', 0, 1);
+            return targets;
+        };
+        view->createVisibleRowWidgets();
+        const QStringList top = namesInSight();
+        const int fetchedAtTop = fetched().size();
+        QVERIFY(IconLabel::queuedDownloads() > 1);
+        view->scrollToBottom();
+        view->createVisibleRowWidgets();
+        const QStringList bottom = namesInSight();
+        QVERIFY(QTest::qWaitFor([] { return IconLabel::queuedDownloads() == 0; }, Timeout));
+
+        // The rows left behind fetched at most the icon under way; the rows
+        // jumped over fetched nothing.
+        const QStringList seen = fetched();
+        QCOMPARE(seen.mid(seen.size() - bottom.size()), bottom);
+        const QStringList before = seen.mid(0, seen.size() - bottom.size());
+        QVERIFY(before.size() <= fetchedAtTop + 1);
+        for (const QString &request : before)
+            QVERIFY2(top.contains(request), qPrintable(request));
+        QCOMPARE(m_page->findChildren<ItemWidget *>().size(), bottom.size());
+    }
+
+    void stalledServiceTimesOutWithRetry()
+    {
+        // Accepts connections and never answers.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        WineSettings::instance()->setValue("wine_oauth_host",
+                                           QString("http://127.0.0.1:%1").arg(silent.serverPort()));
+        qputenv("LWA_REQUEST_TIMEOUT_MS", "1500");
+        const auto restore = qScopeGuard([] { qunsetenv("LWA_REQUEST_TIMEOUT_MS"); });
+        QElapsedTimer waited;
+        waited.start();
         Appinstallablemainwidget *list = showPage();
-        QVERIFY(list->spinner()->isPlaying());
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+        QVERIFY(inSight(list->spinner()));
+        QVERIFY(!list->failureView()->isVisible());
         QVERIFY(QTest::qWaitFor([list] { return list->failureView()->isVisible(); }, Timeout));
-        QVERIFY(!list->spinner()->isPlaying());
+        QVERIFY(waited.elapsed() >= 1400);
         QVERIFY(!list->spinner()->isVisible());
+        QPushButton *retry = list->failureView()->findChild<QPushButton *>("retry");
+        QVERIFY(inSight(retry));
         QCOMPARE(list->model()->rowCount(), 0);
         QVERIFY(!list->listView()->isEmptyTextVisible());
 
         // The service is back: asking again fills the page.
         m_server->use();
-        list->failureView()->findChild<QPushButton *>("retry")->click();
+        QTest::mouseClick(retry, Qt::LeftButton);
         QVERIFY(!list->failureView()->isVisible());
-        QVERIFY(list->spinner()->isPlaying());
+        QVERIFY(inSight(list->spinner()));
         QVERIFY(QTest::qWaitFor([list] { return list->model()->rowCount() == 3; }, Timeout));
-        QVERIFY(!list->spinner()->isPlaying());
+        QVERIFY(!list->spinner()->isVisible());
         QVERIFY(!list->failureView()->isVisible());
+    }
+
+    void retryAnywhereRefillsEveryView()
+    {
+        // The views of the main window on one catalogue, whose request fails.
+        WineSettings::instance()->setValue("wine_oauth_host", closedAddress());
+        WineCatalogue catalogue;
+        Appinstallablewidget listPage(&catalogue);
+        Appinstallablewidget resultPage(&catalogue);
+        SearchWidget search(&catalogue);
+        listPage.show();
+        resultPage.show();
+        catalogue.load();
+        QVERIFY(QTest::qWaitFor([&] { return resultPage.mainWidget()->failureView()->isVisible(); },
+                                Timeout));
+        QVERIFY(listPage.mainWidget()->failureView()->isVisible());
+        QCOMPARE(search.completer()->model()->rowCount(), 0);
+
+        // A retry on the search page refills the catalogue page and the
+        // completer too, with one more request.
+        m_server->use();
+        resultPage.showSearchResult("Foo");
+        resultPage.mainWidget()->failureView()->findChild<QPushButton *>("retry")->click();
+        QVERIFY(hasRows(listPage) && hasRows(resultPage));
+        QCOMPARE(rowNames(resultPage.mainWidget()), QStringList{"Foo"});
+        QCOMPARE(listPage.mainWidget()->model()->rowCount(), 3);
+        QVERIFY(!listPage.mainWidget()->failureView()->isVisible());
+        QCOMPARE(sortedTexts(search.completer()->model()),
+                 (QStringList{"Bar", "Firefox Portable", "Foo"}));
+        QCOMPARE(catalogue.requestCount(), 2);
     }
 
     void unreadableReplyIsAFailure()
@@ -466,14 +606,54 @@ private slots:
         QTest::keyClick(search.lineEdit(), Qt::Key_Return);
         QCOMPARE(search.text(), QString("zzz"));
         QVERIFY(results.isEmpty());
+    }
 
-        // A chosen completion is reported like Return.
-        search.setText("ba");
-        results.clear();
-        emit search.completer()->activated("Bar");
-        QCOMPARE(search.text(), QString("Bar"));
-        QCOMPARE(results.size(), 1);
-        QCOMPARE(results.first().first().toString(), QString("Bar"));
+    // "Foo Pro" comes before "Foo": the name chosen or typed whole wins.
+    void searchChoosesTheNameItself()
+    {
+        QTemporaryDir dir;
+        QVERIFY(CatalogueApiServer::writeCatalogue(dir.path(),
+                                                   {{"apps",
+                                                     QJsonArray{app(1, "Foo Pro", "1", 3, 1),
+                                                                app(2, "Foo", "1", 3, 1)}}}));
+        CatalogueApiServer server(dir.path());
+        QVERIFY(server.isRunning());
+        server.use();
+        SearchWidget search;
+        search.show();
+        QApplication::setActiveWindow(&search);
+        QVERIFY(QTest::qWaitForWindowActive(&search));
+        QVERIFY(namesLoaded(search));
+        QAbstractItemView *popup = search.completer()->popup();
+        QSignalSpy results(&search, &SearchWidget::sendSearchResult);
+        const auto choose = [&](const QString &typed, const std::function<void()> &how) {
+            search.lineEdit()->clear();
+            QTest::keyClicks(search.lineEdit(), typed);
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(search.completer()->completionModel()->index(0, 0).data().toString(),
+                     QString("Foo Pro"));
+            results.clear();
+            how();
+            QTRY_VERIFY(!popup->isVisible());
+            QCOMPARE(search.text(), QString("Foo"));
+            QCOMPARE(results.size(), 1);
+            QCOMPARE(results.first().first().toString(), QString("Foo"));
+        };
+        // Typed whole, in any letter case, and Return.
+        choose("fOO", [&] { QTest::keyClick(popup, Qt::Key_Return); });
+        // Chosen in the popup with the keyboard.
+        choose("Fo", [&] {
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Down);
+            results.clear();
+            QTest::keyClick(popup, Qt::Key_Return);
+        });
+        // Clicked in the popup.
+        choose("F", [&] {
+            const QModelIndex foo = search.completer()->completionModel()->index(1, 0);
+            QTest::mouseClick(popup->viewport(), Qt::LeftButton, {},
+                              popup->visualRect(foo).center());
+        });
     }
 
     void searchDeletingEmitsNothing()

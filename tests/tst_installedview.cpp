@@ -4,6 +4,7 @@
 // the real start manager on the session bus and the real uninstall.
 
 #include "appinstalledwidget.h"
+#include "confirmationanswerer.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview_dialog.h"
 #include "dataitemdelegate.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QtTest>
 
@@ -287,7 +289,6 @@ private slots:
         for (int column = 0; column < 6; ++column)
             QCOMPARE(model->index(2, column).data(DataModel::BottlePathRole).toString(),
                      local.bottlePath);
-        QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::ToolTipRole).isValid());
         QVERIFY(!model->index(0, DataModel::ColumnAuthor).data(Qt::UserRole).isValid());
         QVERIFY(!model->data(model->index(3, 0), Qt::DisplayRole).isValid());
     }
@@ -518,6 +519,23 @@ private slots:
         QTest::qWait(150);
         QVERIFY(!QToolTip::isVisible());
     }
+    void elidedNameTip()
+    {
+        // Installed first, listed second.
+        const QString name = QStringLiteral("<b>Evil</b> ") + QString(40, QLatin1Char('N'));
+        QVERIFY(openPage({app(name, "long"), app("Short", "short", "2026-01-02 00:00:00")}));
+        QWidget *viewport = m_page->view()->viewport();
+        const auto tipAt = [viewport](const QRect &cell) {
+            QHelpEvent help(QEvent::ToolTip, cell.center(), viewport->mapToGlobal(cell.center()));
+            QCoreApplication::sendEvent(viewport, &help);
+            QTextDocument shown;
+            shown.setHtml(QToolTip::isVisible() ? QToolTip::text() : QString());
+            return shown.toPlainText();
+        };
+        // Whole: no tip; cut short: the whole name as it stands.
+        QCOMPARE(tipAt(cell(0, DataModel::ColumnName)), QString());
+        QTRY_COMPARE(tipAt(cell(1, DataModel::ColumnName)), name);
+    }
     void installDirOfMissingPrefixStillOpens()
     {
         // A catalogue installation lives in ~/.lirvanwine/<bottle name>.
@@ -593,6 +611,7 @@ private slots:
                     for (ContainerInstallerObj *obj : controller->installers())
                         openAtRemoval.append(obj->filePath());
                 });
+        ConfirmationAnswerer yes(true);
         QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
         QCOMPARE(openAtRemoval, QStringList({other}));
@@ -617,11 +636,53 @@ private slots:
         TInstalledAppInfo info = app("FromCatalogue", "cat");
         QVERIFY(QDir().mkpath(info.bottlePath));
         QVERIFY(openPage({info}));
+        ConfirmationAnswerer yes(true);
         QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
         QCOMPARE(m_page->model()->rowCount(), 0);
         QCOMPARE(WineApplication::instance()->installers(), QList<ContainerInstallerObj *>({obj}));
         QVERIFY(host->isVisible());
+    }
+    void uninstallAsksFirst()
+    {
+        // An application with a document the user saved in its bottle, and
+        // another one that must not be touched.
+        TInstalledAppInfo info = app("Thesis Writer", "writer-bottle");
+        TInstalledAppInfo other = defaultApp("Other");
+        const QString document = info.bottlePath + "/drive_c/users/"
+                                 + qEnvironmentVariable("USER", "user") + "/Documents/thesis.docx";
+        QVERIFY(PlatformTest::writeAll(document, "my thesis"));
+        for (const TInstalledAppInfo &each : {info, other}) {
+            QVERIFY(StartManagerTest::writeEntry(each.desktopInfo.desktopPath, "/bin/true"));
+            CommonJsonOperator::writeToJasonfile(each, installedAppsFilePath());
+        }
+        QVERIFY(openPage({info, other}));
+        const int row = appNames(m_page->model()).indexOf(info.appName);
+        QSignalSpy failed(m_page->model(), &DataModel::signalDoActionFailed);
+
+        for (const bool confirm : {false, true}) {
+            ConfirmationAnswerer answerer(confirm);
+            QVERIFY(chooseFromMenu(row, DataModel::ActionUninstall));
+            QCOMPARE(answerer.shown().size(), 1);
+            const QString shown = answerer.shown().constFirst();
+            for (const char *text : {"Thesis Writer", "writer-bottle", "您保存在其中的所有文件"})
+                QVERIFY2(shown.contains(text), qPrintable(shown));
+            // Cancelled: everything as it was. Confirmed: exactly its files.
+            QCOMPARE(QFileInfo::exists(document), !confirm);
+            QCOMPARE(QFileInfo::exists(info.desktopInfo.desktopPath), !confirm);
+            QCOMPARE(appNames(m_page->model()).contains(info.appName), !confirm);
+            TInstalledAppInfo found;
+            CommonJsonOperator::findAppInfoToJasonfileByAppName(info.appName, found,
+                                                                installedAppsFilePath());
+            QCOMPARE(found.bottlePath, confirm ? QString() : info.bottlePath);
+        }
+        QCOMPARE(failed.size(), 0);
+        QVERIFY(QFileInfo::exists(other.bottlePath));
+        QVERIFY(QFileInfo::exists(other.desktopInfo.desktopPath));
+        QCOMPARE(appNames(m_page->model()), QStringList{"Other"});
+        TInstalledAppInfo kept;
+        CommonJsonOperator::findAppInfoToJasonfileByAppName("Other", kept, installedAppsFilePath());
+        QCOMPARE(kept.bottlePath, other.bottlePath);
     }
     void unsupportedAction()
     {

@@ -175,6 +175,16 @@ void TestInstallPages::methodsBestThreeAndDefault()
     page.onItemClicked(page.items().at(1));
     QVERIFY(!page.items().at(0)->isChecked());
     QVERIFY(page.items().at(1)->isChecked());
+
+    // Without a default configuration no recommendation takes its place,
+    // and the default is found wherever it stands.
+    page.setMethods({recommended("x", 1), recommended("y", 2)}, fooInfo());
+    QCOMPARE(itemTexts(page), (QStringList{"y", "x"}));
+    page.setMethods({fallback, recommended("x", 1)}, fooInfo());
+    QCOMPARE(itemTexts(page), (QStringList{"x", "default"}));
+    page.onItemClicked(page.items().at(1));
+    page.installButton()->click();
+    QCOMPARE(begin.takeFirst().at(0).toInt(), 0);
 }
 
 void TestInstallPages::starRule_data()
@@ -274,12 +284,15 @@ void TestInstallPages::progressViewsAndActions()
 
 void TestInstallPages::buttonsReport()
 {
-    // The default page starts the default configuration, entry 0.
+    // The default page starts the default configuration where it is, and
+    // nothing before one arrived.
     WnUnkownAppInstallWidget unknown;
     QSignalSpy begin(&unknown, &WnUnkownAppInstallWidget::s_BeginInstall);
+    QVERIFY(!unknown.installButton()->isEnabled());
+    unknown.setDefaultIndex(2);
     unknown.installButton()->click();
     QCOMPARE(begin.size(), 1);
-    QCOMPARE(begin.first().at(0).toInt(), 0);
+    QCOMPARE(begin.first().at(0).toInt(), 2);
     WnRecoverInstallWidget recover;
     QSignalSpy again(&recover, &WnRecoverInstallWidget::s_RecoverInstall);
     QSignalSpy cancel(&recover, &WnRecoverInstallWidget::s_CancelInstall);

@@ -4,6 +4,7 @@
 
 #include "catalogueapiserver.h"
 #include "cataloguereply.h"
+#include "confirmationanswerer.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
@@ -14,6 +15,7 @@
 #include "isolatedhome.h"
 #include "jsonoperator.h"
 #include "lapplication.h"
+#include "llineedit.h"
 #include "logcapture.h"
 #include "lwaterprogress.h"
 #include "platformtestutil.h"
@@ -27,6 +29,7 @@
 #include "wninstallmethodwidget.h"
 #include "wnmethoditem.h"
 #include "wnrecoverinstallwidget.h"
+#include "wnunkownappinstallwidget.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,6 +37,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -122,6 +126,7 @@ QJsonObject bodyOf(const QJsonObject &request)
 
 const QString installedText = QStringLiteral("安装成功");
 const QString networkText = QStringLiteral("网络故障，请确保网络畅通后重试");
+const QString refusedText = QStringLiteral("无法使用此名称安装");
 
 } // namespace
 
@@ -139,10 +144,13 @@ private slots:
     void hostileNamesStayInside();
     void unusableNamesAreRefused_data();
     void unusableNamesAreRefused();
+    void refusedNameCanBeChanged();
     void unpackWithoutNameFails();
     void missingPackageThenRetry();
+    void retryChecksInstallStateAgain();
     void wrongMd5FeedbackUploadsLog();
     void textFileIsRefused();
+    void pageFollowsWhatArrived();
     void secondWindowAndCancelWhileDownloading();
     void cancelWhileUnpacking();
     void cancelWhileInstalling();
@@ -402,7 +410,21 @@ void TestInstallWindow::overwriteReinstalls()
     // Nothing was downloaded for the installed application.
     QVERIFY(!QFileInfo::exists(recommendedCache() + QStringLiteral("Quick App_alice_1.0.7z")));
 
+    {
+        // Asked first; a no leaves the installed application as it was.
+        ConfirmationAnswerer no(false);
+        window->recoverPage()->recoverButton()->click();
+        QCOMPARE(no.shown().size(), 1);
+        QVERIFY2(no.shown().constFirst().contains(QStringLiteral("Quick App_alice_1.0"))
+                         && no.shown().constFirst().contains(
+                                 QStringLiteral("您保存在其中的所有文件")),
+                 qPrintable(no.shown().constFirst()));
+        QCOMPARE(window->currentPage(), int(WineInstallerWnd::RecoverPage));
+        QVERIFY(QFileInfo::exists(bottle + QStringLiteral("/drive_c/old-marker")));
+    }
+    ConfirmationAnswerer yes(true);
     window->recoverPage()->recoverButton()->click();
+    QCOMPARE(yes.shown().size(), 1);
     QCOMPARE(window->currentPage(), int(WineInstallerWnd::ProgressPage));
     QCOMPARE(outcome(host->installer()), installedText);
     QVERIFY(!QFileInfo::exists(bottle + QStringLiteral("/drive_c/old-marker")));
@@ -448,31 +470,81 @@ void TestInstallWindow::hostileNamesStayInside()
 void TestInstallWindow::unusableNamesAreRefused_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("blanks") << QStringLiteral("  ");
-    QTest::newRow("dot") << QStringLiteral(" . ");
-    QTest::newRow("dot dot") << QStringLiteral("..");
+    QTest::addColumn<QString>("why");
+    const QString empty = QStringLiteral("应用名称不能为空");
+    const QString folder = QStringLiteral("不能用作应用的文件夹名称");
+    QTest::newRow("empty") << QString() << empty;
+    QTest::newRow("blanks") << QStringLiteral("  ") << empty;
+    QTest::newRow("dot") << QStringLiteral(" . ") << folder;
+    QTest::newRow("dot dot") << QStringLiteral("..") << folder;
+    // "Quick/App" would live in the bottle of the installed "Quick_App".
+    QTest::newRow("shared bottle")
+            << QStringLiteral("Quick/App") << QStringLiteral("已安装的应用“Quick_App”");
 }
 
 void TestInstallWindow::unusableNamesAreRefused()
 {
     QFETCH(QString, name);
+    QFETCH(QString, why);
+    TInstalledAppInfo occupant;
+    occupant.appName = QStringLiteral("Quick_App");
+    occupant.bottlePath = bottlesDir() + occupant.appName;
+    WineInstalledApps::instance()->addInstalledApps(occupant);
+    const auto leave = qScopeGuard(
+            [&] { WineInstalledApps::instance()->removeInstallApps(occupant); });
     const QStringList before = homeTree();
     TPublishedAppInfo info = published(11);
     info.appName = name;
     info.author.clear();
     info.version.clear();
     const int fetched = m_service->fileRequests().size();
-    LogCapture log;
     QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
-    QCOMPARE(outcome(host->installer()), networkText);
-    QVERIFY(log.contains(QStringLiteral("cannot name a bottle")));
+    // Why, at once, and no retry: a catalogue name cannot be changed here.
+    WnAppInstallWidget *progress = host->installer()->progressPage();
+    QVERIFY(progress->closeButton()->isVisible());
+    const QString status = progress->statusLabel()->text();
+    QVERIFY2(status.startsWith(refusedText) && status.contains(why), qPrintable(status));
+    QVERIFY(!progress->actionButton()->isVisible());
     // Nothing was fetched or made, not even the cache directories.
     QCOMPARE(m_service->fileRequests().size(), fetched);
     for (const QString &path : homeTree())
         QVERIFY2(before.contains(path) || path.contains(QLatin1String("/.config/")),
                  qPrintable(path));
     host->close();
+}
+
+void TestInstallWindow::refusedNameCanBeChanged()
+{
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("foo-setup.exe"))});
+    WineInstallerWnd *window = app->installers().constFirst()->installer();
+    QTRY_COMPARE_WITH_TIMEOUT(window->methodPage()->items().size(), 4, FlowTimeoutMs);
+    QLineEdit *edit = window->appInfoPage()->nameEditor()->lineEdit();
+    const auto nameAs = [&](const QString &name) {
+        window->appInfoPage()->startEditing();
+        edit->setText(name);
+        emit edit->editingFinished();
+        window->appInfoPage()->nextButton()->click();
+    };
+    window->appInfoPage()->agreementBox()->click();
+    nameAs(QStringLiteral(".."));
+    // The default configuration keeps the name the user gave.
+    QTest::mouseClick(window->methodPage()->items().at(3), Qt::LeftButton);
+    window->methodPage()->installButton()->click();
+    WnAppInstallWidget *progress = window->progressPage();
+    QVERIFY(progress->statusLabel()->text().startsWith(refusedText));
+    QVERIFY(progress->actionButton()->isVisible());
+    QCOMPARE(progress->actionButton()->text(), QStringLiteral("修改名称"));
+
+    // Back to the name, open for editing; another name goes on.
+    progress->actionButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::AppInfoPage));
+    QVERIFY(edit->isVisible());
+    nameAs(QStringLiteral("Foo Two"));
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
+    QCOMPARE(window->installer()->appInfo().appName, QStringLiteral("Foo Two"));
+    QVERIFY(window->installer()->unusableNameReason().isEmpty());
+    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
 }
 
 void TestInstallWindow::unpackWithoutNameFails()
@@ -506,6 +578,56 @@ void TestInstallWindow::missingPackageThenRetry()
     expectInstalled(QStringLiteral("Missing App"), QStringLiteral("Missing App_2"));
     host->close();
     uninstall(QStringLiteral("Missing App"));
+}
+
+void TestInstallWindow::retryChecksInstallStateAgain()
+{
+    // The package is missing: the window offers a retry.
+    const QString name = QStringLiteral("Missing App");
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(
+            appAt(m_service->baseUrl() + QStringLiteral("/files/absent.7z"), name,
+                  QStringLiteral("2"), m_quickMd5));
+    QCOMPARE(outcome(host->installer()), networkText);
+    // Meanwhile another window installs an application of that name.
+    const QString quickUrl = m_service->baseUrl() + QStringLiteral("/files/quick.7z");
+    QPointer<containerinstallview_mwd> other = openCatalogueWindow(
+            appAt(quickUrl, name, QStringLiteral("3"), m_quickMd5));
+    QCOMPARE(outcome(other->installer()), installedText);
+    other->close();
+    // The retry finds it: the overwrite page, nothing fetched, its record kept.
+    const int fetched = m_service->fileRequests().size();
+    host->installer()->progressPage()->actionButton()->click();
+    QCOMPARE(host->installer()->currentPage(), int(WineInstallerWnd::RecoverPage));
+    QCOMPARE(m_service->fileRequests().size(), fetched);
+    QCOMPARE(storedRecord(name).bottlePath, bottlesDir() + QStringLiteral("Missing App_3"));
+    host->close();
+    uninstall(name);
+
+    // Another process records the name while a window installs it: both
+    // records stay, and uninstalling this one leaves the other's alone.
+    TInstalledAppInfo foreign;
+    foreign.appName = name;
+    foreign.publishedAppInfo.installType = 1;
+    foreign.bottlePath = bottlesDir() + QStringLiteral("Missing App_9");
+    const QString document = foreign.bottlePath + QStringLiteral("/drive_c/thesis.docx");
+    QPointer<containerinstallview_mwd> racing = openCatalogueWindow(
+            appAt(quickUrl, name, QStringLiteral("4"), m_quickMd5));
+    connect(racing->installer()->installer(), &WineInstallerPrivate::signalUnzipFinshed, this, [&] {
+        QVERIFY(writeAll(document, "mine"));
+        CommonJsonOperator::writeToJasonfile(foreign, installedAppsFilePath());
+    });
+    QCOMPARE(outcome(racing->installer()), installedText);
+    racing->close();
+    const QString bottle = bottlesDir() + QStringLiteral("Missing App_4");
+    QCOMPARE(storedRecord(name).bottlePath, foreign.bottlePath);
+    QCOMPARE(storedRecord(name + QStringLiteral(" (2)")).bottlePath, bottle);
+    TInstalledAppInfo listed = WineInstalledApps::instance()->getInstalledApps().value(bottle);
+    Doaction::instance()->unInstallApp(&listed);
+    QVERIFY(!QFileInfo::exists(bottle));
+    QVERIFY(storedRecord(name + QStringLiteral(" (2)")).appName.isEmpty());
+    QCOMPARE(storedRecord(name).bottlePath, foreign.bottlePath);
+    QVERIFY(QFileInfo::exists(document));
+    uninstall(name);
 }
 
 void TestInstallWindow::wrongMd5FeedbackUploadsLog()
@@ -572,6 +694,34 @@ void TestInstallWindow::textFileIsRefused()
     QCOMPARE(read.at(1).at(1).toInt(), 4);
     QTRY_VERIFY(!host);
     QVERIFY(app->installers().isEmpty());
+}
+
+void TestInstallWindow::pageFollowsWhatArrived()
+{
+    // A service with one configuration for "Foo" and no default one.
+    QTemporaryDir data;
+    QVERIFY(CatalogueApiServer::writeCatalogue(
+            data.path(), catalogue({catalogueApp(41, QStringLiteral("Foo One"), QStringLiteral("1"),
+                                                 QString(), 4.0, QStringLiteral("quick.7z"),
+                                                 m_quickMd5, {QStringLiteral("Foo")})})));
+    CatalogueApiServer service(data.path());
+    QVERIFY(service.isRunning());
+    service.use();
+    const auto restore = qScopeGuard([this] { m_service->use(); });
+
+    WineApplication *app = WineApplication::instance();
+    app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("foo-setup.exe"))});
+    WineInstallerWnd *window = app->installers().constFirst()->installer();
+    QSignalSpy arrived(window->installer(), &WineInstallerPrivate::signalAppsFinished);
+    QVERIFY(arrived.wait(FlowTimeoutMs));
+    // The recommendation alone, on page 1: nothing in the default place.
+    QCOMPARE(window->installer()->recommendApps().size(), 1);
+    QCOMPARE(window->methodPage()->items().size(), 1);
+    QCOMPARE(window->methodPage()->items().constFirst()->data().installType, 0);
+    window->appInfoPage()->agreementBox()->click();
+    window->appInfoPage()->nextButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
+    QVERIFY(!window->defaultInstallPage()->installButton()->isEnabled());
 }
 
 void TestInstallWindow::secondWindowAndCancelWhileDownloading()

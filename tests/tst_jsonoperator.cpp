@@ -143,21 +143,36 @@ private slots:
         QVERIFY(found == expected);
     }
 
-    void secondWriteAddsAndDuplicateLeavesFileUnchanged()
+    void sameNameOfAnotherBottleIsKept()
     {
         QVERIFY(PlatformTest::writeAll(m_path, "{}"));
-        Json::writeToJasonfile(fullRecord("Foo"), m_path);
-        QCOMPARE(topObject(m_path).keys(), QStringList{"Foo"});
-
+        QCOMPARE(Json::writeToJasonfile(fullRecord("Foo"), m_path), QString("Foo"));
         Json::writeToJasonfile(fullRecord("Bar"), m_path);
         QCOMPARE(topObject(m_path).keys(), (QStringList{"Bar", "Foo"}));
 
+        // The same application again: its entry is rewritten, not doubled.
         const QByteArray before = PlatformTest::readAll(m_path);
-        TInstalledAppInfo other = fullRecord("Foo");
-        other.bottlePath = "/elsewhere";
-        other.publishedAppInfo.version = "9.9";
-        Json::writeToJasonfile(other, m_path);
+        Json::writeToJasonfile(fullRecord("Foo"), m_path);
         QCOMPARE(PlatformTest::readAll(m_path), before);
+
+        // Two more bottles of "Foo": each keeps an entry of its own.
+        TInstalledAppInfo second = fullRecord("Foo");
+        second.bottlePath = "/elsewhere";
+        TInstalledAppInfo third = second;
+        third.bottlePath = "/third";
+        QCOMPARE(Json::writeToJasonfile(second, m_path), QString("Foo (2)"));
+        QCOMPARE(Json::writeToJasonfile(third, m_path), QString("Foo (3)"));
+        QCOMPARE(topObject(m_path).keys(), (QStringList{"Bar", "Foo", "Foo (2)", "Foo (3)"}));
+
+        // Uninstalling one removes its own entry, whatever name it knows.
+        Json::removeAppFromJasonfile(second, m_path);
+        QCOMPARE(topObject(m_path).keys(), (QStringList{"Bar", "Foo", "Foo (3)"}));
+        third.appName = "Foo (3)";
+        Json::removeAppFromJasonfile(third, m_path);
+        TInstalledAppInfo left;
+        Json::findAppInfoToJasonfileByAppName("Foo", left, m_path);
+        QCOMPARE(left.bottlePath, fullRecord("Foo").bottlePath);
+        QCOMPARE(topObject(m_path).keys(), (QStringList{"Bar", "Foo"}));
     }
 
     void readAppendsInMemberNameOrder()

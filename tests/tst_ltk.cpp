@@ -47,6 +47,34 @@ private slots:
         QCOMPARE(match.captured(4), QStringLiteral("install failed for (\"a\", \"b\")"));
     }
 
+    void logRedactsSecrets_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("logged");
+        const auto row = [](const char *tag, const char *message, const char *logged) {
+            QTest::newRow(tag) << QString::fromUtf8(message) << QString::fromUtf8(logged);
+        };
+        row("json", "{\"jwt_token\": \"a.b.c\", \"id\":7}",
+            "{\"jwt_token\": \"[redacted]\", \"id\":7}");
+        row("quoted reply", "\"{\\\"jwt_token\\\":\\\"a.b\\\",\\\"x\\\":1}\"",
+            "\"{\\\"jwt_token\\\":\\\"[redacted]\\\",\\\"x\\\":1}\"");
+        row("map", "((\"jwt_token\", QVariant(QString, \"a.b\"))(\"id\", QVariant(int, 7)))",
+            "((\"jwt_token\", QVariant(QString, \"[redacted]\"))(\"id\", QVariant(int, 7)))");
+        row("query", "/api/v1/login/callback?code=alice-code&state=s",
+            "/api/v1/login/callback?code=[redacted]&state=s");
+        row("secret", "client_secret=xyz token=t", "client_secret=[redacted] token=[redacted]");
+        row("e-mail", "mail alice.b+x@mail.example.org now", "mail [e-mail] now");
+        row("bearer", "Authorization: Bearer abc.def", "Authorization: Bearer [redacted]");
+        row("harmless", "exit code 3, \"codec\": \"utf8\"", "exit code 3, \"codec\": \"utf8\"");
+    }
+
+    void logRedactsSecrets()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, logged);
+        QCOMPARE(LLogManager::redacted(message), logged);
+    }
+
     void builtinIcons()
     {
         QStringList names;

@@ -1,6 +1,7 @@
 #include "accountservicetestutil.h"
 #include "avatardownload.h"
 #include "catalogueapiserver.h"
+#include "llogmanager.h"
 #include "logcapture.h"
 #include "testisolation.h"
 #include "wineastlogin.h"
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <QtTest>
@@ -41,6 +44,16 @@ private slots:
         m_service = std::make_unique<CatalogueApiServer>(m_catalogueDir.path());
         QVERIFY(m_service->isRunning());
         m_login = WineAstLogin::instance();
+
+        // A log left readable for everyone by an older version.
+        const QString log = LLogManager::getlogFilePath();
+        QVERIFY(QDir().mkpath(QFileInfo(log).absolutePath()));
+        QFile old(log);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        QVERIFY(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                   | QFile::ReadOther));
+        LLogManager::registerFileAppender();
     }
 
     void avatarPath_data()
@@ -54,6 +67,8 @@ private slots:
                                << QString::fromUtf8(relative);
         };
         row("plain", "alice", "http://example.org/pic/x.png", "alice/x.png");
+        // Apart from the application icons, whatever the name.
+        row("apps", "apps", "http://example.org/pic/icon", "apps/icon");
         // The query is no part of the file name.
         row("query", "bob", "http://example.org/a/b.jpg?size=64", "bob/b.jpg");
         // Names from the service stay inside the icons folder.
@@ -75,7 +90,7 @@ private slots:
         QFETCH(QString, relative);
 
         const QString icons = QDir::homePath()
-                              + QStringLiteral("/.cache/lirvan-wine-assist/icons/");
+                              + QStringLiteral("/.cache/lirvan-wine-assist/icons/users/");
         const QString path = WineAstLogin::avatarPath(username, avatar);
         QCOMPARE(path, icons + relative);
         // Two plain components below the icons folder, nothing that climbs.
@@ -118,6 +133,27 @@ private slots:
         QVERIFY(account.calls().isEmpty());
     }
 
+    void stalledServiceEndsAttempt()
+    {
+        // A service that accepts and never answers ends the attempt after the
+        // time-out; the account button then starts a new one.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        WineSettings::instance()
+                ->setValue(QStringLiteral("wine_oauth_host"),
+                           QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
+        qputenv("LWA_REQUEST_TIMEOUT_MS", "1000");
+        const auto restore = qScopeGuard([] { qunsetenv("LWA_REQUEST_TIMEOUT_MS"); });
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            m_login->startLogin();
+            QTest::qWait(500);
+            QVERIFY(m_login->isBusy());
+            QTRY_VERIFY_WITH_TIMEOUT(!m_login->isBusy(), 10000);
+            QCOMPARE(silent.findChildren<QTcpSocket *>().size(), attempt);
+        }
+        QVERIFY(!m_login->isLoggedIn());
+    }
+
     void desktopLoginAtStartLogsIn()
     {
         m_service->use();
@@ -142,7 +178,8 @@ private slots:
         QCOMPARE(user.avatar, m_service->baseUrl() + QStringLiteral("/files/avatars/alice.png"));
         QCOMPARE(user.localAvatarPath,
                  QDir::homePath()
-                         + QStringLiteral("/.cache/lirvan-wine-assist/icons/alice/alice.png"));
+                         + QStringLiteral(
+                                 "/.cache/lirvan-wine-assist/icons/users/alice/alice.png"));
         QCOMPARE(changed.size(), 1);
 
         // One signed client request, then the unsigned code exchange.
@@ -178,6 +215,18 @@ private slots:
         m_login->startLogin();
         QTest::qWait(200);
         QCOMPARE(account.methods().size(), 2);
+
+        // The log tells the login's steps, without its secrets, to its owner only.
+        QFile log(LLogManager::getlogFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray text = log.readAll();
+        for (const char *step :
+             {"OnAutorized  ccs code=[redacted]", "[e-mail]", "------ONAUTHORIZED---------data :"})
+            QVERIFY2(text.contains(step), step);
+        for (const char *secret : {"sample.jwt.alice", "alice-code", "alice@example.org"})
+            QVERIFY2(!text.contains(secret), secret);
+        QCOMPARE(log.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void logoutCallsAccountService()
@@ -341,6 +390,10 @@ private slots:
         QVERIFY(!AvatarDownload::fetch(QStringLiteral("--output-document=/tmp/x"), path));
         QVERIFY(!AvatarDownload::fetch(QStringLiteral("file:///etc/passwd"), path));
         QVERIFY(!QFile::exists(path));
+
+        // Not a picture: refused, and nothing is kept to stand for one.
+        QVERIFY(!AvatarDownload::fetch(files.fileUrl(QStringLiteral("catalogue.json")), path));
+        QCOMPARE(filesBeside(), QStringList());
 
         // Missing on the server: wget fails and leaves no file behind.
         QVERIFY(!AvatarDownload::fetch(files.fileUrl(QStringLiteral("avatars/no.png")), path));

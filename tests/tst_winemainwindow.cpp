@@ -1,4 +1,5 @@
 #include "accountservicetestutil.h"
+#include "appinstallablemainwidget.h"
 #include "appinstallablewidget.h"
 #include "appinstalledwidget.h"
 #include "appshareablewidget.h"
@@ -13,7 +14,9 @@
 #include "winesettings.h"
 
 #include <QCommandLinkButton>
+#include <QCompleter>
 #include <QDesktopServices>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -131,6 +134,22 @@ private slots:
         m_window->userMenu()->hide();
     }
 
+    void userMenuShowsNameAsItStands()
+    {
+        WineAstLogin::instance()->logout();
+        AccountServiceProcess account({QStringLiteral("--code"), QStringLiteral("eve-code")});
+        QVERIFY(account.isReady());
+        QSignalSpy changed(WineAstLogin::instance(), &WineAstLogin::signalUserInfoChanged);
+        m_window->loginButton()->click();
+        QVERIFY(CatalogueApiServer::waitFor(changed));
+        m_window->loginButton()->click();
+        QTRY_VERIFY(m_window->userMenu()->isVisible());
+        // What the entry shows: no markup, and "&" marks no shortcut.
+        QCOMPARE(m_window->userMenu()->actions().constFirst()->iconText(),
+                 QStringLiteral("<b>Eve</b> & Co"));
+        m_window->userMenu()->hide();
+    }
+
     void layout()
     {
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -155,6 +174,18 @@ private slots:
         QCOMPARE(m_window->searchWidget()->accessibleName(), QStringLiteral("SearchModule"));
         QCOMPARE(m_window->searchWidget()->lineEdit()->accessibleName(),
                  QStringLiteral("SearchModuleLineEdit"));
+
+        // One catalogue request fills the catalogue page, the search results
+        // and the completer.
+        const auto listPage = qobject_cast<Appinstallablewidget *>(pages->widget(0));
+        QTRY_VERIFY(listPage->mainWidget()->model()->rowCount() > 1);
+        QTRY_VERIFY(m_window->searchWidget()->completer()->model()->rowCount() > 1);
+        m_window->searchResultPage()->showSearchResult(QStringLiteral("Foo App"));
+        QCOMPARE(m_window->searchResultPage()->mainWidget()->model()->rowCount(), 1);
+        int listRequests = 0;
+        for (const QJsonObject &request : m_service.apiRequests())
+            listRequests += request.value(QStringLiteral("path")) == "/api/v1/app/list";
+        QCOMPARE(listRequests, 1);
     }
 
     void navigationSwitchesPagesAndIcons()

@@ -8,7 +8,8 @@
 #include "lspinner.h"
 #include "lstandarditem.h"
 #include "multiselectlistview.h"
-#include "winegetapplist.h"
+#include "plaintext.h"
+#include "winecatalogue.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -22,12 +23,14 @@ namespace {
 
 constexpr int CategoryCount = 12;
 constexpr QSize RowSize(252, 78);
+// The searched name in the title leaves room for the category selector.
+constexpr int SearchNameWidth = 360;
 
 } // namespace
 
-Appinstallablemainwidget::Appinstallablemainwidget(QWidget *parent)
+Appinstallablemainwidget::Appinstallablemainwidget(WineCatalogue *catalogue, QWidget *parent)
     : QWidget(parent)
-    , m_appList(new WineGetAppList(this))
+    , m_catalogue(catalogue ? catalogue : new WineCatalogue(this))
     , m_spinner(new LSpinner(this))
     , m_title(new LLabel(tr("可安装应用"), this))
     , m_dropdown(new LDropdown(this))
@@ -51,6 +54,9 @@ Appinstallablemainwidget::Appinstallablemainwidget(QWidget *parent)
     body->addWidget(m_listView, 0, 0);
     body->addWidget(m_spinner, 0, 0, Qt::AlignCenter);
     body->addWidget(m_failure, 0, 0, Qt::AlignCenter);
+    // Both lie over the list, which was created after them.
+    m_spinner->raise();
+    m_failure->raise();
 
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -58,20 +64,22 @@ Appinstallablemainwidget::Appinstallablemainwidget(QWidget *parent)
     layout->addLayout(body, 1);
 
     fillDropdown();
-    connect(m_appList, &WineGetAppList::signalFinished, this,
-            &Appinstallablemainwidget::onCatalogueArrived);
-    connect(m_appList, &WineGetAppList::signalFailed, this,
-            &Appinstallablemainwidget::onCatalogueFailed);
+    connect(m_catalogue, &WineCatalogue::stateChanged, this,
+            &Appinstallablemainwidget::onCatalogueState);
     connect(m_listView, &QAbstractItemView::pressed, this, &Appinstallablemainwidget::itemClicked);
     connect(m_dropdown, &LDropdown::triggered, this,
             &Appinstallablemainwidget::onCategoryTriggered);
-    requestCatalogue();
+    if (!catalogue)
+        m_catalogue->load();
+    onCatalogueState();
 }
 
 QWidget *Appinstallablemainwidget::createHeader()
 {
     m_title->setFont(LDropdown::textFont());
     m_title->setObjectName(QStringLiteral("title"));
+    // It shows the searched name as typed.
+    m_title->setTextFormat(Qt::PlainText);
     auto header = new QWidget(this);
     auto row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
@@ -111,24 +119,22 @@ void Appinstallablemainwidget::fillDropdown()
 
 void Appinstallablemainwidget::requestCatalogue()
 {
-    m_failure->hide();
-    m_spinner->show();
-    m_spinner->start();
-    m_appList->getAppList(WineGetAppList::AllApps);
+    m_catalogue->load();
 }
 
-void Appinstallablemainwidget::onCatalogueArrived()
+void Appinstallablemainwidget::onCatalogueState()
 {
-    m_arrived = true;
-    refresh();
-}
-
-void Appinstallablemainwidget::onCatalogueFailed()
-{
-    m_spinner->stop();
-    m_spinner->hide();
-    if (!m_arrived)
-        m_failure->show();
+    const bool pending = m_catalogue->isPending();
+    m_spinner->setVisible(pending);
+    if (pending)
+        m_spinner->start();
+    else
+        m_spinner->stop();
+    const WineCatalogue::State state = m_catalogue->state();
+    // Rows that arrived earlier stay listed when a later request fails.
+    m_failure->setVisible(state == WineCatalogue::LoadFailed && !m_catalogue->hasAnswered());
+    if (state == WineCatalogue::Loaded)
+        refresh();
 }
 
 void Appinstallablemainwidget::onCategoryTriggered(QAction *action)
@@ -146,7 +152,9 @@ void Appinstallablemainwidget::setLableText(const QString &appName)
         m_title->setText(QString());
         m_searchText.clear();
     } else {
-        m_title->setText(appName + tr("的搜索结果"));
+        m_title->setText(m_title->fontMetrics().elidedText(PlainText::bounded(appName),
+                                                           Qt::ElideRight, SearchNameWidth)
+                         + tr("的搜索结果"));
         m_searchText = appName;
     }
     refresh();
@@ -156,7 +164,7 @@ void Appinstallablemainwidget::refresh()
 {
     m_groups.clear();
     m_model->clear();
-    if (!m_arrived)
+    if (!m_catalogue->hasAnswered())
         return;
     regroup();
     rebuildRows();
@@ -164,13 +172,10 @@ void Appinstallablemainwidget::refresh()
 
 void Appinstallablemainwidget::regroup()
 {
-    m_spinner->stop();
-    m_spinner->hide();
-    m_failure->hide();
     m_listView->setEmptyTextVisible(false);
 
     const QString placeholder = LIconTheme::builtinPrefix() + QStringLiteral("lw_space.svg");
-    const QList<TPublishedAppInfo> &apps = m_appList->getApps();
+    const QList<TPublishedAppInfo> &apps = m_catalogue->apps();
     for (TPublishedAppInfo app : apps) {
         if (app.icon.isEmpty())
             app.icon = placeholder;

@@ -13,13 +13,13 @@ class LSpinner;
 class MultiSelectListView;
 class QAction;
 class QStandardItemModel;
-class WineGetAppList;
+class WineCatalogue;
 
 /*
  * The left side of the catalogue page: title, category selector and the
  * list of catalogue applications, one row per name showing its best-rated
- * version. The catalogue is asked for once; categories and searches filter
- * what arrived.
+ * version. It shows the shared catalogue (or, given none, one of its own that
+ * it loads at once); categories and searches filter what arrived.
  */
 class Appinstallablemainwidget : public QWidget
 {
@@ -28,7 +28,8 @@ public:
     // Item data role of a row's catalogue record.
     static constexpr int AppInfoRole = Qt::UserRole + 1;
 
-    explicit Appinstallablemainwidget(QWidget *parent = nullptr);
+    explicit Appinstallablemainwidget(WineCatalogue *catalogue = nullptr,
+                                      QWidget *parent = nullptr);
 
     LDropdown *dropdown() const { return m_dropdown; }
     MultiSelectListView *listView() const { return m_listView; }
@@ -36,7 +37,7 @@ public:
     LLabel *titleLabel() const { return m_title; }
     LSpinner *spinner() const { return m_spinner; }
     QWidget *failureView() const { return m_failure; }
-    WineGetAppList *appList() const { return m_appList; }
+    WineCatalogue *catalogue() const { return m_catalogue; }
     const QMap<QString, Vector> &groups() const { return m_groups; }
     QString searchText() const { return m_searchText; }
     int categoryId() const { return m_categoryId; }
@@ -47,22 +48,21 @@ signals:
 public slots:
     void itemClicked(const QModelIndex &currentIndex);
     void setLableText(const QString &appName);
-    // Asks the service for the catalogue (again, after a failure).
+    // Asks the service for the catalogue again, after a failure.
     void requestCatalogue();
 
 private:
     QWidget *createHeader();
     QWidget *createFailureView();
     void fillDropdown();
-    void onCatalogueArrived();
-    void onCatalogueFailed();
+    void onCatalogueState();
     void onCategoryTriggered(QAction *action);
     void regroup();
     void rebuildRows();
     void refresh();
     QWidget *createRowWidget(const QModelIndex &index) const;
 
-    WineGetAppList *m_appList;
+    WineCatalogue *m_catalogue;
     LSpinner *m_spinner;
     LLabel *m_title;
     LDropdown *m_dropdown;
@@ -71,7 +71,6 @@ private:
     QWidget *m_failure;
     QString m_searchText;
     int m_categoryId = 0;
-    bool m_arrived = false;
     QMap<QString, Vector> m_groups;
 };
 

@@ -4,6 +4,7 @@
 #include "iconlabel.h"
 #include "llabel.h"
 #include "multiappinfowidget.h"
+#include "plaintext.h"
 #include "ratingwidget.h"
 #include "wineapplication.h"
 
@@ -17,12 +18,17 @@
 namespace {
 
 constexpr int IconSide = 64;
+// Room for texts in the panel (278 pixels less its margins), and beside the
+// field names of the details.
+constexpr int TextWidth = 246;
+constexpr int FieldWidth = 150;
 
 LLabel *detailLabel(QWidget *parent, const QString &objectName)
 {
     auto label = new LLabel(parent);
     label->setObjectName(objectName);
     label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
@@ -121,17 +127,21 @@ void Appinstallablesubwidget::getAppInfos(const Vector &vecAppInfo)
     const TPublishedAppInfo &best = vecAppInfo.first();
     m_icon->setPicture(best.icon, best.appName);
     m_category->setText(Doaction::instance()->getCategoryName(best.categories));
-    m_name->setText(best.appName);
-    m_version->setText(best.version);
-    m_created->setText(best.createdAt);
-    m_author->setText(best.author);
+    PlainText::setWrappedText(m_name, best.appName, TextWidth);
+    PlainText::setWrappedText(m_version, best.version, TextWidth);
+    PlainText::setWrappedText(m_created, best.createdAt, FieldWidth);
+    PlainText::setWrappedText(m_author, best.author, FieldWidth);
     m_rating->setScore(best.score);
     m_versionList->insertData(vecAppInfo);
+    showFirstVersion();
+}
 
-    // A new application starts with its details, not the version list.
+void Appinstallablesubwidget::showFirstVersion()
+{
     m_more->setText(tr("更多版本"));
     m_details->show();
     m_versionArea->hide();
+    m_versionList->selectVersion(0);
 }
 
 bool Appinstallablesubwidget::eventFilter(QObject *watched, QEvent *event)

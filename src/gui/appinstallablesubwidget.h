@@ -29,6 +29,9 @@ public:
     bool isVersionListShown() const;
     // What pressing the more-versions link does.
     void toggleVersionList();
+    // The first version's details, the version list collapsed and the
+    // first version chosen: how the panel starts whenever it is shown.
+    void showFirstVersion();
 
 public slots:
     void getAppInfos(const Vector &vecAppInfo);

@@ -17,9 +17,9 @@ constexpr int MainMinimumWidth = 570;
 constexpr QSize RightSize(278, 630);
 } // namespace
 
-Appinstallablewidget::Appinstallablewidget(QWidget *parent)
+Appinstallablewidget::Appinstallablewidget(WineCatalogue *catalogue, QWidget *parent)
     : QWidget(parent)
-    , m_mainWidget(new Appinstallablemainwidget)
+    , m_mainWidget(new Appinstallablemainwidget(catalogue))
     , m_stack(new QStackedWidget)
     , m_placeholder(new Appinstallablesubstackwidgt)
     , m_detail(new Appinstallablesubwidget)
@@ -69,6 +69,10 @@ void Appinstallablewidget::listWidgetClickedSlot(const QModelIndex &current,
     }
     // Moving with the keyboard shows the details as a press does.
     m_mainWidget->itemClicked(current);
+    // Shown again, also for the application shown before, the panel starts
+    // from its first version.
+    if (m_stack->currentIndex() != DetailPage)
+        m_detail->showFirstVersion();
     m_stack->setCurrentIndex(DetailPage);
 }
 

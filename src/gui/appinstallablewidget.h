@@ -8,11 +8,13 @@ class Appinstallablemainwidget;
 class Appinstallablesubstackwidgt;
 class Appinstallablesubwidget;
 class QStackedWidget;
+class WineCatalogue;
 
 /*
  * The catalogue page: the application list on the left and, on the right,
  * a placeholder or the details of the chosen application. The same page
- * shows search results when given a name through showSearchResult().
+ * shows search results when given a name through showSearchResult(). Pages
+ * given the same catalogue share its one request.
  */
 class Appinstallablewidget : public QWidget
 {
@@ -21,7 +23,7 @@ public:
     // Pages of the right side.
     enum RightPage { PlaceholderPage = 0, DetailPage = 1 };
 
-    explicit Appinstallablewidget(QWidget *parent = nullptr);
+    explicit Appinstallablewidget(WineCatalogue *catalogue = nullptr, QWidget *parent = nullptr);
 
     // Shows the catalogue row of exactly this name (an empty name ends the
     // search and lists the current category again).

@@ -2,10 +2,14 @@
 
 #include "datamodel.h"
 #include "licontheme.h"
+#include "plaintext.h"
 #include "starrating.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QJsonObject>
 #include <QPainter>
+#include <QToolTip>
 
 #include <array>
 
@@ -146,15 +150,37 @@ void DataItemDelegate::paintName(QPainter *painter, const QStyleOptionViewItem &
     const QRect iconRect(cell.x() + IconLeft, cell.y() + IconTop, IconSize, IconSize);
     cachedIcon(value.value(QLatin1String("icon")).toString()).paint(painter, iconRect);
 
-    const QString name = option.fontMetrics
-                                 .elidedText(value.value(QLatin1String("appName")).toString(),
-                                             Qt::ElideRight, NameWidth);
+    const QString name = elidedName(option.fontMetrics, appName(index));
     const bool selected = option.state & QStyle::State_Selected;
     painter->save();
     painter->setFont(option.font);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(QPoint(cell.x() + NameLeft, cell.y() + NameBaseline), name);
     painter->restore();
+}
+
+QString DataItemDelegate::appName(const QModelIndex &index)
+{
+    return index.data().toJsonObject().value(QLatin1String("appName")).toString();
+}
+
+QString DataItemDelegate::elidedName(const QFontMetrics &metrics, const QString &name)
+{
+    return metrics.elidedText(PlainText::bounded(name), Qt::ElideRight, NameWidth);
+}
+
+bool DataItemDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                 const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || index.column() != DataModel::ColumnName)
+        return QItemDelegate::helpEvent(event, view, option, index);
+    const QString name = appName(index);
+    if (elidedName(option.fontMetrics, name) == name) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), PlainText::toolTip(name), view->viewport(), option.rect);
+    return true;
 }
 
 void DataItemDelegate::paintScore(QPainter *painter, const QRect &cell, double score) const

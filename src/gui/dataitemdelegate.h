@@ -23,6 +23,9 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // A name cut short in its cell shows whole in a tool tip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
 
     static int columnWidth(int column);
 
@@ -46,6 +49,8 @@ private:
                       const QModelIndex &index, bool withButtons) const;
     void paintName(QPainter *painter, const QStyleOptionViewItem &option,
                    const QModelIndex &index) const;
+    static QString appName(const QModelIndex &index);
+    static QString elidedName(const QFontMetrics &metrics, const QString &name);
     void paintScore(QPainter *painter, const QRect &cell, double score) const;
     void paintButtons(QPainter *painter, const QRect &cell) const;
     // Icons are read once per path; painting happens at every hover move.

@@ -2,6 +2,7 @@
 
 #include "doaction.h"
 #include "starrating.h"
+#include "uninstallconfirmation.h"
 #include "userfolders.h"
 #include "wineapplication.h"
 #include "wineastapplist.h"
@@ -248,6 +249,11 @@ void DataModel::doItemAction(TInstalledAppInfo *info, int action)
         openDirectory(info->logPath.isEmpty() ? QString() : QFileInfo(info->logPath).path());
         break;
     case ActionUninstall:
+        // The bottle holds whatever the user saved in it: nothing goes
+        // without a yes, and a no is no failure.
+        if (!UninstallConfirmation::confirm(*info, UninstallConfirmation::Uninstall,
+                                            WineApplication::instance()->mainWindow()))
+            return;
         // Without a program file the application came from the catalogue;
         // an empty path would close every catalogue install window.
         if (!info->peInfo.peFilePath.isEmpty())

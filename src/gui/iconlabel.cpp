@@ -2,19 +2,26 @@
 
 #include "licontheme.h"
 #include "wineasthttpdownload.h"
+#include "wineastlogin.h"
 
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
 #include <QResizeEvent>
+#include <QShowEvent>
 
 namespace {
 
 // Longest cache directory name, in bytes; file systems allow 255.
 constexpr int MaxComponentBytes = 200;
+// An icon or avatar larger than this, in bytes or in pixels a side, is not
+// one: it is refused before it fills the disk or the memory.
+constexpr qint64 MaxPictureBytes = 1024 * 1024;
+constexpr int MaxPictureSide = 1024;
 
 QString placeholder()
 {
@@ -68,9 +75,20 @@ QString safeComponent(const QString &key)
     return cut + QLatin1Char('~') + digest;
 }
 
+// The size is read from the file's header, before anything is decoded.
+bool hasSaneSize(const QImageReader &reader)
+{
+    const QSize size = reader.size();
+    return size.isValid() && size.width() <= MaxPictureSide && size.height() <= MaxPictureSide;
+}
+
 QPixmap readPicture(const QString &path, const QSize &size)
 {
     QImageReader reader(path);
+    if (!path.startsWith(QLatin1Char(':')) && !hasSaneSize(reader)) {
+        qWarning() << "picture too large or of unknown size, not shown:" << path << reader.size();
+        return QPixmap();
+    }
     QSize target = reader.size();
     if (target.isValid() && !size.isEmpty()) {
         target.scale(size, Qt::KeepAspectRatio);
@@ -102,7 +120,8 @@ QPixmap loadPicture(const QString &path, const QSize &size)
 
 bool isPicture(const QString &path)
 {
-    return !QImageReader(path).read().isNull();
+    QImageReader reader(path);
+    return hasSaneSize(reader) && !reader.read().isNull();
 }
 
 } // namespace
@@ -119,14 +138,16 @@ IconLabel::~IconLabel()
     releaseDownload();
 }
 
-QString IconLabel::cacheRoot()
+QString IconLabel::cacheRoot(CacheKind kind)
 {
+    if (kind == UserPicture)
+        return WineAstLogin::userPictureRoot();
     return QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/icons/apps/");
 }
 
-QString IconLabel::cacheDirFor(const QString &key)
+QString IconLabel::cacheDirFor(const QString &key, CacheKind kind)
 {
-    return cacheRoot() + safeComponent(key);
+    return cacheRoot(kind) + safeComponent(key);
 }
 
 int IconLabel::queuedDownloads()
@@ -141,6 +162,11 @@ int IconLabel::runningDownloads()
                              [](const WineAstHttpDownload *d) { return d->isDownloading(); }));
 }
 
+bool IconLabel::isDownloading() const
+{
+    return m_download && m_download->isDownloading();
+}
+
 QString IconLabel::partFile() const
 {
     return m_cacheFile + QStringLiteral(".part");
@@ -148,6 +174,7 @@ QString IconLabel::partFile() const
 
 void IconLabel::setPicture(const QString &address, const QString &key)
 {
+    m_fetchWhenShown = false;
     m_address = address;
     m_key = key;
     if (address.isEmpty() || QFile::exists(address)) {
@@ -157,9 +184,8 @@ void IconLabel::setPicture(const QString &address, const QString &key)
         return;
     }
 
-    const QString dir = cacheDirFor(key);
-    QDir().mkpath(dir);
-    m_cacheFile = dir + QStringLiteral("/icon");
+    // The directory is made when a picture arrives, not for every row shown.
+    m_cacheFile = cacheDirFor(key, m_kind) + QStringLiteral("/icon");
     if (QFile::exists(m_cacheFile) && showPicture()) {
         releaseDownload();
         return;
@@ -171,6 +197,8 @@ void IconLabel::setPicture(const QString &address, const QString &key)
     target.localPath = partFile();
     m_download = new WineAstHttpDownload(target, this);
     connect(m_download, &WineAstHttpDownload::signalStatus, this, &IconLabel::slotStatus);
+    connect(m_download, &WineAstHttpDownload::signalDownloadProgress, this,
+            &IconLabel::onDownloadProgress);
     downloadQueue().append(m_download);
     showPicture();
     pumpQueue();
@@ -183,11 +211,37 @@ void IconLabel::releaseDownload()
     disconnect(m_download, nullptr, this, nullptr);
     downloadQueue().removeAll(m_download);
     const bool wasRunning = m_download->isDownloading();
+    // Stopped now, so that it neither writes on nor counts as running.
+    if (wasRunning)
+        m_download->stopDownLoad();
     m_download->setParent(nullptr);
     m_download->deleteLater();
     m_download = nullptr;
-    if (wasRunning)
+    // What an unfinished download left is of no use to anyone. One that
+    // only waited wrote nothing: the file may be another label's of the
+    // same key, still under way.
+    if (wasRunning) {
+        discardPartFile();
         pumpQueue();
+    }
+}
+
+void IconLabel::discardPartFile() const
+{
+    if (m_cacheFile.isEmpty())
+        return;
+    QFile::remove(partFile());
+    // Only an empty directory goes; a cached picture stays.
+    QDir().rmdir(QFileInfo(m_cacheFile).path());
+}
+
+void IconLabel::onDownloadProgress(qlonglong current, qlonglong total)
+{
+    if (current <= MaxPictureBytes && total <= MaxPictureBytes)
+        return;
+    qWarning() << "icon larger than" << MaxPictureBytes << "bytes, abandoned:" << m_address;
+    releaseDownload();
+    showPicture();
 }
 
 void IconLabel::slotStatus(int status, QString strCode)
@@ -205,13 +259,14 @@ void IconLabel::slotStatus(int status, QString strCode)
     pumpQueue();
 }
 
-// A downloaded file replaces the cached picture only when it decodes as one.
+// A downloaded file replaces the cached picture only when it decodes as one
+// of a sane size.
 void IconLabel::acceptDownloadedFile()
 {
     const QString part = partFile();
     if (!isPicture(part)) {
-        qWarning() << "not a picture, discarded:" << m_address;
-        QFile::remove(part);
+        qWarning() << "not a picture, or too large, discarded:" << m_address;
+        discardPartFile();
         return;
     }
     QFile::remove(m_cacheFile);
@@ -250,6 +305,26 @@ void IconLabel::resizeEvent(QResizeEvent *event)
     LLabel::resizeEvent(event);
     if (event->size() != event->oldSize())
         showPicture();
+}
+
+void IconLabel::hideEvent(QHideEvent *event)
+{
+    LLabel::hideEvent(event);
+    // Nobody sees the picture (its row scrolled away, its page was left):
+    // the labels in sight download first.
+    if (m_download && !event->spontaneous()) {
+        releaseDownload();
+        m_fetchWhenShown = true;
+    }
+}
+
+void IconLabel::showEvent(QShowEvent *event)
+{
+    LLabel::showEvent(event);
+    if (m_fetchWhenShown) {
+        m_fetchWhenShown = false;
+        setPicture(m_address, m_key);
+    }
 }
 
 // Starts the oldest waiting download unless one is running. A waiting

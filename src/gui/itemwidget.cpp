@@ -2,6 +2,7 @@
 
 #include "iconlabel.h"
 #include "llabel.h"
+#include "plaintext.h"
 #include "ratingwidget.h"
 #include "wineapplication.h"
 
@@ -19,9 +20,7 @@ LLabel *elidedLabel(const QString &text, QWidget *parent)
 {
     auto label = new LLabel(parent);
     label->setFixedWidth(NameWidth);
-    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, NameWidth));
-    if (label->text() != text)
-        label->setToolTip(text);
+    PlainText::setElidedText(label, text, NameWidth);
     return label;
 }
 

@@ -2,6 +2,7 @@
 
 #include "iconlabel.h"
 #include "llabel.h"
+#include "plaintext.h"
 #include "ratingwidget.h"
 
 #include <QButtonGroup>
@@ -11,7 +12,10 @@
 
 namespace {
 constexpr int AvatarSide = 36;
-}
+// Room beside the avatar, and for the uploader beside the recommendation.
+constexpr int TextWidth = 170;
+constexpr int AuthorWidth = 100;
+} // namespace
 
 Multiappinfowidget::Multiappinfowidget(QWidget *parent)
     : QWidget(parent)
@@ -41,8 +45,13 @@ void Multiappinfowidget::insertData(const Vector &vecAppinfo)
     for (int i = 0; i < vecAppinfo.size(); ++i)
         m_layout->addWidget(createRow(i, vecAppinfo.at(i)));
     m_layout->addStretch();
-    if (QAbstractButton *first = m_group->button(0))
-        first->setChecked(true);
+    selectVersion(0);
+}
+
+void Multiappinfowidget::selectVersion(int n)
+{
+    if (QAbstractButton *button = m_group ? m_group->button(n) : nullptr)
+        button->setChecked(true);
 }
 
 QWidget *Multiappinfowidget::createRow(int index, const TPublishedAppInfo &info)
@@ -54,9 +63,11 @@ QWidget *Multiappinfowidget::createRow(int index, const TPublishedAppInfo &info)
 
     auto avatar = new IconLabel(QString(), QString(), row);
     avatar->setFixedSize(AvatarSide, AvatarSide);
+    avatar->setCacheKind(IconLabel::UserPicture);
     avatar->setPicture(info.avatar, info.author);
 
-    auto author = new LLabel(info.author, row);
+    auto author = new LLabel(row);
+    PlainText::setElidedText(author, info.author, AuthorWidth);
     auto recommended = new LLabel(tr("官方推荐"), row);
     recommended->setForegroundRole(LPalette::TextLively);
     auto nameLine = new QHBoxLayout;
@@ -65,7 +76,8 @@ QWidget *Multiappinfowidget::createRow(int index, const TPublishedAppInfo &info)
     nameLine->addWidget(recommended);
     nameLine->addStretch();
 
-    auto created = new LLabel(info.createdAt, row);
+    auto created = new LLabel(row);
+    PlainText::setElidedText(created, info.createdAt, TextWidth);
     created->setForegroundRole(LPalette::TextTips);
     auto column = new QVBoxLayout;
     column->setSpacing(2);

@@ -16,6 +16,8 @@ public:
     explicit Multiappinfowidget(QWidget *parent = nullptr);
 
     int selectedVersion() const { return m_selected; }
+    // Checks the radio button of version n.
+    void selectVersion(int n);
     QButtonGroup *buttonGroup() const { return m_group; }
 
 public slots:

@@ -120,6 +120,7 @@ void MultiSelectListView::createVisibleRowWidgets()
         return;
     executeDelayedItemsLayout();
     const QRect visible = viewport()->rect();
+    releaseRowWidgetsOutside(visible);
     // Rows are laid out in model order, so the first row below the visible
     // area ends the search.
     for (int row = 0; row < standardModel->rowCount(); ++row) {
@@ -138,6 +139,24 @@ void MultiSelectListView::createVisibleRowWidgets()
         auto action = new LViewItemAction(Qt::AlignLeft | Qt::AlignTop);
         action->setWidget(m_factory(index));
         actionItem->setActionList(Qt::LeftEdge, {action});
+        m_widgetRows.append(QPersistentModelIndex(index));
+    }
+}
+
+void MultiSelectListView::releaseRowWidgetsOutside(const QRect &visible)
+{
+    auto standardModel = qobject_cast<QStandardItemModel *>(model());
+    for (auto it = m_widgetRows.begin(); it != m_widgetRows.end();) {
+        // Rows gone with a reset or a removal took their widgets along.
+        if (it->isValid() && visualRect(*it).intersects(visible)) {
+            ++it;
+            continue;
+        }
+        QStandardItem *item = it->isValid() ? standardModel->itemFromIndex(*it) : nullptr;
+        // Without its action the view deletes the row's widget.
+        if (item && item->type() == LStandardItem::Type)
+            static_cast<LStandardItem *>(item)->setActionList(Qt::LeftEdge, {});
+        it = m_widgetRows.erase(it);
     }
 }
 

@@ -3,6 +3,9 @@
 
 #include "llistview.h"
 
+#include <QList>
+#include <QPersistentModelIndex>
+
 #include <functional>
 
 class QLabel;
@@ -10,9 +13,10 @@ class QTimer;
 
 /*
  * The catalogue list: a toolkit list view that reports changes of its
- * current item, shows a text when it has nothing to list, and creates the
- * widgets of its rows only once they scroll into sight, so that a long
- * catalogue costs one widget per visible row rather than one per row.
+ * current item, shows a text when it has nothing to list, and gives rows
+ * widgets only while they are in sight: a row gets its widget when it
+ * scrolls into view and loses it (and whatever the widget was fetching) when
+ * it scrolls out, so that a long catalogue costs one widget per visible row.
  */
 class MultiSelectListView : public LListView
 {
@@ -31,8 +35,9 @@ public:
     void setEmptyTextVisible(bool visible);
     bool isEmptyTextVisible() const;
 
-    // Creates the widgets of the rows now in sight (otherwise done on the
-    // next pass of the event loop after a change).
+    // Creates the widgets of the rows now in sight and releases those of
+    // rows out of sight (otherwise done on the next pass of the event loop
+    // after a change).
     void createVisibleRowWidgets();
     // Rows whose widget exists.
     int rowWidgetCount() const;
@@ -48,10 +53,12 @@ protected:
 private:
     void scheduleRowWidgets();
     void placeEmptyText();
+    void releaseRowWidgetsOutside(const QRect &visible);
 
     RowWidgetFactory m_factory;
     QLabel *m_emptyText;
     QTimer *m_rowWidgetTimer;
+    QList<QPersistentModelIndex> m_widgetRows; // rows that have a widget
 };
 
 #endif // MULTISELECTLISTVIEW_H

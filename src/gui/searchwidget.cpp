@@ -1,32 +1,37 @@
 #include "searchwidget.h"
 
-#include "winegetapplist.h"
+#include "winecatalogue.h"
 
 #include <QCompleter>
 #include <QDebug>
 #include <QLineEdit>
 #include <QSet>
+#include <QTimer>
 
 namespace {
 constexpr int VisibleCompletions = 7;
 }
 
-SearchWidget::SearchWidget(QWidget *parent)
+SearchWidget::SearchWidget(WineCatalogue *catalogue, QWidget *parent)
     : LSearchEdit(parent)
-    , m_appList(new WineGetAppList(this))
+    , m_catalogue(catalogue ? catalogue : new WineCatalogue(this))
 {
-    m_appList->getAppList(WineGetAppList::AllApps);
+    if (!catalogue)
+        m_catalogue->load();
     initAppList();
     connect(this, &LLineEdit::textChanged, this, &SearchWidget::onTextChanged);
     connect(this, &LLineEdit::returnPressed, this, &SearchWidget::onReturnPressed);
-    connect(m_appList, &WineGetAppList::signalFinished, this, &SearchWidget::initAppList);
+    connect(m_catalogue, &WineCatalogue::stateChanged, this, [this](WineCatalogue::State state) {
+        if (state == WineCatalogue::Loaded)
+            initAppList();
+    });
 }
 
 void SearchWidget::initAppList()
 {
     QStringList names;
     QSet<QString> seen;
-    const QList<TPublishedAppInfo> &apps = m_appList->getApps();
+    const QList<TPublishedAppInfo> &apps = m_catalogue->apps();
     for (const TPublishedAppInfo &app : apps) {
         if (!seen.contains(app.appName)) {
             seen.insert(app.appName);
@@ -41,6 +46,10 @@ void SearchWidget::initAppList()
     completer->setMaxVisibleItems(VisibleCompletions);
     connect(completer, QOverload<const QString &>::of(&QCompleter::activated), this,
             &SearchWidget::onCompleterActivated);
+    // Moving through the popup puts each name into the field; only the name
+    // chosen is a search. Connected before the line edit's own handler.
+    connect(completer, QOverload<const QString &>::of(&QCompleter::highlighted), this,
+            [this](const QString &name) { m_lastText = name; });
     lineEdit()->setCompleter(completer);
     // The line edit does not own its completer; the previous one goes.
     delete m_completer;
@@ -49,6 +58,8 @@ void SearchWidget::initAppList()
 
 void SearchWidget::onTextChanged(const QString &text)
 {
+    if (text != m_answered)
+        m_answered.clear();
     if (text.isEmpty()) {
         m_lastText = text;
         return;
@@ -66,22 +77,45 @@ void SearchWidget::onTextChanged(const QString &text)
 
 void SearchWidget::onReturnPressed()
 {
-    const QString typed = text();
+    const QString name = completionFor(text());
+    if (!name.isEmpty())
+        report(name);
+}
+
+QString SearchWidget::completionFor(const QString &typed) const
+{
     if (typed.isEmpty() || !m_completer)
-        return;
+        return QString();
     m_completer->setCompletionPrefix(typed);
-    const QString first = m_completer->completionModel()->index(0, 0).data().toString();
-    if (first.isEmpty())
-        return;
+    // A name typed whole wins over longer names that contain it.
+    const QAbstractItemModel *completions = m_completer->completionModel();
+    for (int row = 0; row < completions->rowCount(); ++row) {
+        const QString name = completions->index(row, 0).data().toString();
+        if (name.compare(typed, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return completions->index(0, 0).data().toString();
+}
+
+void SearchWidget::report(const QString &name)
+{
     // Remembered first, so that the text-change handler does not report
-    // the completion a second time.
-    m_lastText = first;
-    setText(first);
-    emit sendSearchResult(first);
+    // the name a second time.
+    m_lastText = name;
+    setText(name);
+    // Return in the popup reaches the line edit and chooses the completion
+    // too: one answer to one key press.
+    if (m_answered == name)
+        return;
+    m_answered = name;
+    QTimer::singleShot(0, this, [this] { m_answered.clear(); });
+    emit sendSearchResult(name);
 }
 
 void SearchWidget::onCompleterActivated(const QString &value)
 {
     qDebug() << Q_FUNC_INFO << value;
-    emit lineEdit()->returnPressed();
+    // The chosen name itself: the completions of its text may begin with
+    // another name that contains it.
+    report(value);
 }

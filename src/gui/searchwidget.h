@@ -4,21 +4,23 @@
 #include "lsearchedit.h"
 
 class QCompleter;
-class WineGetAppList;
+class WineCatalogue;
 
 /*
  * The search field of the main window: completes what the user types
  * against the catalogue's application names and reports the name the user
- * settles on.
+ * settles on. The names come from the shared catalogue, and again each time
+ * it is loaded anew.
  */
 class SearchWidget : public LSearchEdit
 {
     Q_OBJECT
 public:
-    explicit SearchWidget(QWidget *parent = nullptr);
+    // Without a catalogue the field loads one of its own.
+    explicit SearchWidget(WineCatalogue *catalogue = nullptr, QWidget *parent = nullptr);
 
     QCompleter *completer() const { return m_completer; }
-    WineGetAppList *appList() const { return m_appList; }
+    WineCatalogue *catalogue() const { return m_catalogue; }
 
 signals:
     void sendSearchResult(const QString &appName);
@@ -30,10 +32,14 @@ public slots:
 private:
     void onTextChanged(const QString &text);
     void onReturnPressed();
+    // The completion that Return chooses for the typed text, empty for none.
+    QString completionFor(const QString &typed) const;
+    void report(const QString &name);
 
-    WineGetAppList *m_appList;
+    WineCatalogue *m_catalogue;
     QCompleter *m_completer = nullptr;
     QString m_lastText;
+    QString m_answered; // reported during the current event
 };
 
 #endif // SEARCHWIDGET_H

@@ -9,6 +9,7 @@ set(GUI_SOURCES
     gui/wnrecoverinstallwidget.cpp gui/wnrecoverinstallwidget.h
     gui/appshareablewidget.cpp gui/appshareablewidget.h
     gui/appinstalledwidget.cpp gui/appinstalledwidget.h
+    gui/uninstallconfirmation.cpp gui/uninstallconfirmation.h
     gui/datamodel.cpp gui/datamodel.h
     gui/datalistview.cpp gui/datalistview.h
     gui/dataitemdelegate.cpp gui/dataitemdelegate.h
@@ -30,4 +31,5 @@ set(GUI_SOURCES
     gui/ratingwidget.cpp gui/ratingwidget.h
     gui/starrating.cpp gui/starrating.h
     gui/searchwidget.cpp gui/searchwidget.h
+    gui/plaintext.cpp gui/plaintext.h
 )

@@ -10,8 +10,10 @@
 #include "llineedit.h"
 #include "llistview.h"
 #include "ltitlebar.h"
+#include "plaintext.h"
 #include "searchwidget.h"
 #include "wineastlogin.h"
+#include "winecatalogue.h"
 #include "winesettings.h"
 
 #include <QCommandLinkButton>
@@ -58,8 +60,9 @@ QWidget *inBackgroundGroup(QWidget *page)
 
 WineMainWindow::WineMainWindow(QWidget *parent)
     : LMainWindow(parent)
+    , m_catalogue(new WineCatalogue(this))
     , m_loginButton(new QPushButton(this))
-    , m_search(new SearchWidget(this))
+    , m_search(new SearchWidget(m_catalogue, this))
     , m_navigation(new LListView(this))
     , m_navigationModel(new QStandardItemModel(this))
 {
@@ -87,6 +90,9 @@ WineMainWindow::WineMainWindow(QWidget *parent)
     const QString forum = WineSettings::defaultValue(CommunitySetting);
     if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
         WineSettings::instance()->setValue(CommunitySetting, forum);
+
+    // The one request for the catalogue of both pages and the search field.
+    m_catalogue->load();
 }
 
 void WineMainWindow::setUpTitlebar()
@@ -168,10 +174,10 @@ void WineMainWindow::addNavigationEntry(const QString &text, const QString &icon
 
 QWidget *WineMainWindow::createPageStack()
 {
-    m_installablePage = new Appinstallablewidget;
+    m_installablePage = new Appinstallablewidget(m_catalogue);
     m_installedPage = new Appinstalledwidget;
     m_shareablePage = new Appshareablewidget;
-    m_searchPage = new Appinstallablewidget;
+    m_searchPage = new Appinstallablewidget(m_catalogue);
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(m_installablePage);
@@ -250,7 +256,8 @@ void WineMainWindow::showUserMenu()
         connect(logout, &QAction::triggered, this, &WineMainWindow::slotLoginOut);
     }
     // The name of whoever is logged in now, not of the first user.
-    m_userMenu->actions().constFirst()->setText(WineAstLogin::instance()->userInfo().username);
+    m_userMenu->actions().constFirst()->setText(
+            PlainText::menuText(WineAstLogin::instance()->userInfo().username));
     // Below the button, right edges aligned, so that it stays over the window.
     const int left = m_loginButton->width() - m_userMenu->sizeHint().width();
     m_userMenu->popup(m_loginButton->mapToGlobal(QPoint(left, m_loginButton->height())));

@@ -15,6 +15,7 @@ class QPushButton;
 class QStackedWidget;
 class QStandardItemModel;
 class SearchWidget;
+class WineCatalogue;
 
 /*
  * The assistant's main window: a navigation list on the left switches the
@@ -37,6 +38,7 @@ public:
     QPushButton *loginButton() const { return m_loginButton; }
     QCommandLinkButton *communityButton() const { return m_communityButton; }
     Appinstallablewidget *searchResultPage() const { return m_searchPage; }
+    WineCatalogue *catalogue() const { return m_catalogue; }
     // Null until the account button first opened it.
     QMenu *userMenu() const { return m_userMenu; }
 
@@ -59,6 +61,7 @@ private:
     void showUserMenu();
     void showAvatar();
 
+    WineCatalogue *m_catalogue;
     QPushButton *m_loginButton;
     SearchWidget *m_search;
     LListView *m_navigation;

@@ -3,6 +3,7 @@
 #include "installpageutil.h"
 #include "lfontsizemanager.h"
 #include "llineedit.h"
+#include "plaintext.h"
 #include "winesettings.h"
 
 #include <QCheckBox>
@@ -71,7 +72,7 @@ WnAppInfoWidget::WnAppInfoWidget(QWidget *parent)
             QStringLiteral("privacy_agreement"));
     m_agreementLink->setText(tr("<style> a {text-decoration:none} </style> <a href = '%1'>"
                                 "《用户隐私协议》</a>")
-                                     .arg(address));
+                                     .arg(address.toHtmlEscaped()));
     m_agreementLink->setOpenExternalLinks(true);
     connect(m_agreementBox, &QCheckBox::clicked, this, &WnAppInfoWidget::updateNextButton);
 
@@ -134,12 +135,12 @@ void WnAppInfoWidget::setPeInfo(const TPeInfo &info)
 {
     {
         const QSignalBlocker blocker(m_nameEdit);
-        m_fileTypeLabel->setText(info.peFileType);
+        PlainText::setText(m_fileTypeLabel, info.peFileType);
         m_nameEdit->setText(info.peProductName);
         m_nameEdit->lineEdit()->setCursorPosition(0);
-        m_nameLabel->setText(info.peProductName);
-        m_versionLabel->setText(info.peProductVersion.isEmpty() ? UnknownVersion
-                                                                : info.peProductVersion);
+        PlainText::setText(m_nameLabel, info.peProductName);
+        PlainText::setText(m_versionLabel, info.peProductVersion.isEmpty() ? UnknownVersion
+                                                                           : info.peProductVersion);
         m_iconLabel->setPixmap(InstallPage::scaledPicture(info.peIconFile, IconSize));
         m_hasPeInfo = true;
         updateNextButton();
@@ -170,7 +171,7 @@ void WnAppInfoWidget::onEditingFinished()
 {
     const QString name = m_nameEdit->text().trimmed();
     if (!name.isEmpty()) {
-        m_nameLabel->setText(name);
+        PlainText::setText(m_nameLabel, name);
         m_nameEdit->hide();
         m_nameLabel->show();
         m_peInfo.peProductName = name;

@@ -29,10 +29,12 @@ public:
     LLineEdit *nameEditor() const { return m_nameEdit; }
     QCheckBox *agreementBox() const { return m_agreementBox; }
 
+    // Opens the name editor, as the edit button does.
+    void startEditing();
+
 private:
     void buildLayout();
     void setupNameEditor();
-    void startEditing();
     void onEditingFinished();
     void updateNextButton();
 

@@ -3,6 +3,7 @@
 #include "installpageutil.h"
 #include "lfontsizemanager.h"
 #include "lwaterprogress.h"
+#include "plaintext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,8 @@ WnAppInstallWidget::WnAppInstallWidget(QWidget *parent)
     m_resultIcon->setFixedSize(ResultIconSize);
     m_resultIcon->hide();
     m_statusLabel->setAlignment(Qt::AlignCenter);
+    // It may quote names from outside: shown as they are, never as markup.
+    m_statusLabel->setTextFormat(Qt::PlainText);
     m_statusLabel->setWordWrap(true);
 
     connect(m_closeButton, &QPushButton::clicked, this, &WnAppInstallWidget::s_CancelProcess);
@@ -80,20 +83,18 @@ void WnAppInstallWidget::setProgress(int value)
 
 void WnAppInstallWidget::setAppName(const QString &text)
 {
-    m_nameLabel->setText(text);
+    PlainText::setText(m_nameLabel, text);
 }
 
 void WnAppInstallWidget::setStatusText(const QString &text)
 {
-    m_statusLabel->setText(text);
+    PlainText::setText(m_statusLabel, text);
 }
 
 void WnAppInstallWidget::showResult(bool success)
 {
     m_success = success;
-    m_resultIcon->setPixmap(InstallPage::svgPixmap(success ? QStringLiteral("success.svg")
-                                                           : QStringLiteral("fail.svg"),
-                                                   ResultIconSize));
+    showResultIcon(success);
     if (success) {
         m_actionButton->setText(tr("立即启动"));
         setStatusText(tr("安装成功"));
@@ -108,6 +109,24 @@ void WnAppInstallWidget::showResult(bool success)
         setStatusText(tr("安装失败"));
     }
     showProgressView(false);
+}
+
+void WnAppInstallWidget::showNameRefused(const QString &reason, bool canChangeName)
+{
+    m_state = NameRefused;
+    m_success = false;
+    showResultIcon(false);
+    m_actionButton->setText(tr("修改名称"));
+    setStatusText(tr("无法使用此名称安装") + QLatin1Char('\n') + reason);
+    showProgressView(false);
+    m_actionButton->setVisible(canChangeName);
+}
+
+void WnAppInstallWidget::showResultIcon(bool success)
+{
+    m_resultIcon->setPixmap(InstallPage::svgPixmap(success ? QStringLiteral("success.svg")
+                                                           : QStringLiteral("fail.svg"),
+                                                   ResultIconSize));
 }
 
 void WnAppInstallWidget::showProgressView(bool progress)
@@ -131,6 +150,9 @@ void WnAppInstallWidget::onActionClicked()
         break;
     case Unpacking:
         emit s_RetryExtract();
+        break;
+    case NameRefused:
+        emit s_ChangeName();
         break;
     default:
         emit s_CommitFeedback();

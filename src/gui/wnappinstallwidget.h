@@ -10,13 +10,14 @@ class QPushButton;
 /*
  * The progress page: download, unpack and install with a progress display
  * and a cancel button, then the result with the action that fits it (start
- * the application, retry the download, or send the log as feedback).
+ * the application, retry the download, send the log as feedback, or go back
+ * to change a name that cannot be used).
  */
 class WnAppInstallWidget : public QWidget
 {
     Q_OBJECT
 public:
-    enum State { Downloading = 0, Unpacking = 1, Installing = 2, Installed = 3 };
+    enum State { Downloading = 0, Unpacking = 1, Installing = 2, Installed = 3, NameRefused = 4 };
 
     explicit WnAppInstallWidget(QWidget *parent = nullptr);
 
@@ -26,6 +27,10 @@ public:
     void setAppName(const QString &text);
     void setStatusText(const QString &text);
     void showResult(bool success);
+    // The failure view for a name that cannot be used: why, and, when the
+    // name can be changed, a button to go back and change it. No retry: the
+    // same name would be refused again.
+    void showNameRefused(const QString &reason, bool canChangeName);
 
     LWaterProgress *progress() const { return m_progress; }
     QLabel *statusLabel() const { return m_statusLabel; }
@@ -39,9 +44,11 @@ signals:
     void s_CommitFeedback();
     void s_RetryDownload();
     void s_RetryExtract();
+    void s_ChangeName();
 
 private:
     void showProgressView(bool progress);
+    void showResultIcon(bool success);
     void onActionClicked();
 
     QLabel *m_nameLabel;

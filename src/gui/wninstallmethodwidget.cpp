@@ -40,18 +40,23 @@ WnInstallMethodWidget::WnInstallMethodWidget(QWidget *parent)
 void WnInstallMethodWidget::setMethods(QList<TPublishedAppInfo> list, const TPeInfo &peInfo)
 {
     clearItems();
-    if (list.isEmpty())
-        return;
-
     // Remember where each entry came from: the choice is reported by that
-    // position, not by the position on screen.
+    // position, not by the position on screen. Only an entry marked as the
+    // default configuration takes the default place: without one, the
+    // recommendations are all there is.
     QList<int> order;
-    for (int i = 0; i < list.size() - 1; ++i)
-        order.append(i);
+    int defaultIndex = -1;
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).installType == 0)
+            order.append(i);
+        else if (defaultIndex < 0)
+            defaultIndex = i;
+    }
     std::sort(order.begin(), order.end(),
               [&list](int a, int b) { return list.at(a).score > list.at(b).score; });
     order = order.mid(0, MaxRecommended);
-    order.append(list.size() - 1);
+    if (defaultIndex >= 0)
+        order.append(defaultIndex);
 
     for (int index : qAsConst(order))
         addItem(list.at(index), index, peInfo);

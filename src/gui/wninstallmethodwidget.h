@@ -13,7 +13,8 @@ class WnMethodItem;
 
 /*
  * The configuration page: the catalogue's best three configurations for the
- * program and the default configuration, one of them checked.
+ * program and the default configuration when there is one, one of them
+ * checked.
  */
 class WnInstallMethodWidget : public QWidget
 {
@@ -23,7 +24,8 @@ public:
 
     explicit WnInstallMethodWidget(QWidget *parent = nullptr);
 
-    // list: the recommended configurations followed by the default one.
+    // list: the recommended configurations (installType 0) and at most one
+    // default configuration (installType 1), in any order.
     void setMethods(QList<TPublishedAppInfo> list, const TPeInfo &peInfo);
     const QList<WnMethodItem *> &items() const { return m_items; }
 

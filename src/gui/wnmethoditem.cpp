@@ -1,6 +1,7 @@
 #include "wnmethoditem.h"
 
 #include "installpageutil.h"
+#include "plaintext.h"
 #include "starrating.h"
 
 #include <QFontMetrics>
@@ -53,9 +54,10 @@ void WnMethodItem::setData(const TPublishedAppInfo &info, const QString &iconPat
     icon->setPixmap(InstallPage::scaledPicture(iconPath, IconSize));
 
     auto text = new QLabel(this);
-    text->setText(displayText(text->font()));
-    text->setToolTip(info.installType == 0 ? info.appName + QLatin1Char('/') + info.version
-                                           : QString());
+    PlainText::setText(text, displayText(text->font()));
+    text->setToolTip(info.installType == 0
+                             ? PlainText::toolTip(info.appName + QLatin1Char('/') + info.version)
+                             : QString());
 
     auto layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 0, 10, 0);
@@ -83,7 +85,8 @@ QString WnMethodItem::displayText(const QFont &font) const
 {
     if (m_info.installType == 1)
         return tr("执行默认配制安装");
-    const QString text = QStringLiteral("%1/%2").arg(m_info.appName, m_info.version);
+    const QString text = PlainText::bounded(
+            QStringLiteral("%1/%2").arg(m_info.appName, m_info.version));
     return QFontMetrics(font).elidedText(text, Qt::ElideRight, TextWidth);
 }
 

@@ -2,6 +2,7 @@
 
 #include "installpageutil.h"
 #include "lfontsizemanager.h"
+#include "plaintext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -45,7 +46,7 @@ WnRecoverInstallWidget::WnRecoverInstallWidget(QWidget *parent)
 
 void WnRecoverInstallWidget::setAppName(const QString &name)
 {
-    m_nameLabel->setText(name);
+    PlainText::setText(m_nameLabel, name);
 }
 
 QString WnRecoverInstallWidget::appName() const

@@ -30,8 +30,9 @@ WnUnkownAppInstallWidget::WnUnkownAppInstallWidget(QWidget *parent)
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
 
-    // The only entry of the configuration list is the default one.
-    connect(m_installButton, &QPushButton::clicked, this, [this] { emit s_BeginInstall(0); });
+    m_installButton->setEnabled(false);
+    connect(m_installButton, &QPushButton::clicked, this,
+            [this] { emit s_BeginInstall(m_defaultIndex); });
 
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -42,4 +43,10 @@ WnUnkownAppInstallWidget::WnUnkownAppInstallWidget(QWidget *parent)
     layout->addLayout(InstallPage::withSideRoom(note, 50));
     layout->addStretch();
     layout->addLayout(InstallPage::buttonRow({m_previousButton, m_installButton}));
+}
+
+void WnUnkownAppInstallWidget::setDefaultIndex(int index)
+{
+    m_defaultIndex = index;
+    m_installButton->setEnabled(index >= 0);
 }

@@ -15,6 +15,9 @@ public:
 
     QPushButton *previousButton() const { return m_previousButton; }
     QPushButton *installButton() const { return m_installButton; }
+    // Where the default configuration is in the configuration list; -1 (the
+    // start) while none has arrived, which leaves nothing to install.
+    void setDefaultIndex(int index);
 
 signals:
     void s_BeginInstall(int iIndex);
@@ -22,6 +25,7 @@ signals:
 private:
     QPushButton *m_previousButton;
     QPushButton *m_installButton;
+    int m_defaultIndex = -1;
 };
 
 #endif // WNUNKOWNAPPINSTALLWIDGET_H

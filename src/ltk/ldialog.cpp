@@ -20,6 +20,9 @@ LDialog::LDialog(QWidget *parent)
     m_iconLabel->setFixedSize(IconSize, IconSize);
     m_iconLabel->hide();
     m_titleLabel->hide();
+    // Messages name applications and files; they never carry markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_messageLabel->setTextFormat(Qt::PlainText);
     m_messageLabel->setWordWrap(true);
     m_messageLabel->setAlignment(Qt::AlignCenter);
     m_messageLabel->hide();

@@ -120,10 +120,18 @@ void LListView::attachActionWidgets(int first, int last)
         const auto actionItem = static_cast<LStandardItem *>(item);
         const QList<QWidget *> widgets = actionWidgets(actionItem);
         QWidget *holder = indexWidget(item->index());
-        if (holder && std::all_of(widgets.cbegin(), widgets.cend(), [holder](QWidget *widget) {
-                return holder->isAncestorOf(widget);
-            }))
+        if (!holder && widgets.isEmpty())
             continue;
+        if (holder && !widgets.isEmpty()
+            && std::all_of(widgets.cbegin(), widgets.cend(),
+                           [holder](QWidget *widget) { return holder->isAncestorOf(widget); }))
+            continue;
+        // The view forgets a replaced holder without deleting it; left alone
+        // it would stay on show with the widgets it holds.
         setIndexWidget(item->index(), widgets.isEmpty() ? nullptr : makeHolder(actionItem));
+        if (holder) {
+            holder->hide();
+            holder->deleteLater();
+        }
     }
 }

@@ -5,15 +5,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // A log file above this size is moved aside to "<name>.1" when the owning
 // process starts, so that the log of a long-lived installation stays bounded.
 constexpr qint64 MaxLogFileSize = 8 * 1024 * 1024;
+// Longest message kept, in characters: texts from outside can be huge.
+constexpr int MaxMessageLength = 8192;
 
 struct LogSinks
 {
@@ -49,7 +55,10 @@ const char *levelName(QtMsgType type)
 
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    const QByteArray line = LLogManager::formatLine(type, context, message).toUtf8() + '\n';
+    QString text = LLogManager::redacted(message);
+    if (text.size() > MaxMessageLength)
+        text = text.left(MaxMessageLength) + QStringLiteral("… (cut)");
+    const QByteArray line = LLogManager::formatLine(type, context, text).toUtf8() + '\n';
     LogSinks &log = sinks();
     QMutexLocker locker(&log.mutex);
     if (log.console) {
@@ -62,13 +71,24 @@ void messageHandler(QtMsgType type, const QMessageLogContext &context, const QSt
     }
 }
 
-// Called with the sinks' mutex held.
+// Called with the sinks' mutex held. The log holds the user's activity and
+// may be sent as feedback: only its owner can read it, also when an older
+// version created it readable for everyone.
 void openLogFile(QFile &file, const QString &path)
 {
-    file.setFileName(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0 || ::fchmod(fd, S_IRUSR | S_IWUSR) != 0
+        || !file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text,
+                      QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         fprintf(stderr, "Cannot open log file %s\n", qPrintable(path));
+    }
 }
+
+const QString SecretKeys = QStringLiteral(
+        "jwt_token|access_token|refresh_token|token|code|client_secret|password");
 
 void installHandler()
 {
@@ -92,6 +112,30 @@ QString LLogManager::formatLine(QtMsgType type, const QMessageLogContext &contex
                  QString::fromUtf8(context.file ? context.file : "unknown"),
                  QString::number(context.line),
                  QString::fromUtf8(context.function ? context.function : ""), message);
+}
+
+QString LLogManager::redacted(QString message)
+{
+    // "key": "value" in JSON (quotes escaped when a reply is logged as a
+    // quoted string) and ("key", QVariant(QString, "value")) in a logged map.
+    static const QRegularExpression
+            quoted(QStringLiteral(
+                           "(\\\\?\"(?:%1)\\\\?\"\\s*[:,]\\s*(?:QVariant\\(\\w+,\\s*)?\\\\?\")"
+                           "(?:[^\"\\\\]|\\\\[^\"])*")
+                           .arg(SecretKeys),
+                   QRegularExpression::CaseInsensitiveOption);
+    // key=value in a query or a settings line.
+    static const QRegularExpression assigned(QStringLiteral("\\b((?:%1)=)[^&\\s\"'\\\\]+")
+                                                     .arg(SecretKeys),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression email(QStringLiteral("[\\w.%+-]+@[\\w-]+(?:\\.[\\w-]+)+"));
+    static const QRegularExpression bearer(QStringLiteral("(Bearer\\s+)\\S+"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    message.replace(quoted, QStringLiteral("\\1[redacted]"));
+    message.replace(assigned, QStringLiteral("\\1[redacted]"));
+    message.replace(bearer, QStringLiteral("\\1[redacted]"));
+    message.replace(email, QStringLiteral("[e-mail]"));
+    return message;
 }
 
 void LLogManager::registerConsoleAppender()
@@ -127,6 +171,8 @@ void LLogManager::rotateLogFile()
     file.close();
     QFile::remove(path + QStringLiteral(".1"));
     QFile::rename(path, path + QStringLiteral(".1"));
+    // It may come from a version that left its log readable for everyone.
+    QFile::setPermissions(path + QStringLiteral(".1"), QFile::ReadOwner | QFile::WriteOwner);
     if (wasOpen)
         openLogFile(file, path);
 }

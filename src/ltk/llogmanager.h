@@ -21,6 +21,10 @@ public:
     // The line format shared by both appenders.
     static QString formatLine(QtMsgType type, const QMessageLogContext &context,
                               const QString &message);
+    // The message with its secrets masked: session tokens, login codes,
+    // client secrets, passwords (as "key=value", JSON or map entries) and
+    // e-mail addresses. Applied to every line before it is written.
+    static QString redacted(QString message);
 
 private:
     LLogManager() = delete;

@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>QtNetworkWorker</name>
+    <message>
+        <source>服务器在 %1 秒内没有应答</source>
+        <translation>The server did not answer within %1 s</translation>
+    </message>
+</context>
+<context>
     <name>RatingWidget</name>
     <message>
         <source>暂无评分</source>
@@ -253,6 +260,37 @@
     <message>
         <source>Cancelled</source>
         <translation>Cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>UninstallConfirmation</name>
+    <message>
+        <source>卸载</source>
+        <translation>Uninstall</translation>
+    </message>
+    <message>
+        <source>覆盖安装</source>
+        <translation>Reinstall</translation>
+    </message>
+    <message>
+        <source>确定要卸载“%1”吗？</source>
+        <translation>Uninstall “%1”?</translation>
+    </message>
+    <message>
+        <source>确定要覆盖安装“%1”吗？</source>
+        <translation>Reinstall “%1” over the installed one?</translation>
+    </message>
+    <message>
+        <source>它的文件夹将被删除，您保存在其中的所有文件（例如文档）也会一起删除，且无法恢复：</source>
+        <translation>Its folder will be deleted, together with every file you saved in it (documents, for example). This cannot be undone:</translation>
+    </message>
+    <message>
+        <source>已安装应用的文件夹将先被删除，您保存在其中的所有文件（例如文档）也会一起删除，且无法恢复：</source>
+        <translation>The installed application&apos;s folder will be deleted first, together with every file you saved in it (documents, for example). This cannot be undone:</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -404,6 +442,22 @@
         <source>unknown</source>
         <translation>unknown</translation>
     </message>
+    <message>
+        <source>应用名称不能为空。</source>
+        <translation>The application name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>“%1”不能用作应用的文件夹名称。</source>
+        <translation>“%1” cannot be used as the name of an application folder.</translation>
+    </message>
+    <message>
+        <source>它的文件夹会与已安装的应用“%1”的文件夹相同。</source>
+        <translation>Its folder would be the same as that of the installed application “%1”.</translation>
+    </message>
+    <message>
+        <source>它的文件夹会与正在安装的应用“%1”的文件夹相同。</source>
+        <translation>Its folder would be the same as that of “%1”, which is being installed.</translation>
+    </message>
 </context>
 <context>
     <name>WineInstallerWnd</name>
@@ -542,6 +596,14 @@
     <message>
         <source>安装失败</source>
         <translation>Installation failed</translation>
+    </message>
+    <message>
+        <source>修改名称</source>
+        <translation>Change name</translation>
+    </message>
+    <message>
+        <source>无法使用此名称安装</source>
+        <translation>This name cannot be used for the installation</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>QtNetworkWorker</name>
+    <message>
+        <source>服务器在 %1 秒内没有应答</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RatingWidget</name>
     <message>
         <source>暂无评分</source>
@@ -253,6 +260,37 @@
     <message>
         <source>Cancelled</source>
         <translation>已取消</translation>
+    </message>
+</context>
+<context>
+    <name>UninstallConfirmation</name>
+    <message>
+        <source>卸载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>覆盖安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定要卸载“%1”吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定要覆盖安装“%1”吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>它的文件夹将被删除，您保存在其中的所有文件（例如文档）也会一起删除，且无法恢复：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已安装应用的文件夹将先被删除，您保存在其中的所有文件（例如文档）也会一起删除，且无法恢复：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -404,6 +442,22 @@
         <source>unknown</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>应用名称不能为空。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不能用作应用的文件夹名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>它的文件夹会与已安装的应用“%1”的文件夹相同。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>它的文件夹会与正在安装的应用“%1”的文件夹相同。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WineInstallerWnd</name>
@@ -541,6 +595,14 @@
     </message>
     <message>
         <source>安装失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>修改名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法使用此名称安装</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

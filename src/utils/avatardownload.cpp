@@ -5,8 +5,26 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QTemporaryFile>
 #include <QUrl>
+
+namespace {
+
+// A bigger picture is refused before it is decoded: it could take more
+// memory than the whole program.
+constexpr int MaxPictureSide = 4096;
+
+bool isPicture(const QString &path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
+        return false;
+    return !reader.read().isNull();
+}
+
+} // namespace
 
 bool AvatarDownload::fetch(const QString &address, const QString &path, int timeoutMs)
 {
@@ -36,6 +54,12 @@ bool AvatarDownload::fetch(const QString &address, const QString &path, int time
                                 output, error, timeoutMs);
     if (result != 0 || QFileInfo(part.fileName()).size() == 0) {
         qWarning() << "avatar download failed:" << address << error;
+        return false;
+    }
+    // An error page or any other reply that is no picture is not kept, or
+    // it would stand for the picture and never be fetched again.
+    if (!isPicture(part.fileName())) {
+        qWarning() << "avatar is not a picture:" << address;
         return false;
     }
     QFile::remove(path);

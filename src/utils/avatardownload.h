@@ -5,8 +5,8 @@
 
 /*
  * Fetches the user's picture with wget. The picture appears at its path only
- * when the whole download succeeded; a failed or cut-off download leaves
- * nothing there.
+ * when the whole download succeeded and decodes as a picture; a failed or
+ * cut-off download, or a reply that is no picture, leaves nothing there.
  */
 class AvatarDownload
 {

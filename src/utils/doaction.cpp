@@ -261,7 +261,8 @@ int Doaction::unInstallApp(TInstalledAppInfo *info)
     shellCmd(quotedArgument(script) + QLatin1Char(' ') + quotedArgument(bottleName), output, error,
              30000);
 
-    CommonJsonOperator::removeToJasonfile(info->appName, installedAppsFilePath());
+    // By bottle too: another bottle may hold an application of the same name.
+    CommonJsonOperator::removeAppFromJasonfile(*info, installedAppsFilePath());
     WineInstalledApps::instance()->removeInstallApps(*info);
     return 0;
 }

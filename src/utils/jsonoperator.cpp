@@ -61,16 +61,19 @@ bool isReadable(const JsonFile &file, const QString &path)
 
 // The whole file is replaced atomically, so a crash or a full disk during the
 // write leaves the previous contents in place.
-void saveDocument(const QJsonObject &top, const QString &path)
+bool saveDocument(const QJsonObject &top, const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qWarning().noquote() << "Cannot write" << path << ":" << file.errorString();
-        return;
+        return false;
     }
     file.write(QJsonDocument(top).toJson(QJsonDocument::Indented));
-    if (!file.commit())
+    if (!file.commit()) {
         qWarning().noquote() << "Cannot save" << path << ":" << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 QString unusedBackupName(const QString &path)
@@ -300,6 +303,24 @@ void readAppObject(const QJsonObject &object, TInstalledAppInfo &info)
     readMembers(object, rules);
 }
 
+// The bottle of a stored application.
+QString bottleOf(const QJsonValue &entry)
+{
+    TInstalledAppInfo info;
+    readAppObject(entry.toObject(), info);
+    return info.bottlePath;
+}
+
+// The member name a new entry goes under: its own name, unless that names
+// another bottle's application, which must not be lost.
+QString memberNameFor(const QJsonObject &top, const TInstalledAppInfo &info)
+{
+    QString name = info.appName;
+    for (int n = 2; top.contains(name) && bottleOf(top.value(name)) != info.bottlePath; ++n)
+        name = QStringLiteral("%1 (%2)").arg(info.appName).arg(n);
+    return name;
+}
+
 } // namespace
 
 QString CommonJsonOperator::installedAppsFilePath()
@@ -313,15 +334,19 @@ QString installedAppsFilePath()
     return CommonJsonOperator::installedAppsFilePath();
 }
 
-void CommonJsonOperator::writeToJasonfile(const TInstalledAppInfo &info, const QString &path)
+QString CommonJsonOperator::writeToJasonfile(const TInstalledAppInfo &info, const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
 
     QJsonObject top;
-    if (!loadForUpdate(path, top) || top.contains(info.appName))
-        return;
-    top.insert(info.appName, toJson(info));
-    saveDocument(top, path);
+    if (!loadForUpdate(path, top))
+        return QString();
+    const QString name = memberNameFor(top, info);
+    if (name != info.appName)
+        qWarning().noquote() << info.appName << "is already stored for another bottle; "
+                             << info.bottlePath << "is stored as" << name;
+    top.insert(name, toJson(info));
+    return saveDocument(top, path) ? name : QString();
 }
 
 void CommonJsonOperator::readToJasonfile(QList<TInstalledAppInfo> &list, const QString &path)
@@ -354,6 +379,30 @@ void CommonJsonOperator::findAppInfoToJasonfileByAppName(const QString &appName,
         return;
     info.appName = entry.key();
     readAppObject(entry.value().toObject(), info);
+}
+
+void CommonJsonOperator::removeAppFromJasonfile(const TInstalledAppInfo &info, const QString &path)
+{
+    const JsonFile file = readJsonFile(path);
+    if (!isReadable(file, path))
+        return;
+
+    QJsonObject top = file.document.object();
+    QStringList names;
+    const auto own = top.constFind(info.appName);
+    if (own != top.constEnd() && bottleOf(own.value()) == info.bottlePath) {
+        names.append(info.appName);
+    } else if (!info.bottlePath.isEmpty()) {
+        for (auto it = top.constBegin(); it != top.constEnd(); ++it) {
+            if (bottleOf(it.value()) == info.bottlePath)
+                names.append(it.key());
+        }
+    }
+    if (names.isEmpty())
+        return;
+    for (const QString &name : qAsConst(names))
+        top.remove(name);
+    saveDocument(top, path);
 }
 
 void CommonJsonOperator::removeToJasonfile(const QString &appName, const QString &path)

@@ -10,6 +10,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -17,12 +18,25 @@ namespace {
 const QString AppKey = QStringLiteral("kx20190303");
 const QString AppSecret = QStringLiteral("Hq4NwZr8TbLk2VyD");
 const QByteArray JsonType = QByteArrayLiteral("application/json");
+constexpr int DefaultRequestTimeoutMs = 30 * 1000;
+// A reply that keeps trickling in is still cut off after this many time-outs.
+constexpr int MaxTimeoutsInAll = 10;
 
 } // namespace
 
 QtNetworkWorker::QtNetworkWorker(QObject *parent)
     : QObject(parent)
+    , m_idleTimer(new QTimer(this))
 {
+    m_idleTimer->setSingleShot(true);
+    connect(m_idleTimer, &QTimer::timeout, this, &QtNetworkWorker::onTimedOut);
+}
+
+int QtNetworkWorker::requestTimeoutMs()
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue("LWA_REQUEST_TIMEOUT_MS", &ok);
+    return ok && value > 0 ? value : DefaultRequestTimeoutMs;
 }
 
 QtNetworkWorker::~QtNetworkWorker() = default;
@@ -110,6 +124,36 @@ void QtNetworkWorker::startRequest()
     m_reply = reply;
     m_replyId = m_id;
     connect(reply, &QNetworkReply::finished, this, &QtNetworkWorker::OnReplyFinished);
+    // Bytes moving either way show the service is alive: an upload of a
+    // large log over a slow link is not cut off while it progresses.
+    connect(reply, &QNetworkReply::uploadProgress, this, &QtNetworkWorker::onProgress);
+    connect(reply, &QNetworkReply::downloadProgress, this, &QtNetworkWorker::onProgress);
+    m_sinceStart.start();
+    m_idleTimer->start(requestTimeoutMs());
+}
+
+void QtNetworkWorker::onProgress()
+{
+    if (m_sinceStart.elapsed() >= qint64(requestTimeoutMs()) * MaxTimeoutsInAll)
+        onTimedOut();
+    else
+        m_idleTimer->start(requestTimeoutMs());
+}
+
+void QtNetworkWorker::onTimedOut()
+{
+    QNetworkReply *reply = m_reply;
+    if (!reply)
+        return;
+    m_reply = nullptr;
+    m_idleTimer->stop();
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    reply->deleteLater();
+    const QString text = tr("服务器在 %1 秒内没有应答")
+                                 .arg(QString::number(requestTimeoutMs() / 1000.0));
+    qWarning().noquote() << QStringLiteral("Have error str: ") + text;
+    emit signalFinished(Failed, text, m_replyId);
 }
 
 void QtNetworkWorker::OnReplyFinished()
@@ -119,6 +163,7 @@ void QtNetworkWorker::OnReplyFinished()
     if (!reply)
         return;
     m_reply = nullptr;
+    m_idleTimer->stop();
     // Answered replies are of no further use; the owners get the text.
     reply->deleteLater();
 

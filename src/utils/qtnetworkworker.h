@@ -2,6 +2,7 @@
 #define QTNETWORKWORKER_H
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -12,6 +13,7 @@ class QHttpMultiPart;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QNetworkRequest;
+class QTimer;
 
 /*
  * The HTTP client of the catalogue service. An owner sets a request (path
@@ -22,6 +24,11 @@ class QNetworkRequest;
  * Requests are signed with the headers "timestamp" and "sign", the MD5 of
  * "key=<app key>&k1=v1&...&secret=<app secret>" over the request's
  * parameters and the timestamp, ordered by key.
+ *
+ * A request that moves no byte for requestTimeoutMs() (30 s), or that takes
+ * ten times as long in all, is aborted and ends as failed, so that a service
+ * that accepts the connection and never answers cannot leave its owner
+ * waiting for ever.
  */
 class QtNetworkWorker : public QObject
 {
@@ -44,6 +51,8 @@ public:
 
     // The text whose MD5 is the signature of these parameters.
     static QString signingText(const QMap<QString, QString> &params);
+    // 30 s, or LWA_REQUEST_TIMEOUT_MS when that is set (tests shorten it).
+    static int requestTimeoutMs();
 
 signals:
     void signalFinished(int status, QString strData, int id);
@@ -53,6 +62,8 @@ public slots:
 
 private:
     bool isBusy() const;
+    void onProgress();
+    void onTimedOut();
 
     QNetworkAccessManager *m_manager = nullptr;
     QNetworkReply *m_reply = nullptr;
@@ -62,6 +73,8 @@ private:
     int m_method = NoRequest;
     int m_id = 0;
     int m_replyId = 0; // the id of the request m_reply answers
+    QTimer *m_idleTimer;
+    QElapsedTimer m_sinceStart;
 };
 
 #endif // QTNETWORKWORKER_H

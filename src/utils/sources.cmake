@@ -28,6 +28,7 @@ list(APPEND UTILS_SOURCES
     utils/cataloguereply.cpp utils/cataloguereply.h
     utils/winerecommandapps.cpp utils/winerecommandapps.h
     utils/winegetapplist.cpp utils/winegetapplist.h
+    utils/winecatalogue.cpp utils/winecatalogue.h
     utils/wineastapplist.cpp utils/wineastapplist.h
     utils/wineastappdownloadpoint.cpp utils/wineastappdownloadpoint.h
     utils/loguploadinfo.h utils/buryingpointinfo.h

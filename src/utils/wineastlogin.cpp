@@ -189,7 +189,11 @@ void WineAstLogin::loginByCliendId()
 
 void WineAstLogin::OnAuthorized(const QString &code, const QString &state)
 {
-    qInfo() << "OnAutorized  ccs" << code << state;
+    // As query items, which the log masks like every code it sees.
+    qInfo().noquote() << "OnAutorized  ccs"
+                      << QStringLiteral("code=%1 state=%2")
+                                 .arg(CatalogueReply::queryValue(code),
+                                      CatalogueReply::queryValue(state));
     if (!isFromAccountService())
         return;
     // Encoded, so that the code cannot add query items of its own.
@@ -263,6 +267,10 @@ void WineAstLogin::clearUserInfo()
 QString WineAstLogin::avatarPath(const QString &username, const QString &avatarAddress)
 {
     const QString fileName = QUrl(avatarAddress).fileName();
-    return QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/icons/")
-           + safeFileName(username) + QLatin1Char('/') + safeFileName(fileName);
+    return userPictureRoot() + safeFileName(username) + QLatin1Char('/') + safeFileName(fileName);
+}
+
+QString WineAstLogin::userPictureRoot()
+{
+    return QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/icons/users/");
 }

@@ -46,9 +46,12 @@ public:
     QStringList scope() const { return m_scope; }
     bool isListeningUserinfo() const { return m_userInfoProxy != nullptr; }
 
-    // ~/.cache/lirvan-wine-assist/icons/<username>/<file name of the
-    // address>, each part reduced to one harmless file name.
+    // <userPictureRoot()><username>/<file name of the address>, each part
+    // reduced to one harmless file name.
     static QString avatarPath(const QString &username, const QString &avatarAddress);
+    // Where pictures of users are kept, apart from the application icons so
+    // that no user name can stand for an application.
+    static QString userPictureRoot();
 
 public slots:
     Q_SCRIPTABLE void OnAuthorized(const QString &code, const QString &state);

@@ -1,8 +1,10 @@
 /*
  * Screenshots of the catalogue pages against the reference service and its
  * sample catalogue: the list, a detail panel with and without its version
- * list, a search result, the empty state, the failure state and the search
- * field. Run it under a real X server for the desktop's fonts:
+ * list, a search result, the empty state, the page waiting for a service
+ * that never answers, the failure state, the search field, and the pages of
+ * a hostile catalogue (markup, long texts). Run it under a real X server for
+ * the desktop's fonts:
  *
  *   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lwa_catalogueshots OUTDIR
  */
@@ -10,6 +12,7 @@
 #include "appinstallablesubwidget.h"
 #include "appinstallablewidget.h"
 #include "catalogueapiserver.h"
+#include "hostilecatalogue.h"
 #include "iconlabel.h"
 #include "isolatedhome.h"
 #include "lapplication.h"
@@ -24,6 +27,7 @@
 #include <QDir>
 #include <QStandardItemModel>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -76,6 +80,42 @@ QString closedAddress()
     return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
 }
 
+// Makes the service the catalogue service of this program.
+void use(const CatalogueApiServer &server)
+{
+    if (!server.isRunning())
+        qFatal("the reference service did not start");
+    server.use();
+}
+
+// Shows the page once its catalogue has arrived.
+void showSettled(Appinstallablewidget &page)
+{
+    page.setFixedSize(PageSize);
+    page.show();
+    if (!QTest::qWaitFor([&] { return settled(page); }, 15000))
+        qFatal("the catalogue did not arrive");
+}
+
+// The pages of a catalogue whose texts are markup and 100 KB strings.
+void saveHostile(const QString &outDir)
+{
+    QTemporaryDir data;
+    if (!CatalogueApiServer::writeCatalogue(data.path(), HostileCatalogue::catalogue()))
+        qFatal("cannot write the hostile catalogue");
+    CatalogueApiServer server(data.path());
+    use(server);
+    Appinstallablewidget page;
+    showSettled(page);
+    page.mainWidget()->listView()->setCurrentIndex(rowOf(page, HostileCatalogue::Bold));
+    save(page, outDir, QStringLiteral("hostile"));
+    page.detailWidget()->toggleVersionList();
+    save(page, outDir, QStringLiteral("hostile-versions"));
+    page.showSearchResult(HostileCatalogue::Huge);
+    page.mainWidget()->listView()->setCurrentIndex(rowOf(page, HostileCatalogue::Huge));
+    save(page, outDir, QStringLiteral("hostile-search"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -89,15 +129,10 @@ int main(int argc, char **argv)
     QDir().mkpath(outDir);
 
     CatalogueApiServer server;
-    if (!server.isRunning())
-        qFatal("the reference service did not start");
-    server.use();
+    use(server);
 
     Appinstallablewidget page;
-    page.setFixedSize(PageSize);
-    page.show();
-    if (!QTest::qWaitFor([&] { return settled(page); }, 15000))
-        qFatal("the catalogue did not arrive");
+    showSettled(page);
     save(page, outDir, QStringLiteral("catalogue"));
 
     page.mainWidget()->listView()->setCurrentIndex(rowOf(page, QStringLiteral("画图助手")));
@@ -120,6 +155,17 @@ int main(int argc, char **argv)
     search.setText(QStringLiteral("画"));
     save(search, outDir, QStringLiteral("searchfield"));
 
+    // A service that accepts and never answers: the spinner turns.
+    QTcpServer silent;
+    silent.listen(QHostAddress::LocalHost);
+    WineSettings::instance()
+            ->setValue(QStringLiteral("wine_oauth_host"),
+                       QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
+    Appinstallablewidget stalled;
+    stalled.setFixedSize(PageSize);
+    stalled.show();
+    save(stalled, outDir, QStringLiteral("stalled"));
+
     WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"), closedAddress());
     Appinstallablewidget failing;
     failing.setFixedSize(PageSize);
@@ -127,5 +173,7 @@ int main(int argc, char **argv)
     if (!QTest::qWaitFor([&] { return failing.mainWidget()->failureView()->isVisible(); }, 15000))
         qFatal("the failure view did not show");
     save(failing, outDir, QStringLiteral("failure"));
+
+    saveHostile(outDir);
     return 0;
 }

@@ -1,7 +1,7 @@
 // Screenshots of the installed-applications page on its own, at the size it
 // has in the main window: three applications (with their icons and stars),
 // a hovered row with its buttons and tool tip, the context menu, a failure
-// notice and the empty page. Run it under an X server (see
+// notice, the uninstall confirmation and the empty page. Run it under an X server (see
 // scripts/installedview-shots.sh); it writes PNG files into the directory
 // given as its argument.
 
@@ -11,6 +11,7 @@
 #include "installedviewtestutil.h"
 #include "isolatedhome.h"
 #include "lapplication.h"
+#include "uninstallconfirmation.h"
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
 
@@ -131,6 +132,19 @@ int main(int argc, char *argv[])
     page.slotDoActionFailed(QString(), DataModel::ActionManualRun);
     ok = shoot(dir, QStringLiteral("installed-failed.png")) && ok;
     QToolTip::hideText();
+
+    // The question before an uninstall: a catalogue application with its
+    // bottle and its separate prefix.
+    const TInstalledAppInfo notes = sampleApps().constFirst();
+    QDir().mkpath(QDir::homePath() + QStringLiteral("/.lirvanwine/com.notes.pro"));
+    {
+        UninstallConfirmation confirmation(notes, UninstallConfirmation::Uninstall);
+        confirmation.show();
+        wait(300);
+        const QString path = dir + QStringLiteral("/installed-uninstall-confirmation.png");
+        QTextStream(stdout) << path << '\n';
+        ok = confirmation.grab().save(path) && ok;
+    }
 
     for (const TInstalledAppInfo &info : sampleApps())
         WineInstalledApps::instance()->removeInstallApps(info);

@@ -4,14 +4,19 @@
 //   xvfb-run -a build/bin/lwa_installwindow_shots OUTPUT_DIR
 //
 // It needs no service and runs no installation: the pages are filled the way
-// the install flow fills them.
+// the install flow fills them. Texts are in the language of the locale
+// (LANG), as the program loads it.
 
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
 #include "containerinstallview_mwd.h"
+#include "containerinstallview_p.h"
 #include "lapplication.h"
 #include "ldialog.h"
 #include "licontheme.h"
+#include "uninstallconfirmation.h"
+#include "wineapplication.h"
+#include "wineinstalledapps.h"
 #include "wnappinfowidget.h"
 #include "wnappinstallwidget.h"
 #include "wninstallmethodwidget.h"
@@ -54,6 +59,18 @@ QList<TPublishedAppInfo> sampleMethods()
     fallback.installType = 1;
     list.append(fallback);
     return list;
+}
+
+// Why the install flow refuses the name, with "Foo_办公助手" installed.
+QString refusal(const QString &name)
+{
+    TInstalledAppInfo occupant;
+    occupant.appName = QStringLiteral("Foo_办公助手");
+    occupant.bottlePath = QDir::homePath() + QStringLiteral("/.lirvanwine/apps/Foo_办公助手");
+    WineInstalledApps::instance()->addInstalledApps(occupant);
+    WineInstallerPrivate installer;
+    installer.appInfo().appName = name;
+    return installer.unusableNameReason();
 }
 
 class Shooter
@@ -105,6 +122,14 @@ public:
             progress->showResult(false);
             shoot(host, prefix + QStringLiteral("-page3-failed-") + failure.second);
         }
+        // A name that cannot be used: why, and a way back to change it when
+        // it came from a program file.
+        progress->setAppName(QStringLiteral(".."));
+        progress->showNameRefused(refusal(QStringLiteral("..")), true);
+        shoot(host, prefix + QStringLiteral("-page3-name-refused"));
+        progress->setAppName(QStringLiteral("Foo/办公助手"));
+        progress->showNameRefused(refusal(QStringLiteral("Foo/办公助手")), false);
+        shoot(host, prefix + QStringLiteral("-page3-name-shared"));
 
         wnd->recoverPage()->setAppName(QStringLiteral("Foo 办公助手"));
         wnd->showPage(WineInstallerWnd::RecoverPage);
@@ -123,6 +148,17 @@ public:
         shoot(&box, QStringLiteral("messagebox"));
     }
 
+    void shootOverwriteConfirmation()
+    {
+        TInstalledAppInfo installed;
+        installed.appName = QStringLiteral("Foo 办公助手");
+        installed.bottlePath = QDir::homePath()
+                               + QStringLiteral("/.lirvanwine/apps/Foo 办公助手_lirvan_1.2.3");
+        QDir().mkpath(QDir::homePath() + QStringLiteral("/.lirvanwine/Foo 办公助手_lirvan_1.2.3"));
+        UninstallConfirmation box(installed, UninstallConfirmation::Overwrite);
+        shoot(&box, QStringLiteral("overwrite-confirmation"));
+    }
+
 private:
     QString m_dir;
 };
@@ -134,6 +170,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     LApplication app(argc, argv);
+    WineApplication::instance()->setIdentity();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(out);
     Shooter shooter(out);
@@ -147,5 +184,6 @@ int main(int argc, char *argv[])
     shooter.shootPages(&dialog, dialog.installer(), QStringLiteral("dialog"));
 
     shooter.shootMessageBox();
+    shooter.shootOverwriteConfirmation();
     return 0;
 }

@@ -137,6 +137,24 @@ has_window() { [ -n "$(window_at "$1" "$2")" ]; }
 
 installed() { grep -q "\"$1\": {" "$installed_file" 2>/dev/null; }
 
+# Answers the uninstall confirmation with its right-hand button (卸载) once it
+# shows; a screenshot named $1 shows what it said.
+confirm_uninstall() {
+    local dialog geometry x y w h
+    wait_for 10 sh -c "xdotool search --onlyvisible --name '^卸载\$' >/dev/null" \
+        || { fail "no uninstall confirmation"; return; }
+    sleep 0.5
+    shot "$1"
+    dialog=$(xdotool search --onlyvisible --name '^卸载$' | head -1)
+    geometry=$(xdotool getwindowgeometry --shell "$dialog")
+    x=$(sed -n 's/^X=//p' <<<"$geometry")
+    y=$(sed -n 's/^Y=//p' <<<"$geometry")
+    w=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
+    h=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
+    xdotool mousemove $((x + w * 3 / 4)) $((y + h - 22)) click 1
+    sleep 0.6
+}
+
 finish() {
     cp "$XDG_CACHE_HOME/lirvan-wine-assist/lirvan-wine-assist.log" "$out/assistant.log" 2>/dev/null || true
     cp "$state/requests.log" "$out/catalogue-requests.log" 2>/dev/null || true
@@ -223,9 +241,11 @@ grep -h 'Launched .*foo-app.desktop (process' "$XDG_CACHE_HOME/lirvan-wine-assis
 cat "$ran" 2>/dev/null || true
 shot started
 
-# 6. Uninstall Foo (first row), the last entry of its context menu.
+# 6. Uninstall Foo (first row), the last entry of its context menu, and
+#    confirm that its folder may go.
 click 303 142 3
 xdotool key Up Return
+confirm_uninstall uninstall-confirmation
 wait_for 60 sh -c "! grep -q '\"Foo\": {' '$installed_file'" || fail "Foo was not uninstalled"
 sleep 1
 shot uninstalled
@@ -255,6 +275,7 @@ shot installed-list-with-bar-reader
 #    icon, which have the same names as Bar Reader's, in place.
 click 303 142 3
 xdotool key Up Return
+confirm_uninstall bar-reader-uninstall-confirmation
 wait_for 60 sh -c "! grep -q '\"Bar Reader\": {' '$installed_file'" || fail "Bar Reader was not uninstalled"
 sleep 1
 shot installed-list-final

@@ -1,10 +1,12 @@
 #include "containerinstallview.h"
 
 #include "containerinstallview_p.h"
+#include "jsonoperator.h"
 #include "ldialog.h"
 #include "licontheme.h"
 #include "llogmanager.h"
 #include "ltkwidget.h"
+#include "uninstallconfirmation.h"
 #include "wnappinfowidget.h"
 #include "wnappinstallwidget.h"
 #include "wninstallmethodwidget.h"
@@ -15,6 +17,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,6 +74,8 @@ void WineInstallerWnd::connectPages()
             &WineInstallerWnd::btnCommitFeedbackClickSlot);
     connect(m_progressPage, &WnAppInstallWidget::s_RetryDownload, this,
             &WineInstallerWnd::onRetryDownload);
+    connect(m_progressPage, &WnAppInstallWidget::s_ChangeName, this,
+            &WineInstallerWnd::onChangeName);
     // Unpacking again would meet the same package: feedback helps more.
     connect(m_progressPage, &WnAppInstallWidget::s_RetryExtract, this,
             &WineInstallerWnd::btnCommitFeedbackClickSlot);
@@ -192,11 +198,21 @@ void WineInstallerWnd::getPEInfoFinished(int type, int status)
 
 void WineInstallerWnd::requestCommendAppFinished()
 {
+    // Only what arrived counts: page 1 for recommended configurations, page 2
+    // for the default configuration (installType 1) alone.
     const QList<TPublishedAppInfo> apps = m_private->recommendApps();
-    if (apps.size() <= 1)
-        m_hasChoice = false;
-    else
+    const auto isDefault = [](const TPublishedAppInfo &app) {
+        return app.installType != 0;
+    };
+    m_hasChoice = !std::all_of(apps.cbegin(), apps.cend(), isDefault);
+    if (m_hasChoice)
         m_methodPage->setMethods(apps, m_private->appInfo().peInfo);
+    const auto defaultConfig = std::find_if(apps.cbegin(), apps.cend(), isDefault);
+    m_defaultPage->setDefaultIndex(
+            defaultConfig == apps.cend() ? -1 : int(std::distance(apps.cbegin(), defaultConfig)));
+    // The user went on before the list came: the page follows what came.
+    if (currentPage() == MethodPage || currentPage() == DefaultInstallPage)
+        showPage(m_hasChoice ? MethodPage : DefaultInstallPage);
 }
 
 void WineInstallerWnd::showMethodChooseWidget()
@@ -230,11 +246,17 @@ void WineInstallerWnd::showDownloadProgress()
 void WineInstallerWnd::startInstallFlow()
 {
     switch (m_private->checkInstallState()) {
-    case WineInstallerPrivate::FreeToInstall:
+    case WineInstallerPrivate::FreeToInstall: {
+        const QString refusal = m_private->unusableNameReason();
+        if (!refusal.isEmpty()) {
+            showNameRefused(refusal);
+            break;
+        }
         // The page first: a package that is already at hand reports at once.
         showDownloadProgress();
         m_private->startDownload();
         break;
+    }
     case WineInstallerPrivate::AlreadyInstalled:
         m_recoverPage->setAppName(m_private->appInfo().appName);
         onRepeatInstall();
@@ -243,6 +265,21 @@ void WineInstallerWnd::startInstallFlow()
         closeWithMessage(m_private->appInfo().appName + tr("正在安装"));
         break;
     }
+}
+
+void WineInstallerWnd::showNameRefused(const QString &reason)
+{
+    // Only a program file's name was the user's to choose, on page 0.
+    const bool canChangeName = !m_private->appInfo().peInfo.peFilePath.isEmpty();
+    m_progressPage->setAppName(m_private->appInfo().appName);
+    m_progressPage->showNameRefused(reason, canChangeName);
+    showPage(ProgressPage);
+}
+
+void WineInstallerWnd::onChangeName()
+{
+    showPage(AppInfoPage);
+    m_appInfoPage->startEditing();
 }
 
 void WineInstallerWnd::onUpdateDownloadProgress(qint64 received, qint64 total)
@@ -295,8 +332,9 @@ void WineInstallerWnd::onInstallFinished(int status, const QString &strErr)
 
 void WineInstallerWnd::onRetryDownload()
 {
-    showDownloadProgress();
-    m_private->startDownload();
+    // Things may have changed since the first try: another window may have
+    // installed the application meanwhile, and that record must not be lost.
+    startInstallFlow();
 }
 
 void WineInstallerWnd::btnStartAppClickSlot()
@@ -356,5 +394,11 @@ void WineInstallerWnd::onUploadLog(int status, const QString &msg)
 
 void WineInstallerWnd::onRecoverInstall()
 {
-    emit s_recoverInstall();
+    TInstalledAppInfo installed;
+    CommonJsonOperator::findAppInfoToJasonfileByAppName(m_private->appInfo().appName, installed,
+                                                        installedAppsFilePath());
+    if (installed.appName.isEmpty())
+        installed = m_private->appInfo();
+    if (UninstallConfirmation::confirm(installed, UninstallConfirmation::Overwrite, window()))
+        emit s_recoverInstall();
 }

@@ -79,11 +79,13 @@ public slots:
     void onUploadBuryingPoint(int status, const QString &msg);
     void onUploadLog(int status, const QString &msg);
     void onRecoverInstall();
+    void onChangeName();
 
 private:
     void connectPages();
     void connectInstaller();
     void showDownloadProgress();
+    void showNameRefused(const QString &reason);
     void closeHost();
     // Closes the host and tells the user why, in a box of its own.
     void closeWithMessage(const QString &message);

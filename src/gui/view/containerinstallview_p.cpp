@@ -197,16 +197,20 @@ QString WineInstallerPrivate::recommendedPackagePath() const
 
 QString WineInstallerPrivate::unusableNameReason() const
 {
-    if (!isUsableName(m_appInfo.appName))
-        return QStringLiteral("The application name \"%1\" cannot name a bottle")
-                .arg(m_appInfo.appName);
+    const QString name = m_appInfo.appName;
+    if (name.trimmed().isEmpty())
+        return tr("应用名称不能为空。");
+    if (!isUsableName(name))
+        return tr("“%1”不能用作应用的文件夹名称。").arg(name);
     // Different names can still make the same bottle ("A/B" and "A_B").
     const QString bottle = plannedBottlePath();
-    if (WineInstalledApps::instance()->getInstalledApps().contains(bottle))
-        return QStringLiteral("The bottle %1 belongs to another installed application").arg(bottle);
+    const auto &installed = WineInstalledApps::instance()->getInstalledApps();
+    const auto owner = installed.constFind(bottle);
+    if (owner != installed.constEnd())
+        return tr("它的文件夹会与已安装的应用“%1”的文件夹相同。").arg(owner->appName);
     for (auto it = s_runningInstalls.cbegin(); it != s_runningInstalls.cend(); ++it) {
         if (it.key() != this && it.key()->plannedBottlePath() == bottle)
-            return QStringLiteral("The bottle %1 is being installed by %2").arg(bottle, it.value());
+            return tr("它的文件夹会与正在安装的应用“%1”的文件夹相同。").arg(it.value());
     }
     return QString();
 }
@@ -220,7 +224,7 @@ void WineInstallerPrivate::startDownload()
     releaseDownload();
     const QString reason = unusableNameReason();
     if (!reason.isEmpty()) {
-        qWarning().noquote() << reason;
+        qWarning().noquote() << m_appInfo.appName << "cannot be installed:" << reason;
         removeThisInstall();
         // Reported once the caller has shown the download.
         QTimer::singleShot(0, this, [this, reason] { emit signalDownloadFinshed(4, reason); });
@@ -311,7 +315,7 @@ void WineInstallerPrivate::startUnzip()
         reason = tr("app name is empty");
     }
     if (!reason.isEmpty()) {
-        qWarning().noquote() << reason;
+        qWarning().noquote() << m_appInfo.appName << "cannot be installed:" << reason;
         removeThisInstall();
         m_phase = Idle;
         QTimer::singleShot(0, this, [this, reason] { emit signalUnzipFinshed(4, reason); });
@@ -438,7 +442,11 @@ void WineInstallerPrivate::recordInstalledApp()
     };
     for (const auto &key : keys)
         *key.second = CommonIniOperator::findValueByKey(key.first, path);
-    CommonJsonOperator::writeToJasonfile(m_appInfo, installedAppsFilePath());
+    // Another bottle may hold an application of this name (installed from
+    // elsewhere meanwhile): both are kept, this one under a name of its own.
+    const QString stored = CommonJsonOperator::writeToJasonfile(m_appInfo, installedAppsFilePath());
+    if (!stored.isEmpty())
+        m_appInfo.appName = stored;
     WineInstalledApps::instance()->addInstalledApps(m_appInfo);
 }
 

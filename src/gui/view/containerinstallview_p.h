@@ -58,6 +58,9 @@ public:
     // The installation's bottle and cached package, from its names.
     QString plannedBottlePath() const;
     QString recommendedPackagePath() const;
+    // Why the name cannot make this installation's bottle, in words for the
+    // user; empty when it can.
+    QString unusableNameReason() const;
 
     // A name as one path component: separators and control characters
     // become "_".
@@ -89,8 +92,6 @@ signals:
     void signalUploadLog(int status, QString msg);
 
 private:
-    // Why the names cannot make this installation's paths; empty when they can.
-    QString unusableNameReason() const;
     void adaptStartScript();
     void recordInstalledApp();
     // Packs the log into a fresh private directory; the file to send.
