@@ -3,8 +3,9 @@
 // installer with bare Wine in a fresh prefix (prefix creation included) in
 // the same run. The assistant installs twice per round: first without the
 // prepared 64-bit prefix (the very first install, which makes it), then with
-// it. Prints where the installation's time goes and the longest time the GUI
-// thread was blocked.
+// it. Prints where the installation's time goes
+// and the longest time the GUI thread was blocked: during the installation,
+// the uninstall that follows it, and the cancel of a lingering installer.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/lwa_bench_install
 //
@@ -16,7 +17,6 @@
 #include "containerinstallview.h"
 #include "containerinstallview_p.h"
 #include "doaction.h"
-#include "installcleanup.h"
 #include "lapplication.h"
 #include "wineapplication.h"
 #include "winesettings.h"
@@ -29,8 +29,10 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMutex>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -127,53 +129,137 @@ struct AssistantRun
     bool success = false;
     double seconds = 0;
     qint64 longestBlockMs = 0;
+    qint64 uninstallBlockMs = 0;
     QList<QPair<qint64, QString>> phases; // ms after pressing install
 };
 
-// One installation through the stand-alone window, from pressing install to
-// the success view; the application is uninstalled again afterwards.
-AssistantRun installThroughWindow()
+// The GUI thread's longest stall: the largest gap between ticks of a 5 ms
+// timer on it.
+class GuiWatchdog
 {
-    AssistantRun result;
+public:
+    GuiWatchdog()
+    {
+        m_ticker.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_ticker, &QTimer::timeout, [this] { tick(); });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_last = g_clock.elapsed();
+        m_ticker.start(5);
+    }
+    qint64 stop()
+    {
+        tick();
+        m_ticker.stop();
+        return m_longest;
+    }
+
+private:
+    void tick()
+    {
+        const qint64 now = g_clock.elapsed();
+        m_longest = qMax(m_longest, now - m_last);
+        m_last = now;
+    }
+
+    QTimer m_ticker;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+// Opens the stand-alone window for the installer and goes to the default
+// configuration's page; null when the file is not read in time.
+WineInstallerWnd *openWindow()
+{
     WineApplication::instance()->launchWithArgs({QStringLiteral("assist"), Setup});
     WineInstallerWnd *window = WineApplication::instance()->installers().constLast()->installer();
     if (!waitFor([&] { return !window->appInfoPage()->peInfo().peProductName.isEmpty(); }, 60000)
         || !waitFor([&] { return !window->installer()->recommendApps().isEmpty(); }, 60000))
-        return result;
+        return nullptr;
     window->appInfoPage()->agreementBox()->click();
     window->appInfoPage()->nextButton()->click();
+    return window;
+}
 
-    // The GUI thread's longest stall: the largest gap between ticks of a
-    // 5 ms timer while the installation runs.
-    qint64 lastTick = 0;
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const qint64 now = g_clock.elapsed();
-        result.longestBlockMs = qMax(result.longestBlockMs, now - lastTick);
-        lastTick = now;
+bool installerRuns()
+{
+    QMutexLocker locker(&g_marksLock);
+    return std::any_of(g_marks.cbegin(), g_marks.cend(), [](const QPair<qint64, QString> &mark) {
+        return mark.second == QLatin1String("installer runs");
     });
+}
+
+// One installation through the stand-alone window, from pressing install to
+// the success view; the application is uninstalled again afterwards, as the
+// installed view does it.
+AssistantRun installThroughWindow()
+{
+    AssistantRun result;
+    WineInstallerWnd *window = openWindow();
+    if (!window)
+        return result;
+
+    GuiWatchdog watchdog;
     g_marks.clear();
     g_previous = qInstallMessageHandler(markPhases);
     WnAppInstallWidget *progress = window->progressPage();
     const qint64 pressed = g_clock.elapsed();
-    lastTick = pressed;
-    ticker.start(5);
+    watchdog.start();
     window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
     const bool shown = waitFor([&] { return progress->actionButton()->isVisible(); }, 900000);
     result.seconds = (g_clock.elapsed() - pressed) / 1000.0;
-    ticker.stop();
+    result.longestBlockMs = watchdog.stop();
     qInstallMessageHandler(g_previous);
     result.success = shown && progress->statusLabel()->text() == QStringLiteral("安装成功");
     for (const auto &mark : qAsConst(g_marks))
         result.phases.append({mark.first - pressed, mark.second});
 
-    TInstalledAppInfo record = window->installer()->appInfo();
+    const TInstalledAppInfo record = window->installer()->appInfo();
     window->window()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    InstallCleanup::endWineProcesses(record.bottlePath);
-    Doaction::instance()->unInstallApp(&record);
+    bool removed = false;
+    watchdog.start();
+    Doaction::instance()->unInstallAppLater(record, qApp, [&] { removed = true; });
+    waitFor([&] { return removed; }, 120000);
+    result.uninstallBlockMs = watchdog.stop();
     return result;
+}
+
+// Cancels an installer that lingers after installing, through the window's
+// cancel button: the GUI thread's longest stall from the click until the
+// window has cleaned up and gone, and how long that took (seconds).
+qint64 cancelLingeringInstall(double &seconds)
+{
+    // The installer reads it when it starts.
+    qputenv("FOO_SETUP_MODE", "linger");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    WineInstallerWnd *window = openWindow();
+    if (!window)
+        return -1;
+    g_marks.clear();
+    g_previous = qInstallMessageHandler(markPhases);
+    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    waitFor(installerRuns, 300000);
+    qInstallMessageHandler(g_previous);
+    // Well into its work, or already lingering.
+    waitFor([] { return false; }, 5000);
+
+    const QPointer<QWidget> host = window->window();
+    GuiWatchdog watchdog;
+    watchdog.start();
+    const qint64 clicked = g_clock.elapsed();
+    window->progressPage()->cancelButton()->click();
+    const bool gone = waitFor(
+            [&] {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return host.isNull();
+            },
+            120000);
+    const qint64 longest = watchdog.stop();
+    seconds = (g_clock.elapsed() - clicked) / 1000.0;
+    return gone ? longest : -1;
 }
 
 // The spare copy of the template that follows an installation is made in
@@ -218,14 +304,16 @@ int main(int argc, char *argv[])
     QList<double> absent;
     QList<double> present;
     qint64 longestBlock = 0;
+    qint64 uninstallBlock = 0;
     bool success = true;
     const auto install = [&](QList<double> &times, const char *label) {
         const AssistantRun run = installThroughWindow();
         success = success && run.success;
         times.append(run.seconds);
         longestBlock = qMax(longestBlock, run.longestBlockMs);
-        std::printf("  %s: %.2f s, GUI block %lld ms; phases:", label, run.seconds,
-                    run.longestBlockMs);
+        uninstallBlock = qMax(uninstallBlock, run.uninstallBlockMs);
+        std::printf("  %s: %.2f s, GUI block %lld ms (uninstall %lld ms); phases:", label,
+                    run.seconds, run.longestBlockMs, run.uninstallBlockMs);
         for (const auto &phase : run.phases)
             std::printf(" %.2f %s;", phase.first / 1000.0, qPrintable(phase.second));
         std::printf(" %.2f success view\n", run.seconds);
@@ -253,6 +341,12 @@ int main(int argc, char *argv[])
                     (assistantMedian - prescribedWaits) / bareMedian);
     }
     std::printf("gui_longest_block_ms=%lld\n", longestBlock);
+    std::printf("gui_longest_block_uninstall_ms=%lld\n", uninstallBlock);
+    double cancelSeconds = 0;
+    const qint64 cancelBlock = cancelLingeringInstall(cancelSeconds);
+    std::printf("cancel_until_closed_s=%.2f\n", cancelSeconds);
+    std::printf("gui_longest_block_cancel_ms=%lld\n", cancelBlock);
+    success = success && cancelBlock >= 0;
     WineApplication::instance()->shutdown();
     return success ? 0 : 1;
 }

@@ -34,7 +34,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LWA_HOMEPAGE_URL})
 # assistant and its helper scripts run are listed here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt5svg5, wine, wine64, libimage-exiftool-perl, icoutils, p7zip-full, wget, dbus, fonts-wqy-microhei")
+    "libqt5svg5, wine, wine64, libimage-exiftool-perl, icoutils, p7zip-full, wget, zstd, dbus, fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-user-dirs, xdg-utils")
 
 include(CPack)

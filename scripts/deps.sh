@@ -10,7 +10,7 @@ packages=(
     libqt5svg5-dev
     dbus dbus-x11 xvfb xauth x11-utils xdotool imagemagick
     wine wine64
-    libimage-exiftool-perl icoutils p7zip-full wget
+    libimage-exiftool-perl icoutils p7zip-full wget zstd
     mingw-w64 wixl
     fonts-wqy-microhei
     xdg-user-dirs

@@ -4,9 +4,9 @@
 
 int main(int argc, char *argv[])
 {
-    // --help and --version only print: they must work where there is no
-    // display, such as a terminal without a desktop session.
-    if (WineCommandLine::asksForInformation(argc, argv))
+    // --help, --version and the script commands never show a window: they
+    // must work where there is no display, such as over SSH.
+    if (WineCommandLine::runsWithoutWindow(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     LApplication app(argc, argv);
     return runAssistant();

@@ -14,6 +14,7 @@
 #include "wineastapplist.h"
 #include "wineastlogin.h"
 #include "winecommandline.h"
+#include "winecommandtool.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
 #include "winesettings.h"
@@ -99,6 +100,8 @@ int WineApplication::init()
     m_mainWindow = nullptr;
     WineSettings::instance()->init();
     WineInstalledApps::instance()->initInstalledApps();
+    // The command line may install or remove applications meanwhile.
+    WineInstalledApps::instance()->followInstalledAppsFile();
     // The request goes out once the event loop runs, so that creating the
     // network access does not delay the first window.
     QTimer::singleShot(0, WineAstApplist::instance(), &WineAstApplist::requestAppList);
@@ -239,8 +242,17 @@ int runAssistant()
 {
     WineApplication *controller = WineApplication::instance();
     controller->setIdentity();
-    if (WineCommandLine(QCoreApplication::arguments()).answer())
+    const WineCommandLine commandLine(QCoreApplication::arguments());
+    if (commandLine.answer())
         return 0;
+    if (commandLine.command() != WineCommandLine::NoCommand) {
+        // Beside a running assistant, without a window: the log goes to
+        // the file only, standard error is the command's own.
+        LLogManager::registerFileAppender();
+        WineSettings::instance()->init();
+        WineInstalledApps::instance()->initInstalledApps();
+        return WineCommandTool(commandLine).run();
+    }
     if (controller->create() != 0)
         return -1;
     if (controller->init() != 0)

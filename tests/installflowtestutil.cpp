@@ -1,14 +1,20 @@
 #include "installflowtestutil.h"
 
+#include "containerinstallview.h"
 #include "jsonoperator.h"
 #include "ldialog.h"
 #include "platformtestutil.h"
+#include "wnappinstallwidget.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -156,6 +162,18 @@ QStringList fileLines(const QString &path)
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text.split(QLatin1Char('\n'));
+}
+
+bool cleansUpThenCloses(WineInstallerWnd *window, int timeoutMs)
+{
+    const QPointer<QWidget> host = window->window();
+    const WnAppInstallWidget *progress = window->progressPage();
+    if (!host->isVisible() || !progress->statusLabel()->isVisible()
+        || progress->statusLabel()->text() != QStringLiteral("正在清理，请稍候")
+        || progress->cancelButton()->isEnabled())
+        return false;
+    host->close();
+    return host && host->isVisible() && QTest::qWaitFor([&] { return !host; }, timeoutMs);
 }
 
 } // namespace InstallFlowTest

@@ -64,6 +64,11 @@ TInstalledAppInfo storedRecord(const QString &name);
 // The lines of a text file, without the last line break.
 QStringList fileLines(const QString &path);
 
+// A cancelled installation: the window stays to show its clean-up with
+// cancelling disabled, a second close changes nothing, and it goes once the
+// clean-up is done (within timeoutMs).
+bool cleansUpThenCloses(WineInstallerWnd *window, int timeoutMs = 60000);
+
 } // namespace InstallFlowTest
 
 #endif // INSTALLFLOWTESTUTIL_H

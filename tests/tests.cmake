@@ -96,8 +96,8 @@ lwa_add_test(tst_installwindow TIMEOUT 400 SOURCES tst_installwindow.cpp ${lwa_i
 target_compile_definitions(tst_installwindow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 add_dependencies(tst_installwindow lirvan-catalogue-server lwa_platform lwa_fixtures)
-lwa_add_test(tst_installflow DBUS TIMEOUT 900 SOURCES tst_installflow.cpp
-    ${lwa_install_test_helpers})
+lwa_add_test(tst_installflow DBUS TIMEOUT 1500 SOURCES tst_installflow.cpp
+    ${lwa_install_test_helpers} confirmationanswerer.cpp confirmationanswerer.h)
 target_compile_definitions(tst_installflow PRIVATE
     LWA_CATALOGUE_SERVER="$<TARGET_FILE:lirvan-catalogue-server>")
 set_tests_properties(tst_installflow PROPERTIES LABELS wine)
@@ -139,3 +139,12 @@ lwa_add_test(tst_installedview DBUS TIMEOUT 180
 target_compile_definitions(tst_installedview PRIVATE
     LWA_START_MANAGER="$<TARGET_FILE:lirvan-start-manager>")
 add_dependencies(tst_installedview lirvan-start-manager lwa_platform)
+# The command line for scripts, backup and restore: the real binary with
+# real Wine, beside a running window, on a private session bus.
+lwa_add_test(tst_scriptcommands DBUS TIMEOUT 900 SOURCES tst_scriptcommands.cpp
+    ${lwa_install_test_helpers})
+target_compile_definitions(tst_scriptcommands PRIVATE
+    LWA_JSON_WRITER="$<TARGET_FILE:lwa_jsonwriterchild>")
+set_tests_properties(tst_scriptcommands PROPERTIES LABELS wine)
+add_dependencies(tst_scriptcommands lirvan-start-manager lwa_platform lwa_fixtures
+    lwa_jsonwriterchild)

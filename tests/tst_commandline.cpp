@@ -67,6 +67,8 @@ void TestCommandLine::answersAlone_data()
             "^Usage: lirvan-wine-assist \\[options\\] \\[file\\]\\n.*"
             "\\n  -h, --help +Show this help and exit\\n"
             "  -v, --version +Show the version and exit\\n.*"
+            "\\n  --list +List the installed apps.*\\n  --install FILE +.*"
+            "\\n  --backup NAME ARCHIVE +Back up an app.*\\n  --restore ARCHIVE +Restore .*"
             "\\n  file +the Windows program or installer to install\\n$");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version;
     QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version;

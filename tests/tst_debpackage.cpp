@@ -212,7 +212,7 @@ void TestDebPackage::dependencies()
     for (const char *package :
          {"libqt5core5a", "libqt5gui5", "libqt5widgets5", "libqt5network5", "libqt5dbus5",
           "libqt5svg5", "wine", "wine64", "libimage-exiftool-perl", "icoutils", "p7zip-full",
-          "wget", "fonts-wqy-microhei", "dbus"})
+          "zstd", "wget", "fonts-wqy-microhei", "dbus"})
         QVERIFY2(names.contains(QLatin1String(package)), package);
 }
 

@@ -410,7 +410,8 @@ private slots:
             texts.append(action->text());
             QVERIFY(action->isEnabled());
         }
-        QCOMPARE(texts, QStringList({"启动应用", "手动运行", "安装目录", "日志信息", "卸载"}));
+        QCOMPARE(texts,
+                 QStringList({"启动应用", "手动运行", "安装目录", "日志信息", "卸载", "备份"}));
         menu->hide();
     }
     void contextMenuOnRowWithoutBottlePath()
@@ -424,7 +425,7 @@ private slots:
         QCOMPARE(m_page->model()->rowCount(), 1);
         QMenu *menu = openMenu(0);
         QVERIFY(menu);
-        QCOMPARE(entries(menu).size(), 5);
+        QCOMPARE(entries(menu).size(), 6);
         for (QAction *action : entries(menu))
             QVERIFY(!action->isEnabled());
         menu->hide();
@@ -614,9 +615,10 @@ private slots:
         ConfirmationAnswerer yes(true);
         QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
+        // The files go on a worker thread, the record after them.
+        QTRY_COMPARE(m_page->model()->rowCount(), 0);
         QCOMPARE(openAtRemoval, QStringList({other}));
         QVERIFY(!QFileInfo::exists(info.bottlePath));
-        QCOMPARE(m_page->model()->rowCount(), 0);
         QVERIFY(m_page->view()->emptyLabel()->isVisible());
         TInstalledAppInfo found;
         CommonJsonOperator::findAppInfoToJasonfileByAppName(info.appName, found,
@@ -639,7 +641,7 @@ private slots:
         ConfirmationAnswerer yes(true);
         QVERIFY(chooseFromMenu(0, DataModel::ActionUninstall));
 
-        QCOMPARE(m_page->model()->rowCount(), 0);
+        QTRY_COMPARE(m_page->model()->rowCount(), 0);
         QCOMPARE(WineApplication::instance()->installers(), QList<ContainerInstallerObj *>({obj}));
         QVERIFY(host->isVisible());
     }
@@ -667,7 +669,10 @@ private slots:
             const QString shown = answerer.shown().constFirst();
             for (const char *text : {"Thesis Writer", "writer-bottle", "您保存在其中的所有文件"})
                 QVERIFY2(shown.contains(text), qPrintable(shown));
-            // Cancelled: everything as it was. Confirmed: exactly its files.
+            // Cancelled: everything as it was. Confirmed: exactly its files,
+            // removed in the background, the record last.
+            if (confirm)
+                QTRY_VERIFY(!appNames(m_page->model()).contains(info.appName));
             QCOMPARE(QFileInfo::exists(document), !confirm);
             QCOMPARE(QFileInfo::exists(info.desktopInfo.desktopPath), !confirm);
             QCOMPARE(appNames(m_page->model()).contains(info.appName), !confirm);

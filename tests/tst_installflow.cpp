@@ -1,10 +1,13 @@
 // Whole installations of the Windows test programs with real Wine, through
 // the stand-alone install window as a user drives it, with the catalogue
 // service down: an installer that keeps running is cancelled and leaves
-// nothing behind, the same program then installs and starts from the
-// success view, and an .msi installs through msiexec.
+// nothing behind, one that gives up ends in the failure view, a two-stage
+// installer installs and starts from the success view, an .msi installs
+// through msiexec while a program of another bottle keeps its services, and
+// an overwrite ends the old program first.
 
 #include "catalogueapiserver.h"
+#include "confirmationanswerer.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
 #include "containerinstallview_dialog.h"
@@ -23,16 +26,20 @@
 #include "winesettings.h"
 #include "wnappinfowidget.h"
 #include "wnappinstallwidget.h"
+#include "wnrecoverinstallwidget.h"
 #include "wnunkownappinstallwidget.h"
 
 #include <QCheckBox>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 
 using namespace InstallFlowTest;
 using namespace PlatformTest;
@@ -66,6 +73,37 @@ void endWine(const QString &bottle)
         bottleEnvironment(bottle));
 }
 
+// Starts the installed Foo in its bottle as the user would keep it open;
+// its pid once it runs, 0 if it never does.
+qint64 startFoo(QProcess &program)
+{
+    const QString marker = fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QFile::remove(marker);
+    program.setProcessEnvironment(bottleEnvironment(fooBottle()));
+    program.start(tool(QStringLiteral("lirvan-wine5-stable/bin/wine")),
+                  {QStringLiteral("C:\\Program Files\\Foo\\foo.exe"), QStringLiteral("/linger")});
+    if (!waitFor([&] { return readAll(marker).contains("/linger"); }, 120000))
+        return 0;
+    const QList<qint64> pids = findProcesses(QStringLiteral("foo.exe"), fooBottle());
+    return pids.size() == 1 ? pids.first() : 0;
+}
+
+// Whether the process has ended, also when the event loop already saw it go.
+bool ended(QProcess &process, int timeoutMs)
+{
+    return process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);
+}
+
+// The Wine services of a bottle, by process id.
+QList<qint64> servicesOf(const QString &bottle)
+{
+    QList<qint64> pids;
+    for (const char *name : {"winedevice.exe", "plugplay.exe", "services.exe", "rpcss.exe"})
+        pids += findProcesses(QString::fromLatin1(name), bottle);
+    std::sort(pids.begin(), pids.end());
+    return pids;
+}
+
 } // namespace
 
 class TestInstallFlow : public QObject
@@ -77,8 +115,10 @@ private slots:
     void cleanupTestCase();
 
     void cancelWhileInstallerRuns();
+    void failingInstallerEndsInFailureView();
     void localProgramInstallsAndStarts();
-    void msiInstallsThroughMsiexec();
+    void msiInstallsWhileOtherBottlesKeepTheirServices();
+    void overwriteEndsTheRunningProgramFirst();
     void catalogueRecordInstallsAndStarts();
 
 private:
@@ -171,8 +211,7 @@ void TestInstallFlow::cancelWhileInstallerRuns()
     QVERIFY(!processesOfPrefix(fooBottle()).isEmpty());
 
     window->progressPage()->cancelButton()->click();
-    QVERIFY(!host->isVisible());
-    QTRY_VERIFY(!host);
+    QVERIFY(cleansUpThenCloses(window));
     QVERIFY2(processesOfPrefix(fooBottle()).isEmpty(),
              qPrintable(QString::number(processesOfPrefix(fooBottle()).size())));
     QVERIFY(!QFileInfo::exists(fooBottle()));
@@ -181,8 +220,31 @@ void TestInstallFlow::cancelWhileInstallerRuns()
     QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
 }
 
+void TestInstallFlow::failingInstallerEndsInFailureView()
+{
+    qputenv("FOO_SETUP_MODE", "fail");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
+    QVERIFY(window);
+    QCOMPARE(installWithDefault(window), QStringLiteral("安装失败"));
+    QCOMPARE(window->progressPage()->actionButton()->text(), QStringLiteral("提交反馈失败信息"));
+    QVERIFY(!QFileInfo::exists(fooBottle()));
+    QVERIFY(storedRecord(QStringLiteral("Foo")).appName.isEmpty());
+    window->window()->close();
+}
+
 void TestInstallFlow::localProgramInstallsAndStarts()
 {
+    // A two-stage installer: a runtime registered at once, then a long
+    // stretch of work before the program and its shortcuts go in.
+    qputenv("FOO_SETUP_MODE", "twostage");
+    qputenv("FOO_SETUP_WORK_MS", "6000");
+    qputenv("LWA_INSTALL_CHECK_INTERVAL_MS", "1500");
+    const auto unsetMode = qScopeGuard([] {
+        qunsetenv("FOO_SETUP_MODE");
+        qunsetenv("FOO_SETUP_WORK_MS");
+        qunsetenv("LWA_INSTALL_CHECK_INTERVAL_MS");
+    });
     WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
     QVERIFY(window);
     QPointer<QWidget> host = window->window();
@@ -191,6 +253,8 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
     WnAppInstallWidget *progress = window->progressPage();
     QCOMPARE(progress->actionButton()->text(), QStringLiteral("立即启动"));
+    // The installer was not cut off after its first stage.
+    QVERIFY(QFileInfo::exists(fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo.exe")));
 
     const TInstalledAppInfo record = storedRecord(QStringLiteral("Foo"));
     QCOMPARE(record.bottlePath, fooBottle());
@@ -216,17 +280,65 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     endWine(fooBottle());
 }
 
-void TestInstallFlow::msiInstallsThroughMsiexec()
+void TestInstallFlow::msiInstallsWhileOtherBottlesKeepTheirServices()
 {
+    // Foo runs in its bottle with its services while a window stays open
+    // for many check intervals: on its first page, installing, and on the
+    // result view.
+    qputenv("LWA_INSTALL_CHECK_INTERVAL_MS", "500");
+    const auto unsetInterval = qScopeGuard([] { qunsetenv("LWA_INSTALL_CHECK_INTERVAL_MS"); });
+    QProcess program;
+    const qint64 foo = startFoo(program);
+    QVERIFY(foo > 0);
+    QVERIFY(waitFor([] { return servicesOf(fooBottle()).size() >= 3; }, 30000));
+    const QList<qint64> services = servicesOf(fooBottle());
+
     WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("bar-setup.msi")));
     QVERIFY(window);
+    QTest::qWait(3000);
     QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
+    QTest::qWait(3000);
+    QCOMPARE(servicesOf(fooBottle()), services);
+    QVERIFY(isAlive(foo));
     const QString name = window->installer()->appInfo().appName;
     const TInstalledAppInfo record = storedRecord(name);
     QVERIFY(!record.appName.isEmpty());
     QVERIFY(QFileInfo::exists(record.bottlePath
                               + QStringLiteral("/drive_c/Program Files/Bar/bar.exe")));
     endWine(record.bottlePath);
+    window->window()->close();
+    endWine(fooBottle());
+    QVERIFY(ended(program, 30000));
+}
+
+void TestInstallFlow::overwriteEndsTheRunningProgramFirst()
+{
+    QProcess program;
+    const qint64 foo = startFoo(program);
+    QVERIFY(foo > 0);
+    WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
+    QVERIFY(window);
+    window->appInfoPage()->agreementBox()->click();
+    window->appInfoPage()->nextButton()->click();
+    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::RecoverPage));
+
+    {
+        ConfirmationAnswerer yes(true);
+        window->recoverPage()->recoverButton()->click();
+    }
+    WnAppInstallWidget *progress = window->progressPage();
+    QVERIFY(QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs));
+    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("安装成功"));
+    QVERIFY(!isAlive(foo));
+    QVERIFY(ended(program, 5000));
+    // The new bottle holds only the new installation's files.
+    QVERIFY(QFileInfo::exists(fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo.exe")));
+    QVERIFY(!QFileInfo::exists(fooBottle()
+                               + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt")));
+    QVERIFY(!QFileInfo::exists(fooBottle() + QStringLiteral("/drive_c/Program Files/Foo Runtime")));
+    QCOMPARE(storedRecord(QStringLiteral("Foo")).bottlePath, fooBottle());
+    endWine(fooBottle());
     window->window()->close();
 }
 
@@ -273,8 +385,7 @@ void TestInstallFlow::catalogueRecordInstallsAndStarts()
     const QString bottleName = QStringLiteral("Foo App_alice_1.2.3");
     const TInstalledAppInfo record = storedRecord(info.appName);
     QCOMPARE(record.bottlePath, home() + QStringLiteral("/.lirvanwine/apps/") + bottleName);
-    QCOMPARE(record.desktopInfo.desktopPath,
-             applicationsDir() + QStringLiteral("foo-app.desktop"));
+    QCOMPARE(record.desktopInfo.desktopPath, applicationsDir() + QStringLiteral("foo-app.desktop"));
     const QByteArray script = readAll(record.bottlePath + QStringLiteral("/files/run.sh"));
     QVERIFY2(script.contains(("\nBOTTLENAME=\"" + bottleName + "\"\n").toUtf8()),
              script.constData());
@@ -284,8 +395,7 @@ void TestInstallFlow::catalogueRecordInstallsAndStarts()
     const QString marker = prefix + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
     // The program creates the file before it writes its line: wait for the line.
     QVERIFY(QTest::qWaitFor([&] { return readAll(marker).contains("foo ran:"); }, 120000));
-    QVERIFY(!QFileInfo::exists(home()
-                               + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/")
+    QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/")
                                + bottleName + QStringLiteral(".7z")));
     endWine(prefix);
 }
@@ -294,6 +404,10 @@ int main(int argc, char *argv[])
 {
     // A private session bus for the start manager, a home of its own.
     TestIsolation::ensure(argc, argv, true);
+    // Each function installs with real Wine; the test's own time-out bounds
+    // the whole run.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "1500000");
     LApplication app(argc, argv);
     TestInstallFlow test;
     return QTest::qExec(&test, argc, argv);

@@ -19,6 +19,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
@@ -99,7 +100,8 @@ private slots:
     void defaultEntriesAndIconsWithoutWine();
     void bottleOutsideAppsSurvivesRecreation();
     void installerThatInstallsNothingFails();
-    void lingeringInstallerEndedByCheckTick();
+    void twoStageInstallerEndedOnlyAfterItsMainPart();
+    void nothingNewInAnInstalledBottleFails();
     void uninstallLeavesNothingBehind();
     void msiRunsFixbottleThenMsiexec();
     void defaultInstallOf64BitSetup();
@@ -168,8 +170,9 @@ void TestInstallInfo::endBottleProcesses(const QString &bottle) const
 
 void TestInstallInfo::listingsWithoutWine()
 {
+    // Nothing is checked, and nothing is run, while no installer runs.
     InstallInfo task;
-    QVERIFY(task.isCheckActive());
+    QVERIFY(!task.isCheckActive());
     const QString bare = home() + QStringLiteral("/bare bottle");
     QVERIFY(QDir().mkpath(bare));
 
@@ -338,37 +341,54 @@ void TestInstallInfo::installerThatInstallsNothingFails()
     QVERIFY(task.getAppInfo().desktopInfo.desktopPath.isEmpty());
 }
 
-void TestInstallInfo::lingeringInstallerEndedByCheckTick()
+void TestInstallInfo::twoStageInstallerEndedOnlyAfterItsMainPart()
 {
-    // The check timer ticks on its own, every 2 s, while the event loop runs.
-    qputenv("FOO_SETUP_MODE", "linger");
+    // The installer registers a runtime at once and then works for four
+    // check intervals before the program and its shortcuts go in; it then
+    // lingers. Only the idle, complete installation is ended.
+    qputenv("FOO_SETUP_MODE", "twostage");
+    qputenv("FOO_SETUP_WORK_MS", "8000");
     qputenv("LWA_INSTALL_CHECK_INTERVAL_MS", "2000");
     const auto unsetMode = qScopeGuard([] {
         qunsetenv("FOO_SETUP_MODE");
+        qunsetenv("FOO_SETUP_WORK_MS");
         qunsetenv("LWA_INSTALL_CHECK_INTERVAL_MS");
     });
     InstallInfo task(defaultRecord(m_hostileSetup, QStringLiteral("win32 exe")));
     LogCapture log;
     QSignalSpy spy(&task, &TaskInterface::signalStatus);
     task.start();
+    QVERIFY(waitFor([&] { return task.isCheckActive(); }, 120000));
 
-    // Ticks before the installation only unblock the bottle's services; the
-    // first tick that finds it ends the lingering installer.
     QTRY_VERIFY_WITH_TIMEOUT(task.isFinished(), 300000);
-    QVERIFY(logHasCommand(log, QStringLiteral("kill.sh\\\" services block")));
     QVERIFY(!task.isCheckActive());
     QTRY_COMPARE(spy.count(), 2);
     QCOMPARE(spy.constLast().at(1).toInt(), int(TaskFinished));
-    QCOMPARE(task.getResult(), 0);
     QVERIFY(log.contains(QStringLiteral("Ending the installer")));
+    QVERIFY(log.contains(QStringLiteral("install check: idle false installed true")));
     QVERIFY(findProcesses(QStringLiteral("$(touch pwned); `touch pwned` setup.exe"), m_bottle)
                     .isEmpty());
 
-    // The installer's file name reached Wine as it is.
+    // The main part is in, reached through the installer's name as it is.
     QVERIFY(QFileInfo::exists(m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo.exe")));
+    QVERIFY(readAll(m_bottle + QStringLiteral("/drive_c/Program Files/Foo Runtime/runtime.dat"))
+                    .size()
+            > 8 * 60);
     m_installed = task.getAppInfo();
     QCOMPARE(m_installed.desktopInfo.desktopPath,
              applicationsDir() + QStringLiteral("Foo.desktop"));
+    QVERIFY(QFileInfo::exists(m_installed.desktopInfo.desktopPath));
+}
+
+void TestInstallInfo::nothingNewInAnInstalledBottleFails()
+{
+    // The bottle already holds Foo App; an installer that gives up adds
+    // nothing, and what was there before does not count.
+    qputenv("FOO_SETUP_MODE", "fail");
+    const auto unsetMode = qScopeGuard([] { qunsetenv("FOO_SETUP_MODE"); });
+    InstallInfo task(defaultRecord(m_hostileSetup, QStringLiteral("Win32 EXE")));
+    QCOMPARE(runTask(task), int(TaskFailed));
+    QCOMPARE(task.getResult(), -3);
     QVERIFY(QFileInfo::exists(m_installed.desktopInfo.desktopPath));
 }
 
@@ -379,9 +399,24 @@ void TestInstallInfo::uninstallLeavesNothingBehind()
     CommonJsonOperator::writeToJasonfile(m_installed, installedAppsFilePath());
     WineInstalledApps::instance()->addInstalledApps(m_installed);
     QVERIFY(!iconFiles().isEmpty());
+    // The user still runs the program: it is ended before its bottle goes,
+    // and writes nothing into a new bottle of the same name.
+    QProcess program;
+    program.setProcessEnvironment(bottleEnvironment(m_bottle));
+    program.start(tool(QStringLiteral("lirvan-wine5-stable/bin/wine")),
+                  {QStringLiteral("C:\\Program Files\\Foo\\foo.exe"), QStringLiteral("/linger")});
+    const QString marker = m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
+    QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 60000));
 
     QCOMPARE(Doaction::instance()->unInstallApp(&m_installed), 0);
+    QVERIFY(findProcesses(QStringLiteral("foo.exe"), m_bottle).isEmpty());
+    QVERIFY(findProcesses(QStringLiteral("wineserver"), m_bottle).isEmpty());
+    QVERIFY(program.waitForFinished(5000));
     QVERIFY(!QFileInfo::exists(m_bottle));
+    QVERIFY(QDir().mkpath(m_bottle));
+    QTest::qWait(1000);
+    QCOMPARE(QDir(m_bottle).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(QDir().rmdir(m_bottle));
     QVERIFY(!QFileInfo::exists(m_installed.desktopInfo.desktopPath));
     QCOMPARE(QDir(applicationsDir()).entryList({QStringLiteral("*.desktop")}, QDir::Files),
              QStringList());

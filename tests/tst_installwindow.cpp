@@ -144,6 +144,8 @@ private slots:
     void hostileNamesStayInside();
     void unusableNamesAreRefused_data();
     void unusableNamesAreRefused();
+    void sharedFolderNamesGetBottlesOfTheirOwn_data();
+    void sharedFolderNamesGetBottlesOfTheirOwn();
     void refusedNameCanBeChanged();
     void unpackWithoutNameFails();
     void missingPackageThenRetry();
@@ -547,6 +549,31 @@ void TestInstallWindow::refusedNameCanBeChanged()
     QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
 }
 
+void TestInstallWindow::sharedFolderNamesGetBottlesOfTheirOwn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("apps") << QStringLiteral("apps");
+    QTest::newRow("icons") << QStringLiteral("icons");
+}
+
+void TestInstallWindow::sharedFolderNamesGetBottlesOfTheirOwn()
+{
+    // The package's start script works in ~/.lirvanwine/<bottle name>.
+    QFETCH(QString, name);
+    TPublishedAppInfo info = published(11);
+    info.appName = name;
+    info.author.clear();
+    info.version.clear();
+    QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
+    QCOMPARE(outcome(host->installer()), installedText);
+    expectInstalled(name, name + QStringLiteral("_app"));
+    QVERIFY(!QFileInfo::exists(bottlesDir() + QStringLiteral("files")));
+    host->close();
+    uninstall(name);
+    expectNothingOf(name, bottlesDir() + name + QStringLiteral("_app"));
+    QVERIFY(QFileInfo(bottlesDir()).isDir());
+}
+
 void TestInstallWindow::unpackWithoutNameFails()
 {
     WineInstallerPrivate installer;
@@ -800,8 +827,7 @@ void TestInstallWindow::cancelWhileUnpacking()
     QElapsedTimer clock;
     clock.start();
     host->installer()->progressPage()->cancelButton()->click();
-    QVERIFY(!host->isVisible());
-    QTRY_VERIFY(!host);
+    QVERIFY(cleansUpThenCloses(host->installer()));
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
@@ -841,8 +867,7 @@ void TestInstallWindow::cancelWhileInstalling()
     QVERIFY(!app->mainWindow()->findChild<containerinstallview_dialog *>());
 
     host->close();
-    QVERIFY(!host->isVisible());
-    QTRY_VERIFY(!host);
+    QVERIFY(cleansUpThenCloses(host->installer()));
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
     QVERIFY(!QFileInfo::exists(quickIcon()));

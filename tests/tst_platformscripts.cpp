@@ -427,8 +427,8 @@ private slots:
             foreign = startPosing("C:\\windows\\system32\\plugplay.exe", bottles + "/apps/Foo",
                                   {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
         }
-        const QList<QProcess *> spared = {elsewhere.get(), program.get(), notWine.get(),
-                                          foreign.get()};
+        const QList<QProcess *> spared = {svchost.get(), elsewhere.get(), program.get(),
+                                          notWine.get(), foreign.get()};
         for (QProcess *process : {device.get(), svchost.get(), elsewhere.get(), program.get(),
                                   notWine.get(), foreign.get()}) {
             if (process)
@@ -436,12 +436,15 @@ private slots:
         }
         QVERIFY(waitFor([] { return !findProcesses("winedevice.exe").isEmpty(); }, 5000));
 
+        // Only the bottle named by WINEPREFIX, however it is spelt.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEPREFIX"), bottles + "/apps/../apps/Foo/");
         const Result result = runTool("lirvan-wine-helper/kill.sh",
-                                      {QStringLiteral("services"), QStringLiteral("block")});
+                                      {QStringLiteral("services"), QStringLiteral("block")},
+                                      environment);
         QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
         QVERIFY(device->waitForFinished(5000));
-        QVERIFY(svchost->waitForFinished(5000));
         for (QProcess *process : spared) {
             if (process)
                 QVERIFY2(!process->waitForFinished(300), qPrintable(process->arguments().last()));
@@ -458,9 +461,20 @@ private slots:
     {
         auto device = startPosing("winedevice.exe", home() + "/.lirvanwine/apps/Foo");
         QVERIFY(device->waitForStarted(5000));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEPREFIX"), home() + "/.lirvanwine/apps/Foo");
         for (const QStringList &arguments :
              {QStringList(), QStringList{"services"}, QStringList{"all", "block"}}) {
-            const Result result = runTool("lirvan-wine-helper/kill.sh", arguments);
+            const Result result = runTool("lirvan-wine-helper/kill.sh", arguments, environment);
+            QCOMPARE(result.exitCode, 2);
+        }
+        // Without a bottle, or with the folder of all bottles: nothing.
+        for (const QString &prefix : {QString(), home() + "/.lirvanwine/apps", home()}) {
+            environment.remove(QStringLiteral("WINEPREFIX"));
+            if (!prefix.isEmpty())
+                environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+            const Result result = runTool("lirvan-wine-helper/kill.sh", {"services", "block"},
+                                          environment);
             QCOMPARE(result.exitCode, 2);
         }
         QVERIFY(!device->waitForFinished(300));
@@ -472,7 +486,8 @@ private slots:
     {
         QProcessEnvironment environment = runV4Environment(QString(), m_tmp.filePath("none"));
 
-        for (const QString &name : {QString(), QStringLiteral(".."), QStringLiteral("a/b")}) {
+        for (const QString &name : {QString(), QStringLiteral(".."), QStringLiteral("a/b"),
+                                    QStringLiteral("apps"), QStringLiteral("icons")}) {
             environment.insert(QStringLiteral("BOTTLENAME"), name);
             const Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
             QVERIFY(result.exitCode != 0);

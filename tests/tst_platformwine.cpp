@@ -72,7 +72,7 @@ private slots:
     void installerInstallsUnderWine();
     void localdesktopListsInstallerEntries();
     void uninstallerListsApp();
-    void killEndsLingeringServicesOnly();
+    void killActsOnlyOnItsBottle();
     void localdesktopRemovesEntries();
     void installerSwitches();
 
@@ -168,7 +168,7 @@ void TestPlatformWine::uninstallerListsApp()
     QCOMPARE(uninstallerApps(), QStringList{"Foo App"});
 }
 
-void TestPlatformWine::killEndsLingeringServicesOnly()
+void TestPlatformWine::killActsOnlyOnItsBottle()
 {
     // The installed program, started by the user, keeps the bottle's
     // services running.
@@ -180,18 +180,40 @@ void TestPlatformWine::killEndsLingeringServicesOnly()
     const QString marker = m_bottle + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");
     QVERIFY(waitFor([&] { return QFileInfo::exists(marker); }, 60000));
     QVERIFY(readAll(marker).contains("foo ran: /linger"));
-    QVERIFY(waitFor([&] { return !findProcesses("winedevice.exe", m_bottle).isEmpty(); }, 30000));
+    const QStringList names = {"winedevice.exe", "plugplay.exe", "services.exe", "rpcss.exe"};
+    const auto services = [&] {
+        QList<qint64> pids;
+        for (const QString &name : names)
+            pids += findProcesses(name, m_bottle);
+        std::sort(pids.begin(), pids.end());
+        return pids;
+    };
+    QVERIFY(waitFor([&] { return services().size() >= 3; }, 30000));
+    const QList<qint64> before = services();
     const QList<qint64> programPids = findProcesses(QStringLiteral("foo.exe"), m_bottle);
     QCOMPARE(programPids.size(), 1);
 
-    const Result result = run(tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh")),
-                              {QStringLiteral("services"), QStringLiteral("block")});
-    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+    // Another bottle, no bottle, or a prefix outside the bottles: nothing.
+    const QString kill = tool(QStringLiteral("tools/lirvan-wine-helper/kill.sh"));
+    const QStringList others = {home() + QStringLiteral("/.lirvanwine/apps/Other"), QString(),
+                                home(), home() + QStringLiteral("/.lirvanwine/apps")};
+    for (const QString &other : others) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("WINEPREFIX"));
+        if (!other.isEmpty())
+            environment.insert(QStringLiteral("WINEPREFIX"), other);
+        const Result result = run(kill, {QStringLiteral("services"), QStringLiteral("block")},
+                                  environment);
+        QVERIFY2(result.finished, qPrintable(other));
+        QCOMPARE(services(), before);
+    }
 
-    for (const char *service :
-         {"winedevice.exe", "plugplay.exe", "services.exe", "svchost.exe", "rpcss.exe"})
+    const Result result = run(kill, {QStringLiteral("services"), QStringLiteral("block")},
+                              bottleEnvironment(m_bottle));
+    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+    for (const QString &service : names)
         QVERIFY2(waitFor([&] { return findProcesses(service, m_bottle).isEmpty(); }, 5000),
-                 service);
+                 qPrintable(service));
     QVERIFY(isAlive(programPids.first()));
     QVERIFY(!program.waitForFinished(500));
 

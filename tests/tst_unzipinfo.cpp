@@ -172,6 +172,8 @@ void TstUnzipInfo::failingUnpack()
     UnzipInfo task;
     QCOMPARE(unpack(task, fixture(package), m_dir.filePath("failing"), QString()), int(TaskFailed));
     QCOMPARE(task.getResult(), -2);
+    // No empty bottle stays behind.
+    QVERIFY(!QFileInfo::exists(m_dir.filePath("failing")));
     if (scriptPresent)
         QVERIFY2(task.getErrString().startsWith("err 1, string: "),
                  qPrintable(task.getErrString()));

@@ -1,5 +1,6 @@
 #include "datamodel.h"
 
+#include "backuprestorepanel.h"
 #include "doaction.h"
 #include "starrating.h"
 #include "uninstallconfirmation.h"
@@ -137,9 +138,7 @@ QVariant DataModel::displayValue(const Row &row, int column) const
     case ColumnCategory:
         return WineAstApplist::categoryName(published.categories);
     case ColumnVersion:
-        if (published.installType == 0 && !published.version.isEmpty())
-            return published.version;
-        return info.peInfo.peProductVersion;
+        return shownVersion(info);
     case ColumnDate:
         return info.installTime.section(QLatin1Char(' '), 0, 0);
     case ColumnAuthor:
@@ -191,6 +190,8 @@ QString DataModel::actionText(int action)
         return tr("日志信息");
     case ActionUninstall:
         return tr("卸载");
+    case ActionBackup:
+        return tr("备份");
     default:
         return QString();
     }
@@ -258,7 +259,14 @@ void DataModel::doItemAction(TInstalledAppInfo *info, int action)
         // an empty path would close every catalogue install window.
         if (!info->peInfo.peFilePath.isEmpty())
             WineApplication::instance()->closeInstaller(info->peInfo.peFilePath);
-        result = Doaction::instance()->unInstallApp(info);
+        // Ending a running program of the bottle can take seconds: the files
+        // go on a worker thread, the record when they are gone.
+        Doaction::instance()->unInstallAppLater(*info, this, {});
+        break;
+    case ActionBackup:
+        // The outcome shows in the main window, where the backup runs.
+        if (WineMainWindow *window = WineApplication::instance()->mainWindow())
+            window->backupRestorePanel()->askAndBackup(*info);
         break;
     default:
         qWarning() << "Unsupport actions: " << action;

@@ -23,9 +23,10 @@ public:
         ActionInstallDir = 3,
         ActionLogInfo = 4,
         ActionUninstall = 5,
+        ActionBackup = 6,
     };
     static constexpr int FirstAction = ActionStart;
-    static constexpr int LastAction = ActionUninstall;
+    static constexpr int LastAction = ActionBackup;
 
     enum Column {
         ColumnName,

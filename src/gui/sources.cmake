@@ -9,12 +9,14 @@ set(GUI_SOURCES
     gui/wnrecoverinstallwidget.cpp gui/wnrecoverinstallwidget.h
     gui/appshareablewidget.cpp gui/appshareablewidget.h
     gui/appinstalledwidget.cpp gui/appinstalledwidget.h
+    gui/backuprestorepanel.cpp gui/backuprestorepanel.h
     gui/uninstallconfirmation.cpp gui/uninstallconfirmation.h
     gui/datamodel.cpp gui/datamodel.h
     gui/datalistview.cpp gui/datalistview.h
     gui/dataitemdelegate.cpp gui/dataitemdelegate.h
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
     gui/view/containerinstallview_p.cpp gui/view/containerinstallview_p.h
+    gui/view/scriptedinstall.cpp gui/view/scriptedinstall.h
     gui/view/containerinstallview_dialog.cpp gui/view/containerinstallview_dialog.h
     gui/view/containerinstallview_mwd.cpp gui/view/containerinstallview_mwd.h
     gui/view/installerhost.cpp gui/view/installerhost.h

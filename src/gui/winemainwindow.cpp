@@ -4,6 +4,7 @@
 #include "appinstalledwidget.h"
 #include "appshareablewidget.h"
 #include "avatardownload.h"
+#include "backuprestorepanel.h"
 #include "lbackgroundgroup.h"
 #include "lframe.h"
 #include "licontheme.h"
@@ -157,6 +158,9 @@ QWidget *WineMainWindow::createNavigationColumn()
     layout->setContentsMargins(10, 0, 10, 10);
     layout->setSpacing(0);
     layout->addWidget(m_navigation, 1);
+    m_backupRestorePanel = new BackupRestorePanel;
+    layout->addWidget(m_backupRestorePanel);
+    layout->addSpacing(5);
     layout->addWidget(separator);
     layout->addSpacing(5);
     layout->addWidget(m_communityButton);

@@ -8,6 +8,7 @@
 class Appinstallablewidget;
 class Appinstalledwidget;
 class Appshareablewidget;
+class BackupRestorePanel;
 class LListView;
 class QCommandLinkButton;
 class QMenu;
@@ -37,6 +38,7 @@ public:
     SearchWidget *searchWidget() const { return m_search; }
     QPushButton *loginButton() const { return m_loginButton; }
     QCommandLinkButton *communityButton() const { return m_communityButton; }
+    BackupRestorePanel *backupRestorePanel() const { return m_backupRestorePanel; }
     Appinstallablewidget *searchResultPage() const { return m_searchPage; }
     WineCatalogue *catalogue() const { return m_catalogue; }
     // Null until the account button first opened it.
@@ -67,6 +69,7 @@ private:
     LListView *m_navigation;
     QStandardItemModel *m_navigationModel;
     QCommandLinkButton *m_communityButton = nullptr;
+    BackupRestorePanel *m_backupRestorePanel = nullptr;
     QStackedWidget *m_pages = nullptr;
     Appinstallablewidget *m_installablePage = nullptr;
     Appinstalledwidget *m_installedPage = nullptr;

@@ -66,6 +66,116 @@
     </message>
 </context>
 <context>
+    <name>BackupRestorePanel</name>
+    <message>
+        <source>备份文件 (*%1)</source>
+        <translation>Backup files (*%1)</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>从备份文件恢复应用</source>
+        <translation>Restore an app from a backup file</translation>
+    </message>
+    <message>
+        <source>备份应用</source>
+        <translation>Back up app</translation>
+    </message>
+    <message>
+        <source>恢复应用</source>
+        <translation>Restore app</translation>
+    </message>
+    <message>
+        <source>正在备份“%1”…</source>
+        <translation>Backing up “%1”…</translation>
+    </message>
+    <message>
+        <source>正在恢复 %1…</source>
+        <translation>Restoring %1…</translation>
+    </message>
+</context>
+<context>
+    <name>BottleArchive</name>
+    <message>
+        <source>找不到应用“%1”的目录：%2</source>
+        <translation>Cannot find the folder of “%1”: %2</translation>
+    </message>
+    <message>
+        <source>应用“%1”正在运行，请先关闭它再备份</source>
+        <translation>“%1” is running. Close it before backing it up</translation>
+    </message>
+    <message>
+        <source>已将“%1”备份到 %2</source>
+        <translation>Backed up “%1” to %2</translation>
+    </message>
+    <message>
+        <source>备份已取消</source>
+        <translation>Backup cancelled</translation>
+    </message>
+    <message>
+        <source>无法写入备份文件 %1</source>
+        <translation>Cannot write the backup file %1</translation>
+    </message>
+    <message>
+        <source>绝对路径 %1</source>
+        <translation>absolute path %1</translation>
+    </message>
+    <message>
+        <source>指向上级目录的路径 %1</source>
+        <translation>path leading upwards %1</translation>
+    </message>
+    <message>
+        <source>未知的内容 %1</source>
+        <translation>unknown content %1</translation>
+    </message>
+    <message>
+        <source>特殊文件 %1</source>
+        <translation>special file %1</translation>
+    </message>
+    <message>
+        <source>链接 %1</source>
+        <translation>link %1</translation>
+    </message>
+    <message>
+        <source>指向外部的链接 %1 -&gt; %2</source>
+        <translation>link leading outside %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>备份文件 %1 已损坏或不完整，未做任何改动</source>
+        <translation>The backup file %1 is damaged or incomplete. Nothing was changed</translation>
+    </message>
+    <message>
+        <source>找不到备份文件：%1</source>
+        <translation>Cannot find the backup file: %1</translation>
+    </message>
+    <message>
+        <source>这个备份由较新版本的 Lirvan-Wine助手制作（格式 %1，本程序只认识到格式 %2），无法恢复。请先升级本程序。</source>
+        <translation>This backup was made by a newer Lirvan Wine Assist (format %1; this version reads up to format %2) and cannot be restored. Please update this program first.</translation>
+    </message>
+    <message>
+        <source>备份文件含有不安全的内容（%1），未做任何改动</source>
+        <translation>The backup file holds unsafe content (%1). Nothing was changed</translation>
+    </message>
+    <message>
+        <source>恢复已取消</source>
+        <translation>Restore cancelled</translation>
+    </message>
+    <message>
+        <source>已经安装了名为“%1”的应用，请先卸载它再恢复</source>
+        <translation>An app named “%1” is already installed. Uninstall it before restoring</translation>
+    </message>
+    <message>
+        <source>无法恢复“%1”：文件无法放到位</source>
+        <translation>Cannot restore “%1”: its files could not be put in place</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”</source>
+        <translation>Restored “%1”</translation>
+    </message>
+</context>
+<context>
     <name>DataListView</name>
     <message>
         <source>No install infomation</source>
@@ -133,6 +243,10 @@
     <message>
         <source>exe(*.exe)</source>
         <translation>Programs (*.exe)</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Back up</translation>
     </message>
 </context>
 <context>
@@ -253,6 +367,77 @@
     <message>
         <source>暂无评分</source>
         <translation>No rating</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptedInstall</name>
+    <message>
+        <source>读取 %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>安装已取消</source>
+        <translation>Installation cancelled</translation>
+    </message>
+    <message>
+        <source>不支持的文件格式，无法安装</source>
+        <translation>Unsupported file format, cannot install</translation>
+    </message>
+    <message>
+        <source>查询“%1”的安装配置</source>
+        <translation>Looking up configurations for “%1”</translation>
+    </message>
+    <message>
+        <source>没有可用的安装配置</source>
+        <translation>No configuration available</translation>
+    </message>
+    <message>
+        <source>下载“%1”的安装包</source>
+        <translation>Downloading the package of “%1”</translation>
+    </message>
+    <message>
+        <source>“%1”已经安装</source>
+        <translation>“%1” is already installed</translation>
+    </message>
+    <message>
+        <source>正在安装</source>
+        <translation> is being installed</translation>
+    </message>
+    <message>
+        <source>下载 %1%</source>
+        <translation>Downloaded %1%</translation>
+    </message>
+    <message>
+        <source>下载失败：%1</source>
+        <translation>Download failed: %1</translation>
+    </message>
+    <message>
+        <source>解压安装包</source>
+        <translation>Unpacking the package</translation>
+    </message>
+    <message>
+        <source>解压失败：%1</source>
+        <translation>Unpacking failed: %1</translation>
+    </message>
+    <message>
+        <source>安装“%1”</source>
+        <translation>Installing “%1”</translation>
+    </message>
+    <message>
+        <source>安装失败：安装程序没有装好“%1”</source>
+        <translation>Installation failed: the installer did not install “%1”</translation>
+    </message>
+    <message>
+        <source>安装失败：“%1”没有记录下来</source>
+        <translation>Installation failed: “%1” was not recorded</translation>
+    </message>
+    <message>
+        <source>“%1”已安装，但没有菜单项</source>
+        <translation>“%1” was installed but has no menu entry</translation>
+    </message>
+    <message>
+        <source>已安装“%1”</source>
+        <translation>Installed “%1”</translation>
     </message>
 </context>
 <context>
@@ -431,6 +616,113 @@
         <source>要安装的 Windows 程序或安装包</source>
         <translation>the Windows program or installer to install</translation>
     </message>
+    <message>
+        <source>列出已安装的应用：名称、版本、目录和菜单项，以制表符分隔</source>
+        <translation>List the installed apps: name, version, folder and menu entry, separated by tabs</translation>
+    </message>
+    <message>
+        <source>不打开窗口安装 Windows 程序或安装包</source>
+        <translation>Install a Windows program or installer without a window</translation>
+    </message>
+    <message>
+        <source>与 --install 一起：以此名称安装</source>
+        <translation>With --install: install under this name</translation>
+    </message>
+    <message>
+        <source>卸载应用；在终端上先询问</source>
+        <translation>Uninstall an app; asks first on a terminal</translation>
+    </message>
+    <message>
+        <source>与 --uninstall 一起：不询问</source>
+        <translation>With --uninstall: do not ask</translation>
+    </message>
+    <message>
+        <source>把应用及其全部文件备份到一个文件 ARCHIVE</source>
+        <translation>Back up an app with all its files into one file ARCHIVE</translation>
+    </message>
+    <message>
+        <source>与 --backup 一起：应用正在运行也备份</source>
+        <translation>With --backup: back up even while the app runs</translation>
+    </message>
+    <message>
+        <source>从备份文件恢复应用</source>
+        <translation>Restore an app from a backup file</translation>
+    </message>
+    <message>
+        <source>一次只能给出一个命令</source>
+        <translation>Give only one command at a time</translation>
+    </message>
+    <message>
+        <source>--name 只能与 --install 一起使用</source>
+        <translation>--name can only be used with --install</translation>
+    </message>
+    <message>
+        <source>--backup 需要应用名称和备份文件：--backup NAME ARCHIVE</source>
+        <translation>--backup needs an app name and a backup file: --backup NAME ARCHIVE</translation>
+    </message>
+    <message>
+        <source>命令缺少参数</source>
+        <translation>The command is missing its argument</translation>
+    </message>
+    <message>
+        <source>脚本命令（不打开窗口，助手运行时也可用）：</source>
+        <translation>Commands for scripts (no window; they also work while the assistant runs):</translation>
+    </message>
+    <message>
+        <source>退出状态：0 成功；1 失败；2 用法错误；3 已经安装；4 找不到；</source>
+        <translation>Exit status: 0 success; 1 failure; 2 usage error; 3 already installed; 4 not found;</translation>
+    </message>
+    <message>
+        <source>5 被拒绝（未确认，或应用正在运行）；130、143 被 SIGINT、SIGTERM 取消。</source>
+        <translation>5 refused (not confirmed, or the app is running); 130, 143 cancelled by SIGINT, SIGTERM.</translation>
+    </message>
+</context>
+<context>
+    <name>WineCommandTool</name>
+    <message>
+        <source>正在取消…</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>卸载“%1”并删除它的全部文件（%2）吗？[y/N] </source>
+        <translation>Uninstall “%1” and delete all its files (%2)? [y/N] </translation>
+    </message>
+    <message>
+        <source>没有安装名为“%1”的应用</source>
+        <translation>No app named “%1” is installed</translation>
+    </message>
+    <message>
+        <source>没有终端可以确认卸载；确定要卸载请加 --yes</source>
+        <translation>No terminal to confirm the uninstall; add --yes to uninstall</translation>
+    </message>
+    <message>
+        <source>没有卸载“%1”</source>
+        <translation>“%1” was not uninstalled</translation>
+    </message>
+    <message>
+        <source>无法卸载“%1”</source>
+        <translation>Cannot uninstall “%1”</translation>
+    </message>
+    <message>
+        <source>已卸载“%1”</source>
+        <translation>Uninstalled “%1”</translation>
+    </message>
+    <message>
+        <source>（加 --force 仍然备份）</source>
+        <translation> (add --force to back it up anyway)</translation>
+    </message>
+    <message>
+        <source>备份“%1”到 %2</source>
+        <translation>Backing up “%1” to %2</translation>
+    </message>
+    <message>
+        <source>从 %1 恢复</source>
+        <translation>Restoring from %1</translation>
+    </message>
 </context>
 <context>
     <name>WineInstallerPrivate</name>
@@ -472,6 +764,10 @@
     <message>
         <source>正在安装</source>
         <translation>Installing</translation>
+    </message>
+    <message>
+        <source>正在清理，请稍候</source>
+        <translation>Cleaning up, please wait</translation>
     </message>
 </context>
 <context>

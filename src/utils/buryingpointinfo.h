@@ -1,6 +1,8 @@
 #ifndef BURYINGPOINTINFO_H
 #define BURYINGPOINTINFO_H
 
+#include "tinstalledappinfo.h"
+
 #include <QMetaType>
 #include <QString>
 
@@ -12,6 +14,17 @@ struct BuryingPointInfo
     QString appName;
     qint32 categories = -1; // catalogue category id
 };
+
+// The report of the download of this application's package.
+inline BuryingPointInfo buryingPointOf(const TInstalledAppInfo &record)
+{
+    BuryingPointInfo info;
+    info.installType = record.publishedAppInfo.installType;
+    info.id = record.publishedAppInfo.id;
+    info.appName = record.appName;
+    info.categories = record.publishedAppInfo.categories;
+    return info;
+}
 
 Q_DECLARE_METATYPE(BuryingPointInfo)
 

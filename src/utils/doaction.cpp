@@ -11,17 +11,22 @@
 #include "wineinstalledapps.h"
 #include "winesettings.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSaveFile>
+#include <QThread>
 
 #include <functional>
 #include <iterator>
 
 namespace {
+
+constexpr int WineServerTimeoutMs = 10000;
 
 QString homePath()
 {
@@ -227,30 +232,57 @@ void Doaction::pointEntryAt(const QString &desktopFile, const QString &command,
 int Doaction::unInstallApp(TInstalledAppInfo *info)
 {
     qInfo().noquote() << QStringLiteral("AppName:") + info->appName;
+    removeAppFiles(*info);
+    removeRecord(*info);
+    return 0;
+}
 
+void Doaction::unInstallAppLater(const TInstalledAppInfo &info, QObject *context,
+                                 const std::function<void()> &done)
+{
+    qInfo().noquote() << QStringLiteral("AppName:") + info.appName;
+    QThread *worker = QThread::create([info] { removeAppFiles(info); });
+    const QPointer<QObject> guard(context);
+    // The application object, not this one: the first call of instance()
+    // may have come from a task thread, which this object then belongs to.
+    connect(worker, &QThread::finished, QCoreApplication::instance(), [this, info, guard, done] {
+        removeRecord(info);
+        if (guard && done)
+            done();
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+void Doaction::removeAppFiles(const TInstalledAppInfo &info)
+{
     QString bottleName;
     QString installDir;
-    if (!info->bottlePath.isEmpty()) {
-        if (QFileInfo::exists(info->bottlePath)) {
-            getCurrentDirName(info->bottlePath, bottleName);
-            installDir = info->bottlePath;
+    if (!info.bottlePath.isEmpty()) {
+        if (QFileInfo::exists(info.bottlePath)) {
+            bottleName = QDir(info.bottlePath).dirName();
+            installDir = info.bottlePath;
         } else {
-            bottleName = info->bottlePath.mid(info->bottlePath.lastIndexOf(QLatin1Char('/')) + 1);
+            bottleName = info.bottlePath.mid(info.bottlePath.lastIndexOf(QLatin1Char('/')) + 1);
         }
     }
 
-    if (installDir.isEmpty())
-        qWarning().noquote() << QStringLiteral("No install directory for ") + info->appName;
-    else if (QFileInfo::exists(installDir) && !bottleName.isEmpty())
+    if (installDir.isEmpty()) {
+        qWarning().noquote() << QStringLiteral("No install directory for ") + info.appName;
+    } else if (!bottleName.isEmpty()) {
+        endWineProcesses(installDir);
         removeBottle(installDir);
-
-    if (info->publishedAppInfo.installType == 0) {
-        const QString realBottle = realBottlePath(bottleName);
-        if (!bottleName.isEmpty() && QFileInfo::exists(realBottle))
-            removeRealBottle(realBottle);
     }
 
-    const QString desktopFile = info->desktopInfo.desktopPath;
+    if (info.publishedAppInfo.installType == 0) {
+        const QString realBottle = realBottlePath(bottleName);
+        if (!bottleName.isEmpty() && QFileInfo::exists(realBottle)) {
+            endWineProcesses(realBottle);
+            removeRealBottle(realBottle);
+        }
+    }
+
+    const QString desktopFile = info.desktopInfo.desktopPath;
     if (!desktopFile.isEmpty() && QFileInfo::exists(desktopFile))
         removeDesktopEntryAndIcons(desktopFile);
 
@@ -260,11 +292,30 @@ int Doaction::unInstallApp(TInstalledAppInfo *info)
     QString error;
     shellCmd(quotedArgument(script) + QLatin1Char(' ') + quotedArgument(bottleName), output, error,
              30000);
+}
 
+void Doaction::removeRecord(const TInstalledAppInfo &info)
+{
     // By bottle too: another bottle may hold an application of the same name.
-    CommonJsonOperator::removeAppFromJasonfile(*info, installedAppsFilePath());
-    WineInstalledApps::instance()->removeInstallApps(*info);
-    return 0;
+    CommonJsonOperator::removeAppFromJasonfile(info, installedAppsFilePath());
+    WineInstalledApps::instance()->removeInstallApps(info);
+}
+
+void Doaction::endWineProcesses(const QString &prefix)
+{
+    if (prefix.isEmpty() || !QFileInfo(prefix).isDir())
+        return;
+    // The Wine server beside the configured Wine, as the start shell finds it.
+    const QString wine = WineSettings::instance()->stringValue(QStringLiteral("wine"));
+    const QFileInfo beside(QFileInfo(wine).path() + QStringLiteral("/wineserver"));
+    const QString server = beside.isExecutable() ? beside.filePath() : QStringLiteral("wineserver");
+    const QString environment = QStringLiteral("WINEPREFIX=") + prefix;
+    QString output;
+    QString error;
+    shellCmd(QStringLiteral("env"), {environment, server, QStringLiteral("-k")}, output, error,
+             WineServerTimeoutMs);
+    shellCmd(QStringLiteral("env"), {environment, server, QStringLiteral("-w")}, output, error,
+             WineServerTimeoutMs);
 }
 
 void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
@@ -279,7 +330,7 @@ void Doaction::removeDesktopEntryAndIcons(const QString &desktopFile)
         qInfo().noquote() << QStringLiteral("icon still used: ") + icon;
         return;
     }
-    if (!findFileAndRemove(UserFolders::hicolorIcons(), icon))
+    if (!instance()->findFileAndRemove(UserFolders::hicolorIcons(), icon))
         qWarning().noquote() << tr("No icon delete!");
 }
 
@@ -396,12 +447,16 @@ bool Doaction::removeBottle(const QString &path)
 
 bool Doaction::removeRealBottle(const QString &path)
 {
-    if (!isDirectChildOf(path, lirvanWineDir(),
-                         {QStringLiteral("apps"), QStringLiteral("icons")})) {
+    if (!isDirectChildOf(path, lirvanWineDir(), sharedDirNames())) {
         qWarning().noquote() << QStringLiteral("Not an application prefix, left alone: ") + path;
         return false;
     }
     return removeTree(path);
+}
+
+QStringList Doaction::sharedDirNames()
+{
+    return {QStringLiteral("apps"), QStringLiteral("icons")};
 }
 
 QString Doaction::realBottlePath(const QString &bottleName)

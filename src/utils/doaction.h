@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 /*
  * The actions a user applies to an installed application (start it, point
  * its menu entry at another program of its bottle, uninstall it) and the
@@ -29,6 +31,19 @@ public:
     int manualRun(TInstalledAppInfo *info, QString &exePath);
     // Removes the bottle and everything the installation created; always 0.
     int unInstallApp(TInstalledAppInfo *info);
+    // The same without blocking the calling (GUI) thread: the files go on a
+    // worker thread, then the record is removed here and done, if context
+    // still exists, is called.
+    void unInstallAppLater(const TInstalledAppInfo &info, QObject *context,
+                           const std::function<void()> &done);
+    // The file part of an uninstall: ends the Wine processes of the
+    // application's prefixes first, so that nothing of a running program
+    // writes on, then removes its bottles, menu entry and icons and its
+    // desktop integration. Safe on any thread.
+    static void removeAppFiles(const TInstalledAppInfo &info);
+    // Ends every Wine process of the prefix (wineserver -k of the Wine build
+    // in the settings) and waits a few seconds for its server to go.
+    static void endWineProcesses(const QString &prefix);
 
     // The directory's own name; name is left unchanged when it does not exist.
     void getCurrentDirName(const QString &path, QString &name);
@@ -51,6 +66,9 @@ public:
     // "apps" and "icons". Anything else is logged and left alone.
     static bool removeBottle(const QString &path);
     static bool removeRealBottle(const QString &path);
+    // The folders of ~/.lirvanwine/ that all bottles share; never the name
+    // of a bottle, whose real bottle would be one of them.
+    static QStringList sharedDirNames();
     // ~/.lirvanwine/ followed by the bottle's name.
     static QString realBottlePath(const QString &bottleName);
 
@@ -63,7 +81,8 @@ private:
     void pointEntryAt(const QString &desktopFile, const QString &command, const QString &exeDir,
                       const QString &exeName);
     QString manualRunPrefix(const TInstalledAppInfo &info);
-    void removeDesktopEntryAndIcons(const QString &desktopFile);
+    static void removeDesktopEntryAndIcons(const QString &desktopFile);
+    void removeRecord(const TInstalledAppInfo &info);
 };
 
 #endif // DOACTION_H

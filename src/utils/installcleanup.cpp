@@ -1,11 +1,9 @@
 #include "installcleanup.h"
 
-#include "common.h"
 #include "desktopentryfile.h"
 #include "doaction.h"
 #include "execline.h"
 #include "userfolders.h"
-#include "winesettings.h"
 
 #include <QDebug>
 #include <QDir>
@@ -14,16 +12,6 @@
 #include <QFileInfo>
 
 namespace {
-
-constexpr int WineServerTimeoutMs = 10000;
-
-// The Wine server beside the configured Wine, as the start shell finds it.
-QString wineServerProgram()
-{
-    const QString wine = WineSettings::instance()->stringValue(QStringLiteral("wine"));
-    const QFileInfo beside(QFileInfo(wine).path() + QStringLiteral("/wineserver"));
-    return beside.isExecutable() ? beside.filePath() : QStringLiteral("wineserver");
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -55,20 +43,6 @@ void removeCopiedIcons(const QString &bottle)
 
 } // namespace
 
-void InstallCleanup::endWineProcesses(const QString &prefix)
-{
-    if (prefix.isEmpty() || !QFileInfo(prefix).isDir())
-        return;
-    const QString server = wineServerProgram();
-    const QString environment = QStringLiteral("WINEPREFIX=") + prefix;
-    QString output;
-    QString error;
-    shellCmd(QStringLiteral("env"), {environment, server, QStringLiteral("-k")}, output, error,
-             WineServerTimeoutMs);
-    shellCmd(QStringLiteral("env"), {environment, server, QStringLiteral("-w")}, output, error,
-             WineServerTimeoutMs);
-}
-
 void InstallCleanup::removeCopiedEntries(const QString &bottle)
 {
     const QString entriesDir = bottle + QStringLiteral("/entries/applications/");
@@ -91,13 +65,7 @@ void InstallCleanup::discard(const TInstalledAppInfo &info)
 {
     if (info.bottlePath.isEmpty())
         return;
-    const QString bottleName = QFileInfo(info.bottlePath).fileName();
-    const bool recommended = info.publishedAppInfo.installType == 0;
-    endWineProcesses(info.bottlePath);
-    if (recommended && !bottleName.isEmpty()) {
-        endWineProcesses(Doaction::realBottlePath(bottleName));
+    if (info.publishedAppInfo.installType == 0)
         removeCopiedEntries(info.bottlePath);
-    }
-    TInstalledAppInfo record = info;
-    Doaction::instance()->unInstallApp(&record);
+    Doaction::removeAppFiles(info);
 }

@@ -1,5 +1,6 @@
 #include "installinfo.h"
 
+#include "bottleactivity.h"
 #include "bottletemplate.h"
 #include "commandline.h"
 #include "common.h"
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
 
 namespace {
 
@@ -24,6 +24,7 @@ const int firstCheckMs = 60000;
 const int laterCheckMs = 30000;
 const int helperTimeoutMs = 30000;
 const int recreateBottleTimeoutMs = 2000000;
+const int listingTimeoutMs = 120000;
 // The status with which doWork runs the recommended-configuration step.
 const int recommendedStepStatus = 4;
 
@@ -143,12 +144,22 @@ void removeUnusedIcons(const QStringList &icons)
     }
 }
 
+// Entries in now that were not in before.
+QStringList newItems(const QStringList &now, const QStringList &before)
+{
+    QStringList added;
+    for (const QString &item : now) {
+        if (!before.contains(item))
+            added.append(item);
+    }
+    return added;
+}
+
 } // namespace
 
 InstallInfo::InstallInfo(QObject *parent)
     : TaskInterface(TaskInstall, parent)
 {
-    startCheckDefault();
 }
 
 InstallInfo::InstallInfo(const TInstalledAppInfo &info, QObject *parent)
@@ -183,8 +194,6 @@ QString InstallInfo::getTaskName()
 
 int InstallInfo::doWork()
 {
-    // A kill request of an earlier run must not end this run's installer.
-    m_killRequested = false;
     if (isAbortRequested())
         return cancelled();
 
@@ -198,6 +207,7 @@ int InstallInfo::doWork()
     prepareBottle(type);
     if (isAbortRequested())
         return cancelled();
+    takeSnapshot();
     qInfo().noquote() << QStringLiteral("DefaultInstall Cmd:") + command;
     QString output;
     installByDefault(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), command}, output);
@@ -306,16 +316,30 @@ int InstallInfo::installByDefault(const QString &program, const QStringList &arg
 bool InstallInfo::waitForInstaller()
 {
     GroupProcess &process = *m_installerProcess;
-    const auto result = process.waitForEnd(-1, [this] {
-        return m_killRequested || isAbortRequested();
-    });
-    if (result == GroupProcess::WaitResult::NotStarted)
-        return false;
-    if (result == GroupProcess::WaitResult::Stopped) {
-        qInfo() << "Ending the installer";
-        process.endGroup();
+    m_activity = std::make_unique<BottleActivity>(m_appInfo.bottlePath);
+    m_activity->reset();
+    int interval = checkInterval(firstCheckMs);
+    for (;;) {
+        const auto result = process.waitForEnd(interval, [this] { return isAbortRequested(); });
+        if (result == GroupProcess::WaitResult::NotStarted)
+            return false;
+        if (result == GroupProcess::WaitResult::Finished)
+            return true;
+        if (result == GroupProcess::WaitResult::Stopped || slot_checkDefaultInstall()) {
+            qInfo() << "Ending the installer";
+            process.endGroup();
+            return true;
+        }
+        interval = checkInterval(laterCheckMs);
     }
-    return true;
+}
+
+void InstallInfo::takeSnapshot()
+{
+    m_before = Snapshot();
+    m_before.desktops = getBottleDesktops(m_appInfo.bottlePath);
+    m_before.apps = getUninstallerApps(m_appInfo.bottlePath);
+    qInfo() << "bottle before the installer: " << m_before.desktops << m_before.apps;
 }
 
 void InstallInfo::pause(int ms) const
@@ -328,11 +352,11 @@ void InstallInfo::pause(int ms) const
 bool InstallInfo::isDefaultInstallSuc()
 {
     const QString bottle = m_appInfo.bottlePath;
-    const QStringList desktops = getBottleDesktops(bottle);
+    const QStringList desktops = newItems(getBottleDesktops(bottle), m_before.desktops);
     qInfo() << "installed desktops: " << desktops;
     if (!desktops.isEmpty())
         return true;
-    const QStringList apps = getUninstallerApps(bottle);
+    const QStringList apps = newItems(getUninstallerApps(bottle), m_before.apps);
     qInfo() << "installed apps: " << apps;
     return !apps.isEmpty();
 }
@@ -370,10 +394,12 @@ QStringList InstallInfo::getUninstallerApps(const QString &bottle)
     if (!QFileInfo::exists(bottle + QStringLiteral("/user.reg")))
         return {};
 
+    // Bounded: a Wine that hangs in a broken bottle must not hold the
+    // installation for ever.
     QString output;
     runThroughBash(winePrefixFor(bottle) + ExecLine::shellQuoted(setting(QStringLiteral("wine")))
                            + QStringLiteral(" uninstaller --list"),
-                   output, -1, abortFlag());
+                   output, listingTimeoutMs, abortFlag());
     QStringList apps;
     const QStringList lines = output.split(QStringLiteral("\r\n"));
     for (const QString &line : lines) {
@@ -384,39 +410,36 @@ QStringList InstallInfo::getUninstallerApps(const QString &bottle)
     return apps;
 }
 
-void InstallInfo::startCheckDefault()
-{
-    if (m_checkFinished)
-        return;
-    if (!m_checkTimer) {
-        m_checkTimer = std::make_unique<QTimer>();
-        m_checkTimer->setInterval(checkInterval(firstCheckMs));
-        connect(m_checkTimer.get(), &QTimer::timeout, this, &InstallInfo::slot_checkDefaultInstall);
-    }
-    m_checkTimer->start();
-}
-
 bool InstallInfo::isCheckActive() const
 {
-    return m_checkTimer && m_checkTimer->isActive();
+    return m_installerRunning;
 }
 
-void InstallInfo::slot_checkDefaultInstall()
+bool InstallInfo::slot_checkDefaultInstall()
 {
-    m_checkTimer->setInterval(checkInterval(laterCheckMs));
-    if (m_installerRunning && isDefaultInstallSuc()) {
-        // The waiting task thread ends the installer and goes on.
-        m_killRequested = true;
-        m_checkTimer->stop();
-        m_checkFinished = true;
-        return;
-    }
+    // Whether the installer worked is judged before this check runs Wine in
+    // the bottle itself.
+    const bool idle = m_activity->sampleIsIdle();
+    const bool installed = isDefaultInstallSuc();
+    qInfo() << "install check: idle" << idle << "installed" << installed;
+    if (idle && installed)
+        return true;
+    if (idle)
+        unblockServices();
+    m_activity->reset();
+    return false;
+}
+
+// Services of this bottle that an idle installer may be waiting for.
+void InstallInfo::unblockServices()
+{
     QString output;
     QString error;
-    shellCmd(quotedArgument(setting(QStringLiteral("lirvan-wine-helper"))
-                            + QStringLiteral("kill.sh"))
-                     + QStringLiteral(" services block"),
-             output, error, helperTimeoutMs);
+    shellCmd(QStringLiteral("env"),
+             {QStringLiteral("WINEPREFIX=") + m_appInfo.bottlePath,
+              setting(QStringLiteral("lirvan-wine-helper")) + QStringLiteral("kill.sh"),
+              QStringLiteral("services"), QStringLiteral("block")},
+             output, error, helperTimeoutMs, abortFlag());
 }
 
 void InstallInfo::getStatus(int status, const QString &info)

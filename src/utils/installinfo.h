@@ -10,8 +10,8 @@
 #include <atomic>
 #include <memory>
 
+class BottleActivity;
 class GroupProcess;
-class QTimer;
 
 /*
  * The last task of an installation. A recommended configuration's bottle is
@@ -20,12 +20,15 @@ class QTimer;
  * Wine in a prepared bottle, and one of the entries it created becomes the
  * application's menu entry.
  *
- * Installers often stay open after installing, so a check timer on the
- * constructing (GUI) thread looks for a finished installation and then ends
- * the installer. The installer process itself lives on the task thread: the
- * timer only asks for the kill, which the waiting task thread carries out.
- * The installer runs in a process group of its own, which is ended whole.
- * Destroying the task cancels the run in progress (requestAbort()).
+ * Installers often stay open after installing, so while the installer runs
+ * the task thread checks the bottle at every check interval. What the bottle
+ * held before the installer started (registered applications, menu entries)
+ * never counts: an installer is ended only once it has installed something
+ * new and then stayed idle for a whole interval, so the second stage of a
+ * two-stage installer is never cut off. An idle installer that installed
+ * nothing yet gets its bottle's services unblocked (kill.sh, for this bottle
+ * only). The installer runs in a process group of its own, which is ended
+ * whole. Destroying the task cancels the run in progress (requestAbort()).
  */
 class InstallInfo : public TaskInterface
 {
@@ -42,10 +45,11 @@ public:
     int doWork() override;
     QString getTaskName() override;
 
-    void startCheckDefault();
-    // True while the check timer is running.
+    // True while the installer runs and is being checked.
     bool isCheckActive() const;
     int installByDefault(const QString &program, const QStringList &args, QString &out);
+    // True when the bottle shows a menu entry or a registered application
+    // that was not there before the installer started.
     bool isDefaultInstallSuc();
     QStringList getBottleDesktops(const QString &bottle);
     QStringList getUninstallerApps(const QString &bottle);
@@ -59,15 +63,27 @@ public:
     // applications directory.
     void modifyDesktopFile(const QString &path, QString &fileName);
 
+    // One check while the installer runs (task thread); true when the
+    // installation is complete and the lingering installer may be ended.
+    bool slot_checkDefaultInstall();
+
 public slots:
-    void slot_checkDefaultInstall();
     void getStatus(int status, const QString &info);
 
 private:
+    // What the bottle holds before the installer runs.
+    struct Snapshot
+    {
+        QStringList desktops;
+        QStringList apps;
+    };
+    void takeSnapshot();
+    void unblockServices();
     QString installerCommand(const QString &type) const;
     void prepareBottle(const QString &type);
-    // Waits for the installer, ending it when the check timer asks to or
-    // the run is cancelled; false when it could not be started.
+    // Waits for the installer, checking it at every interval and ending it
+    // once it lingers or the run is cancelled; false when it could not be
+    // started.
     bool waitForInstaller();
     // Waits on the task thread, returning early when the run is cancelled.
     void pause(int ms) const;
@@ -75,12 +91,9 @@ private:
     TInstalledAppInfo m_appInfo;
     // Created, started, waited for and killed on the task thread only.
     std::unique_ptr<GroupProcess> m_installerProcess;
-    // Set while the installer runs: only then does the check timer end it.
     std::atomic_bool m_installerRunning{false};
-    // The check timer's request; cleared once when doWork() begins.
-    std::atomic_bool m_killRequested{false};
-    std::unique_ptr<QTimer> m_checkTimer;
-    bool m_checkFinished = false;
+    Snapshot m_before;
+    std::unique_ptr<BottleActivity> m_activity;
 };
 
 #endif // INSTALLINFO_H

@@ -1,5 +1,7 @@
 #include "jsonoperator.h"
 
+#include "installedappslock.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -338,6 +340,9 @@ QString CommonJsonOperator::writeToJasonfile(const TInstalledAppInfo &info, cons
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
 
+    // Read, change and save under the lock: another process may be saving
+    // its own change in between.
+    const InstalledAppsLock lock(path);
     QJsonObject top;
     if (!loadForUpdate(path, top))
         return QString();
@@ -383,6 +388,7 @@ void CommonJsonOperator::findAppInfoToJasonfileByAppName(const QString &appName,
 
 void CommonJsonOperator::removeAppFromJasonfile(const TInstalledAppInfo &info, const QString &path)
 {
+    const InstalledAppsLock lock(path);
     const JsonFile file = readJsonFile(path);
     if (!isReadable(file, path))
         return;
@@ -407,6 +413,7 @@ void CommonJsonOperator::removeAppFromJasonfile(const TInstalledAppInfo &info, c
 
 void CommonJsonOperator::removeToJasonfile(const QString &appName, const QString &path)
 {
+    const InstalledAppsLock lock(path);
     const JsonFile file = readJsonFile(path);
     if (!isReadable(file, path))
         return;

@@ -6,6 +6,7 @@ list(APPEND UTILS_SOURCES utils/taskinterface.cpp utils/taskinterface.h)
 list(APPEND UTILS_SOURCES
     utils/tdesktopfileinfo.h utils/tinstalledappinfo.h utils/tpeinfo.h utils/tpublishedappinfo.h
     utils/jsonoperator.cpp utils/jsonoperator.h
+    utils/installedappslock.cpp utils/installedappslock.h
     utils/desktopentryfile.cpp utils/desktopentryfile.h
     utils/userfolders.cpp utils/userfolders.h
     utils/inioperator.cpp utils/inioperator.h
@@ -18,8 +19,12 @@ list(APPEND UTILS_SOURCES
     utils/unzipinfo.cpp utils/unzipinfo.h)
 list(APPEND UTILS_SOURCES
     utils/execline.cpp utils/execline.h
+    utils/startscript.cpp utils/startscript.h
+    utils/bottlearchive.cpp utils/bottlearchive.h
+    utils/bottlearchivejob.cpp utils/bottlearchivejob.h
     utils/doaction.cpp utils/doaction.h
     utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h
+    utils/bottleactivity.cpp utils/bottleactivity.h
     utils/bottletemplate.cpp utils/bottletemplate.h
     utils/installinfo.cpp utils/installinfo.h
     utils/installcleanup.cpp utils/installcleanup.h)

@@ -35,6 +35,16 @@ inline bool operator!=(const TInstalledAppInfo &a, const TInstalledAppInfo &b)
     return !(a == b);
 }
 
+// The version shown for an installed application: the catalogue's for a
+// prepared configuration, else the program file's own.
+inline QString shownVersion(const TInstalledAppInfo &info)
+{
+    const TPublishedAppInfo &published = info.publishedAppInfo;
+    if (published.installType == 0 && !published.version.isEmpty())
+        return published.version;
+    return info.peInfo.peProductVersion;
+}
+
 Q_DECLARE_METATYPE(TInstalledAppInfo)
 
 #endif // TINSTALLEDAPPINFO_H

@@ -6,6 +6,8 @@
 #include "winesettings.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 constexpr int UnzipTimeoutMs = 30000;
@@ -67,7 +69,12 @@ int UnzipInfo::doWork()
                             + quotedArgument(m_packagePath) + QLatin1Char(' ')
                             + quotedArgument(m_unzipPath);
     QString output;
+    const bool existed = QFileInfo::exists(m_unzipPath);
     if (shellCmd(command, output, m_errString, UnzipTimeoutMs, abortFlag()) != 0) {
+        // The script makes the directory first; what it made stays only
+        // when it holds something.
+        if (!existed)
+            QDir().rmdir(m_unzipPath);
         if (isAbortRequested())
             return cancelled();
         qWarning() << output;

@@ -3,9 +3,13 @@
 
 #include "tinstalledappinfo.h"
 
+#include <QByteArray>
 #include <QMap>
 #include <QObject>
 #include <QString>
+
+class QFileSystemWatcher;
+class QTimer;
 
 /*
  * The installed applications of this session, keyed by bottle path. Loaded
@@ -21,6 +25,9 @@ public:
 
     // Replaces the contents with the applications of the installed-apps file.
     void initInstalledApps();
+    // From now on reloads the contents whenever another process (the
+    // command line, a second session) changes the installed-apps file.
+    void followInstalledAppsFile();
     void addInstalledApps(const TInstalledAppInfo &info);
     // Only the record's bottlePath is used.
     void removeInstallApps(const TInstalledAppInfo &info);
@@ -31,8 +38,13 @@ signals:
 
 private:
     WineInstalledApps() = default;
+    void watchFile();
+    void reloadIfChanged();
 
     QMap<QString, TInstalledAppInfo> m_installedApps;
+    QFileSystemWatcher *m_watcher = nullptr;
+    QTimer *m_reloadTimer = nullptr;
+    QByteArray m_loadedContents;
 };
 
 #endif // WINEINSTALLEDAPPS_H

@@ -20,6 +20,7 @@
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
 #include "winesettings.h"
+#include "wnappinstallwidget.h"
 
 #include <QAbstractButton>
 #include <QCommandLinkButton>
@@ -172,8 +173,17 @@ int main(int argc, char *argv[])
     const QString installer = QStringLiteral(LWA_FIXTURE_DIR "/foo-setup.exe");
     controller->launchWithArgs({QStringLiteral("lirvan-wine-assist"), installer});
     settle(3000); // its version information is read
-    for (ContainerInstallerObj *obj : controller->installers())
+    for (ContainerInstallerObj *obj : controller->installers()) {
         shootPages(obj->view(), dir, QStringLiteral("install-window"));
+        // A cancelled or failed installation being cleaned up, then failed.
+        WineInstallerWnd *window = obj->installer();
+        window->progressPage()->setState(WnAppInstallWidget::Installing);
+        window->progressPage()->setProgress(90);
+        window->onCleaningUp();
+        grab(obj->view(), dir, QStringLiteral("install-window-cleaning-up"));
+        window->onInstallFinished(4, QString());
+        grab(obj->view(), dir, QStringLiteral("install-window-install-failed"));
+    }
 
     TPublishedAppInfo published;
     published.appName = QStringLiteral("Foo App");

@@ -1,20 +1,37 @@
 #!/bin/bash
-# kill.sh services block
+# WINEPREFIX=BOTTLE kill.sh services block
 #
 # Ends the Wine service processes (winedevice.exe, plugplay.exe,
-# services.exe, svchost.exe, rpcss.exe) that the current user's bottles under
-# ~/.lirvanwine/ left running: an installer that waits for them to go away
-# can then finish. A process counts as a bottle's service only when it is the
-# user's own, its program is one of those services and its WINEPREFIX lies
-# under ~/.lirvanwine/; programs the user started are never touched.
+# services.exe, svchost.exe, rpcss.exe) of the one bottle named by
+# WINEPREFIX, which must lie under ~/.lirvanwine/: an installer that waits
+# for them to go away can then finish. A process counts only when it is the
+# user's own, its program is one of those services and its WINEPREFIX is
+# that bottle; every other bottle and every program the user started is left
+# alone. Without a bottle nothing is done.
 set -u
 
 if [ $# -ne 2 ] || [ "$1" != services ] || [ "$2" != block ]; then
-    echo "usage: kill.sh services block" >&2
+    echo "usage: WINEPREFIX=BOTTLE kill.sh services block" >&2
     exit 2
 fi
 
+[ -n "${WINEPREFIX:-}" ] || {
+    echo "kill.sh: WINEPREFIX names no bottle; nothing done" >&2
+    exit 2
+}
+bottle=$(readlink -m -- "$WINEPREFIX")
 bottles=$(readlink -m -- "$HOME/.lirvanwine")
+# apps and icons hold what all bottles share; they are no bottle.
+case "$bottle" in
+    "$bottles"/apps | "$bottles"/icons) bottle= ;;
+esac
+case "$bottle" in
+    "$bottles"/?*) ;;
+    *)
+        echo "kill.sh: '$WINEPREFIX' is not a bottle; nothing done" >&2
+        exit 2
+        ;;
+esac
 
 is_bottle_service() {
     local proc=$1 program prefix
@@ -27,11 +44,7 @@ is_bottle_service() {
     esac
     prefix=$(tr '\0' '\n' <"$proc/environ" 2>/dev/null | sed -n 's/^WINEPREFIX=//p' | head -n 1)
     [ -n "$prefix" ] || return 1
-    prefix=$(readlink -m -- "$prefix")
-    case "$prefix" in
-        "$bottles"/?*) return 0 ;;
-        *) return 1 ;;
-    esac
+    [ "$(readlink -m -- "$prefix")" = "$bottle" ]
 }
 
 services=()

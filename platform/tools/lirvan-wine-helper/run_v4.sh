@@ -29,7 +29,8 @@ usage() {
 
 [ $# -ge 1 ] || usage
 case "${BOTTLENAME:-}" in
-    "" | . | .. | */*) die "BOTTLENAME '${BOTTLENAME:-}' is not a bottle name" ;;
+    # apps and icons are the folders every bottle shares, never a prefix.
+    "" | . | .. | */* | apps | icons) die "BOTTLENAME '${BOTTLENAME:-}' is not a bottle name" ;;
 esac
 [ -n "${APPRUN_CMD:-}" ] || die "APPRUN_CMD is not set"
 

@@ -103,6 +103,10 @@ void WineInstallerWnd::connectInstaller()
             &WineInstallerWnd::onUploadLog);
     connect(m_private, &WineInstallerPrivate::signalUploadBuryingPointFinshed, this,
             &WineInstallerWnd::onUploadBuryingPoint);
+    connect(m_private, &WineInstallerPrivate::signalCleaningUp, this,
+            &WineInstallerWnd::onCleaningUp);
+    connect(m_private, &WineInstallerPrivate::signalCleanupFinished, this,
+            &WineInstallerWnd::onCleanupFinished);
 }
 
 void WineInstallerWnd::setFilePath(const QString &path)
@@ -175,10 +179,38 @@ void WineInstallerWnd::closeWithMessage(const QString &message)
     box.exec();
 }
 
-void WineInstallerWnd::uninstallInstalled()
+void WineInstallerWnd::reinstallAfterUninstall(const std::function<void()> &beforeFlow)
 {
-    TInstalledAppInfo record = m_private->appInfo();
-    m_private->slotUnInstallApp(&record);
+    m_private->unInstallThen(m_private->appInfo().appName, [this, beforeFlow] {
+        if (m_closeAfterCleanup)
+            return;
+        beforeFlow();
+        startInstallFlow();
+    });
+}
+
+bool WineInstallerWnd::holdCloseForCleanup()
+{
+    if (m_private->isCleaningUp() || m_private->cancelInBackground()) {
+        m_closeAfterCleanup = true;
+        return true;
+    }
+    return false;
+}
+
+void WineInstallerWnd::onCleaningUp()
+{
+    showPage(ProgressPage);
+    m_progressPage->setStatusText(tr("正在清理，请稍候"));
+    // There is nothing left to cancel; closing waits for the clean-up.
+    m_progressPage->cancelButton()->setEnabled(false);
+}
+
+void WineInstallerWnd::onCleanupFinished()
+{
+    m_progressPage->cancelButton()->setEnabled(true);
+    if (m_closeAfterCleanup && !m_private->isCleaningUp())
+        closeHost();
 }
 
 void WineInstallerWnd::getPEInfoFinished(int type, int status)
@@ -296,11 +328,7 @@ void WineInstallerWnd::onDownloadFinished(int status, const QString &strErr)
         m_progressPage->setState(WnAppInstallWidget::Unpacking);
         m_progressPage->setStatusText(QString());
         m_private->startUnzip();
-        const TInstalledAppInfo &record = m_private->appInfo();
-        m_buryingPoint.installType = record.publishedAppInfo.installType;
-        m_buryingPoint.id = record.publishedAppInfo.id;
-        m_buryingPoint.appName = record.appName;
-        m_buryingPoint.categories = record.publishedAppInfo.categories;
+        m_buryingPoint = buryingPointOf(m_private->appInfo());
         m_private->startUploadBuryingPoint(m_buryingPoint);
     } else if (status == 4) {
         m_progressPage->showResult(false);

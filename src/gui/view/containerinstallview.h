@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QStackedWidget;
 class WineInstallerPrivate;
 class WnAppInfoWidget;
@@ -42,7 +44,13 @@ public:
     void setPublishedAppInfo(const TPublishedAppInfo &info);
     TPublishedAppInfo publishedAppInfo() const;
     void startInstallFlow();
-    void uninstallInstalled();
+    // Uninstalls the installed application of the same name, then runs the
+    // install flow again; the window shows the clean-up meanwhile.
+    void reinstallAfterUninstall(const std::function<void()> &beforeFlow);
+    // Called when the host is asked to close: true when the close must wait
+    // for a clean-up, which this call starts if an installation is in
+    // progress. The host closes again by itself once the clean-up is done.
+    bool holdCloseForCleanup();
     bool isUploadingLog() const { return m_uploadingLog; }
     // True once the flow has closed its host (it ended or was refused).
     bool hostClosed() const { return m_hostClosed; }
@@ -79,6 +87,8 @@ public slots:
     void onUploadBuryingPoint(int status, const QString &msg);
     void onUploadLog(int status, const QString &msg);
     void onRecoverInstall();
+    void onCleaningUp();
+    void onCleanupFinished();
     void onChangeName();
 
 private:
@@ -102,6 +112,7 @@ private:
     BuryingPointInfo m_buryingPoint;
     bool m_uploadingLog = false;
     bool m_hostClosed = false;
+    bool m_closeAfterCleanup = false;
 };
 
 #endif // CONTAINERINSTALLVIEW_H

@@ -9,6 +9,7 @@
 #include "installinfo.h"
 #include "jsonoperator.h"
 #include "loguploadinfo.h"
+#include "startscript.h"
 #include "unzipinfo.h"
 #include "userfolders.h"
 #include "wineastappdownloadpoint.h"
@@ -25,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUuid>
 
@@ -70,7 +72,9 @@ WineInstallerPrivate::WineInstallerPrivate(QObject *parent)
     , m_recommend(new WineRecommandApps(this))
     , m_unzipTask(new UnzipInfo(this))
     , m_installTask(new InstallInfo(this))
+    , m_cleanupPool(std::make_unique<QThreadPool>())
 {
+    m_cleanupPool->setMaxThreadCount(1);
     connect(m_peTask, &TaskInterface::signalStatus, this, &WineInstallerPrivate::slotPEFinished);
     connect(m_unzipTask, &TaskInterface::signalStatus, this,
             &WineInstallerPrivate::slotUnzipFinished);
@@ -84,8 +88,10 @@ WineInstallerPrivate::~WineInstallerPrivate()
 {
     // The window is being torn down around us: nothing may reach it now.
     blockSignals(true);
+    // Nothing may outlive the tasks it waits for.
+    m_cleanupPool->waitForDone();
     if (m_phase != Idle)
-        cancelInstallation();
+        cancelInstallation()();
     releaseDownload();
     delete m_downloadPoint;
     delete m_logUpload;
@@ -173,7 +179,10 @@ QString WineInstallerPrivate::bottleName(const TInstalledAppInfo &info)
         parts.append(pathSafeName(info.publishedAppInfo.author));
     if (!info.publishedAppInfo.version.isEmpty())
         parts.append(pathSafeName(info.publishedAppInfo.version));
-    return parts.join(QLatin1Char('_'));
+    const QString name = parts.join(QLatin1Char('_'));
+    // The start script's prefix is ~/.lirvanwine/ and this name: a shared
+    // folder there must never become one.
+    return Doaction::sharedDirNames().contains(name) ? name + QStringLiteral("_app") : name;
 }
 
 QList<QString> WineInstallerPrivate::runningInstalls()
@@ -361,31 +370,9 @@ void WineInstallerPrivate::slotUnzipFinished(int type, int status)
     emit signalUnzipFinshed(status, task ? task->getErrString() : QString());
 }
 
-// Points the package's start script at this machine's bottle, helper and
-// Wine. Every value is quoted for bash, so no name can run a command.
 void WineInstallerPrivate::adaptStartScript()
 {
-    const QString bottle = m_appInfo.bottlePath;
-    const QString script = bottle + QStringLiteral("/files/run.sh");
-    if (bottle.isEmpty() || !QFileInfo::exists(script))
-        return;
-    QString dirName;
-    Doaction *action = Doaction::instance();
-    action->getCurrentDirName(bottle, dirName);
-    const QList<QPair<QString, QString>> lines = {
-            {QStringLiteral("BOTTLENAME="), dirName},
-            {QStringLiteral("START_SHELL_PATH="),
-             setting(QStringLiteral("lirvan-wine-helper")) + QStringLiteral("run_v4.sh")},
-            {QStringLiteral("export APPRUN_CMD="), setting(QStringLiteral("wine"))},
-            {QStringLiteral("export PATCH_LOADER_ENV="),
-             QStringLiteral("LD_PRELOAD=") + bottle + QStringLiteral("/files/libloader.so")},
-            {QStringLiteral("export FILEDLG_PLUGIN="),
-             bottle + QStringLiteral("/files/gtkGetFileNameDlg")},
-            {QStringLiteral("ARCHIVE_FILE_DIR="), bottle + QStringLiteral("/files")},
-    };
-    for (const auto &line : lines)
-        action->replaceLineInFile(script, line.first,
-                                  line.first + ExecLine::shellQuoted(line.second));
+    StartScript::adapt(m_appInfo.bottlePath);
 }
 
 void WineInstallerPrivate::startInstall()
@@ -404,24 +391,22 @@ void WineInstallerPrivate::slotInstallFinshed(int type, int status)
         return;
     }
     m_phase = Idle;
-    QString output;
-    QString error;
-    shellCmd(quotedArgument(setting(QStringLiteral("lirvan-wine-helper"))
-                            + QStringLiteral("kill.sh"))
-                     + QStringLiteral(" services block"),
-             output, error, HelperTimeoutMs);
-
     m_appInfo.desktopInfo.desktopPath = m_installTask->getAppInfo().desktopInfo.desktopPath;
-    if (type == TaskInstall && status == TaskFinished) {
-        recordInstalledApp();
-    } else if (type == TaskInstall && status == TaskFailed) {
-        InstallCleanup::discard(m_appInfo);
+    const auto finish = [this, status] {
+        removeThisInstall();
+        emit signalInstallFinshed(status, QString());
+    };
+    if (type == TaskInstall && status == TaskFailed) {
         qWarning().noquote() << m_appInfo.appName + QStringLiteral(" install failed! id:")
                                         + QString::number(type) + QStringLiteral(" status:")
                                         + QString::number(status);
+        const TInstalledAppInfo made = m_appInfo;
+        runCleanup([made] { InstallCleanup::discard(made); }, finish);
+        return;
     }
-    removeThisInstall();
-    emit signalInstallFinshed(status, QString());
+    if (type == TaskInstall && status == TaskFinished)
+        recordInstalledApp();
+    finish();
 }
 
 void WineInstallerPrivate::recordInstalledApp()
@@ -450,26 +435,63 @@ void WineInstallerPrivate::recordInstalledApp()
     WineInstalledApps::instance()->addInstalledApps(m_appInfo);
 }
 
-void WineInstallerPrivate::cancelInstallation()
+std::function<void()> WineInstallerPrivate::cancelInstallation()
 {
     const Phase phase = m_phase;
     m_phase = Idle;
     qInfo() << m_appInfo.appName << "install cancelled";
     releaseDownload();
-    // The tasks end their commands' process groups at once; stop() waits for
-    // their threads and drops whatever they would still report.
+    // The tasks end their commands' process groups at once; whatever they
+    // still report is dropped, the phase being over.
     m_unzipTask->requestAbort();
     m_installTask->requestAbort();
-    m_unzipTask->stop();
-    m_installTask->stop();
-    if (phase != Downloading) {
-        TInstalledAppInfo made = m_appInfo;
-        if (phase == Installing)
-            made.desktopInfo.desktopPath = m_installTask->getAppInfo().desktopInfo.desktopPath;
-        InstallCleanup::discard(made);
-    }
     removeTransientPackage();
     removeThisInstall();
+    UnzipInfo *unzip = m_unzipTask;
+    InstallInfo *install = m_installTask;
+    const TInstalledAppInfo made = m_appInfo;
+    return [unzip, install, made, phase] {
+        unzip->wait();
+        install->wait();
+        if (phase == Downloading)
+            return;
+        TInstalledAppInfo record = made;
+        if (phase == Installing)
+            record.desktopInfo.desktopPath = install->getAppInfo().desktopInfo.desktopPath;
+        InstallCleanup::discard(record);
+    };
+}
+
+bool WineInstallerPrivate::cancelInBackground()
+{
+    if (m_phase == Idle)
+        return false;
+    if (m_phase == Downloading) {
+        // No task runs and nothing was made: done at once.
+        cancelInstallation()();
+        return false;
+    }
+    runCleanup(cancelInstallation(), [] {});
+    return true;
+}
+
+void WineInstallerPrivate::runCleanup(const std::function<void()> &work,
+                                      const std::function<void()> &done)
+{
+    ++m_pendingCleanups;
+    emit signalCleaningUp();
+    m_cleanupPool->start([this, work, done] {
+        work();
+        // Dropped when this object is gone by then.
+        QMetaObject::invokeMethod(
+                this,
+                [this, done] {
+                    --m_pendingCleanups;
+                    done();
+                    emit signalCleanupFinished();
+                },
+                Qt::QueuedConnection);
+    });
 }
 
 void WineInstallerPrivate::startUploadBuryingPoint(BuryingPointInfo &info)
@@ -515,12 +537,24 @@ void WineInstallerPrivate::slotStartApp()
 
 void WineInstallerPrivate::slotUnInstallApp(TInstalledAppInfo *info)
 {
+    unInstallThen(info->appName, [] {});
+}
+
+void WineInstallerPrivate::unInstallThen(const QString &appName, const std::function<void()> &done)
+{
     TInstalledAppInfo record;
-    CommonJsonOperator::findAppInfoToJasonfileByAppName(info->appName, record,
-                                                        installedAppsFilePath());
-    if (record.appName.isEmpty())
+    CommonJsonOperator::findAppInfoToJasonfileByAppName(appName, record, installedAppsFilePath());
+    if (record.appName.isEmpty()) {
+        done();
         return;
-    Doaction::instance()->unInstallApp(&record);
+    }
+    ++m_pendingCleanups;
+    emit signalCleaningUp();
+    Doaction::instance()->unInstallAppLater(record, this, [this, done] {
+        --m_pendingCleanups;
+        done();
+        emit signalCleanupFinished();
+    });
 }
 
 QString WineInstallerPrivate::makeLogArchive()

@@ -10,10 +10,12 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class InstallInfo;
 class QTemporaryDir;
+class QThreadPool;
 class UnzipInfo;
 class WineAstAppDownloadPoint;
 class WineAstAppLogUpload;
@@ -26,8 +28,11 @@ class WineRecommandApps;
  * asks the catalogue for configurations, then downloads the chosen package,
  * unpacks it into a new bottle, runs the installation and records the
  * application. Each step reports through a signal; the window decides what
- * to show. Destroyed in the middle of an installation, it stops the work and
- * removes what the installation had made. GUI thread only.
+ * to show. A cancelled or failed installation is cleaned up on a worker
+ * thread (ending its Wine processes can take seconds), announced by
+ * signalCleaningUp and ended by signalCleanupFinished. Destroyed in the
+ * middle of an installation, it stops the work and removes what the
+ * installation had made before it goes. GUI thread only.
  */
 class WineInstallerPrivate : public QObject
 {
@@ -55,6 +60,12 @@ public:
     void removeThisInstall();
 
     Phase phase() const { return m_phase; }
+    bool isCleaningUp() const { return m_pendingCleanups > 0; }
+    // Cancels the installation in progress without waiting for it; true
+    // while its clean-up goes on, false when there is none to wait for.
+    bool cancelInBackground();
+    // Uninstalls the installed application of this name, then calls done.
+    void unInstallThen(const QString &appName, const std::function<void()> &done);
     // The installation's bottle and cached package, from its names.
     QString plannedBottlePath() const;
     QString recommendedPackagePath() const;
@@ -65,7 +76,8 @@ public:
     // A name as one path component: separators and control characters
     // become "_".
     static QString pathSafeName(const QString &name);
-    // The bottle's directory name: name, author and version joined by "_".
+    // The bottle's directory name: name, author and version joined by "_"
+    // ("_app" added to a name of the folders all bottles share).
     static QString bottleName(const TInstalledAppInfo &info);
     // The names of the installations running in this process.
     static QList<QString> runningInstalls();
@@ -90,6 +102,8 @@ signals:
     void signalInstallFinshed(int status, QString strErr);
     void signalUploadBuryingPointFinshed(int status, QString msg);
     void signalUploadLog(int status, QString msg);
+    void signalCleaningUp();
+    void signalCleanupFinished();
 
 private:
     void adaptStartScript();
@@ -97,8 +111,11 @@ private:
     // Packs the log into a fresh private directory; the file to send.
     QString makeLogArchive();
     void onLogUploaded(int status, const QString &msg);
-    // Ends the installation in progress and removes what it made.
-    void cancelInstallation();
+    // Ends the installation in progress; what it made is removed by the
+    // returned work, which waits for the tasks and may run on any thread.
+    std::function<void()> cancelInstallation();
+    // Runs work on a worker thread, then done here.
+    void runCleanup(const std::function<void()> &work, const std::function<void()> &done);
     void releaseDownload();
     // Where the default package goes: the shared file, or a file of this
     // installation's own while another one is still fetching or unpacking it.
@@ -117,6 +134,9 @@ private:
     QPointer<WineAstAppLogUpload> m_logUpload;
     std::unique_ptr<QTemporaryDir> m_logArchiveDir;
     Phase m_phase = Idle;
+    // One worker: clean-ups run one after another, in the order asked.
+    std::unique_ptr<QThreadPool> m_cleanupPool;
+    int m_pendingCleanups = 0;
     // A default package of this installation alone, removed once unpacked.
     QString m_transientPackage;
 };

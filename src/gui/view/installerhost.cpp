@@ -26,13 +26,19 @@ void InstallerHost::recoverInstall()
     if (!m_installerObj)
         return;
     removeInstallerObj(m_installerObj);
-    m_installer->uninstallInstalled();
-    addInstallerObj(m_installerObj);
-    m_installer->startInstallFlow();
+    m_installer->reinstallAfterUninstall([this] {
+        if (m_installerObj)
+            addInstallerObj(m_installerObj);
+    });
 }
 
 void InstallerHost::handleCloseEvent(QCloseEvent *event)
 {
+    // A second close while cleaning up only waits for the same clean-up.
+    if (m_installer->holdCloseForCleanup()) {
+        event->ignore();
+        return;
+    }
     if (m_installer->isUploadingLog()) {
         m_host->hide();
         event->ignore();

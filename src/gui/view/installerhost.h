@@ -35,7 +35,8 @@ protected:
     void recoverInstall();
 
     /*
-     * While a log upload runs the host only hides; otherwise it is deleted
+     * While an installation is cleaned up the host stays open and closes
+     * itself afterwards. While a log upload runs the host only hides; otherwise it is deleted
      * later. Either way it leaves the list of open installers and its
      * coupling object is deleted later.
      */
