@@ -1,7 +1,9 @@
 // Time from pressing install to the success view for foo-setup.exe (default
 // configuration, catalogue service down), against running the same
 // installer with bare Wine in a fresh prefix (prefix creation included) in
-// the same run, before and after. Prints where the installation's time goes
+// the same run. The assistant installs twice per round: first without the
+// prepared 64-bit prefix (the very first install, which makes it), then with
+// it. Prints where the installation's time goes
 // and the longest time the GUI thread was blocked: during the installation,
 // the uninstall that follows it, and the cancel of a lingering installer.
 //
@@ -10,6 +12,7 @@
 // It runs in a throw-away home of its own; RUNS (default 3) rounds of both
 // alternate and the medians are compared.
 
+#include "bottletemplate.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
 #include "containerinstallview_p.h"
@@ -53,6 +56,11 @@ void markPhases(QtMsgType type, const QMessageLogContext &context, const QString
             = {{QStringLiteral("install start"), QStringLiteral("download of the package")},
                {QStringLiteral("UnzipInfo\"  running"), QStringLiteral("unpack of the bottle")},
                {QStringLiteral("InstallInfo\"  running"), QStringLiteral("install task")},
+               {QStringLiteral("Preparing the bottle template: "),
+                QStringLiteral("preparation of the bottle template")},
+               {QStringLiteral("Copy bottle template: "), QStringLiteral("copy of the template")},
+               {QStringLiteral("Bottle made from the spare copy: "),
+                QStringLiteral("bottle from the spare copy")},
                {QStringLiteral("Recreate bottle: "), QStringLiteral("64-bit prefix creation")},
                {QStringLiteral("DefaultInstall Cmd:"), QStringLiteral("installer runs")},
                {QStringLiteral("installed desktops:"),
@@ -254,6 +262,18 @@ qint64 cancelLingeringInstall(double &seconds)
     return gone ? longest : -1;
 }
 
+// The spare copy of the template that follows an installation is made in
+// the background; the next measurement waits for it, so that it runs on a
+// quiet machine as a user's next installation would.
+void waitForSpareCopy()
+{
+    const QDir templates(BottleTemplate::templatesDir());
+    if (templates.entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty())
+        return;
+    waitFor([&] { return !templates.entryList({QStringLiteral("*.spare")}, QDir::Dirs).isEmpty(); },
+            180000);
+}
+
 double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -279,36 +299,47 @@ int main(int argc, char *argv[])
                                      ? qEnvironmentVariableIntValue("RUNS")
                                      : 3);
 
-    // Alternating, so that both see the same load of the machine.
+    // Alternating, so that all see the same load of the machine.
     QList<double> bare;
-    QList<double> assistant;
+    QList<double> absent;
+    QList<double> present;
     qint64 longestBlock = 0;
     qint64 uninstallBlock = 0;
     bool success = true;
-    for (int i = 0; i < runs; ++i) {
-        bare.append(bareWineSeconds(sandbox.filePath(QStringLiteral("bare%1").arg(i))));
+    const auto install = [&](QList<double> &times, const char *label) {
         const AssistantRun run = installThroughWindow();
         success = success && run.success;
-        assistant.append(run.seconds);
+        times.append(run.seconds);
         longestBlock = qMax(longestBlock, run.longestBlockMs);
         uninstallBlock = qMax(uninstallBlock, run.uninstallBlockMs);
-        std::printf("run %d: bare %.2f s, assistant %.2f s, GUI block %lld ms (uninstall %lld ms);"
-                    " phases:",
-                    i + 1, bare.last(), run.seconds, run.longestBlockMs, run.uninstallBlockMs);
+        std::printf("  %s: %.2f s, GUI block %lld ms (uninstall %lld ms); phases:", label,
+                    run.seconds, run.longestBlockMs, run.uninstallBlockMs);
         for (const auto &phase : run.phases)
             std::printf(" %.2f %s;", phase.first / 1000.0, qPrintable(phase.second));
         std::printf(" %.2f success view\n", run.seconds);
+    };
+    for (int i = 0; i < runs; ++i) {
+        waitForSpareCopy();
+        bare.append(bareWineSeconds(sandbox.filePath(QStringLiteral("bare%1").arg(i))));
+        std::printf("run %d: bare %.2f s\n", i + 1, bare.last());
+        QDir(BottleTemplate::templatesDir()).removeRecursively();
+        install(absent, "assistant, no prepared bottle");
+        waitForSpareCopy();
+        install(present, "assistant, prepared bottle");
     }
     // The pause after the installer that lets Wine finish its menu entries.
     const double prescribedWaits = 2.0;
     const double bareMedian = median(bare);
-    const double assistantMedian = median(assistant);
     std::printf("install_success=%d\n", success ? 1 : 0);
     std::printf("bare_wine_median_s=%.2f\n", bareMedian);
-    std::printf("assistant_install_median_s=%.2f\n", assistantMedian);
-    std::printf("ratio=%.2f\n", assistantMedian / bareMedian);
-    std::printf("ratio_without_prescribed_waits=%.2f\n",
-                (assistantMedian - prescribedWaits) / bareMedian);
+    for (const auto &round : {qMakePair(QByteArray("template_absent"), absent),
+                              qMakePair(QByteArray("template_present"), present)}) {
+        const double assistantMedian = median(round.second);
+        std::printf("%s_install_median_s=%.2f\n", round.first.constData(), assistantMedian);
+        std::printf("%s_ratio=%.2f\n", round.first.constData(), assistantMedian / bareMedian);
+        std::printf("%s_ratio_without_prescribed_waits=%.2f\n", round.first.constData(),
+                    (assistantMedian - prescribedWaits) / bareMedian);
+    }
     std::printf("gui_longest_block_ms=%lld\n", longestBlock);
     std::printf("gui_longest_block_uninstall_ms=%lld\n", uninstallBlock);
     double cancelSeconds = 0;

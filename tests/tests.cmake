@@ -40,6 +40,9 @@ lwa_add_test(tst_platformpackage LIB lwa_utils
 set_tests_properties(tst_platformwine tst_platformpackage PROPERTIES LABELS wine)
 add_dependencies(tst_platformwine lwa_platform lwa_fixtures)
 add_dependencies(tst_platformpackage lwa_platform lwa_fixtures)
+lwa_add_test(tst_bottletemplate LIB lwa_utils TIMEOUT 600 SOURCES tst_bottletemplate.cpp)
+set_tests_properties(tst_bottletemplate PROPERTIES LABELS wine)
+add_dependencies(tst_bottletemplate lwa_platform)
 add_executable(lwa_downloadclient downloadclient.cpp)
 target_link_libraries(lwa_downloadclient PRIVATE lwa_utils)
 # Installed-app actions, the start manager (started by D-Bus activation from

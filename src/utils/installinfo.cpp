@@ -1,6 +1,7 @@
 #include "installinfo.h"
 
 #include "bottleactivity.h"
+#include "bottletemplate.h"
 #include "commandline.h"
 #include "common.h"
 #include "desktopentryfile.h"
@@ -255,6 +256,10 @@ void InstallInfo::prepareBottle(const QString &type)
         // A 64-bit installer needs a 64-bit bottle: the generic one is
         // replaced by a fresh one with the default fonts.
         Doaction::removeBottle(bottle);
+        // A copy of the prepared prefix is that bottle, made much faster.
+        if (BottleTemplate::fromSettings().copyTo(bottle, abortFlag())
+            != BottleTemplate::CopyResult::Fallback)
+            return;
         const QString command = winePrefixFor(bottle)
                                 + ExecLine::shellQuoted(setting(QStringLiteral("wine64")))
                                 + QStringLiteral(" regedit /S ")

@@ -27,6 +27,7 @@ list(APPEND UTILS_SOURCES
     utils/doaction.cpp utils/doaction.h
     utils/qtdbussessionmanager.cpp utils/qtdbussessionmanager.h
     utils/bottleactivity.cpp utils/bottleactivity.h
+    utils/bottletemplate.cpp utils/bottletemplate.h
     utils/installinfo.cpp utils/installinfo.h
     utils/installcleanup.cpp utils/installcleanup.h)
 list(APPEND UTILS_SOURCES
