@@ -298,7 +298,11 @@ void TestInstallFlow::msiInstallsWhileOtherBottlesKeepTheirServices()
     QTest::qWait(3000);
     QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
     QTest::qWait(3000);
-    QCOMPARE(servicesOf(fooBottle()), services);
+    // Wine may start further services of its own meanwhile; the ones that
+    // ran before must all still be there.
+    const QList<qint64> after = servicesOf(fooBottle());
+    for (const qint64 pid : services)
+        QVERIFY2(after.contains(pid), qPrintable(QString::number(pid)));
     QVERIFY(isAlive(foo));
     const QString name = window->installer()->appInfo().appName;
     const TInstalledAppInfo record = storedRecord(name);
