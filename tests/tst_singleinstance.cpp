@@ -12,6 +12,10 @@
 
 #include <signal.h>
 
+// A second start waits up to 30 s for the running one to take its arguments
+// (a loaded machine can stall that one for a while); wait longer than that.
+constexpr int HandOverMs = 45000;
+
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
@@ -24,7 +28,7 @@ private slots:
         QVERIFY(home.waitForLog(QStringLiteral("show main window")));
 
         auto second = home.start({QStringLiteral("/no/such/file.exe"), QStringLiteral("extra")});
-        QVERIFY(second->waitForFinished(20000));
+        QVERIFY(second->waitForFinished(HandOverMs));
         QCOMPARE(second->exitCode(), SecondInstanceExitCode);
         QVERIFY(first->state() == QProcess::Running);
         QVERIFY(home.waitForLog(QStringLiteral("\"/no/such/file.exe\", \"extra\")")));
@@ -57,17 +61,17 @@ private slots:
 
         // The same path raises the open window instead of opening a second one.
         auto again = home.start({setup});
-        QVERIFY(again->waitForFinished(20000));
+        QVERIFY(again->waitForFinished(HandOverMs));
         QCOMPARE(again->exitCode(), SecondInstanceExitCode);
         QVERIFY(home.waitForLog(QStringLiteral("installing dialog count:  1")));
 
         auto another = home.start({other});
-        QVERIFY(another->waitForFinished(20000));
+        QVERIFY(another->waitForFinished(HandOverMs));
         QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(other)));
         QCOMPARE(home.log().count(QStringLiteral("New install dialog for ")), 2);
 
         auto noFile = home.start({});
-        QVERIFY(noFile->waitForFinished(20000));
+        QVERIFY(noFile->waitForFinished(HandOverMs));
         QVERIFY(home.waitForLog(QStringLiteral("show main window")));
         stop(first.get());
     }
@@ -91,7 +95,7 @@ private slots:
 
         // And it is the one instance now.
         auto later = home.start({QStringLiteral("later")});
-        QVERIFY(later->waitForFinished(20000));
+        QVERIFY(later->waitForFinished(HandOverMs));
         QCOMPARE(later->exitCode(), SecondInstanceExitCode);
         QVERIFY(home.waitForLog(QStringLiteral("\"later\")")));
         stop(next.get());
@@ -149,7 +153,7 @@ private slots:
         // A second start leaves the log where the owner and its install windows
         // expect it.
         auto second = home.start({QStringLiteral("handed-over")});
-        QVERIFY(second->waitForFinished(20000));
+        QVERIFY(second->waitForFinished(HandOverMs));
         QCOMPARE(second->exitCode(), SecondInstanceExitCode);
         QVERIFY(home.waitForLog(QStringLiteral("\"handed-over\")")));
         QVERIFY(!QFile::exists(rotated));
