@@ -70,6 +70,8 @@ private slots:
         QVERIFY(CatalogueApiServer::waitFor(changed));
 
         const QString avatar = WineAstLogin::instance()->userInfo().localAvatarPath;
+        // The picture arrives in the background.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isFetchingAvatar(), 15000);
         QVERIFY(QFile::exists(avatar));
         QFile served(CatalogueApiServer::sampleDataDir() + QStringLiteral("/avatars/alice.png"));
         QFile kept(avatar);
@@ -127,6 +129,7 @@ private slots:
         m_window->loginButton()->click();
         QVERIFY(CatalogueApiServer::waitFor(changed));
         QCOMPARE(WineAstLogin::instance()->userInfo().username, QStringLiteral("bob"));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isFetchingAvatar(), 15000);
         QCOMPARE(iconImage(m_window->loginButton()->icon()),
                  iconImage(QIcon(WineAstLogin::instance()->userInfo().localAvatarPath)));
 
@@ -326,6 +329,7 @@ private slots:
         m_window->loginButton()->click();
         QVERIFY(CatalogueApiServer::waitFor(changed));
         QVERIFY(WineAstLogin::instance()->isLoggedIn());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isFetchingAvatar(), 15000);
         QVERIFY(!QFile::exists(WineAstLogin::instance()->userInfo().localAvatarPath));
         QCOMPARE(pictureRequests(), 1);
         QCOMPARE(iconImage(m_window->loginButton()->icon()),
@@ -333,6 +337,7 @@ private slots:
 
         // The next change tries again.
         emit WineAstLogin::instance()->signalUserInfoChanged();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isFetchingAvatar(), 15000);
         QCOMPARE(pictureRequests(), 2);
     }
 

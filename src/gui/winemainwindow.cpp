@@ -332,11 +332,30 @@ void WineMainWindow::slotUserInfoChanged()
 void WineMainWindow::showAvatar()
 {
     const LoginUserInfo &user = WineAstLogin::instance()->userInfo();
-    if (!QFile::exists(user.localAvatarPath))
-        AvatarDownload::fetch(user.avatar, user.localAvatarPath);
+    setAvatarIcon(user.localAvatarPath);
+    if (m_fetchingAvatar || QFile::exists(user.localAvatarPath))
+        return;
+    // A slow picture server must not stall the window: the picture is
+    // fetched on a worker thread and shown when it is there. A failed
+    // download is tried again at the next change of the user.
+    m_fetchingAvatar = true;
+    const QString path = user.localAvatarPath;
+    AvatarDownload::fetchInBackground(user.avatar, path, this, [this, path](bool) {
+        m_fetchingAvatar = false;
+        if (!WineAstLogin::instance()->isLoggedIn())
+            return;
+        // Another user may have logged in meanwhile.
+        if (WineAstLogin::instance()->userInfo().localAvatarPath != path)
+            showAvatar();
+        else
+            setAvatarIcon(path);
+    });
+}
+
+void WineMainWindow::setAvatarIcon(const QString &path)
+{
     // Without a picture the button keeps its icon: an empty one could not be
-    // found on the title bar. The download is tried again at the next change.
-    m_loginButton->setIcon(QFile::exists(user.localAvatarPath)
-                                   ? QIcon(user.localAvatarPath)
-                                   : LIconTheme::findQIcon(QStringLiteral("lw_login")));
+    // found on the title bar.
+    m_loginButton->setIcon(QFile::exists(path) ? QIcon(path)
+                                               : LIconTheme::findQIcon(QStringLiteral("lw_login")));
 }

@@ -37,6 +37,8 @@ public:
     LListView *navigation() const { return m_navigation; }
     SearchWidget *searchWidget() const { return m_search; }
     QPushButton *loginButton() const { return m_loginButton; }
+    // True while the user's picture is being fetched.
+    bool isFetchingAvatar() const { return m_fetchingAvatar; }
     QCommandLinkButton *communityButton() const { return m_communityButton; }
     // The pages other than the catalogue are built when first shown: null
     // until then.
@@ -68,9 +70,11 @@ private:
     void addNavigationEntry(const QString &text, const QString &iconName);
     void showUserMenu();
     void showAvatar();
+    void setAvatarIcon(const QString &path);
 
     WineCatalogue *m_catalogue;
     QPushButton *m_loginButton;
+    bool m_fetchingAvatar = false;
     SearchWidget *m_search;
     LListView *m_navigation;
     QStandardItemModel *m_navigationModel;

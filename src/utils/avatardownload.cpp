@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -67,4 +70,15 @@ bool AvatarDownload::fetch(const QString &address, const QString &path, int time
         return false;
     part.setAutoRemove(false);
     return true;
+}
+
+void AvatarDownload::fetchInBackground(const QString &address, const QString &path,
+                                       const QObject *context, std::function<void(bool)> done)
+{
+    const auto result = std::make_shared<bool>(false);
+    QThread *thread = QThread::create([address, path, result] { *result = fetch(address, path); });
+    QObject::connect(thread, &QThread::finished, context,
+                     [result, done = std::move(done)] { done(*result); });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
 }
