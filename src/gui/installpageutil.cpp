@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSvgRenderer>
 
 namespace {
@@ -73,4 +74,12 @@ QHBoxLayout *InstallPage::buttonRow(const QList<QWidget *> &buttons)
         row->addWidget(button);
     row->addStretch();
     return row;
+}
+
+void InstallPage::setButtonText(QPushButton *button, const QString &text)
+{
+    // Room for the text with this much space on either side of it.
+    constexpr int TextPadding = 8;
+    button->setText(text);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(text) + 2 * TextPadding);
 }

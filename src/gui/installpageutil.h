@@ -8,6 +8,7 @@
 
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // Building blocks that the pages of the install window share.
@@ -29,6 +30,10 @@ QHBoxLayout *withSideRoom(QWidget *widget, int side);
 
 // The row of buttons at the bottom of a page: centred, 20 pixels apart.
 QHBoxLayout *buttonRow(const QList<QWidget *> &buttons);
+
+// Gives the button its text and room for it: the style's own size hint
+// leaves long texts touching the frame.
+void setButtonText(QPushButton *button, const QString &text);
 
 } // namespace InstallPage
 

@@ -96,16 +96,16 @@ void WnAppInstallWidget::showResult(bool success)
     m_success = success;
     showResultIcon(success);
     if (success) {
-        m_actionButton->setText(tr("立即启动"));
+        InstallPage::setButtonText(m_actionButton, tr("立即启动"));
         setStatusText(tr("安装成功"));
     } else if (m_state == Downloading) {
-        m_actionButton->setText(tr("重试"));
+        InstallPage::setButtonText(m_actionButton, tr("重试"));
         setStatusText(tr("网络故障，请确保网络畅通后重试"));
     } else if (m_state == Unpacking) {
-        m_actionButton->setText(tr("提交反馈失败信息"));
+        InstallPage::setButtonText(m_actionButton, tr("提交反馈失败信息"));
         setStatusText(tr("解压失败"));
     } else {
-        m_actionButton->setText(tr("提交反馈失败信息"));
+        InstallPage::setButtonText(m_actionButton, tr("提交反馈失败信息"));
         setStatusText(tr("安装失败"));
     }
     showProgressView(false);
@@ -116,7 +116,7 @@ void WnAppInstallWidget::showNameRefused(const QString &reason, bool canChangeNa
     m_state = NameRefused;
     m_success = false;
     showResultIcon(false);
-    m_actionButton->setText(tr("修改名称"));
+    InstallPage::setButtonText(m_actionButton, tr("修改名称"));
     setStatusText(tr("无法使用此名称安装") + QLatin1Char('\n') + reason);
     showProgressView(false);
     m_actionButton->setVisible(canChangeName);
