@@ -313,11 +313,7 @@
     </message>
 </context>
 <context>
-    <name>InstallInfo</name>
-    <message>
-        <source>Can&apos;t find wine creat desktop file! Package install failed!</source>
-        <translation>Cannot find the menu entry that Wine created. The installation failed!</translation>
-    </message>
+    <name>InstallDesktopEntries</name>
     <message>
         <source>Cut desktop file to </source>
         <translation>Moving the menu entry to </translation>
@@ -325,6 +321,13 @@
     <message>
         <source> failed!</source>
         <translation> failed!</translation>
+    </message>
+</context>
+<context>
+    <name>InstallInfo</name>
+    <message>
+        <source>Can&apos;t find wine creat desktop file! Package install failed!</source>
+        <translation>Cannot find the menu entry that Wine created. The installation failed!</translation>
     </message>
 </context>
 <context>

@@ -313,11 +313,7 @@
     </message>
 </context>
 <context>
-    <name>InstallInfo</name>
-    <message>
-        <source>Can&apos;t find wine creat desktop file! Package install failed!</source>
-        <translation>找不到 Wine 创建的菜单项，安装失败！</translation>
-    </message>
+    <name>InstallDesktopEntries</name>
     <message>
         <source>Cut desktop file to </source>
         <translation>移动菜单项到 </translation>
@@ -325,6 +321,13 @@
     <message>
         <source> failed!</source>
         <translation> 失败！</translation>
+    </message>
+</context>
+<context>
+    <name>InstallInfo</name>
+    <message>
+        <source>Can&apos;t find wine creat desktop file! Package install failed!</source>
+        <translation>找不到 Wine 创建的菜单项，安装失败！</translation>
     </message>
 </context>
 <context>

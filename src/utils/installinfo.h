@@ -29,6 +29,7 @@ class GroupProcess;
  * nothing yet gets its bottle's services unblocked (kill.sh, for this bottle
  * only). The installer runs in a process group of its own, which is ended
  * whole. Destroying the task cancels the run in progress (requestAbort()).
+ * The menu entries themselves are made by InstallDesktopEntries.
  */
 class InstallInfo : public TaskInterface
 {

@@ -29,6 +29,7 @@ list(APPEND UTILS_SOURCES
     utils/bottleactivity.cpp utils/bottleactivity.h
     utils/bottletemplate.cpp utils/bottletemplate.h
     utils/installinfo.cpp utils/installinfo.h
+    utils/installdesktopentries.cpp utils/installdesktopentries.h
     utils/installcleanup.cpp utils/installcleanup.h)
 list(APPEND UTILS_SOURCES
     utils/qtnetworkworker.cpp utils/qtnetworkworker.h

@@ -6,7 +6,10 @@
 #include "licontheme.h"
 #include "llogmanager.h"
 #include "ltkwidget.h"
+#include "qtnetworkworker.h"
+#include "taskinterface.h"
 #include "uninstallconfirmation.h"
+#include "wineasthttpdownload.h"
 #include "wnappinfowidget.h"
 #include "wnappinstallwidget.h"
 #include "wninstallmethodwidget.h"
@@ -216,13 +219,13 @@ void WineInstallerWnd::onCleanupFinished()
 void WineInstallerWnd::getPEInfoFinished(int type, int status)
 {
     Q_UNUSED(type)
-    if (status == 3) {
+    if (status == TaskFinished) {
         const TInstalledAppInfo record = m_private->appInfo();
         m_recoverPage->setAppName(record.appName);
         m_appInfoPage->setPeInfo(record.peInfo);
         m_hasChoice = true;
         window()->show();
-    } else if (status == 4) {
+    } else if (status == TaskFailed) {
         m_hasChoice = false;
         closeWithMessage(tr("不支持的文件格式，无法打开"));
     }
@@ -324,13 +327,13 @@ void WineInstallerWnd::onUpdateDownloadProgress(qint64 received, qint64 total)
 void WineInstallerWnd::onDownloadFinished(int status, const QString &strErr)
 {
     Q_UNUSED(strErr)
-    if (status == 3) {
+    if (status == WineAstHttpDownload::DownloadFinished) {
         m_progressPage->setState(WnAppInstallWidget::Unpacking);
         m_progressPage->setStatusText(QString());
         m_private->startUnzip();
         m_buryingPoint = buryingPointOf(m_private->appInfo());
         m_private->startUploadBuryingPoint(m_buryingPoint);
-    } else if (status == 4) {
+    } else if (status == WineAstHttpDownload::DownloadFailed) {
         m_progressPage->showResult(false);
     }
 }
@@ -338,11 +341,11 @@ void WineInstallerWnd::onDownloadFinished(int status, const QString &strErr)
 void WineInstallerWnd::onExtractFinished(int status, const QString &strErr)
 {
     Q_UNUSED(strErr)
-    if (status == 3) {
+    if (status == TaskFinished) {
         m_progressPage->setState(WnAppInstallWidget::Installing);
         m_progressPage->setProgress(UnpackedProgress);
         m_private->startInstall();
-    } else if (status == 4) {
+    } else if (status == TaskFailed) {
         m_progressPage->showResult(false);
     }
 }
@@ -350,10 +353,10 @@ void WineInstallerWnd::onExtractFinished(int status, const QString &strErr)
 void WineInstallerWnd::onInstallFinished(int status, const QString &strErr)
 {
     Q_UNUSED(strErr)
-    if (status == 3) {
+    if (status == TaskFinished) {
         m_progressPage->setState(WnAppInstallWidget::Installed);
         m_progressPage->showResult(true);
-    } else if (status == 4) {
+    } else if (status == TaskFailed) {
         m_progressPage->showResult(false);
     }
 }
@@ -402,7 +405,7 @@ void WineInstallerWnd::onRepeatInstall()
 
 void WineInstallerWnd::onUploadBuryingPoint(int status, const QString &msg)
 {
-    if (status == 3)
+    if (status == QtNetworkWorker::Finished)
         qInfo() << "upload buryingPoint info successfully,msg:" << msg;
     else
         qInfo() << "upload buryingPoint info ..., "
@@ -412,9 +415,9 @@ void WineInstallerWnd::onUploadBuryingPoint(int status, const QString &msg)
 void WineInstallerWnd::onUploadLog(int status, const QString &msg)
 {
     Q_UNUSED(msg)
-    if (status == 3)
+    if (status == QtNetworkWorker::Finished)
         qInfo() << "upload log success.";
-    if (status == 3 || status == 4) {
+    if (status == QtNetworkWorker::Finished || status == QtNetworkWorker::Failed) {
         m_uploadingLog = false;
         closeHost();
     }

@@ -9,6 +9,7 @@
 #include "installinfo.h"
 #include "jsonoperator.h"
 #include "loguploadinfo.h"
+#include "qtnetworkworker.h"
 #include "startscript.h"
 #include "unzipinfo.h"
 #include "userfolders.h"
@@ -236,7 +237,9 @@ void WineInstallerPrivate::startDownload()
         qWarning().noquote() << m_appInfo.appName << "cannot be installed:" << reason;
         removeThisInstall();
         // Reported once the caller has shown the download.
-        QTimer::singleShot(0, this, [this, reason] { emit signalDownloadFinshed(4, reason); });
+        QTimer::singleShot(0, this, [this, reason] {
+            emit signalDownloadFinshed(WineAstHttpDownload::DownloadFailed, reason);
+        });
         return;
     }
     m_phase = Downloading;
@@ -327,7 +330,8 @@ void WineInstallerPrivate::startUnzip()
         qWarning().noquote() << m_appInfo.appName << "cannot be installed:" << reason;
         removeThisInstall();
         m_phase = Idle;
-        QTimer::singleShot(0, this, [this, reason] { emit signalUnzipFinshed(4, reason); });
+        QTimer::singleShot(0, this,
+                           [this, reason] { emit signalUnzipFinshed(TaskFailed, reason); });
         return;
     }
     m_phase = Unpacking;
@@ -514,7 +518,8 @@ void WineInstallerPrivate::startUploadBuryingPoint(BuryingPointInfo &info)
 
 void WineInstallerPrivate::slotUploadBuryingPointFinished(int status, const QString &msg)
 {
-    if ((status == 3 || status == 4) && m_downloadPoint) {
+    if ((status == QtNetworkWorker::Finished || status == QtNetworkWorker::Failed)
+        && m_downloadPoint) {
         m_downloadPoint->deleteLater();
         m_downloadPoint = nullptr;
     }
@@ -605,7 +610,7 @@ void WineInstallerPrivate::slotUploadLog()
 
 void WineInstallerPrivate::onLogUploaded(int status, const QString &msg)
 {
-    if (status == 3 || status == 4) {
+    if (status == QtNetworkWorker::Finished || status == QtNetworkWorker::Failed) {
         if (m_logUpload)
             m_logUpload->deleteLater();
         m_logUpload = nullptr;

@@ -3,6 +3,7 @@
 #include "containerinstallview_p.h"
 #include "jsonoperator.h"
 #include "taskinterface.h"
+#include "wineasthttpdownload.h"
 
 #include <QFileInfo>
 
@@ -113,9 +114,9 @@ void ScriptedInstall::onDownloadProgress(qint64 received, qint64 total)
 
 void ScriptedInstall::onDownloadFinished(int status, const QString &error)
 {
-    if (status == 4)
+    if (status == WineAstHttpDownload::DownloadFailed)
         return finish(Failed, tr("下载失败：%1").arg(error));
-    if (status != 3)
+    if (status != WineAstHttpDownload::DownloadFinished)
         return;
     emit signalProgress(tr("解压安装包"));
     m_private->startUnzip();
