@@ -8,6 +8,7 @@
 #include "jsonoperator.h"
 #include "lapplication.h"
 #include "llistview.h"
+#include "shotarguments.h"
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
 #include "winemainwindow.h"
@@ -64,16 +65,11 @@ bool shootProgress(WineMainWindow *window, const QString &dir, const QString &na
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        fprintf(stderr, "usage: %s <locale> <output directory>\n", argv[0]);
+    // The locale and a home of its own, before anything reads either.
+    const QString dir = shotOutputDirectory(argc, argv);
+    if (dir.isEmpty())
         return 2;
-    }
-    qputenv("LC_ALL", argv[1]);
-    qputenv("LANG", argv[1]);
-    qunsetenv("LANGUAGE");
     IsolatedHome home;
-    const QString dir = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(dir);
 
     LApplication app(argc, argv);
     WineApplication *controller = WineApplication::instance();

@@ -15,6 +15,7 @@
 #include "containerinstallview_dialog.h"
 #include "isolatedhome.h"
 #include "lapplication.h"
+#include "shotarguments.h"
 #include "tinstalledappinfo.h"
 #include "wineapplication.h"
 #include "wineinstalledapps.h"
@@ -143,17 +144,11 @@ void recordInstalledApps()
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        fprintf(stderr, "usage: %s <locale> <output directory>\n", argv[0]);
-        return 2;
-    }
     // The locale and a home of its own, before anything reads either.
-    qputenv("LC_ALL", argv[1]);
-    qputenv("LANG", argv[1]);
-    qunsetenv("LANGUAGE");
+    const QString dir = shotOutputDirectory(argc, argv);
+    if (dir.isEmpty())
+        return 2;
     IsolatedHome home;
-    const QString dir = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(dir);
 
     LApplication app(argc, argv);
     WineApplication *controller = WineApplication::instance();
