@@ -20,6 +20,7 @@ add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
 lwa_add_test(tst_singleinstance LIB Qt5::Core SOURCES tst_singleinstance.cpp TIMEOUT 240)
 add_dependencies(tst_singleinstance lwa_platform lwa_fixtures)
 lwa_add_test(tst_inioperator LIB lwa_utils SOURCES tst_inioperator.cpp TIMEOUT 60)
+lwa_add_test(tst_installcleanup LIB lwa_utils SOURCES tst_installcleanup.cpp TIMEOUT 60)
 lwa_add_test(tst_winesettings LIB lwa_utils SOURCES tst_winesettings.cpp TIMEOUT 60)
 target_compile_definitions(tst_winesettings PRIVATE
     LWA_EXPECTED_SERVICE_BASE_URL="${LWA_SERVICE_BASE_URL}"
