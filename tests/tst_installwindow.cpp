@@ -578,12 +578,10 @@ void TestInstallWindow::unpackWithoutNameFails()
 {
     WineInstallerPrivate installer;
     QSignalSpy unzipped(&installer, &WineInstallerPrivate::signalUnzipFinshed);
-    LogCapture log;
     installer.startUnzip();
     QVERIFY(unzipped.wait(5000));
     QCOMPARE(unzipped.first().at(0).toInt(), 4);
     QVERIFY(!unzipped.first().at(1).toString().isEmpty());
-    QVERIFY(log.contains(QStringLiteral("app name is empty")));
 }
 
 void TestInstallWindow::missingPackageThenRetry()
@@ -832,13 +830,6 @@ void TestInstallWindow::cancelWhileUnpacking()
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
     QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
-
-    // The real unpack afterwards: installed.
-    useBuildPlatform();
-    QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
-    QCOMPARE(outcome(again->installer()), installedText);
-    expectInstalled(info.appName, QStringLiteral("Quick App_alice_1.0"));
-    again->close();
 }
 
 void TestInstallWindow::cancelWhileInstalling()
@@ -873,10 +864,6 @@ void TestInstallWindow::cancelWhileInstalling()
     QVERIFY(!QFileInfo::exists(quickIcon()));
 
     QVERIFY(QFile::remove(quickLingerMarker()));
-    QPointer<containerinstallview_mwd> again = openCatalogueWindow(info);
-    QCOMPARE(outcome(again->installer()), installedText);
-    expectInstalled(info.appName, QStringLiteral("Quick App_alice_1.0"));
-    again->close();
 }
 
 void TestInstallWindow::concurrentDefaultDownloads()
