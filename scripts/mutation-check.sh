@@ -33,7 +33,7 @@ src/utils/doaction.cpp|    return info.path() == QDir::cleanPath(parent)|    ret
 src/utils/unzipinfo.cpp|    if (!m_md5.isEmpty() && !WineAstHttpDownload::checkFileMD5(m_md5, m_packagePath)) {|    if (false) {|tst_unzipinfo|MD5 not checked before unpack
 src/utils/qtnetworkworker.cpp|QStringLiteral("key=%1%2&secret=%3")|QStringLiteral("key=%1%2&secret=%3&")|tst_qtnetworkworker|wrong request signature
 src/utils/taskinterface.cpp|ret == 0 ? TaskFinished : TaskFailed|TaskFinished|tst_taskinterface|failed task reported as finished
-src/utils/installcleanup.cpp|            qInfo().noquote() << QStringLiteral("remove entry ") + entry;\n            QFile::remove(entry);|            qInfo().noquote() << QStringLiteral("remove entry ") + entry;|tst_installwindow|menu entry left after a cancelled install
+src/utils/installcleanup.cpp|            qInfo().noquote() << QStringLiteral("remove entry ") + entry;\n            QFile::remove(entry);|            qInfo().noquote() << QStringLiteral("remove entry ") + entry;|tst_installcleanup|menu entry left after a cancelled install
 platform/tools/unzip.sh|[ -z "$unsafe" ] \|\| die|[ -z "" ] \|\| die|tst_platformscripts|archive entries leaving the bottle accepted
 platform/tools/unzip.sh|trap '[ -z "$staging" ] \|\| rm -rf -- "$staging"' EXIT|trap ':' EXIT|tst_platformscripts|staging directory left behind
 platform/tools/lirvan-wine-helper/kill.sh|kill -KILL "${alive[@]}" 2>/dev/null|: "${alive[@]}"|tst_platformscripts|survivors not killed
@@ -49,6 +49,10 @@ src/gui/ratingwidget.cpp|StarRating::stars(score, StarRating::FromOneStar)|StarR
 src/gui/appinstallablemainwidget.cpp|                             return a.score > b.score;|                             return a.score < b.score;|tst_cataloguepages|worst-rated version shown
 src/gui/wnappinfowidget.cpp|m_nextButton->setEnabled(m_agreementBox->isChecked() && m_hasPeInfo|m_nextButton->setEnabled(m_hasPeInfo|tst_installpages|privacy agreement not required
 src/gui/view/containerinstallview.cpp|    showPage(RecoverPage);|    showPage(ProgressPage);|tst_installwindow|wrong page for an installed application
+src/gui/uninstallconfirmation.cpp|    addButton(tr("取消"), true);\n    addButton(uninstall ? tr("卸载") : tr("覆盖安装"));|    addButton(tr("取消"));\n    addButton(uninstall ? tr("卸载") : tr("覆盖安装"), true);|tst_installedview|uninstall confirmation defaults to removing
+src/gui/datalistview.cpp|    model->doItemAction(&info, action);|    model->doItemAction(&info, action == DataModel::ActionInstallDir ? int(DataModel::ActionLogInfo) : action);|tst_installedview|row button wired to the wrong action
+src/gui/dataitemdelegate.cpp|{DataModel::ActionStart, DataModel::ActionInstallDir,\n                                       DataModel::ActionLogInfo}|{DataModel::ActionStart, DataModel::ActionLogInfo,\n                                       DataModel::ActionInstallDir}|tst_installedview|row buttons in the wrong order
+src/gui/wnappinstallwidget.cpp|        emit s_RetryDownload();|        emit s_RetryExtract();|tst_installpages|failed download offers the unpack retry
 EOF
 )
 
