@@ -20,62 +20,6 @@ class TestSingleInstance : public QObject
 {
     Q_OBJECT
 private slots:
-    void secondStartHandsOverArguments()
-    {
-        AssistHome home;
-        auto first = startPrimary(home);
-        QVERIFY(first);
-        QVERIFY(home.waitForLog(QStringLiteral("show main window")));
-
-        auto second = home.start({QStringLiteral("/no/such/file.exe"), QStringLiteral("extra")});
-        QVERIFY(second->waitForFinished(HandOverMs));
-        QCOMPARE(second->exitCode(), SecondInstanceExitCode);
-        QVERIFY(first->state() == QProcess::Running);
-        QVERIFY(home.waitForLog(QStringLiteral("\"/no/such/file.exe\", \"extra\")")));
-        // A missing file shows the existing main window again.
-        QVERIFY(home.waitForLog(QStringLiteral("show main window"), 2));
-        QVERIFY(home.log().contains(QStringLiteral("lirvan-wine-assist is running")));
-        stop(first.get());
-    }
-
-    void installWindowPerPath()
-    {
-        AssistHome home;
-        const QString setup = home.path() + QStringLiteral("/setup one.exe");
-        const QString other = home.path() + QStringLiteral("/other.msi");
-        // Real program files, read with the build tree's helper scripts: a file
-        // that cannot be read closes its window again.
-        const QString fixtures = QStringLiteral(LWA_BINARY_DIR "/fixtures/");
-        QVERIFY(QFile::copy(fixtures + QStringLiteral("foo-setup.exe"), setup));
-        QVERIFY(QFile::copy(fixtures + QStringLiteral("bar-setup.msi"), other));
-        QVERIFY(QDir().mkpath(home.path() + QStringLiteral("/.config/lirvan")));
-        QFile settings(home.path() + QStringLiteral("/.config/lirvan/lirvan-wine-assist.conf"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[General]\ntool=" LWA_BINARY_DIR "/platform-root/tools/\n");
-        settings.close();
-
-        auto first = startPrimary(home, {setup});
-        QVERIFY(first);
-        QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(setup)));
-        QVERIFY(!home.log().contains(QStringLiteral("show main window")));
-
-        // The same path raises the open window instead of opening a second one.
-        auto again = home.start({setup});
-        QVERIFY(again->waitForFinished(HandOverMs));
-        QCOMPARE(again->exitCode(), SecondInstanceExitCode);
-        QVERIFY(home.waitForLog(QStringLiteral("installing dialog count:  1")));
-
-        auto another = home.start({other});
-        QVERIFY(another->waitForFinished(HandOverMs));
-        QVERIFY(home.waitForLog(QStringLiteral("New install dialog for  \"%1\"").arg(other)));
-        QCOMPARE(home.log().count(QStringLiteral("New install dialog for ")), 2);
-
-        auto noFile = home.start({});
-        QVERIFY(noFile->waitForFinished(HandOverMs));
-        QVERIFY(home.waitForLog(QStringLiteral("show main window")));
-        stop(first.get());
-    }
-
     void crashedInstanceDoesNotBlock()
     {
         AssistHome home;
