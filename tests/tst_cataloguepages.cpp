@@ -235,6 +235,13 @@ private slots:
         QCOMPARE(rowNames(m_list), QStringList{"Foo"});
         QCOMPARE(m_page->rightStack()->currentIndex(), int(Appinstallablewidget::PlaceholderPage));
 
+        // A category without applications says so.
+        QVERIFY(!m_list->listView()->isEmptyTextVisible());
+        chooseCategory(m_list, 9);
+        QCOMPARE(m_list->model()->rowCount(), 0);
+        QVERIFY(m_list->listView()->isEmptyTextVisible());
+        QCOMPARE(m_list->listView()->emptyText(), QString("当前分类没有数据，敬请期待..."));
+
         chooseCategory(m_list, 0);
         QCOMPARE(rowNames(m_list), (QStringList{"Bar", "Firefox Portable", "Foo"}));
         // Only the catalogue request went to the service.
@@ -279,16 +286,6 @@ private slots:
         QVERIFY(m_list->listView()->isWrapping());
     }
 
-    void emptyStateText()
-    {
-        QVERIFY(load());
-        QVERIFY(!m_list->listView()->isEmptyTextVisible());
-        chooseCategory(m_list, 9);
-        QCOMPARE(m_list->model()->rowCount(), 0);
-        QVERIFY(m_list->listView()->isEmptyTextVisible());
-        QCOMPARE(m_list->listView()->emptyText(), QString("当前分类没有数据，敬请期待..."));
-    }
-
     void stars_data()
     {
         QTest::addColumn<double>("score");
@@ -326,7 +323,12 @@ private slots:
         QCOMPARE(install.size(), 1);
         QCOMPARE(install.last().first().value<TPublishedAppInfo>().version, QString("2.0"));
 
-        detail->toggleVersionList();
+        // The link toggles between the details and the version list.
+        QWidget *details = detail->findChild<QWidget *>("details");
+        QCOMPARE(detail->moreLink()->text(), QString("更多版本"));
+        QTest::mouseClick(detail->moreLink(), Qt::LeftButton);
+        QCOMPARE(detail->moreLink()->text(), QString("收起"));
+        QVERIFY(detail->isVersionListShown() && !details->isVisible());
         detail->versionList()->findChild<QRadioButton *>("1")->click();
         detail->installButton()->click();
         QCOMPARE(install.size(), 2);
@@ -341,7 +343,7 @@ private slots:
         m_list->listView()->setCurrentIndex(rowNamed(m_list, "Foo"));
         QCOMPARE(m_page->rightStack()->currentIndex(), int(Appinstallablewidget::DetailPage));
         QVERIFY(!detail->isVersionListShown());
-        QVERIFY(detail->findChild<QWidget *>("details")->isVisible());
+        QVERIFY(details->isVisible());
         QCOMPARE(detail->moreLink()->text(), QString("更多版本"));
         QVERIFY(detail->versionList()->findChild<QRadioButton *>("0")->isChecked());
         detail->installButton()->click();
@@ -360,23 +362,6 @@ private slots:
         QCOMPARE(install.first().first().value<TPublishedAppInfo>().id, 3);
         // Without a main window no dialog opens.
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void moreVersionsLink()
-    {
-        QVERIFY(load());
-        m_list->listView()->setCurrentIndex(rowNamed(m_list, "Foo"));
-        Appinstallablesubwidget *detail = m_page->detailWidget();
-        QWidget *details = detail->findChild<QWidget *>("details");
-        // Each click toggles between the details and the version list.
-        for (int clicks = 0; clicks < 3; ++clicks) {
-            if (clicks > 0)
-                QTest::mouseClick(detail->moreLink(), Qt::LeftButton);
-            const bool listShown = clicks == 1;
-            QCOMPARE(detail->moreLink()->text(), listShown ? QString("收起") : QString("更多版本"));
-            QCOMPARE(detail->isVersionListShown(), listShown);
-            QCOMPARE(details->isVisible(), !listShown);
-        }
     }
 
     void rowWidgetsFollowTheVisibleRows()
