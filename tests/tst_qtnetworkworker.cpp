@@ -13,6 +13,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 namespace {
@@ -216,6 +218,34 @@ private slots:
         m_server->use();
         QCOMPARE(refused.value(0).toInt(), 4);
         QVERIFY(!refused.value(1).toString().isEmpty());
+    }
+
+    // A reply arrives in pieces that may split a character; the text is
+    // whole all the same.
+    void replyInPiecesKeepsEveryCharacter()
+    {
+        const QByteArray body = QStringLiteral("{\"data\":[{\"name\":\"画图助手\"}]}").toUtf8();
+        const int split = body.indexOf(QStringLiteral("图").toUtf8()) + 1;
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        connect(&server, &QTcpServer::newConnection, &server, [&] {
+            QTcpSocket *socket = server.nextPendingConnection();
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
+                          "Content-Length: "
+                          + QByteArray::number(body.size()) + "\r\n\r\n" + body.left(split));
+            // The rest a moment later, when the first piece has been read.
+            QTimer::singleShot(300, socket, [socket, rest = body.mid(split)] {
+                socket->write(rest);
+                socket->disconnectFromHost();
+            });
+        });
+        WineSettings::instance()
+                ->setValue(QStringLiteral("wine_oauth_host"),
+                           QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()));
+        const QList<QVariant> reply = request("/api/v1/app/list", QtNetworkWorker::Get, 0);
+        m_server->use();
+        QCOMPARE(reply.value(0).toInt(), 3);
+        QCOMPARE(reply.value(1).toString(), QString::fromUtf8(body));
     }
 
     void nothingSentBeforeSetRequest()

@@ -17,14 +17,20 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int CategoryCount = 12;
 constexpr QSize RowSize(252, 78);
 // The searched name in the title leaves room for the category selector.
 constexpr int SearchNameWidth = 360;
+
+// The record as shown: without an icon of its own it shows the placeholder.
+TPublishedAppInfo withIcon(TPublishedAppInfo app)
+{
+    if (app.icon.isEmpty())
+        app.icon = LIconTheme::builtinPrefix() + QStringLiteral("lw_space.svg");
+    return app;
+}
 
 } // namespace
 
@@ -166,47 +172,38 @@ void Appinstallablemainwidget::refresh()
     m_model->clear();
     if (!m_catalogue->hasAnswered())
         return;
-    regroup();
+    m_listView->setEmptyTextVisible(false);
+    // Grouped and sorted by the catalogue, off the GUI thread.
+    m_groups = m_catalogue->groups();
     rebuildRows();
 }
 
-void Appinstallablemainwidget::regroup()
+bool Appinstallablemainwidget::isWanted(const TPublishedAppInfo &best) const
 {
-    m_listView->setEmptyTextVisible(false);
-
-    const QString placeholder = LIconTheme::builtinPrefix() + QStringLiteral("lw_space.svg");
-    const QList<TPublishedAppInfo> &apps = m_catalogue->apps();
-    for (TPublishedAppInfo app : apps) {
-        if (app.icon.isEmpty())
-            app.icon = placeholder;
-        m_groups[app.appName].append(app);
-    }
-    for (Vector &group : m_groups) {
-        std::stable_sort(group.begin(), group.end(),
-                         [](const TPublishedAppInfo &a, const TPublishedAppInfo &b) {
-                             return a.score > b.score;
-                         });
-    }
+    if (!m_searchText.isEmpty())
+        return best.appName == m_searchText;
+    return m_categoryId == 0 || best.categories == m_categoryId;
 }
 
 void Appinstallablemainwidget::rebuildRows()
 {
-    // An empty catalogue shows the empty-state text like an empty category.
+    // Items made whole before they join the model: a change to an item in
+    // the model is a signal to every view, thousands of them for a catalogue.
+    const QSize rowSize = m_listView->itemSize();
     QList<QStandardItem *> rows;
     for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
         const TPublishedAppInfo &best = it.value().first();
-        const bool wanted = m_searchText.isEmpty()
-                                    ? m_categoryId == 0 || best.categories == m_categoryId
-                                    : best.appName == m_searchText;
-        if (!wanted)
+        if (!isWanted(best))
             continue;
         auto item = new LStandardItem;
-        item->setData(QVariant::fromValue(best), AppInfoRole);
+        item->setData(QVariant::fromValue(withIcon(best)), AppInfoRole);
         item->setEditable(false);
+        item->setSizeHint(rowSize);
         rows.append(item);
     }
     // One row is shown on its own line; several fill the width.
     m_listView->setOrientation(QListView::LeftToRight, rows.size() != 1);
+    // An empty catalogue shows the empty-state text like an empty category.
     if (rows.isEmpty()) {
         m_listView->setEmptyTextVisible(true);
         return;
@@ -224,5 +221,8 @@ void Appinstallablemainwidget::itemClicked(const QModelIndex &currentIndex)
     if (!currentIndex.isValid())
         return;
     const auto info = currentIndex.data(AppInfoRole).value<TPublishedAppInfo>();
-    emit sendAppInfoToRightList(m_groups.value(info.appName));
+    Vector versions = m_groups.value(info.appName);
+    for (TPublishedAppInfo &version : versions)
+        version = withIcon(version);
+    emit sendAppInfoToRightList(versions);
 }

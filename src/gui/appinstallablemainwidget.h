@@ -57,9 +57,9 @@ private:
     void fillDropdown();
     void onCatalogueState();
     void onCategoryTriggered(QAction *action);
-    void regroup();
-    void rebuildRows();
     void refresh();
+    void rebuildRows();
+    bool isWanted(const TPublishedAppInfo &best) const;
     QWidget *createRowWidget(const QModelIndex &index) const;
 
     WineCatalogue *m_catalogue;
@@ -71,7 +71,7 @@ private:
     QWidget *m_failure;
     QString m_searchText;
     int m_categoryId = 0;
-    QMap<QString, Vector> m_groups;
+    QMap<QString, Vector> m_groups; // the catalogue's, shared
 };
 
 #endif // APPINSTALLABLEMAINWIDGET_H

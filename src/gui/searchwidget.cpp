@@ -5,7 +5,6 @@
 #include <QCompleter>
 #include <QDebug>
 #include <QLineEdit>
-#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -29,17 +28,8 @@ SearchWidget::SearchWidget(WineCatalogue *catalogue, QWidget *parent)
 
 void SearchWidget::initAppList()
 {
-    QStringList names;
-    QSet<QString> seen;
-    const QList<TPublishedAppInfo> &apps = m_catalogue->apps();
-    for (const TPublishedAppInfo &app : apps) {
-        if (!seen.contains(app.appName)) {
-            seen.insert(app.appName);
-            names.append(app.appName);
-        }
-    }
-
-    auto completer = new QCompleter(names, this);
+    // Each name once, gathered with the catalogue off the GUI thread.
+    auto completer = new QCompleter(m_catalogue->names(), this);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setCaseSensitivity(Qt::CaseInsensitive);

@@ -49,6 +49,15 @@ QList<TPublishedAppInfo> appsFromReply(const QJsonObject &reply)
     return apps;
 }
 
+std::optional<QList<TPublishedAppInfo>> appListFromText(const QString &text)
+{
+    const QJsonObject reply = QstringToJson(text);
+    // A reply without its list is no answer, though the transfer worked.
+    if (!reply.value(QStringLiteral("data")).isArray())
+        return std::nullopt;
+    return appsFromReply(reply);
+}
+
 TPublishedAppInfo defaultConfigFromReply(const QJsonObject &reply)
 {
     const QJsonObject data = reply.value(QStringLiteral("data")).toObject();

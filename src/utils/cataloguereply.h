@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 /*
  * Reading the catalogue service's replies, shared by its request classes:
  * every reply is a JSON object whose payload is the member "data".
@@ -21,6 +23,9 @@ QJsonObject QstringToJson(const QString &text);
 TPublishedAppInfo appFromJson(const QJsonObject &app);
 // Every application of a list reply's "data", in order.
 QList<TPublishedAppInfo> appsFromReply(const QJsonObject &reply);
+// The applications of a list reply's text, in order; none when the reply
+// holds no list. Touches nothing but its argument: safe on any thread.
+std::optional<QList<TPublishedAppInfo>> appListFromText(const QString &text);
 // The service's default configuration from its reply's "data".
 TPublishedAppInfo defaultConfigFromReply(const QJsonObject &reply);
 

@@ -10,8 +10,11 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTextCodec>
 #include <QTimer>
 #include <QUrl>
+
+#include <utility>
 
 namespace {
 
@@ -123,6 +126,11 @@ void QtNetworkWorker::startRequest()
         return;
     m_reply = reply;
     m_replyId = m_id;
+    // Always UTF-8, whatever the locale's encoding; a byte-order mark stays
+    // in the text as QString::fromUtf8() leaves it.
+    m_decoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder(QTextCodec::IgnoreHeader));
+    m_text.clear();
+    connect(reply, &QNetworkReply::readyRead, this, &QtNetworkWorker::onReadyRead);
     connect(reply, &QNetworkReply::finished, this, &QtNetworkWorker::OnReplyFinished);
     // Bytes moving either way show the service is alive: an upload of a
     // large log over a slow link is not cut off while it progresses.
@@ -140,12 +148,19 @@ void QtNetworkWorker::onProgress()
         m_idleTimer->start(requestTimeoutMs());
 }
 
+void QtNetworkWorker::onReadyRead()
+{
+    if (m_reply)
+        m_text += m_decoder->toUnicode(m_reply->readAll());
+}
+
 void QtNetworkWorker::onTimedOut()
 {
     QNetworkReply *reply = m_reply;
     if (!reply)
         return;
     m_reply = nullptr;
+    m_text.clear();
     m_idleTimer->stop();
     disconnect(reply, nullptr, this, nullptr);
     reply->abort();
@@ -168,6 +183,7 @@ void QtNetworkWorker::OnReplyFinished()
     reply->deleteLater();
 
     if (reply->error() != QNetworkReply::NoError) {
+        m_text.clear();
         const char *code = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(
                 reply->error());
         qWarning().noquote() << QStringLiteral("Have error str: ") + reply->errorString()
@@ -176,8 +192,8 @@ void QtNetworkWorker::OnReplyFinished()
         emit signalFinished(Failed, reply->errorString(), m_replyId);
         return;
     }
-    // Always UTF-8, whatever the locale's encoding.
-    const QString body = QString::fromUtf8(reply->readAll());
+    QString body = std::exchange(m_text, QString());
+    body += m_decoder->toUnicode(reply->readAll());
     qDebug() << "finished";
     emit signalFinished(Finished, body, m_replyId);
 }

@@ -13,6 +13,7 @@ class QHttpMultiPart;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QNetworkRequest;
+class QTextDecoder;
 class QTimer;
 
 /*
@@ -29,6 +30,9 @@ class QTimer;
  * ten times as long in all, is aborted and ends as failed, so that a service
  * that accepts the connection and never answers cannot leave its owner
  * waiting for ever.
+ *
+ * The body is decoded as it arrives, a piece per pass of the event loop, so
+ * that a reply of megabytes costs the GUI thread no long moment at its end.
  */
 class QtNetworkWorker : public QObject
 {
@@ -63,6 +67,7 @@ public slots:
 private:
     bool isBusy() const;
     void onProgress();
+    void onReadyRead();
     void onTimedOut();
 
     QNetworkAccessManager *m_manager = nullptr;
@@ -75,6 +80,8 @@ private:
     int m_replyId = 0; // the id of the request m_reply answers
     QTimer *m_idleTimer;
     QElapsedTimer m_sinceStart;
+    std::unique_ptr<QTextDecoder> m_decoder; // of the current reply's body
+    QString m_text; // its body so far
 };
 
 #endif // QTNETWORKWORKER_H

@@ -4,8 +4,12 @@
 #include "tpublishedappinfo.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
+#include <QStringList>
+#include <QVector>
 
+class SerialWorker;
 class WineGetAppList;
 
 /*
@@ -13,6 +17,9 @@ class WineGetAppList;
  * view that shows it (the catalogue page, the search results, the search
  * completer). Whoever owns it decides when load() runs; the views follow
  * stateChanged(), so that a retry from any of them refills all of them.
+ *
+ * An answer is read, grouped by name and sorted off the GUI thread; the
+ * catalogue is Loaded, with all of it at hand, once that is done.
  */
 class WineCatalogue : public QObject
 {
@@ -20,6 +27,10 @@ class WineCatalogue : public QObject
 public:
     enum State { NotLoaded, Loading, Loaded, LoadFailed };
     Q_ENUM(State)
+
+    // The records of one application name, best-rated first.
+    using Group = QVector<TPublishedAppInfo>;
+    using Groups = QMap<QString, Group>;
 
     explicit WineCatalogue(QObject *parent = nullptr);
 
@@ -31,6 +42,11 @@ public:
     bool isPending() const { return !m_answered && m_state != LoadFailed; }
     // The records of the last successful answer, in the service's order.
     const QList<TPublishedAppInfo> &apps() const;
+    // The same records by application name, in ascending order of the names;
+    // equal scores keep the service's order.
+    const Groups &groups() const;
+    // Each application name once, in the order of first appearance.
+    const QStringList &names() const;
     // How many requests were sent so far.
     int requestCount() const { return m_requests; }
 
@@ -43,10 +59,20 @@ signals:
     void stateChanged(WineCatalogue::State state);
 
 private:
+    struct Content
+    {
+        QList<TPublishedAppInfo> apps;
+        Groups groups;
+        QStringList names;
+    };
+
+    static Content index(const QList<TPublishedAppInfo> &apps);
+    void onAnswer();
     void setState(State state);
 
     WineGetAppList *m_request;
-    QList<TPublishedAppInfo> m_apps;
+    SerialWorker *m_indexer;
+    Content m_content;
     State m_state = NotLoaded;
     bool m_answered = false;
     int m_requests = 0;

@@ -2,20 +2,22 @@
 
 #include "cataloguereply.h"
 #include "qtnetworkworker.h"
+#include "serialworker.h"
 
 #include <QDebug>
-#include <QJsonObject>
 
 using CatalogueReply::queryValue;
 
 WineGetAppList::WineGetAppList(QObject *parent)
     : QObject(parent)
+    , m_reader(new SerialWorker(this))
 {
 }
 
 WineGetAppList::WineGetAppList(const QString &recommendName, QObject *parent)
     : QObject(parent)
     , m_recommendName(recommendName)
+    , m_reader(new SerialWorker(this))
 {
 }
 
@@ -98,17 +100,23 @@ void WineGetAppList::slotRequestFinished(int status, QString strData, int id)
 {
     m_lastReply = strData;
     qInfo() << "status:" << status << "id:" << id;
-    if (status != QtNetworkWorker::Finished) {
+    const bool transferred = status == QtNetworkWorker::Finished;
+    if (!transferred)
         qDebug() << status << strData << id;
-        emit signalFailed(status, strData);
-        return;
-    }
-    const QJsonObject reply = CatalogueReply::QstringToJson(strData);
-    // A reply without its list is no answer, though the transfer worked.
-    if (!reply.value(QStringLiteral("data")).isArray()) {
-        emit signalFailed(status, strData);
-        return;
-    }
-    m_apps.append(CatalogueReply::appsFromReply(reply));
-    emit signalFinished();
+    // A failure takes the same way as an answer, so that the signals keep
+    // the order of the replies.
+    m_reader->run(
+            [strData, transferred]() -> std::optional<QList<TPublishedAppInfo>> {
+                if (!transferred)
+                    return std::nullopt;
+                return CatalogueReply::appListFromText(strData);
+            },
+            [this, status, strData](const std::optional<QList<TPublishedAppInfo>> &apps) {
+                if (!apps) {
+                    emit signalFailed(status, strData);
+                    return;
+                }
+                m_apps.append(*apps);
+                emit signalFinished();
+            });
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QtNetworkWorker;
+class SerialWorker;
 
 /*
  * Fetches application lists from the catalogue service for the catalogue
@@ -20,6 +21,9 @@ class QtNetworkWorker;
  * Each successful reply appends its applications to the list and emits
  * signalFinished(); a failed request, or a reply without a list, emits
  * signalFailed() with the worker's status and the reply or error text.
+ * Replies are read off the GUI thread (a whole catalogue is megabytes of
+ * JSON), so both signals come on a later pass of the event loop than the
+ * reply, in the order the replies came.
  */
 class WineGetAppList : public QObject
 {
@@ -55,6 +59,7 @@ private:
     int m_categoryId = 0;
     QList<TPublishedAppInfo> m_apps;
     QtNetworkWorker *m_worker = nullptr;
+    SerialWorker *m_reader;
     QString m_lastReply;
 };
 
