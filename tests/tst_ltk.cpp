@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QSvgRenderer>
+#include <QToolButton>
 #include <QtTest>
 
 class TestLtk : public QObject
@@ -155,6 +156,37 @@ private slots:
         QCoreApplication::sendEvent(edit.lineEdit(), &in);
         QCOMPARE(focus.count(), 1);
         QCOMPARE(focus.first().first().toBool(), true);
+    }
+
+    void searchEditClearButtonComesWithText()
+    {
+        LSearchEdit edit;
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        QSignalSpy aborted(&edit, &LSearchEdit::searchAborted);
+
+        // The first text brings the button, which empties the field.
+        QTest::keyClicks(edit.lineEdit(), QStringLiteral("Fo"));
+        const auto clear = edit.lineEdit()->findChild<QAction *>(
+                QStringLiteral("_q_qlineeditclearaction"));
+        QVERIFY(clear);
+        QToolButton *button = nullptr;
+        for (QToolButton *each : edit.lineEdit()->findChildren<QToolButton *>()) {
+            if (each->defaultAction() == clear)
+                button = each;
+        }
+        QVERIFY(button);
+        QVERIFY(button->isVisible());
+        button->click();
+        QVERIFY(edit.text().isEmpty());
+        QCOMPARE(aborted.count(), 1);
+
+        // It stays for later searches, one button only.
+        QTest::keyClicks(edit.lineEdit(), QStringLiteral("Bar"));
+        QCOMPARE(edit.lineEdit()
+                         ->findChildren<QAction *>(QStringLiteral("_q_qlineeditclearaction"))
+                         .size(),
+                 1);
     }
 
     void listViewShowsEdgeWidgets()
