@@ -15,9 +15,11 @@
 #include <QAbstractButton>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <QtTest>
@@ -107,6 +109,43 @@ private slots:
         }
         QVERIFY(LIconTheme::resourcePath(QStringLiteral("lw_nonexistent")).isEmpty());
         QVERIFY(LIconTheme::resourcePath(QStringLiteral("login")).isEmpty());
+    }
+
+    void svgFileIconDrawsItsFile()
+    {
+        // What the file shows, drawn by the SVG renderer itself.
+        const QString path = LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg");
+        QImage expected(QSize(32, 32), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        QSvgRenderer(path).render(&painter);
+        painter.end();
+
+        const QIcon icon = LIconTheme::fileIcon(path);
+        QVERIFY(!icon.isNull());
+        const QImage normal = icon.pixmap(32, 32).toImage().convertToFormat(expected.format());
+        QCOMPARE(normal, expected);
+        // A copy draws the same; the disabled look is the style's, not the file's.
+        const QIcon copy = icon;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        const QPixmap disabled = QApplication::style()->generatedIconPixmap(QIcon::Disabled,
+                                                                            QPixmap::fromImage(
+                                                                                    expected),
+                                                                            &option);
+        QCOMPARE(copy.pixmap(32, 32, QIcon::Disabled).toImage().convertToFormat(expected.format()),
+                 disabled.toImage().convertToFormat(expected.format()));
+        QVERIFY(copy.pixmap(32, 32, QIcon::Disabled).toImage() != expected);
+        // Painted into a rectangle, it fills it.
+        QImage painted(QSize(32, 32), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QPainter onto(&painted);
+        icon.paint(&onto, QRect(0, 0, 32, 32));
+        onto.end();
+        QCOMPARE(painted, expected);
+
+        QVERIFY(LIconTheme::fileIcon(QStringLiteral(":/no/such/icon.svg")).isNull());
+        QVERIFY(LIconTheme::fileIcon(QStringLiteral(":/no/such/icon.svg")).pixmap(16, 16).isNull());
     }
 
     void dialogReturnsClickedButton()

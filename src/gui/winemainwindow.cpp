@@ -103,7 +103,8 @@ WineMainWindow::WineMainWindow(QWidget *parent)
 
 void WineMainWindow::setUpTitlebar()
 {
-    titlebar()->setIcon(QIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg")));
+    titlebar()->setIcon(LIconTheme::fileIcon(LIconTheme::builtinPrefix()
+                                             + QStringLiteral("lw_headerIcon.svg")));
     // The title bar's menu would be empty in this window.
     titlebar()->setMenuVisible(false);
 
@@ -156,8 +157,8 @@ QWidget *WineMainWindow::createNavigationColumn()
                                        + QStringLiteral("Wine_Company_District.png"),
                                "png");
     communityIcon.setAutoDetectImageFormat(false);
-    m_communityButton->setIcon(QPixmap::fromImage(communityIcon.read().scaled(
-            20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_communityButton->setIcon(QPixmap::fromImage(
+            communityIcon.read().scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     m_communityButton->setIconSize(QSize(20, 20));
     m_communityButton->installEventFilter(this);
 

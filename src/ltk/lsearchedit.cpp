@@ -9,7 +9,8 @@
 LSearchEdit::LSearchEdit(QWidget *parent)
     : LLineEdit(parent)
 {
-    const QIcon searchIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_search_20px.svg"));
+    const QIcon searchIcon = LIconTheme::fileIcon(LIconTheme::builtinPrefix()
+                                                  + QStringLiteral("lw_search_20px.svg"));
     lineEdit()->addAction(searchIcon, QLineEdit::LeadingPosition);
     setPlaceholderText(tr("搜索"));
     lineEdit()->installEventFilter(this);
