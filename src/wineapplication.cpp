@@ -70,7 +70,8 @@ void WineApplication::setIdentity()
     if (app)
         app->loadTranslator(translationLocales());
 
-    const QIcon icon(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg"));
+    const QIcon icon = LIconTheme::fileIcon(LIconTheme::builtinPrefix()
+                                            + QStringLiteral("lw_headerIcon.svg"));
     QApplication::setWindowIcon(icon);
     if (app) {
         app->setProductIcon(icon);

@@ -15,10 +15,13 @@
 #include <QAbstractButton>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QStyleOption>
 #include <QSvgRenderer>
+#include <QToolButton>
 #include <QtTest>
 
 class TestLtk : public QObject
@@ -108,6 +111,43 @@ private slots:
         QVERIFY(LIconTheme::resourcePath(QStringLiteral("login")).isEmpty());
     }
 
+    void svgFileIconDrawsItsFile()
+    {
+        // What the file shows, drawn by the SVG renderer itself.
+        const QString path = LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg");
+        QImage expected(QSize(32, 32), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        QSvgRenderer(path).render(&painter);
+        painter.end();
+
+        const QIcon icon = LIconTheme::fileIcon(path);
+        QVERIFY(!icon.isNull());
+        const QImage normal = icon.pixmap(32, 32).toImage().convertToFormat(expected.format());
+        QCOMPARE(normal, expected);
+        // A copy draws the same; the disabled look is the style's, not the file's.
+        const QIcon copy = icon;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        const QPixmap disabled = QApplication::style()->generatedIconPixmap(QIcon::Disabled,
+                                                                            QPixmap::fromImage(
+                                                                                    expected),
+                                                                            &option);
+        QCOMPARE(copy.pixmap(32, 32, QIcon::Disabled).toImage().convertToFormat(expected.format()),
+                 disabled.toImage().convertToFormat(expected.format()));
+        QVERIFY(copy.pixmap(32, 32, QIcon::Disabled).toImage() != expected);
+        // Painted into a rectangle, it fills it.
+        QImage painted(QSize(32, 32), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QPainter onto(&painted);
+        icon.paint(&onto, QRect(0, 0, 32, 32));
+        onto.end();
+        QCOMPARE(painted, expected);
+
+        QVERIFY(LIconTheme::fileIcon(QStringLiteral(":/no/such/icon.svg")).isNull());
+        QVERIFY(LIconTheme::fileIcon(QStringLiteral(":/no/such/icon.svg")).pixmap(16, 16).isNull());
+    }
+
     void dialogReturnsClickedButton()
     {
         LDialog dialog;
@@ -155,6 +195,37 @@ private slots:
         QCoreApplication::sendEvent(edit.lineEdit(), &in);
         QCOMPARE(focus.count(), 1);
         QCOMPARE(focus.first().first().toBool(), true);
+    }
+
+    void searchEditClearButtonComesWithText()
+    {
+        LSearchEdit edit;
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        QSignalSpy aborted(&edit, &LSearchEdit::searchAborted);
+
+        // The first text brings the button, which empties the field.
+        QTest::keyClicks(edit.lineEdit(), QStringLiteral("Fo"));
+        const auto clear = edit.lineEdit()->findChild<QAction *>(
+                QStringLiteral("_q_qlineeditclearaction"));
+        QVERIFY(clear);
+        QToolButton *button = nullptr;
+        for (QToolButton *each : edit.lineEdit()->findChildren<QToolButton *>()) {
+            if (each->defaultAction() == clear)
+                button = each;
+        }
+        QVERIFY(button);
+        QVERIFY(button->isVisible());
+        button->click();
+        QVERIFY(edit.text().isEmpty());
+        QCOMPARE(aborted.count(), 1);
+
+        // It stays for later searches, one button only.
+        QTest::keyClicks(edit.lineEdit(), QStringLiteral("Bar"));
+        QCOMPARE(edit.lineEdit()
+                         ->findChildren<QAction *>(QStringLiteral("_q_qlineeditclearaction"))
+                         .size(),
+                 1);
     }
 
     void listViewShowsEdgeWidgets()

@@ -16,7 +16,8 @@ Appinstallablesubstackwidgt::Appinstallablesubstackwidgt(QWidget *parent)
     auto image = new LLabel(this);
     image->setObjectName(QStringLiteral("placeholderImage"));
     image->setPixmap(
-            QIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_space.svg")).pixmap(ImageSize));
+            LIconTheme::fileIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_space.svg"))
+                    .pixmap(ImageSize));
     image->setAlignment(Qt::AlignCenter);
 
     auto text = new LLabel(tr("点击应用显示详情"), this);

@@ -22,12 +22,10 @@ Appinstallablewidget::Appinstallablewidget(WineCatalogue *catalogue, QWidget *pa
     , m_mainWidget(new Appinstallablemainwidget(catalogue))
     , m_stack(new QStackedWidget)
     , m_placeholder(new Appinstallablesubstackwidgt)
-    , m_detail(new Appinstallablesubwidget)
 {
     m_mainWidget->setMinimumWidth(MainMinimumWidth);
     m_stack->setFixedSize(RightSize);
     m_stack->addWidget(m_placeholder);
-    m_stack->addWidget(m_detail);
     m_stack->setCurrentIndex(PlaceholderPage);
 
     auto row = new QHBoxLayout;
@@ -43,8 +41,8 @@ Appinstallablewidget::Appinstallablewidget(WineCatalogue *catalogue, QWidget *pa
 
     connect(m_mainWidget->listView(), &MultiSelectListView::currentChanges, this,
             &Appinstallablewidget::listWidgetClickedSlot);
-    connect(m_mainWidget, &Appinstallablemainwidget::sendAppInfoToRightList, m_detail,
-            &Appinstallablesubwidget::getAppInfos);
+    connect(m_mainWidget, &Appinstallablemainwidget::sendAppInfoToRightList, this,
+            [this](const Vector &versions) { detail()->getAppInfos(versions); });
     connect(m_mainWidget->dropdown(), &LDropdown::triggered, this,
             &Appinstallablewidget::dropdownSlot);
     connect(this, &Appinstallablewidget::setLableText, m_mainWidget,
@@ -72,8 +70,20 @@ void Appinstallablewidget::listWidgetClickedSlot(const QModelIndex &current,
     // Shown again, also for the application shown before, the panel starts
     // from its first version.
     if (m_stack->currentIndex() != DetailPage)
-        m_detail->showFirstVersion();
+        detail()->showFirstVersion();
     m_stack->setCurrentIndex(DetailPage);
+}
+
+// The details are built when the first application is chosen: the first
+// screen shows the placeholder, and the panel's fonts and layout would only
+// delay it.
+Appinstallablesubwidget *Appinstallablewidget::detail()
+{
+    if (!m_detail) {
+        m_detail = new Appinstallablesubwidget;
+        m_stack->insertWidget(DetailPage, m_detail);
+    }
+    return m_detail;
 }
 
 void Appinstallablewidget::dropdownSlot()

@@ -31,6 +31,7 @@ public:
 
     QString searchName() const { return m_searchName; }
     Appinstallablemainwidget *mainWidget() const { return m_mainWidget; }
+    // Null until the first application has been chosen.
     Appinstallablesubwidget *detailWidget() const { return m_detail; }
     QStackedWidget *rightStack() const { return m_stack; }
 
@@ -42,10 +43,12 @@ public slots:
     void dropdownSlot();
 
 private:
+    Appinstallablesubwidget *detail();
+
     Appinstallablemainwidget *m_mainWidget;
     QStackedWidget *m_stack;
     Appinstallablesubstackwidgt *m_placeholder;
-    Appinstallablesubwidget *m_detail;
+    Appinstallablesubwidget *m_detail = nullptr;
     QString m_searchName;
 };
 

@@ -24,6 +24,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,20 +88,23 @@ WineMainWindow::WineMainWindow(QWidget *parent)
     connect(m_search, &SearchWidget::sendSearchResult, this, &WineMainWindow::goToSearchWidgetSlot);
     connect(m_search, &LSearchEdit::searchAborted, this, &WineMainWindow::returnToCurrentListSlot);
 
-    // Only a changed value is written: every write syncs the settings file
-    // to disk soon after, which would slow down every start.
-    const QString forum = WineSettings::defaultValue(CommunitySetting);
-    if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
-        WineSettings::instance()->setValue(CommunitySetting, forum);
-
     // The one request for the catalogue of both pages and the search field,
     // once the window is on screen.
     DeferredStartup::run(m_catalogue, [catalogue = m_catalogue] { catalogue->load(); });
+    // Only a changed value is written: every write syncs the settings file
+    // to disk soon after, which would slow down every start. Nothing on the
+    // first screen reads it, so that disk work waits for the first paint.
+    DeferredStartup::run(this, [] {
+        const QString forum = WineSettings::defaultValue(CommunitySetting);
+        if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
+            WineSettings::instance()->setValue(CommunitySetting, forum);
+    });
 }
 
 void WineMainWindow::setUpTitlebar()
 {
-    titlebar()->setIcon(QIcon(LIconTheme::builtinPrefix() + QStringLiteral("lw_headerIcon.svg")));
+    titlebar()->setIcon(LIconTheme::fileIcon(LIconTheme::builtinPrefix()
+                                             + QStringLiteral("lw_headerIcon.svg")));
     // The title bar's menu would be empty in this window.
     titlebar()->setMenuVisible(false);
 
@@ -147,10 +151,14 @@ QWidget *WineMainWindow::createNavigationColumn()
     m_communityButton = new QCommandLinkButton(tr("Wine社区"));
     m_communityButton->setObjectName(QStringLiteral("communityButton"));
     m_communityButton->setFixedSize(100, 40);
-    const QPixmap communityIcon(LIconTheme::builtinPrefix()
-                                + QStringLiteral("Wine_Company_District.png"));
-    m_communityButton->setIcon(
-            communityIcon.scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Read as the PNG it is: guessing the format would load every image
+    // plugin before the first paint.
+    QImageReader communityIcon(LIconTheme::builtinPrefix()
+                                       + QStringLiteral("Wine_Company_District.png"),
+                               "png");
+    communityIcon.setAutoDetectImageFormat(false);
+    m_communityButton->setIcon(QPixmap::fromImage(
+            communityIcon.read().scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     m_communityButton->setIconSize(QSize(20, 20));
     m_communityButton->installEventFilter(this);
 

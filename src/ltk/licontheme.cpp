@@ -1,5 +1,7 @@
 #include "licontheme.h"
 
+#include "lsvgiconengine.h"
+
 #include <QFile>
 
 QString LIconTheme::builtinPrefix()
@@ -19,6 +21,13 @@ QIcon LIconTheme::findQIcon(const QString &name)
 {
     const QString path = resourcePath(name);
     if (!path.isEmpty())
-        return QIcon(path);
+        return fileIcon(path);
     return QIcon::fromTheme(name);
+}
+
+QIcon LIconTheme::fileIcon(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        return QIcon(new LSvgIconEngine(path));
+    return QIcon(path);
 }

@@ -14,6 +14,9 @@ public:
     static QString builtinPrefix();
     static QString resourcePath(const QString &name);
     static QIcon findQIcon(const QString &name);
+    // The icon of an image file; an SVG file is only read when the icon is
+    // first drawn or measured.
+    static QIcon fileIcon(const QString &path);
 };
 
 #endif // LICONTHEME_H

@@ -90,6 +90,16 @@ void openLogFile(QFile &file, const QString &path)
 const QString SecretKeys = QStringLiteral(
         "jwt_token|access_token|refresh_token|token|code|client_secret|password");
 
+// Every key of SecretKeys contains one of these words.
+bool mayHoldSecretKey(const QString &message)
+{
+    for (const char *word : {"token", "code", "secret", "password"}) {
+        if (message.contains(QLatin1String(word), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 void installHandler()
 {
     LogSinks &log = sinks();
@@ -116,25 +126,35 @@ QString LLogManager::formatLine(QtMsgType type, const QMessageLogContext &contex
 
 QString LLogManager::redacted(QString message)
 {
-    // "key": "value" in JSON (quotes escaped when a reply is logged as a
-    // quoted string) and ("key", QVariant(QString, "value")) in a logged map.
-    static const QRegularExpression
-            quoted(QStringLiteral(
-                           "(\\\\?\"(?:%1)\\\\?\"\\s*[:,]\\s*(?:QVariant\\(\\w+,\\s*)?\\\\?\")"
-                           "(?:[^\"\\\\]|\\\\[^\"])*")
-                           .arg(SecretKeys),
-                   QRegularExpression::CaseInsensitiveOption);
-    // key=value in a query or a settings line.
-    static const QRegularExpression assigned(QStringLiteral("\\b((?:%1)=)[^&\\s\"'\\\\]+")
-                                                     .arg(SecretKeys),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression email(QStringLiteral("[\\w.%+-]+@[\\w-]+(?:\\.[\\w-]+)+"));
-    static const QRegularExpression bearer(QStringLiteral("(Bearer\\s+)\\S+"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    message.replace(quoted, QStringLiteral("\\1[redacted]"));
-    message.replace(assigned, QStringLiteral("\\1[redacted]"));
-    message.replace(bearer, QStringLiteral("\\1[redacted]"));
-    message.replace(email, QStringLiteral("[e-mail]"));
+    // Compiling the patterns costs more than most lines are worth, and most
+    // lines hold none of the words a pattern needs: each is compiled when a
+    // line first may hold its secret, and only such lines are searched.
+    if (mayHoldSecretKey(message)) {
+        // "key": "value" in JSON (quotes escaped when a reply is logged as a
+        // quoted string) and ("key", QVariant(QString, "value")) in a logged
+        // map.
+        static const QRegularExpression
+                quoted(QStringLiteral(
+                               "(\\\\?\"(?:%1)\\\\?\"\\s*[:,]\\s*(?:QVariant\\(\\w+,\\s*)?\\\\?\")"
+                               "(?:[^\"\\\\]|\\\\[^\"])*")
+                               .arg(SecretKeys),
+                       QRegularExpression::CaseInsensitiveOption);
+        // key=value in a query or a settings line.
+        static const QRegularExpression assigned(QStringLiteral("\\b((?:%1)=)[^&\\s\"'\\\\]+")
+                                                         .arg(SecretKeys),
+                                                 QRegularExpression::CaseInsensitiveOption);
+        message.replace(quoted, QStringLiteral("\\1[redacted]"));
+        message.replace(assigned, QStringLiteral("\\1[redacted]"));
+    }
+    if (message.contains(QLatin1String("bearer"), Qt::CaseInsensitive)) {
+        static const QRegularExpression bearer(QStringLiteral("(Bearer\\s+)\\S+"),
+                                               QRegularExpression::CaseInsensitiveOption);
+        message.replace(bearer, QStringLiteral("\\1[redacted]"));
+    }
+    if (message.contains(QLatin1Char('@'))) {
+        static const QRegularExpression email(QStringLiteral("[\\w.%+-]+@[\\w-]+(?:\\.[\\w-]+)+"));
+        message.replace(email, QStringLiteral("[e-mail]"));
+    }
     return message;
 }
 

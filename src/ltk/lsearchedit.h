@@ -19,6 +19,9 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void enableClearButton(const QString &text);
 };
 
 #endif // LSEARCHEDIT_H

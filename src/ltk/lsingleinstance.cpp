@@ -5,11 +5,16 @@
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -38,23 +43,22 @@ LSingleInstance::LSingleInstance(const QString &key, bool perUser, QObject *pare
     if (perUser)
         name += QLatin1Char('-') + QString::number(getuid());
     m_socketPath = runtimeDirectory() + QLatin1Char('/') + name + QStringLiteral(".socket");
-    m_lock = std::make_unique<QLockFile>(runtimeDirectory() + QLatin1Char('/') + name
-                                         + QStringLiteral(".lock"));
-    // Only a dead owner makes the lock stale, however long the owner runs.
-    m_lock->setStaleLockTime(0);
+    m_lockPath = runtimeDirectory() + QLatin1Char('/') + name + QStringLiteral(".lock");
 }
 
 LSingleInstance::~LSingleInstance()
 {
     if (m_server)
         m_server->close();
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
 }
 
 bool LSingleInstance::claim()
 {
     QDeadlineTimer deadline(HandOverTimeoutMs);
     while (!deadline.hasExpired()) {
-        if (m_lock->tryLock(0))
+        if (tryLock())
             return becomePrimary();
         if (sendToPrimary())
             return false;
@@ -62,6 +66,28 @@ bool LSingleInstance::claim()
     }
     qWarning() << "single instance: no running instance answered on" << m_socketPath;
     return false;
+}
+
+// A lock file that cannot be opened at all leaves this process alone, as
+// a failed listen() does: the program still starts.
+bool LSingleInstance::tryLock()
+{
+    const int fd = ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0) {
+        qWarning() << "single instance: cannot open" << m_lockPath << strerror(errno);
+        return true;
+    }
+    int result;
+    do {
+        result = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_lockFd = fd;
+    return true;
 }
 
 bool LSingleInstance::becomePrimary()

@@ -1,21 +1,19 @@
 #ifndef LSINGLEINSTANCE_H
 #define LSINGLEINSTANCE_H
 
-#include <QLockFile>
 #include <QObject>
 #include <QStringList>
-
-#include <memory>
 
 class QLocalServer;
 class QLocalSocket;
 
 /*
  * One running process per key (and per user, for a user-scoped key).
- * The process that holds the lock file listens on a local socket beside it;
- * every later process hands its pid and arguments over that socket, waits for
- * the acknowledgement and then gives up. A lock left by a crashed process is
- * detected through its pid and taken over, so it never blocks a new start.
+ * The process that holds the lock on a file listens on a local socket beside
+ * it; every later process hands its pid and arguments over that socket, waits
+ * for the acknowledgement and then gives up. The lock is the kernel's
+ * (flock): it ends with its process, so a crashed owner never blocks a new
+ * start, and taking it writes nothing to disk.
  */
 class LSingleInstance : public QObject
 {
@@ -35,12 +33,15 @@ signals:
     void messageReceived(qint64 pid, const QStringList &arguments);
 
 private:
+    bool tryLock();
     bool becomePrimary();
     bool sendToPrimary() const;
     void readMessage(QLocalSocket *socket);
 
     QString m_socketPath;
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_lockPath;
+    // The open lock file while this process holds the lock, else -1.
+    int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
 };
 

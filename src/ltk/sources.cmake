@@ -19,6 +19,7 @@ set(LTK_SOURCES
     ltk/lsingleinstance.cpp ltk/lsingleinstance.h
     ltk/lspinner.cpp ltk/lspinner.h
     ltk/lstandarditem.cpp ltk/lstandarditem.h
+    ltk/lsvgiconengine.cpp ltk/lsvgiconengine.h
     ltk/ltitlebar.cpp ltk/ltitlebar.h
     ltk/ltkwidget.cpp ltk/ltkwidget.h
     ltk/lviewitemaction.cpp ltk/lviewitemaction.h
