@@ -80,6 +80,43 @@ QProcessEnvironment bottleEnvironment(const QString &bottle)
     return environment;
 }
 
+void endWine(const QString &bottle)
+{
+    run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
+        bottleEnvironment(bottle));
+}
+
+ScopedEnvironment::ScopedEnvironment(const QList<QPair<QByteArray, QByteArray>> &variables)
+{
+    for (const auto &variable : variables) {
+        qputenv(variable.first.constData(), variable.second);
+        m_names.append(variable.first);
+    }
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    for (const QByteArray &name : qAsConst(m_names))
+        qunsetenv(name.constData());
+}
+
+std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
+                                      const QStringList &runAs)
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WINEPREFIX"));
+    if (!prefix.isEmpty())
+        environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    process->setProcessEnvironment(environment);
+    QStringList arguments = runAs;
+    arguments << QStringLiteral("/bin/bash") << QStringLiteral("-c")
+              << QStringLiteral("exec -a \"$0\" sleep 300") << name;
+    const QString program = arguments.takeFirst();
+    process->start(program, arguments);
+    return process;
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);

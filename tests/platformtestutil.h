@@ -3,10 +3,15 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QThread>
+
+#include <memory>
+
+class QProcess;
 
 // Helpers for the tests that run the platform layer (helper scripts, Wine
 // wrappers) from the build tree against the Windows test programs.
@@ -38,6 +43,21 @@ Result run(const QString &program, const QStringList &arguments,
 
 // The environment with WINEPREFIX set to the bottle.
 QProcessEnvironment bottleEnvironment(const QString &bottle);
+// Ends every Wine process of the bottle (its wineserver -k).
+void endWine(const QString &bottle);
+
+// Sets environment variables of this process for its lifetime, then
+// removes them again.
+class ScopedEnvironment
+{
+public:
+    explicit ScopedEnvironment(const QList<QPair<QByteArray, QByteArray>> &variables);
+    ~ScopedEnvironment();
+    Q_DISABLE_COPY(ScopedEnvironment)
+
+private:
+    QList<QByteArray> m_names;
+};
 
 QByteArray readAll(const QString &path);
 bool writeAll(const QString &path, const QByteArray &bytes);
@@ -52,6 +72,12 @@ QList<qint64> findProcesses(const QString &programName, const QString &prefix = 
 bool isAlive(qint64 pid);
 // Live processes of this user whose command line contains text.
 QList<qint64> processesMentioning(const QString &text);
+
+// A process of this user whose first argument is `name`, with WINEPREFIX
+// set to the prefix (unset when empty), as a Wine process appears in /proc;
+// it sleeps until killed. `runAs` goes before it (e.g. setpriv ...).
+std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
+                                      const QStringList &runAs = QStringList());
 
 // Waits up to timeoutMs for the condition; true when it held.
 template<typename Condition>

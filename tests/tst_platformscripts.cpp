@@ -14,7 +14,6 @@
 #include <QTextCodec>
 #include <QtTest>
 
-#include <memory>
 #include <unistd.h>
 
 using namespace PlatformTest;
@@ -60,23 +59,6 @@ QStringList filesBelow(const QString &dir)
         files.append(QDir(dir).relativeFilePath(it.next()));
     files.sort();
     return files;
-}
-
-// A process of this user whose first argument is `name`, with WINEPREFIX
-// set, as a Wine process appears in /proc.
-std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
-                                      const QStringList &runAs = QStringList())
-{
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-    process->setProcessEnvironment(environment);
-    QStringList arguments = runAs;
-    arguments << QStringLiteral("/bin/bash") << QStringLiteral("-c")
-              << QStringLiteral("exec -a \"$0\" sleep 300") << name;
-    const QString program = arguments.takeFirst();
-    process->start(program, arguments);
-    return process;
 }
 
 // The environment in which the install flow runs run_v4.sh.
@@ -422,6 +404,9 @@ private slots:
         auto elsewhere = startPosing("C:\\windows\\system32\\winedevice.exe", home() + "/.wine");
         auto program = startPosing("C:\\Program Files\\Foo\\foo.exe", bottles + "/apps/Foo");
         auto notWine = startPosing("rpcss.exe", QString());
+        // A service that ignores the request to end is killed.
+        auto stubborn = startPosing("plugplay.exe", bottles + "/apps/Foo",
+                                    {"/bin/bash", "-c", "trap '' TERM; exec \"$@\"", "bash"});
         std::unique_ptr<QProcess> foreign;
         if (getuid() == 0) {
             foreign = startPosing("C:\\windows\\system32\\plugplay.exe", bottles + "/apps/Foo",
@@ -429,12 +414,17 @@ private slots:
         }
         const QList<QProcess *> spared = {svchost.get(), elsewhere.get(), program.get(),
                                           notWine.get(), foreign.get()};
-        for (QProcess *process : {device.get(), svchost.get(), elsewhere.get(), program.get(),
-                                  notWine.get(), foreign.get()}) {
+        for (QProcess *process : {device.get(), stubborn.get(), svchost.get(), elsewhere.get(),
+                                  program.get(), notWine.get(), foreign.get()}) {
             if (process)
                 QVERIFY(process->waitForStarted(5000));
         }
-        QVERIFY(waitFor([] { return !findProcesses("winedevice.exe").isEmpty(); }, 5000));
+        QVERIFY(waitFor(
+                [] {
+                    return !findProcesses("winedevice.exe").isEmpty()
+                           && !findProcesses("plugplay.exe").isEmpty();
+                },
+                5000));
 
         // Only the bottle named by WINEPREFIX, however it is spelt.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -445,6 +435,8 @@ private slots:
         QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
         QVERIFY(device->waitForFinished(5000));
+        QVERIFY(stubborn->waitForFinished(1000));
+        QCOMPARE(stubborn->exitStatus(), QProcess::CrashExit);
         for (QProcess *process : spared) {
             if (process)
                 QVERIFY2(!process->waitForFinished(300), qPrintable(process->arguments().last()));
@@ -457,26 +449,31 @@ private slots:
         }
     }
 
+    void killRejectsOtherArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("prefix"); // empty: WINEPREFIX unset
+        const QString bottle = home() + "/.lirvanwine/apps/Foo";
+        const QStringList usual{"services", "block"};
+        QTest::newRow("no arguments") << QStringList() << bottle;
+        QTest::newRow("one argument") << QStringList{"services"} << bottle;
+        QTest::newRow("other argument") << QStringList{"all", "block"} << bottle;
+        QTest::newRow("no bottle") << usual << QString();
+        QTest::newRow("folder of all bottles") << usual << home() + "/.lirvanwine/apps";
+        QTest::newRow("home") << usual << home();
+    }
+
     void killRejectsOtherArguments()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, prefix);
         auto device = startPosing("winedevice.exe", home() + "/.lirvanwine/apps/Foo");
         QVERIFY(device->waitForStarted(5000));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("WINEPREFIX"), home() + "/.lirvanwine/apps/Foo");
-        for (const QStringList &arguments :
-             {QStringList(), QStringList{"services"}, QStringList{"all", "block"}}) {
-            const Result result = runTool("lirvan-wine-helper/kill.sh", arguments, environment);
-            QCOMPARE(result.exitCode, 2);
-        }
-        // Without a bottle, or with the folder of all bottles: nothing.
-        for (const QString &prefix : {QString(), home() + "/.lirvanwine/apps", home()}) {
-            environment.remove(QStringLiteral("WINEPREFIX"));
-            if (!prefix.isEmpty())
-                environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-            const Result result = runTool("lirvan-wine-helper/kill.sh", {"services", "block"},
-                                          environment);
-            QCOMPARE(result.exitCode, 2);
-        }
+        environment.remove(QStringLiteral("WINEPREFIX"));
+        if (!prefix.isEmpty())
+            environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+        QCOMPARE(runTool("lirvan-wine-helper/kill.sh", arguments, environment).exitCode, 2);
         QVERIFY(!device->waitForFinished(300));
         device->kill();
         device->waitForFinished(5000);

@@ -1,5 +1,6 @@
 // The command line for scripts against the real binary, with real Wine and
-// the catalogue service down: install, list, uninstall, cancel with SIGINT,
+// the catalogue service down: install (an .exe and the one .msi of the
+// tests), list, uninstall, cancel with SIGINT,
 // back up and restore (also in a second home under another user name) and
 // hostile archives; beside a running window on a private bus, whose list
 // follows, and two writers of the installed-apps file losing no record.
@@ -105,10 +106,9 @@ QStringList leftovers(const QString &homePath = home())
     return found;
 }
 
-void endWine(const QString &bottle)
+QString logFile()
 {
-    run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
-        bottleEnvironment(bottle));
+    return home() + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
 }
 
 bool tarDir(const QString &archive, const QString &dir, const QStringList &extra = {})
@@ -168,10 +168,19 @@ void TestScriptCommands::installListAndUninstall()
     QCOMPARE(cli({QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe"))}).code, 3);
 
     // The installer database makes no shortcut: installed, but without a
-    // menu entry that is no success.
+    // menu entry that is no success. Its bottle is prepared before msiexec
+    // runs it, and the check timer ticking meanwhile does not cut it off.
+    const QByteArray logBefore = readAll(logFile());
+    QProcessEnvironment checking = homeEnvironment();
+    checking.insert(QStringLiteral("LWA_INSTALL_CHECK_INTERVAL_MS"), QStringLiteral("1000"));
     const Cli msi = cli({QStringLiteral("--install"), fixture(QStringLiteral("bar-setup.msi")),
-                         QStringLiteral("--name"), QStringLiteral("Bar Tool")});
+                         QStringLiteral("--name"), QStringLiteral("Bar Tool")},
+                        checking);
     QCOMPARE(msi.code, 1);
+    const QByteArray log = readAll(logFile()).mid(logBefore.size());
+    const int fixbottle = log.indexOf("fixbottle.sh");
+    QVERIFY2(fixbottle >= 0 && log.indexOf("\" msiexec /i \"", fixbottle) > fixbottle,
+             log.constData());
     QVERIFY2(msi.err.contains(QStringLiteral("没有菜单项")), qPrintable(msi.err));
     QCOMPARE(msi.out, QString());
     const TInstalledAppInfo bar = storedRecord(QStringLiteral("Bar Tool"));
@@ -404,10 +413,8 @@ void TestScriptCommands::windowFollowsTheCommandLine()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     window.setProcessEnvironment(env);
     window.start(QStringLiteral(LWA_ASSIST_BINARY), QStringList());
-    const QString log = home()
-                        + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
     const auto logged = [&](const QString &text) {
-        return QTest::qWaitFor([&] { return readAll(log).contains(text.toUtf8()); }, 20000);
+        return QTest::qWaitFor([&] { return readAll(logFile()).contains(text.toUtf8()); }, 20000);
     };
     QVERIFY(logged(QStringLiteral("show main window")));
 
