@@ -98,8 +98,9 @@ private:
     // the file and heard from the service.
     WineInstallerWnd *openAndConfirm(const QString &file);
     // Accepts the agreement, goes on and installs with the default
-    // configuration; the status text of the result, empty without one.
-    QString installWithDefault(WineInstallerWnd *window);
+    // configuration; the status text of the result, empty without one
+    // (and null when not waiting for it).
+    QString installWithDefault(WineInstallerWnd *window, bool waitForResult = true);
 };
 
 void TestInstallFlow::initTestCase()
@@ -137,11 +138,13 @@ WineInstallerWnd *TestInstallFlow::openAndConfirm(const QString &file)
     return window;
 }
 
-QString TestInstallFlow::installWithDefault(WineInstallerWnd *window)
+QString TestInstallFlow::installWithDefault(WineInstallerWnd *window, bool waitForResult)
 {
     window->appInfoPage()->agreementBox()->click();
     window->appInfoPage()->nextButton()->click();
     window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    if (!waitForResult)
+        return QString();
     WnAppInstallWidget *progress = window->progressPage();
     if (!QTest::qWaitFor([&] { return progress->actionButton()->isVisible(); }, WineTimeoutMs))
         return QString();
@@ -156,23 +159,9 @@ void TestInstallFlow::cancelWhileInstallerRuns()
     QVERIFY(window);
     QPointer<QWidget> host = window->window();
 
-    WnAppInfoWidget *info = window->appInfoPage();
-    const TPeInfo shown = info->peInfo();
-    QCOMPARE(shown.peProductName, QStringLiteral("Foo"));
-    QCOMPARE(shown.peProductVersion, QStringLiteral("1.2.3"));
-    QCOMPARE(shown.peFileType, QStringLiteral("Win64 EXE"));
-    bool iconShown = false;
-    for (const QLabel *label : info->findChildren<QLabel *>()) {
-        if (label->size() == QSize(39, 34))
-            iconShown = !label->pixmap(Qt::ReturnByValue).isNull();
-    }
-    QVERIFY(iconShown);
-    QVERIFY(!info->nextButton()->isEnabled());
-    info->agreementBox()->click();
-    QVERIFY(info->nextButton()->isEnabled());
-    info->nextButton()->click();
-    QCOMPARE(window->currentPage(), int(WineInstallerWnd::DefaultInstallPage));
-    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    // The page shows what the real file says (how, the pages' own test checks).
+    QCOMPARE(window->appInfoPage()->peInfo().peProductVersion, QStringLiteral("1.2.3"));
+    QVERIFY(installWithDefault(window, false).isNull());
     QCOMPARE(window->currentPage(), int(WineInstallerWnd::ProgressPage));
 
     QVERIFY(QTest::qWaitFor(
@@ -261,9 +250,7 @@ void TestInstallFlow::overwriteEndsTheRunningProgramFirst()
     QVERIFY(foo > 0);
     WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
     QVERIFY(window);
-    window->appInfoPage()->agreementBox()->click();
-    window->appInfoPage()->nextButton()->click();
-    window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
+    QVERIFY(installWithDefault(window, false).isNull());
     QCOMPARE(window->currentPage(), int(WineInstallerWnd::RecoverPage));
 
     {

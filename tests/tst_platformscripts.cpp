@@ -1,5 +1,6 @@
 // The helper scripts that need no Wine, run from the build tree's platform
-// tree against the Windows test programs; the font registry; the installed tree.
+// tree against the Windows test programs; the font registry. (The installed
+// tree is checked in the Debian package.)
 
 #include "platformtestutil.h"
 
@@ -531,41 +532,6 @@ private slots:
         QVERIFY2(fonts.finished && fonts.exitCode == 0, "fc-list is needed");
         QVERIFY2(fonts.out.contains(QStringLiteral("WenQuanYi Micro Hei")),
                  "fonts-wqy-microhei is not installed: run scripts/deps.sh");
-    }
-
-    void installLaysOutTree()
-    {
-        QTemporaryDir stage;
-        QVERIFY(stage.isValid());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DESTDIR"), stage.path());
-        const Result result = run(QStringLiteral(LWA_CMAKE_COMMAND),
-                                  {QStringLiteral("--install"), QStringLiteral(LWA_BINARY_DIR)},
-                                  environment, 120000);
-        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-
-        // The paths that the settings name by default.
-        const QString root = stage.path() + QStringLiteral(LWA_INSTALL_ROOT);
-        for (const char *script :
-             {"/tools/peinfo.sh", "/tools/mkicons.sh", "/tools/unzip.sh", "/tools/fixbottle.sh",
-              "/tools/localdesktop.sh", "/tools/lirvan-wine-helper/kill.sh",
-              "/tools/lirvan-wine-helper/run_v4.sh", "/lirvan-wine5-stable/bin/wine",
-              "/lirvan-wine5-stable/bin/wine64"})
-            QVERIFY2(QFileInfo(root + QLatin1String(script)).isExecutable(), script);
-        QCOMPARE(readAll(root + "/data/Depends/DefaultFont/font.reg"),
-                 readAll(tool("data/Depends/DefaultFont/font.reg")));
-        QVERIFY(QFileInfo(root + "/data/Depends/DefaultBottle/files.7z").size() > 0);
-
-        const QString prefix = stage.path() + QStringLiteral(LWA_INSTALL_PREFIX);
-        QVERIFY(QFileInfo(prefix + "/bin/lirvan-wine-assist").isExecutable());
-        const QString entry = prefix
-                              + QStringLiteral("/share/applications/lirvan-wine-assist.desktop");
-        const QByteArray desktop = readAll(entry);
-        QVERIFY(desktop.contains("\nExec=lirvan-wine-assist %f\n"));
-        QVERIFY(desktop.contains("\nIcon=lirvan-wine-assist\n"));
-        QVERIFY(QFileInfo::exists(
-                prefix
-                + QStringLiteral("/share/icons/hicolor/scalable/apps/lirvan-wine-assist.svg")));
     }
 };
 

