@@ -49,6 +49,10 @@ src/gui/ratingwidget.cpp|StarRating::stars(score, StarRating::FromOneStar)|StarR
 src/gui/appinstallablemainwidget.cpp|                             return a.score > b.score;|                             return a.score < b.score;|tst_cataloguepages|worst-rated version shown
 src/gui/wnappinfowidget.cpp|m_nextButton->setEnabled(m_agreementBox->isChecked() && m_hasPeInfo|m_nextButton->setEnabled(m_hasPeInfo|tst_installpages|privacy agreement not required
 src/gui/view/containerinstallview.cpp|    showPage(RecoverPage);|    showPage(ProgressPage);|tst_installwindow|wrong page for an installed application
+src/utils/wineasthttpdownload.cpp|        qInfo() << "MD5 not match, download again";\n        removeLocalFile();|        emit signalStatus(DownloadFinished, QStringLiteral("file is exist ! "));\n        return;|tst_wineasthttpdownload|download with a wrong MD5 reported as done
+src/utils/unzipinfo.cpp|                            + quotedArgument(m_unzipPath);|                            + quotedArgument(QFileInfo(m_unzipPath).path());|tst_unzipinfo|package unpacked beside its bottle
+src/utils/bottletemplate.cpp|    return isAborted(abort) ? BottleTemplate::CopyResult::Cancelled|    return false ? BottleTemplate::CopyResult::Cancelled|tst_bottletemplate|cancelled template copy not reported as cancelled
+src/utils/installinfo.cpp|    QString error;\n    shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))|    QString error;\n    if (!type.contains(QLatin1String("FPX")))\n    shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))|tst_scriptcommands|bottle of an .msi not prepared
 EOF
 )
 

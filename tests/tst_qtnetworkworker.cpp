@@ -1,11 +1,5 @@
 #include "catalogueapiserver.h"
-#include "loguploadinfo.h"
 #include "qtnetworkworker.h"
-#include "wineastappdownloadpoint.h"
-#include "wineastapplist.h"
-#include "wineastapplogupload.h"
-#include "winegetapplist.h"
-#include "winerecommandapps.h"
 #include "winesettings.h"
 
 #include <QDateTime>
@@ -50,15 +44,6 @@ QList<QVariant> request(const char *path, int method, int id, bool sign = true)
     return waitFor(done) ? done.first() : QList<QVariant>();
 }
 
-// Calls call() and waits for the signal; whether it came.
-template<typename Object, typename Signal, typename Call>
-bool finishes(Object *object, Signal signal, Call call)
-{
-    QSignalSpy spy(object, signal);
-    call();
-    return waitFor(spy);
-}
-
 QString text(const QJsonObject &object, const char *key)
 {
     return object.value(QLatin1String(key)).toString();
@@ -76,44 +61,6 @@ private slots:
         m_server = std::make_unique<CatalogueApiServer>();
         QVERIFY(m_server->isRunning());
         m_server->use();
-    }
-
-    void acceptsEveryRequestKind()
-    {
-        WineGetAppList list;
-        QVERIFY(finishes(&list, &WineGetAppList::signalFinished,
-                         [&] { list.getAppList(WineGetAppList::AllApps); }));
-        WineRecommandApps recommend(QStringLiteral("Foo"));
-        QVERIFY(finishes(&recommend, &WineRecommandApps::signalFinished,
-                         [&] { recommend.requestRecommandApps(); }));
-        WineAstApplist *categories = WineAstApplist::instance();
-        QVERIFY(finishes(categories, &WineAstApplist::signalFinished,
-                         [&] { categories->requestAppList(); }));
-        WineAstAppDownloadPoint report;
-        QVERIFY(finishes(&report, &WineAstAppDownloadPoint::signalFinished,
-                         [&] { report.requestDownloadPoint(0, QStringLiteral("画图助手"), 5); }));
-        QTemporaryFile log;
-        QVERIFY(log.open() && log.write("log") == 3);
-        log.close();
-        WineAstAppLogUpload upload({"1", log.fileName(), "d", "n", "v", 7, 0});
-        QVERIFY(finishes(&upload, &WineAstAppLogUpload::signalFinished,
-                         [&] { upload.uploadLog(); }));
-
-        // The login's first step: a signed POST with an empty body.
-        QCOMPARE(request("/api/v1/login", QtNetworkWorker::Post, 1).value(0).toInt(), 3);
-
-        const QList<QJsonObject> requests = m_server->apiRequests();
-        QStringList paths;
-        for (const QJsonObject &request : requests) {
-            paths << text(request, "path");
-            QCOMPARE(request.value(QStringLiteral("status")).toInt(), 200);
-            if (paths.last() != QLatin1String("/api/v1/app/log/upload"))
-                QCOMPARE(text(request, "content_type"), QStringLiteral("application/json"));
-        }
-        QCOMPARE(paths,
-                 QStringList({"/api/v1/app/list", "/api/v1/app/list", "/api/v1/app/default/config",
-                              "/api/v1/app/category/list", "/api/v1/app/log/download",
-                              "/api/v1/app/log/upload", "/api/v1/login"}));
     }
 
     void signsPairsInKeyOrder()
@@ -179,24 +126,6 @@ private slots:
             timestamp = sign = QByteArray();
         const QString url = m_server->baseUrl() + QStringLiteral("/api/v1/app/category/list");
         QCOMPARE(statusOfForgedGet(url, timestamp, sign), status);
-    }
-
-    void staleClientReachesOwnerAsFailure()
-    {
-        // A service whose clock is ten minutes ahead finds every signature stale.
-        CatalogueApiServer late(QString(), {QStringLiteral("--clock-skew"), QStringLiteral("600")});
-        QVERIFY(late.isRunning());
-        late.use();
-        WineAstApplist *categories = WineAstApplist::instance();
-        QSignalSpy done(categories, &WineAstApplist::signalFinished);
-        const QMap<int, QString> before = categories->categories();
-        categories->requestAppList();
-        QVERIFY(waitFor(done));
-        m_server->use();
-        QCOMPARE(done.first().at(0).toInt(), 4);
-        QVERIFY(!done.first().at(1).toString().isEmpty());
-        QCOMPARE(categories->categories(), before);
-        QCOMPARE(late.lastApiRequest().value(QStringLiteral("status")).toInt(), 401);
     }
 
     void answers_data()
