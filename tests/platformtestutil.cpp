@@ -100,23 +100,6 @@ ScopedEnvironment::~ScopedEnvironment()
         qunsetenv(name.constData());
 }
 
-std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
-                                      const QStringList &runAs)
-{
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("WINEPREFIX"));
-    if (!prefix.isEmpty())
-        environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-    process->setProcessEnvironment(environment);
-    QStringList arguments = runAs;
-    arguments << QStringLiteral("/bin/bash") << QStringLiteral("-c")
-              << QStringLiteral("exec -a \"$0\" sleep 300") << name;
-    const QString program = arguments.takeFirst();
-    process->start(program, arguments);
-    return process;
-}
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);

@@ -9,10 +9,6 @@
 #include <QStringList>
 #include <QThread>
 
-#include <memory>
-
-class QProcess;
-
 // Helpers for the tests that run the platform layer (helper scripts, Wine
 // wrappers) from the build tree against the Windows test programs.
 namespace PlatformTest {
@@ -72,12 +68,6 @@ QList<qint64> findProcesses(const QString &programName, const QString &prefix = 
 bool isAlive(qint64 pid);
 // Live processes of this user whose command line contains text.
 QList<qint64> processesMentioning(const QString &text);
-
-// A process of this user whose first argument is `name`, with WINEPREFIX
-// set to the prefix (unset when empty), as a Wine process appears in /proc;
-// it sleeps until killed. `runAs` goes before it (e.g. setpriv ...).
-std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
-                                      const QStringList &runAs = QStringList());
 
 // Waits up to timeoutMs for the condition; true when it held.
 template<typename Condition>

@@ -2,10 +2,10 @@
 // the stand-alone install window as a user drives it, with the catalogue
 // service down: an installer that keeps running is cancelled and leaves
 // nothing behind, one that gives up ends in the failure view, a two-stage
-// installer installs (while the services of another bottle keep running)
-// and starts from the success view, and an overwrite ends the old program
-// first. The recommended-package flow is covered without Wine by the
-// install window's test and with Wine by the package scripts' test.
+// installer installs and starts from the success view, and an overwrite
+// ends the old program first. The recommended-package flow is covered
+// without Wine by the install window's test and with Wine by the package
+// scripts' test.
 
 #include "confirmationanswerer.h"
 #include "containerinstallerobj.h"
@@ -199,12 +199,6 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     const ScopedEnvironment mode({{"FOO_SETUP_MODE", "twostage"},
                                   {"FOO_SETUP_WORK_MS", "6000"},
                                   {"LWA_INSTALL_CHECK_INTERVAL_MS", "1500"}});
-    // Another bottle's services, running all through the installation: the
-    // checks end only what runs in the bottle being installed.
-    const QString other = home() + QStringLiteral("/.lirvanwine/apps/Other_1");
-    const auto service = startPosing(QStringLiteral("C:\\windows\\system32\\winedevice.exe"),
-                                     other);
-    QVERIFY(service->waitForStarted(5000));
     WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
     QVERIFY(window);
     QPointer<QWidget> host = window->window();
@@ -238,9 +232,6 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     // The program creates the file before it writes its line: wait for the line.
     QVERIFY(QTest::qWaitFor([&] { return readAll(marker).contains("foo ran:"); }, 120000));
     endWine(fooBottle());
-    QVERIFY(!service->waitForFinished(100));
-    service->kill();
-    service->waitForFinished(5000);
 }
 
 void TestInstallFlow::overwriteEndsTheRunningProgramFirst()

@@ -15,6 +15,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <memory>
+
 #include <unistd.h>
 
 using namespace PlatformTest;
@@ -60,6 +62,26 @@ QStringList filesBelow(const QString &dir)
         files.append(QDir(dir).relativeFilePath(it.next()));
     files.sort();
     return files;
+}
+
+// A process of this user whose first argument is `name`, with WINEPREFIX
+// set to the prefix (unset when empty), as a Wine process appears in /proc;
+// it sleeps until killed. `runAs` goes before it (e.g. setpriv ...).
+std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
+                                      const QStringList &runAs)
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WINEPREFIX"));
+    if (!prefix.isEmpty())
+        environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    process->setProcessEnvironment(environment);
+    QStringList arguments = runAs;
+    arguments << QStringLiteral("/bin/bash") << QStringLiteral("-c")
+              << QStringLiteral("exec -a \"$0\" sleep 300") << name;
+    const QString program = arguments.takeFirst();
+    process->start(program, arguments);
+    return process;
 }
 
 // The environment in which the install flow runs run_v4.sh.
