@@ -86,10 +86,11 @@ void endWine(const QString &bottle)
         bottleEnvironment(bottle));
 }
 
-ScopedEnvironment::ScopedEnvironment(const QList<QPair<QByteArray, QByteArray>> &variables)
+ScopedEnvironment::ScopedEnvironment(
+        std::initializer_list<std::pair<const char *, const char *>> variables)
 {
     for (const auto &variable : variables) {
-        qputenv(variable.first.constData(), variable.second);
+        qputenv(variable.first, variable.second);
         m_names.append(variable.first);
     }
 }

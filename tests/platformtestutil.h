@@ -3,11 +3,13 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QPair>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QThread>
+
+#include <initializer_list>
+#include <utility>
 
 // Helpers for the tests that run the platform layer (helper scripts, Wine
 // wrappers) from the build tree against the Windows test programs.
@@ -47,7 +49,8 @@ void endWine(const QString &bottle);
 class ScopedEnvironment
 {
 public:
-    explicit ScopedEnvironment(const QList<QPair<QByteArray, QByteArray>> &variables);
+    explicit ScopedEnvironment(
+            std::initializer_list<std::pair<const char *, const char *>> variables);
     ~ScopedEnvironment();
     Q_DISABLE_COPY(ScopedEnvironment)
 

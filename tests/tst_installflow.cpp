@@ -21,6 +21,7 @@
 #include "winesettings.h"
 #include "wnappinfowidget.h"
 #include "wnappinstallwidget.h"
+#include "wnrecoverinstallwidget.h"
 #include "wnunkownappinstallwidget.h"
 
 #include <QCheckBox>
