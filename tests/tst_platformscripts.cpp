@@ -68,7 +68,7 @@ QStringList filesBelow(const QString &dir)
 // set to the prefix (unset when empty), as a Wine process appears in /proc;
 // it sleeps until killed. `runAs` goes before it (e.g. setpriv ...).
 std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
-                                      const QStringList &runAs)
+                                      const QStringList &runAs = QStringList())
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
