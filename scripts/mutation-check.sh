@@ -19,7 +19,7 @@ only=" $* "
 # file | text to replace | replacement | test programs | what breaks
 # "\n" in the texts stands for a line break.
 breaks=$(cat <<'EOF'
-src/utils/jsonoperator.cpp|    if (!file.commit())\n        qWarning().noquote() << "Cannot save"|    file.cancelWriting();\n    if (!file.commit())\n        qWarning().noquote() << "Cannot save"|tst_jsonoperator|installed-apps save dropped
+src/utils/jsonoperator.cpp|    if (!file.commit()) {\n        qWarning().noquote() << "Cannot save"|    file.cancelWriting();\n    if (!file.commit()) {\n        qWarning().noquote() << "Cannot save"|tst_jsonoperator|installed-apps save dropped
 src/utils/jsonoperator.cpp|    top.remove(appName);|    (void)appName;|tst_jsonoperator|record kept on removal
 src/utils/wineasthttpdownload.cpp|QByteArray::number(m_startSize) + '-'|QByteArray::number(m_startSize + 1) + '-'|tst_wineasthttpdownload|off-by-one in resume
 src/utils/commandline.cpp|QLatin1String("\"\"\"")|QLatin1String("\"\"")|tst_shellcmd tst_unzipinfo|wrong quote of a double quote
