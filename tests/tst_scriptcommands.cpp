@@ -86,6 +86,12 @@ Cli cliOnTerminal(const QStringList &args, const QByteArray &answer)
     return result;
 }
 
+// The exit code of an uninstall confirmed on the command line.
+int uninstall(const QString &name)
+{
+    return cli({QStringLiteral("--uninstall"), name, QStringLiteral("--yes")}).code;
+}
+
 QString fooBottle(const QString &homePath = home())
 {
     return homePath + QStringLiteral("/.lirvanwine/apps/Foo_1");
@@ -260,17 +266,9 @@ void TestScriptCommands::installBackupRestoreAndUninstall()
                  qPrintable(homePath));
         endWine(record.bottlePath);
     }
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Foo"), QStringLiteral("--yes")})
-                     .code,
-             0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
-                  QStringLiteral("--yes")})
-                     .code,
-             0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
-                  QStringLiteral("--yes")})
-                     .code,
-             4);
+    QCOMPARE(uninstall(QStringLiteral("Foo")), 0);
+    QCOMPARE(uninstall(QStringLiteral("Bar Tool")), 0);
+    QCOMPARE(uninstall(QStringLiteral("Bar Tool")), 4);
     QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
     QCOMPARE(leftovers(), QStringList());
 }
@@ -324,7 +322,7 @@ void TestScriptCommands::hostileArchivesLeaveNothing()
     const TInstalledAppInfo app = fakeApp(QStringLiteral("Small"));
     const QString good = m_archives.filePath(QStringLiteral("small.tar.zst"));
     QCOMPARE(cli({QStringLiteral("--backup"), app.appName, good}).code, 0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
     QCOMPARE(leftovers(), QStringList());
 
     // The good archive unpacked, changed and packed again.
@@ -370,7 +368,7 @@ void TestScriptCommands::hostileArchivesLeaveNothing()
     QCOMPARE(cli({QStringLiteral("--restore"), good}).code, 0);
     QCOMPARE(readAll(app.bottlePath + QStringLiteral("/drive_c/data.txt")),
              QByteArray("user data"));
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
 }
 
 void TestScriptCommands::backupRefusesWhileTheAppRuns()
@@ -391,7 +389,7 @@ void TestScriptCommands::backupRefusesWhileTheAppRuns()
     running.kill();
     running.waitForFinished();
     QCOMPARE(cli({QStringLiteral("--backup"), app.appName, archive}).code, 0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
 }
 
 void TestScriptCommands::windowFollowsTheCommandLine()
@@ -409,13 +407,13 @@ void TestScriptCommands::windowFollowsTheCommandLine()
     };
     QVERIFY(logged(QStringLiteral("show main window")));
 
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
     QVERIFY(logged(QStringLiteral("installed-apps file changed, applications: 0")));
     QCOMPARE(cli({QStringLiteral("--restore"), archive}).code, 0);
     QVERIFY(logged(QStringLiteral("installed-apps file changed, applications: 1")));
     window.terminate();
     QVERIFY(window.waitForFinished(10000));
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
 }
 
 void TestScriptCommands::concurrentWritersLoseNoRecord()
