@@ -19,7 +19,7 @@ only=" $* "
 # file | text to replace | replacement | test programs | what breaks
 # "\n" in the texts stands for a line break.
 breaks=$(cat <<'EOF'
-src/utils/jsonoperator.cpp|    if (!file.commit())\n        qWarning().noquote() << "Cannot save"|    file.cancelWriting();\n    if (!file.commit())\n        qWarning().noquote() << "Cannot save"|tst_jsonoperator|installed-apps save dropped
+src/utils/jsonoperator.cpp|    if (!file.commit()) {\n        qWarning().noquote() << "Cannot save"|    file.cancelWriting();\n    if (!file.commit()) {\n        qWarning().noquote() << "Cannot save"|tst_jsonoperator|installed-apps save dropped
 src/utils/jsonoperator.cpp|    top.remove(appName);|    (void)appName;|tst_jsonoperator|record kept on removal
 src/utils/wineasthttpdownload.cpp|QByteArray::number(m_startSize) + '-'|QByteArray::number(m_startSize + 1) + '-'|tst_wineasthttpdownload|off-by-one in resume
 src/utils/commandline.cpp|QLatin1String("\"\"\"")|QLatin1String("\"\"")|tst_shellcmd tst_unzipinfo|wrong quote of a double quote
@@ -53,6 +53,10 @@ src/gui/uninstallconfirmation.cpp|    addButton(tr("取消"), true);\n    addBut
 src/gui/datalistview.cpp|    model->doItemAction(&info, action);|    model->doItemAction(&info, action == DataModel::ActionInstallDir ? int(DataModel::ActionLogInfo) : action);|tst_installedview|row button wired to the wrong action
 src/gui/dataitemdelegate.cpp|{DataModel::ActionStart, DataModel::ActionInstallDir,\n                                       DataModel::ActionLogInfo}|{DataModel::ActionStart, DataModel::ActionLogInfo,\n                                       DataModel::ActionInstallDir}|tst_installedview|row buttons in the wrong order
 src/gui/wnappinstallwidget.cpp|        emit s_RetryDownload();|        emit s_RetryExtract();|tst_installpages|failed download offers the unpack retry
+src/utils/wineasthttpdownload.cpp|        qInfo() << "MD5 not match, download again";\n        removeLocalFile();|        emit signalStatus(DownloadFinished, QStringLiteral("file is exist ! "));\n        return;|tst_wineasthttpdownload|download with a wrong MD5 reported as done
+src/utils/unzipinfo.cpp|                            + quotedArgument(m_unzipPath);|                            + quotedArgument(QFileInfo(m_unzipPath).path());|tst_unzipinfo|package unpacked beside its bottle
+src/utils/bottletemplate.cpp|    return isAborted(abort) ? BottleTemplate::CopyResult::Cancelled|    return false ? BottleTemplate::CopyResult::Cancelled|tst_bottletemplate|cancelled template copy not reported as cancelled
+src/utils/installinfo.cpp|    QString error;\n    shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))|    QString error;\n    if (!type.contains(QLatin1String("FPX")))\n    shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))|tst_scriptcommands|bottle of an .msi not prepared
 EOF
 )
 

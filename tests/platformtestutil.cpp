@@ -80,6 +80,27 @@ QProcessEnvironment bottleEnvironment(const QString &bottle)
     return environment;
 }
 
+void endWine(const QString &bottle)
+{
+    run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
+        bottleEnvironment(bottle));
+}
+
+ScopedEnvironment::ScopedEnvironment(
+        std::initializer_list<std::pair<const char *, const char *>> variables)
+{
+    for (const auto &variable : variables) {
+        qputenv(variable.first, variable.second);
+        m_names.append(variable.first);
+    }
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    for (const QByteArray &name : qAsConst(m_names))
+        qunsetenv(name.constData());
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <QThread>
 
+#include <initializer_list>
+#include <utility>
+
 // Helpers for the tests that run the platform layer (helper scripts, Wine
 // wrappers) from the build tree against the Windows test programs.
 namespace PlatformTest {
@@ -38,6 +41,22 @@ Result run(const QString &program, const QStringList &arguments,
 
 // The environment with WINEPREFIX set to the bottle.
 QProcessEnvironment bottleEnvironment(const QString &bottle);
+// Ends every Wine process of the bottle (its wineserver -k).
+void endWine(const QString &bottle);
+
+// Sets environment variables of this process for its lifetime, then
+// removes them again.
+class ScopedEnvironment
+{
+public:
+    explicit ScopedEnvironment(
+            std::initializer_list<std::pair<const char *, const char *>> variables);
+    ~ScopedEnvironment();
+    Q_DISABLE_COPY(ScopedEnvironment)
+
+private:
+    QList<QByteArray> m_names;
+};
 
 QByteArray readAll(const QString &path);
 bool writeAll(const QString &path, const QByteArray &bytes);

@@ -13,9 +13,6 @@ add_dependencies(tst_wineasthttpdownload lirvan-catalogue-server lwa_downloadcli
 # The platform layer, run from the build tree (platform-root, fixtures).
 lwa_add_test(tst_platformscripts LIB lwa_utils
     SOURCES tst_platformscripts.cpp TIMEOUT 180)
-target_compile_definitions(tst_platformscripts PRIVATE
-    LWA_CMAKE_COMMAND="${CMAKE_COMMAND}"
-    LWA_INSTALL_PREFIX="${CMAKE_INSTALL_PREFIX}")
 add_dependencies(tst_platformscripts lwa_platform lwa_fixtures)
 lwa_add_test(tst_singleinstance LIB Qt5::Core SOURCES tst_singleinstance.cpp TIMEOUT 240)
 add_dependencies(tst_singleinstance lwa_platform lwa_fixtures)

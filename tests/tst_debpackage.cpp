@@ -187,6 +187,7 @@ void TestDebPackage::desktopIntegration()
     // database gives Windows programs and installers, and hands it the file.
     const QStringList lines = QString::fromUtf8(readAll(entry)).split(QLatin1Char('\n'));
     QVERIFY(lines.contains(QStringLiteral("Exec=lirvan-wine-assist %f")));
+    QVERIFY(lines.contains(QStringLiteral("Icon=lirvan-wine-assist")));
     const QStringList mimeLines = lines.filter(QRegularExpression(QStringLiteral("^MimeType=")));
     QCOMPARE(mimeLines.size(), 1);
     const QStringList types

@@ -1,9 +1,10 @@
 // A recommended-configuration package with real Wine: the package is
-// unpacked into its bottle, its start script is adapted as the install
-// controller does, and run_v4.sh creates the application's own prefix (-c)
+// unpacked into its bottle, its start script is adapted by the install
+// controller's own code, and run_v4.sh creates the application's own prefix (-c)
 // and starts the packaged program in it (-u).
 
 #include "platformtestutil.h"
+#include "startscript.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,18 +18,6 @@ using namespace PlatformTest;
 namespace {
 
 const char bottleName[] = "Foo_1.2.3";
-
-// Replaces every line containing `key` by key + "\"value\"", like the
-// install controller does with a bottle's run.sh.
-bool setRunShValue(const QString &runSh, const QString &key, const QString &value)
-{
-    QStringList lines = QString::fromUtf8(readAll(runSh)).split(QLatin1Char('\n'));
-    for (QString &line : lines) {
-        if (line.contains(key))
-            line = key + QLatin1Char('"') + value + QLatin1Char('"');
-    }
-    return writeAll(runSh, lines.join(QLatin1Char('\n')).toUtf8());
-}
 
 } // namespace
 
@@ -67,22 +56,15 @@ void TestPlatformPackage::initTestCase()
                                 {fixture(QStringLiteral("foo-package.7z")), m_bottle});
     QVERIFY2(unpacked.exitCode == 0, qPrintable(unpacked.err));
 
-    const QString runSh = m_bottle + QStringLiteral("/files/run.sh");
-    const QList<QPair<QString, QString>> values
-            = {{"BOTTLENAME=", bottleName},
-               {"START_SHELL_PATH=", tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh"))},
-               {"export APPRUN_CMD=", tool(QStringLiteral("lirvan-wine5-stable/bin/wine"))},
-               {"export PATCH_LOADER_ENV=", "LD_PRELOAD=" + m_bottle + "/files/libloader.so"},
-               {"export FILEDLG_PLUGIN=", m_bottle + "/files/gtkGetFileNameDlg"},
-               {"ARCHIVE_FILE_DIR=", m_bottle + "/files"}};
-    for (const auto &value : values)
-        QVERIFY(setRunShValue(runSh, value.first, value.second));
+    // Adapted to this machine as the install controller does it.
+    useBuildPlatform();
+    StartScript::adapt(m_bottle);
+    QVERIFY(readAll(m_bottle + QStringLiteral("/files/run.sh")).contains(bottleName));
 }
 
 void TestPlatformPackage::cleanupTestCase()
 {
-    run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
-        bottleEnvironment(m_prefix));
+    endWine(m_prefix);
 }
 
 Result TestPlatformPackage::runSh(const QStringList &arguments,

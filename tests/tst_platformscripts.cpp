@@ -1,5 +1,6 @@
 // The helper scripts that need no Wine, run from the build tree's platform
-// tree against the Windows test programs; the font registry; the installed tree.
+// tree against the Windows test programs; the font registry. (The installed
+// tree is checked in the Debian package.)
 
 #include "platformtestutil.h"
 
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+
 #include <unistd.h>
 
 using namespace PlatformTest;
@@ -63,13 +65,16 @@ QStringList filesBelow(const QString &dir)
 }
 
 // A process of this user whose first argument is `name`, with WINEPREFIX
-// set, as a Wine process appears in /proc.
+// set to the prefix (unset when empty), as a Wine process appears in /proc;
+// it sleeps until killed. `runAs` goes before it (e.g. setpriv ...).
 std::unique_ptr<QProcess> startPosing(const QString &name, const QString &prefix,
                                       const QStringList &runAs = QStringList())
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    environment.remove(QStringLiteral("WINEPREFIX"));
+    if (!prefix.isEmpty())
+        environment.insert(QStringLiteral("WINEPREFIX"), prefix);
     process->setProcessEnvironment(environment);
     QStringList arguments = runAs;
     arguments << QStringLiteral("/bin/bash") << QStringLiteral("-c")
@@ -422,6 +427,9 @@ private slots:
         auto elsewhere = startPosing("C:\\windows\\system32\\winedevice.exe", home() + "/.wine");
         auto program = startPosing("C:\\Program Files\\Foo\\foo.exe", bottles + "/apps/Foo");
         auto notWine = startPosing("rpcss.exe", QString());
+        // A service that ignores the request to end is killed.
+        auto stubborn = startPosing("plugplay.exe", bottles + "/apps/Foo",
+                                    {"/bin/bash", "-c", "trap '' TERM; exec \"$@\"", "bash"});
         std::unique_ptr<QProcess> foreign;
         if (getuid() == 0) {
             foreign = startPosing("C:\\windows\\system32\\plugplay.exe", bottles + "/apps/Foo",
@@ -429,12 +437,17 @@ private slots:
         }
         const QList<QProcess *> spared = {svchost.get(), elsewhere.get(), program.get(),
                                           notWine.get(), foreign.get()};
-        for (QProcess *process : {device.get(), svchost.get(), elsewhere.get(), program.get(),
-                                  notWine.get(), foreign.get()}) {
+        for (QProcess *process : {device.get(), stubborn.get(), svchost.get(), elsewhere.get(),
+                                  program.get(), notWine.get(), foreign.get()}) {
             if (process)
                 QVERIFY(process->waitForStarted(5000));
         }
-        QVERIFY(waitFor([] { return !findProcesses("winedevice.exe").isEmpty(); }, 5000));
+        QVERIFY(waitFor(
+                [] {
+                    return !findProcesses("winedevice.exe").isEmpty()
+                           && !findProcesses("plugplay.exe").isEmpty();
+                },
+                5000));
 
         // Only the bottle named by WINEPREFIX, however it is spelt.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -445,6 +458,8 @@ private slots:
         QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
 
         QVERIFY(device->waitForFinished(5000));
+        QVERIFY(stubborn->waitForFinished(1000));
+        QCOMPARE(stubborn->exitStatus(), QProcess::CrashExit);
         for (QProcess *process : spared) {
             if (process)
                 QVERIFY2(!process->waitForFinished(300), qPrintable(process->arguments().last()));
@@ -457,26 +472,31 @@ private slots:
         }
     }
 
+    void killRejectsOtherArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("prefix"); // empty: WINEPREFIX unset
+        const QString bottle = home() + "/.lirvanwine/apps/Foo";
+        const QStringList usual{"services", "block"};
+        QTest::newRow("no arguments") << QStringList() << bottle;
+        QTest::newRow("one argument") << QStringList{"services"} << bottle;
+        QTest::newRow("other argument") << QStringList{"all", "block"} << bottle;
+        QTest::newRow("no bottle") << usual << QString();
+        QTest::newRow("folder of all bottles") << usual << home() + "/.lirvanwine/apps";
+        QTest::newRow("home") << usual << home();
+    }
+
     void killRejectsOtherArguments()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, prefix);
         auto device = startPosing("winedevice.exe", home() + "/.lirvanwine/apps/Foo");
         QVERIFY(device->waitForStarted(5000));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("WINEPREFIX"), home() + "/.lirvanwine/apps/Foo");
-        for (const QStringList &arguments :
-             {QStringList(), QStringList{"services"}, QStringList{"all", "block"}}) {
-            const Result result = runTool("lirvan-wine-helper/kill.sh", arguments, environment);
-            QCOMPARE(result.exitCode, 2);
-        }
-        // Without a bottle, or with the folder of all bottles: nothing.
-        for (const QString &prefix : {QString(), home() + "/.lirvanwine/apps", home()}) {
-            environment.remove(QStringLiteral("WINEPREFIX"));
-            if (!prefix.isEmpty())
-                environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-            const Result result = runTool("lirvan-wine-helper/kill.sh", {"services", "block"},
-                                          environment);
-            QCOMPARE(result.exitCode, 2);
-        }
+        environment.remove(QStringLiteral("WINEPREFIX"));
+        if (!prefix.isEmpty())
+            environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+        QCOMPARE(runTool("lirvan-wine-helper/kill.sh", arguments, environment).exitCode, 2);
         QVERIFY(!device->waitForFinished(300));
         device->kill();
         device->waitForFinished(5000);
@@ -534,41 +554,6 @@ private slots:
         QVERIFY2(fonts.finished && fonts.exitCode == 0, "fc-list is needed");
         QVERIFY2(fonts.out.contains(QStringLiteral("WenQuanYi Micro Hei")),
                  "fonts-wqy-microhei is not installed: run scripts/deps.sh");
-    }
-
-    void installLaysOutTree()
-    {
-        QTemporaryDir stage;
-        QVERIFY(stage.isValid());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DESTDIR"), stage.path());
-        const Result result = run(QStringLiteral(LWA_CMAKE_COMMAND),
-                                  {QStringLiteral("--install"), QStringLiteral(LWA_BINARY_DIR)},
-                                  environment, 120000);
-        QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
-
-        // The paths that the settings name by default.
-        const QString root = stage.path() + QStringLiteral(LWA_INSTALL_ROOT);
-        for (const char *script :
-             {"/tools/peinfo.sh", "/tools/mkicons.sh", "/tools/unzip.sh", "/tools/fixbottle.sh",
-              "/tools/localdesktop.sh", "/tools/lirvan-wine-helper/kill.sh",
-              "/tools/lirvan-wine-helper/run_v4.sh", "/lirvan-wine5-stable/bin/wine",
-              "/lirvan-wine5-stable/bin/wine64"})
-            QVERIFY2(QFileInfo(root + QLatin1String(script)).isExecutable(), script);
-        QCOMPARE(readAll(root + "/data/Depends/DefaultFont/font.reg"),
-                 readAll(tool("data/Depends/DefaultFont/font.reg")));
-        QVERIFY(QFileInfo(root + "/data/Depends/DefaultBottle/files.7z").size() > 0);
-
-        const QString prefix = stage.path() + QStringLiteral(LWA_INSTALL_PREFIX);
-        QVERIFY(QFileInfo(prefix + "/bin/lirvan-wine-assist").isExecutable());
-        const QString entry = prefix
-                              + QStringLiteral("/share/applications/lirvan-wine-assist.desktop");
-        const QByteArray desktop = readAll(entry);
-        QVERIFY(desktop.contains("\nExec=lirvan-wine-assist %f\n"));
-        QVERIFY(desktop.contains("\nIcon=lirvan-wine-assist\n"));
-        QVERIFY(QFileInfo::exists(
-                prefix
-                + QStringLiteral("/share/icons/hicolor/scalable/apps/lirvan-wine-assist.svg")));
     }
 };
 

@@ -1,11 +1,5 @@
 #include "catalogueapiserver.h"
-#include "loguploadinfo.h"
 #include "qtnetworkworker.h"
-#include "wineastappdownloadpoint.h"
-#include "wineastapplist.h"
-#include "wineastapplogupload.h"
-#include "winegetapplist.h"
-#include "winerecommandapps.h"
 #include "winesettings.h"
 
 #include <QDateTime>
@@ -52,15 +46,6 @@ QList<QVariant> request(const char *path, int method, int id, bool sign = true)
     return waitFor(done) ? done.first() : QList<QVariant>();
 }
 
-// Calls call() and waits for the signal; whether it came.
-template<typename Object, typename Signal, typename Call>
-bool finishes(Object *object, Signal signal, Call call)
-{
-    QSignalSpy spy(object, signal);
-    call();
-    return waitFor(spy);
-}
-
 QString text(const QJsonObject &object, const char *key)
 {
     return object.value(QLatin1String(key)).toString();
@@ -78,46 +63,6 @@ private slots:
         m_server = std::make_unique<CatalogueApiServer>();
         QVERIFY(m_server->isRunning());
         m_server->use();
-    }
-
-    void acceptsEveryRequestKind()
-    {
-        WineGetAppList list;
-        QVERIFY(finishes(&list, &WineGetAppList::signalFinished,
-                         [&] { list.getAppList(WineGetAppList::AllApps); }));
-        WineRecommandApps recommend(QStringLiteral("Foo"));
-        QVERIFY(finishes(&recommend, &WineRecommandApps::signalFinished,
-                         [&] { recommend.requestRecommandApps(); }));
-        WineAstApplist *categories = WineAstApplist::instance();
-        QVERIFY(finishes(categories, &WineAstApplist::signalFinished,
-                         [&] { categories->requestAppList(); }));
-        WineAstAppDownloadPoint report;
-        QVERIFY(finishes(&report, &WineAstAppDownloadPoint::signalFinished,
-                         [&] { report.requestDownloadPoint(0, QStringLiteral("画图助手"), 5); }));
-        QTemporaryFile log;
-        QVERIFY(log.open() && log.write("log") == 3);
-        log.close();
-        WineAstAppLogUpload upload({"1", log.fileName(), "d", "n", "v", 7, 0});
-        QVERIFY(finishes(&upload, &WineAstAppLogUpload::signalFinished,
-                         [&] { upload.uploadLog(); }));
-
-        // The login's first step: a signed POST with an empty body.
-        const QList<QVariant> login = request("/api/v1/login", QtNetworkWorker::Post, 1);
-        QCOMPARE(login.value(0).toInt(), 3);
-        QCOMPARE(login.value(2).toInt(), 1);
-
-        const QList<QJsonObject> requests = m_server->apiRequests();
-        QStringList paths;
-        for (const QJsonObject &request : requests) {
-            paths << text(request, "path");
-            QCOMPARE(request.value(QStringLiteral("status")).toInt(), 200);
-            if (paths.last() != QLatin1String("/api/v1/app/log/upload"))
-                QCOMPARE(text(request, "content_type"), QStringLiteral("application/json"));
-        }
-        QCOMPARE(paths,
-                 QStringList({"/api/v1/app/list", "/api/v1/app/list", "/api/v1/app/default/config",
-                              "/api/v1/app/category/list", "/api/v1/app/log/download",
-                              "/api/v1/app/log/upload", "/api/v1/login"}));
     }
 
     void signsPairsInKeyOrder()
@@ -185,41 +130,6 @@ private slots:
         QCOMPARE(statusOfForgedGet(url, timestamp, sign), status);
     }
 
-    void staleClientReachesOwnerAsFailure()
-    {
-        // A service whose clock is ten minutes ahead finds every signature stale.
-        CatalogueApiServer late(QString(), {QStringLiteral("--clock-skew"), QStringLiteral("600")});
-        QVERIFY(late.isRunning());
-        late.use();
-        WineAstApplist *categories = WineAstApplist::instance();
-        QSignalSpy done(categories, &WineAstApplist::signalFinished);
-        const QMap<int, QString> before = categories->categories();
-        categories->requestAppList();
-        QVERIFY(waitFor(done));
-        m_server->use();
-        QCOMPARE(done.first().at(0).toInt(), 4);
-        QVERIFY(!done.first().at(1).toString().isEmpty());
-        QCOMPARE(categories->categories(), before);
-        QCOMPARE(late.lastApiRequest().value(QStringLiteral("status")).toInt(), 401);
-    }
-
-    void httpErrorGivesErrorText()
-    {
-        const QList<QVariant> missing = request("/api/v1/no/such/thing", QtNetworkWorker::Get, 2);
-        QCOMPARE(missing.value(0).toInt(), 4);
-        QVERIFY2(missing.value(1).toString().contains(QLatin1String("Not Found")),
-                 qPrintable(missing.value(1).toString()));
-        QCOMPARE(missing.value(2).toInt(), 2);
-
-        // A refused connection is a failure as well.
-        WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
-                                           QStringLiteral("http://127.0.0.1:1"));
-        const QList<QVariant> refused = request("/api/v1/app/list", QtNetworkWorker::Get, 0, false);
-        m_server->use();
-        QCOMPARE(refused.value(0).toInt(), 4);
-        QVERIFY(!refused.value(1).toString().isEmpty());
-    }
-
     // A reply arrives in pieces that may split a character; the text is
     // whole all the same.
     void replyInPiecesKeepsEveryCharacter()
@@ -248,57 +158,39 @@ private slots:
         QCOMPARE(reply.value(1).toString(), QString::fromUtf8(body));
     }
 
-    void nothingSentBeforeSetRequest()
+    void answers_data()
     {
-        QtNetworkWorker worker;
-        QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
-        QMap<QString, QString> params;
-        worker.signRequest(params);
-        QVERIFY(params.isEmpty());
-        const int answered = m_server->apiRequests().size();
-        worker.startRequest();
-        QVERIFY(!done.wait(300));
-        QCOMPARE(m_server->apiRequests().size(), answered);
-    }
-
-    void secondRequestOnBusyWorkerIsRefused()
-    {
-        QtNetworkWorker worker;
-        QSignalSpy done(&worker, &QtNetworkWorker::signalFinished);
-        QMap<QString, QString> none;
-        int id = 0;
-        for (const char *path : {"/api/v1/app/category/list", "/api/v1/app/list"}) {
-            worker.setRequest(QLatin1String(path), QByteArray(), QtNetworkWorker::Get, ++id);
-            worker.signRequest(none);
-            worker.startRequest();
-        }
-        QVERIFY(waitFor(done));
-        QVERIFY(!done.wait(300));
-        QCOMPARE(done.size(), 1);
-        // The answer is the first request's, under its own id.
-        QCOMPARE(done.first().at(2).toInt(), 1);
-        QVERIFY(done.first().at(1).toString().contains(QStringLiteral("图形图像")));
-        QCOMPARE(text(m_server->lastApiRequest(), "path"),
-                 QStringLiteral("/api/v1/app/category/list"));
-    }
-
-    void loginCodeExchange()
-    {
+        QTest::addColumn<QString>("path"); // of a GET; the service refuses when empty
+        QTest::addColumn<bool>("sign");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text"); // part of the answer or error text
+        QTest::newRow("unknown path") << "/api/v1/no/such/thing" << true << 4 << "Not Found";
+        QTest::newRow("refused connection") << QString() << false << 4 << QString();
         // The callback is not signed: the code is the proof.
-        const QList<QVariant> done = request("/api/v1/login/callback?code=alice-code&state=state",
-                                             QtNetworkWorker::Get, 2, false);
-        QCOMPARE(done.value(0).toInt(), 3);
-        const QJsonObject user = QJsonDocument::fromJson(
-                                         done.value(1).toString().toUtf8())[QLatin1String("data")]
-                                         .toObject();
-        QCOMPARE(text(user, "username"), QStringLiteral("alice"));
-        QCOMPARE(user.value(QStringLiteral("id")).toInt(), 7);
-        const QString avatar = text(user, "avatar");
-        QCOMPARE(avatar, m_server->baseUrl() + QStringLiteral("/files/avatars/alice.png"));
-        QCOMPARE(statusOfForgedGet(avatar), 200);
-        const QList<QVariant> forged = request("/api/v1/login/callback?code=forged&state=state",
-                                               QtNetworkWorker::Get, 2, false);
-        QCOMPARE(forged.value(0).toInt(), 4);
+        QTest::newRow("login code") << "/api/v1/login/callback?code=alice-code&state=state" << false
+                                    << 3 << "alice@example.org";
+        QTest::newRow("forged login code")
+                << "/api/v1/login/callback?code=forged&state=state" << false << 4 << QString();
+    }
+
+    void answers()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, sign);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        if (path.isEmpty()) {
+            WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"),
+                                               QStringLiteral("http://127.0.0.1:1"));
+            path = QStringLiteral("/api/v1/app/list");
+        }
+        const QList<QVariant> done = request(path.toUtf8().constData(), QtNetworkWorker::Get, 2,
+                                             sign);
+        m_server->use();
+        QCOMPARE(done.value(0).toInt(), status);
+        QVERIFY2(!done.value(1).toString().isEmpty(), "no answer or error text");
+        QVERIFY2(done.value(1).toString().contains(text), qPrintable(done.value(1).toString()));
+        QCOMPARE(done.value(2).toInt(), 2);
     }
 
 private:

@@ -1,5 +1,6 @@
 // The command line for scripts against the real binary, with real Wine and
-// the catalogue service down: install, list, uninstall, cancel with SIGINT,
+// the catalogue service down: install (an .exe and the one .msi of the
+// tests), list, uninstall, cancel with SIGINT,
 // back up and restore (also in a second home under another user name) and
 // hostile archives; beside a running window on a private bus, whose list
 // follows, and two writers of the installed-apps file losing no record.
@@ -85,6 +86,12 @@ Cli cliOnTerminal(const QStringList &args, const QByteArray &answer)
     return result;
 }
 
+// The exit code of an uninstall confirmed on the command line.
+int uninstall(const QString &name)
+{
+    return cli({QStringLiteral("--uninstall"), name, QStringLiteral("--yes")}).code;
+}
+
 QString fooBottle(const QString &homePath = home())
 {
     return homePath + QStringLiteral("/.lirvanwine/apps/Foo_1");
@@ -105,10 +112,9 @@ QStringList leftovers(const QString &homePath = home())
     return found;
 }
 
-void endWine(const QString &bottle)
+QString logFile()
 {
-    run(tool(QStringLiteral("lirvan-wine5-stable/bin/wineserver")), {QStringLiteral("-k")},
-        bottleEnvironment(bottle));
+    return home() + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
 }
 
 bool tarDir(const QString &archive, const QString &dir, const QStringList &extra = {})
@@ -128,9 +134,8 @@ class TestScriptCommands : public QObject
 
 private slots:
     void initTestCase();
-    void installListAndUninstall();
+    void installBackupRestoreAndUninstall();
     void interruptCancelsInstall();
-    void backupAndRestoreInTwoHomes();
     void hostileArchivesLeaveNothing_data();
     void hostileArchivesLeaveNothing();
     void backupRefusesWhileTheAppRuns();
@@ -156,7 +161,7 @@ void TestScriptCommands::initTestCase()
     WineSettings::instance()->sync();
 }
 
-void TestScriptCommands::installListAndUninstall()
+void TestScriptCommands::installBackupRestoreAndUninstall()
 {
     QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
     const QString entry = applicationsDir() + QStringLiteral("Foo.desktop");
@@ -168,10 +173,19 @@ void TestScriptCommands::installListAndUninstall()
     QCOMPARE(cli({QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe"))}).code, 3);
 
     // The installer database makes no shortcut: installed, but without a
-    // menu entry that is no success.
+    // menu entry that is no success. Its bottle is prepared before msiexec
+    // runs it, and the check timer ticking meanwhile does not cut it off.
+    const QByteArray logBefore = readAll(logFile());
+    QProcessEnvironment checking = homeEnvironment();
+    checking.insert(QStringLiteral("LWA_INSTALL_CHECK_INTERVAL_MS"), QStringLiteral("1000"));
     const Cli msi = cli({QStringLiteral("--install"), fixture(QStringLiteral("bar-setup.msi")),
-                         QStringLiteral("--name"), QStringLiteral("Bar Tool")});
+                         QStringLiteral("--name"), QStringLiteral("Bar Tool")},
+                        checking);
     QCOMPARE(msi.code, 1);
+    const QByteArray log = readAll(logFile()).mid(logBefore.size());
+    const int fixbottle = log.indexOf("fixbottle.sh");
+    QVERIFY2(fixbottle >= 0 && log.indexOf("\" msiexec /i \"", fixbottle) > fixbottle,
+             log.constData());
     QVERIFY2(msi.err.contains(QStringLiteral("没有菜单项")), qPrintable(msi.err));
     QCOMPARE(msi.out, QString());
     const TInstalledAppInfo bar = storedRecord(QStringLiteral("Bar Tool"));
@@ -184,54 +198,6 @@ void TestScriptCommands::installListAndUninstall()
     endWine(bar.bottlePath);
     endWine(fooBottle());
 
-    // No terminal and no --yes: refused, nothing removed.
-    const Cli refused = cli({QStringLiteral("--uninstall"), QStringLiteral("Foo")});
-    QCOMPARE(refused.code, 5);
-    QVERIFY(refused.err.contains(QStringLiteral("--yes")));
-    QVERIFY(QFileInfo::exists(fooBottle()));
-    // On a terminal the answer decides.
-    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "n\n").code, 5);
-    QVERIFY(QFileInfo::exists(entry));
-    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "y\n").code, 0);
-    QVERIFY(!QFileInfo::exists(fooBottle()));
-    QVERIFY(!QFileInfo::exists(entry));
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
-                  QStringLiteral("--yes")})
-                     .code,
-             0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Bar Tool"),
-                  QStringLiteral("--yes")})
-                     .code,
-             4);
-    QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
-    QCOMPARE(leftovers(), QStringList());
-}
-
-void TestScriptCommands::interruptCancelsInstall()
-{
-    QProcessEnvironment env = homeEnvironment();
-    env.insert(QStringLiteral("FOO_SETUP_MODE"), QStringLiteral("linger"));
-    QProcess process;
-    startCli(process,
-             {QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe")),
-              QStringLiteral("--name"), QStringLiteral("Linger")},
-             env);
-    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Linger_1");
-    QVERIFY(QTest::qWaitFor(
-            [&] { return !findProcesses(QStringLiteral("foo-setup.exe"), bottle).isEmpty(); },
-            WineTimeoutMs));
-    ::kill(pid_t(process.processId()), SIGINT);
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 128 + SIGINT);
-    QVERIFY(waitFor([&] { return processesOfPrefix(bottle).isEmpty(); }, 20000));
-    QCOMPARE(leftovers(), QStringList());
-    QVERIFY(storedRecord(QStringLiteral("Linger")).appName.isEmpty());
-}
-
-void TestScriptCommands::backupAndRestoreInTwoHomes()
-{
-    QVERIFY(cli({QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe"))}).code == 0);
-    endWine(fooBottle());
     // The backed-up machine's user is "alice": her profile in the bottle.
     const QString users = fooBottle() + QStringLiteral("/drive_c/users/");
     QStringList profiles = QDir(users).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -247,10 +213,19 @@ void TestScriptCommands::backupAndRestoreInTwoHomes()
     QCOMPARE(backup.out.trimmed(), archive);
     QVERIFY(QDir().rename(users + QStringLiteral("alice"), users + me));
 
-    // Same home: uninstall, then restore, and start it from its menu entry.
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Foo"), QStringLiteral("--yes")})
-                     .code,
-             0);
+    // No terminal and no --yes: refused, nothing removed.
+    const Cli refused = cli({QStringLiteral("--uninstall"), QStringLiteral("Foo")});
+    QCOMPARE(refused.code, 5);
+    QVERIFY(refused.err.contains(QStringLiteral("--yes")));
+    QVERIFY(QFileInfo::exists(fooBottle()));
+    // On a terminal the answer decides.
+    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "n\n").code, 5);
+    QVERIFY(QFileInfo::exists(entry));
+    QCOMPARE(cliOnTerminal({QStringLiteral("--uninstall"), QStringLiteral("Foo")}, "y\n").code, 0);
+    QVERIFY(!QFileInfo::exists(fooBottle()));
+    QVERIFY(!QFileInfo::exists(entry));
+
+    // Same home, after the uninstall: restore, and start it from its menu entry.
     const Cli restored = cli({QStringLiteral("--restore"), archive});
     QVERIFY2(restored.code == 0, qPrintable(restored.err));
     QCOMPARE(cli({QStringLiteral("--restore"), archive}).code, 3);
@@ -291,9 +266,32 @@ void TestScriptCommands::backupAndRestoreInTwoHomes()
                  qPrintable(homePath));
         endWine(record.bottlePath);
     }
-    QCOMPARE(cli({QStringLiteral("--uninstall"), QStringLiteral("Foo"), QStringLiteral("--yes")})
-                     .code,
-             0);
+    QCOMPARE(uninstall(QStringLiteral("Foo")), 0);
+    QCOMPARE(uninstall(QStringLiteral("Bar Tool")), 0);
+    QCOMPARE(uninstall(QStringLiteral("Bar Tool")), 4);
+    QCOMPARE(cli({QStringLiteral("--list")}).out, QString());
+    QCOMPARE(leftovers(), QStringList());
+}
+
+void TestScriptCommands::interruptCancelsInstall()
+{
+    QProcessEnvironment env = homeEnvironment();
+    env.insert(QStringLiteral("FOO_SETUP_MODE"), QStringLiteral("linger"));
+    QProcess process;
+    startCli(process,
+             {QStringLiteral("--install"), fixture(QStringLiteral("foo-setup.exe")),
+              QStringLiteral("--name"), QStringLiteral("Linger")},
+             env);
+    const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Linger_1");
+    QVERIFY(QTest::qWaitFor(
+            [&] { return !findProcesses(QStringLiteral("foo-setup.exe"), bottle).isEmpty(); },
+            WineTimeoutMs));
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 128 + SIGINT);
+    QVERIFY(waitFor([&] { return processesOfPrefix(bottle).isEmpty(); }, 20000));
+    QCOMPARE(leftovers(), QStringList());
+    QVERIFY(storedRecord(QStringLiteral("Linger")).appName.isEmpty());
 }
 
 TInstalledAppInfo TestScriptCommands::fakeApp(const QString &name)
@@ -324,7 +322,7 @@ void TestScriptCommands::hostileArchivesLeaveNothing()
     const TInstalledAppInfo app = fakeApp(QStringLiteral("Small"));
     const QString good = m_archives.filePath(QStringLiteral("small.tar.zst"));
     QCOMPARE(cli({QStringLiteral("--backup"), app.appName, good}).code, 0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
     QCOMPARE(leftovers(), QStringList());
 
     // The good archive unpacked, changed and packed again.
@@ -370,7 +368,7 @@ void TestScriptCommands::hostileArchivesLeaveNothing()
     QCOMPARE(cli({QStringLiteral("--restore"), good}).code, 0);
     QCOMPARE(readAll(app.bottlePath + QStringLiteral("/drive_c/data.txt")),
              QByteArray("user data"));
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
 }
 
 void TestScriptCommands::backupRefusesWhileTheAppRuns()
@@ -391,7 +389,7 @@ void TestScriptCommands::backupRefusesWhileTheAppRuns()
     running.kill();
     running.waitForFinished();
     QCOMPARE(cli({QStringLiteral("--backup"), app.appName, archive}).code, 0);
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
 }
 
 void TestScriptCommands::windowFollowsTheCommandLine()
@@ -404,20 +402,18 @@ void TestScriptCommands::windowFollowsTheCommandLine()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     window.setProcessEnvironment(env);
     window.start(QStringLiteral(LWA_ASSIST_BINARY), QStringList());
-    const QString log = home()
-                        + QStringLiteral("/.cache/lirvan-wine-assist/lirvan-wine-assist.log");
     const auto logged = [&](const QString &text) {
-        return QTest::qWaitFor([&] { return readAll(log).contains(text.toUtf8()); }, 20000);
+        return QTest::qWaitFor([&] { return readAll(logFile()).contains(text.toUtf8()); }, 20000);
     };
     QVERIFY(logged(QStringLiteral("show main window")));
 
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
     QVERIFY(logged(QStringLiteral("installed-apps file changed, applications: 0")));
     QCOMPARE(cli({QStringLiteral("--restore"), archive}).code, 0);
     QVERIFY(logged(QStringLiteral("installed-apps file changed, applications: 1")));
     window.terminate();
     QVERIFY(window.waitForFinished(10000));
-    QCOMPARE(cli({QStringLiteral("--uninstall"), app.appName, QStringLiteral("--yes")}).code, 0);
+    QCOMPARE(uninstall(app.appName), 0);
 }
 
 void TestScriptCommands::concurrentWritersLoseNoRecord()

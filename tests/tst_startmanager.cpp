@@ -131,19 +131,6 @@ private slots:
         }
     }
 
-    void wineCommandHasTheUsualForm()
-    {
-        const QString prefix = QStringLiteral("/home/u/.lirvanwine/apps/Foo");
-        const QString windowsPath = ExecLine::windowsExecPath(
-                prefix + QStringLiteral("/drive_c/Program Files/Foo/foo.exe"), prefix);
-        QCOMPARE(windowsPath,
-                 QStringLiteral("C:\\\\\\\\Program\\\\ Files\\\\\\\\Foo\\\\\\\\foo.exe"));
-        QCOMPARE(ExecLine::wineCommand(prefix, QStringLiteral("/opt/wine/bin/wine"), windowsPath),
-                 "env WINEPREFIX=\"" + prefix + "\" /opt/wine/bin/wine " + windowsPath);
-        QCOMPARE(ExecLine::execArgument(QStringLiteral("/a/b/run.sh")),
-                 QStringLiteral("/a/b/run.sh"));
-    }
-
     void shellQuotedIsPlainTextForBash()
     {
         QDir::setCurrent(m_dir.path());

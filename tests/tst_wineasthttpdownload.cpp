@@ -458,13 +458,9 @@ private slots:
                  QByteArray("d41d8cd98f00b204e9800998ecf8427e"));
         QVERIFY(WineAstHttpDownload::getFileMd5(local("missing")).isEmpty());
 
-        QVERIFY(writeAll(path, m_payload));
-        const QString digest = md5Hex(m_payload);
-
-        QVERIFY(WineAstHttpDownload::checkFileMD5(digest, path));
-        QVERIFY(WineAstHttpDownload::checkFileMD5(digest.toUpper(), path));
-        QVERIFY(!WineAstHttpDownload::checkFileMD5(md5Hex("other"), path));
-        QVERIFY(!WineAstHttpDownload::checkFileMD5(digest, local("missing")));
+        // Matching digests in either case, and a wrong one, as an existing
+        // download meets them: see existingLocalFile.
+        QVERIFY(!WineAstHttpDownload::checkFileMD5(md5Hex(m_payload), local("missing")));
         // No digest published: nothing to check, the file need not even exist.
         QVERIFY(WineAstHttpDownload::checkFileMD5(QString(), local("missing")));
     }

@@ -125,13 +125,7 @@ private slots:
         QVERIFY(changed.isEmpty());
         QTest::qWait(200);
         QVERIFY(account.calls().isEmpty());
-
-        // The attempt is over: the next press starts a new one.
-        m_login->startLogin();
-        QVERIFY(m_login->isBusy());
-        QTRY_VERIFY(!m_login->isBusy());
-        QCOMPARE(service.apiRequests().size(), 2);
-        QVERIFY(account.calls().isEmpty());
+        // That the next press starts a new attempt is checked with a stalled service.
     }
 
     void stalledServiceEndsAttempt()

@@ -91,19 +91,6 @@ private slots:
         QCOMPARE(changed.count(), 1);
     }
 
-    void addThenRemoveRestoresTheMap()
-    {
-        QSignalSpy changed(m_apps, &WineInstalledApps::signalInstalledAppChanged);
-        const QMap<QString, TInstalledAppInfo> before = m_apps->getInstalledApps();
-        const TInstalledAppInfo info = record(QStringLiteral("New"), QStringLiteral("/b/new"));
-
-        m_apps->addInstalledApps(info);
-        QCOMPARE(m_apps->getInstalledApps().size(), before.size() + 1);
-        m_apps->removeInstallApps(info);
-        QCOMPARE(m_apps->getInstalledApps(), before);
-        QCOMPARE(changed.count(), 2);
-    }
-
     void missingFileLeavesRegistryEmpty()
     {
         QDir(QDir::homePath() + QStringLiteral("/.quennet")).removeRecursively();
