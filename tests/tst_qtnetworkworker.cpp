@@ -46,6 +46,31 @@ QList<QVariant> request(const char *path, int method, int id, bool sign = true)
     return waitFor(done) ? done.first() : QList<QVariant>();
 }
 
+// Sends one request to a loopback server of the test's own that answers
+// with body: its first split bytes at once, the rest a moment later.
+QList<QVariant> requestServedBy(QTcpServer &server, const QByteArray &body, int split)
+{
+    if (!server.listen(QHostAddress::LocalHost))
+        return {};
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, body, split] {
+        QTcpSocket *socket = server.nextPendingConnection();
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
+                      + QByteArray::number(body.size()) + "\r\n\r\n" + body.left(split));
+        QTimer::singleShot(300, socket, [socket, rest = body.mid(split)] {
+            socket->write(rest);
+            socket->disconnectFromHost();
+        });
+    });
+    const QString service = WineSettings::instance()->stringValue(
+            QStringLiteral("wine_oauth_host"));
+    WineSettings::instance()
+            ->setValue(QStringLiteral("wine_oauth_host"),
+                       QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()));
+    const QList<QVariant> reply = request("/api/v1/app/list", QtNetworkWorker::Get, 0);
+    WineSettings::instance()->setValue(QStringLiteral("wine_oauth_host"), service);
+    return reply;
+}
+
 QString text(const QJsonObject &object, const char *key)
 {
     return object.value(QLatin1String(key)).toString();
@@ -137,25 +162,19 @@ private slots:
         const QByteArray body = QStringLiteral("{\"data\":[{\"name\":\"画图助手\"}]}").toUtf8();
         const int split = body.indexOf(QStringLiteral("图").toUtf8()) + 1;
         QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        connect(&server, &QTcpServer::newConnection, &server, [&] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
-                          "Content-Length: "
-                          + QByteArray::number(body.size()) + "\r\n\r\n" + body.left(split));
-            // The rest a moment later, when the first piece has been read.
-            QTimer::singleShot(300, socket, [socket, rest = body.mid(split)] {
-                socket->write(rest);
-                socket->disconnectFromHost();
-            });
-        });
-        WineSettings::instance()
-                ->setValue(QStringLiteral("wine_oauth_host"),
-                           QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()));
-        const QList<QVariant> reply = request("/api/v1/app/list", QtNetworkWorker::Get, 0);
-        m_server->use();
+        const QList<QVariant> reply = requestServedBy(server, body, split);
         QCOMPARE(reply.value(0).toInt(), 3);
         QCOMPARE(reply.value(1).toString(), QString::fromUtf8(body));
+    }
+
+    // A reply far larger than any answer of the service is given up.
+    void oversizedReplyIsAFailure()
+    {
+        const QByteArray body(65 * 1024 * 1024, ' ');
+        QTcpServer server;
+        const QList<QVariant> reply = requestServedBy(server, body, body.size());
+        QCOMPARE(reply.value(0).toInt(), 4);
+        QCOMPARE(reply.value(1).toString(), QStringLiteral("服务器的应答过大"));
     }
 
     void answers_data()

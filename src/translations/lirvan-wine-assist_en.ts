@@ -364,6 +364,10 @@
         <source>服务器在 %1 秒内没有应答</source>
         <translation>The server did not answer within %1 s</translation>
     </message>
+    <message>
+        <source>服务器的应答过大</source>
+        <translation>The server&apos;s answer is too large</translation>
+    </message>
 </context>
 <context>
     <name>RatingWidget</name>

@@ -364,6 +364,10 @@
         <source>服务器在 %1 秒内没有应答</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>服务器的应答过大</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RatingWidget</name>

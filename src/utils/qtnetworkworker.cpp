@@ -24,6 +24,9 @@ const QByteArray JsonType = QByteArrayLiteral("application/json");
 constexpr int DefaultRequestTimeoutMs = 30 * 1000;
 // A reply that keeps trickling in is still cut off after this many time-outs.
 constexpr int MaxTimeoutsInAll = 10;
+// The whole catalogue is a few MB; a reply far beyond that is not an answer
+// this program can use, and keeping it would only fill the memory.
+constexpr qint64 MaxReplyBytes = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -130,6 +133,7 @@ void QtNetworkWorker::startRequest()
     // in the text as QString::fromUtf8() leaves it.
     m_decoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder(QTextCodec::IgnoreHeader));
     m_text.clear();
+    m_received = 0;
     connect(reply, &QNetworkReply::readyRead, this, &QtNetworkWorker::onReadyRead);
     connect(reply, &QNetworkReply::finished, this, &QtNetworkWorker::OnReplyFinished);
     // Bytes moving either way show the service is alive: an upload of a
@@ -150,11 +154,22 @@ void QtNetworkWorker::onProgress()
 
 void QtNetworkWorker::onReadyRead()
 {
-    if (m_reply)
-        m_text += m_decoder->toUnicode(m_reply->readAll());
+    if (!m_reply)
+        return;
+    const QByteArray piece = m_reply->readAll();
+    m_received += piece.size();
+    if (m_received > MaxReplyBytes)
+        giveUp(tr("服务器的应答过大"));
+    else
+        m_text += m_decoder->toUnicode(piece);
 }
 
 void QtNetworkWorker::onTimedOut()
+{
+    giveUp(tr("服务器在 %1 秒内没有应答").arg(QString::number(requestTimeoutMs() / 1000.0)));
+}
+
+void QtNetworkWorker::giveUp(const QString &text)
 {
     QNetworkReply *reply = m_reply;
     if (!reply)
@@ -165,8 +180,6 @@ void QtNetworkWorker::onTimedOut()
     disconnect(reply, nullptr, this, nullptr);
     reply->abort();
     reply->deleteLater();
-    const QString text = tr("服务器在 %1 秒内没有应答")
-                                 .arg(QString::number(requestTimeoutMs() / 1000.0));
     qWarning().noquote() << QStringLiteral("Have error str: ") + text;
     emit signalFinished(Failed, text, m_replyId);
 }
@@ -174,6 +187,8 @@ void QtNetworkWorker::onTimedOut()
 void QtNetworkWorker::OnReplyFinished()
 {
     qDebug() << "OnReplyFinished  ccs";
+    // What is still buffered counts against the size limit as well.
+    onReadyRead();
     QNetworkReply *reply = m_reply;
     if (!reply)
         return;
@@ -192,8 +207,7 @@ void QtNetworkWorker::OnReplyFinished()
         emit signalFinished(Failed, reply->errorString(), m_replyId);
         return;
     }
-    QString body = std::exchange(m_text, QString());
-    body += m_decoder->toUnicode(reply->readAll());
+    const QString body = std::exchange(m_text, QString());
     qDebug() << "finished";
     emit signalFinished(Finished, body, m_replyId);
 }

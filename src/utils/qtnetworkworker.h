@@ -69,6 +69,9 @@ private:
     void onProgress();
     void onReadyRead();
     void onTimedOut();
+    // Ends the current request as failed with text, for a reply that is
+    // too slow or too large.
+    void giveUp(const QString &text);
 
     QNetworkAccessManager *m_manager = nullptr;
     QNetworkReply *m_reply = nullptr;
@@ -82,6 +85,7 @@ private:
     QElapsedTimer m_sinceStart;
     std::unique_ptr<QTextDecoder> m_decoder; // of the current reply's body
     QString m_text; // its body so far
+    qint64 m_received = 0; // bytes of that body
 };
 
 #endif // QTNETWORKWORKER_H

@@ -36,11 +36,6 @@ namespace {
 constexpr int HelperTimeoutMs = 30000;
 constexpr int UnknownCategory = 99;
 
-QString setting(const QString &key)
-{
-    return WineSettings::instance()->stringValue(key);
-}
-
 QString recommendedCacheDir()
 {
     return QDir::homePath() + QStringLiteral("/.cache/lirvan-wine-assist/apps/recommond/");
