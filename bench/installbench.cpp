@@ -4,8 +4,10 @@
 // the same run. The assistant installs twice per round: first without the
 // prepared 64-bit prefix (the very first install, which makes it), then with
 // it. Prints where the installation's time goes
-// and the longest time the GUI thread was blocked: during the installation,
-// the uninstall that follows it, and the cancel of a lingering installer.
+// and the longest time the GUI thread was blocked (GuiWatchdog): during the
+// installation, the uninstall that follows it, and the cancel of a lingering
+// installer. Other programs busy on the machine lengthen the blocks too, so
+// the load average at start and end is printed beside them.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/lwa_bench_install
 //
@@ -17,6 +19,7 @@
 #include "containerinstallview.h"
 #include "containerinstallview_p.h"
 #include "doaction.h"
+#include "guiwatchdog.h"
 #include "lapplication.h"
 #include "wineapplication.h"
 #include "winesettings.h"
@@ -27,6 +30,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMutex>
 #include <QPointer>
@@ -113,14 +117,18 @@ void useBuildPlatform()
     settings->setValue(QStringLiteral("wine_oauth_host"), QStringLiteral("http://127.0.0.1:9"));
 }
 
-// Waits in the event loop for the condition, at most timeoutMs.
+// Waits in the event loop for the condition, at most timeoutMs. The loop
+// sleeps between events (a spinning one would take a core from Wine) and
+// looks again at least every 50 ms.
 template<typename Condition>
 bool waitFor(Condition condition, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
+    QTimer wake;
+    wake.start(50);
     while (!condition() && timer.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return condition();
 }
 
@@ -128,45 +136,10 @@ struct AssistantRun
 {
     bool success = false;
     double seconds = 0;
-    qint64 longestBlockMs = 0;
-    qint64 uninstallBlockMs = 0;
+    double longestBlockMs = 0;
+    double longestBlockAtS = 0; // after pressing install
+    double uninstallBlockMs = 0;
     QList<QPair<qint64, QString>> phases; // ms after pressing install
-};
-
-// The GUI thread's longest stall: the largest gap between ticks of a 5 ms
-// timer on it.
-class GuiWatchdog
-{
-public:
-    GuiWatchdog()
-    {
-        m_ticker.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_ticker, &QTimer::timeout, [this] { tick(); });
-    }
-    void start()
-    {
-        m_longest = 0;
-        m_last = g_clock.elapsed();
-        m_ticker.start(5);
-    }
-    qint64 stop()
-    {
-        tick();
-        m_ticker.stop();
-        return m_longest;
-    }
-
-private:
-    void tick()
-    {
-        const qint64 now = g_clock.elapsed();
-        m_longest = qMax(m_longest, now - m_last);
-        m_last = now;
-    }
-
-    QTimer m_ticker;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
 };
 
 // Opens the stand-alone window for the installer and goes to the default
@@ -210,7 +183,9 @@ AssistantRun installThroughWindow()
     window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
     const bool shown = waitFor([&] { return progress->actionButton()->isVisible(); }, 900000);
     result.seconds = (g_clock.elapsed() - pressed) / 1000.0;
-    result.longestBlockMs = watchdog.stop();
+    watchdog.stop();
+    result.longestBlockMs = watchdog.longestBlockMs();
+    result.longestBlockAtS = watchdog.longestBlockAtMs() / 1000.0;
     qInstallMessageHandler(g_previous);
     result.success = shown && progress->statusLabel()->text() == QStringLiteral("安装成功");
     for (const auto &mark : qAsConst(g_marks))
@@ -223,14 +198,15 @@ AssistantRun installThroughWindow()
     watchdog.start();
     Doaction::instance()->unInstallAppLater(record, qApp, [&] { removed = true; });
     waitFor([&] { return removed; }, 120000);
-    result.uninstallBlockMs = watchdog.stop();
+    watchdog.stop();
+    result.uninstallBlockMs = watchdog.longestBlockMs();
     return result;
 }
 
 // Cancels an installer that lingers after installing, through the window's
 // cancel button: the GUI thread's longest stall from the click until the
 // window has cleaned up and gone, and how long that took (seconds).
-qint64 cancelLingeringInstall(double &seconds)
+double cancelLingeringInstall(double &seconds)
 {
     // The installer reads it when it starts.
     qputenv("FOO_SETUP_MODE", "linger");
@@ -257,7 +233,8 @@ qint64 cancelLingeringInstall(double &seconds)
                 return host.isNull();
             },
             120000);
-    const qint64 longest = watchdog.stop();
+    watchdog.stop();
+    const double longest = watchdog.longestBlockMs();
     seconds = (g_clock.elapsed() - clicked) / 1000.0;
     return gone ? longest : -1;
 }
@@ -272,6 +249,13 @@ void waitForSpareCopy()
         return;
     waitFor([&] { return !templates.entryList({QStringLiteral("*.spare")}, QDir::Dirs).isEmpty(); },
             180000);
+}
+
+// The 1-minute load average.
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0) : QByteArray("?");
 }
 
 double median(QList<double> values)
@@ -299,12 +283,13 @@ int main(int argc, char *argv[])
                                      ? qEnvironmentVariableIntValue("RUNS")
                                      : 3);
 
+    std::printf("load_average_start=%s\n", loadAverage().constData());
     // Alternating, so that all see the same load of the machine.
     QList<double> bare;
     QList<double> absent;
     QList<double> present;
-    qint64 longestBlock = 0;
-    qint64 uninstallBlock = 0;
+    double longestBlock = 0;
+    double uninstallBlock = 0;
     bool success = true;
     const auto install = [&](QList<double> &times, const char *label) {
         const AssistantRun run = installThroughWindow();
@@ -312,8 +297,8 @@ int main(int argc, char *argv[])
         times.append(run.seconds);
         longestBlock = qMax(longestBlock, run.longestBlockMs);
         uninstallBlock = qMax(uninstallBlock, run.uninstallBlockMs);
-        std::printf("  %s: %.2f s, GUI block %lld ms (uninstall %lld ms); phases:", label,
-                    run.seconds, run.longestBlockMs, run.uninstallBlockMs);
+        std::printf("  %s: %.2f s, GUI block %.1f ms at %.2f s (uninstall %.1f ms); phases:", label,
+                    run.seconds, run.longestBlockMs, run.longestBlockAtS, run.uninstallBlockMs);
         for (const auto &phase : run.phases)
             std::printf(" %.2f %s;", phase.first / 1000.0, qPrintable(phase.second));
         std::printf(" %.2f success view\n", run.seconds);
@@ -340,12 +325,13 @@ int main(int argc, char *argv[])
         std::printf("%s_ratio_without_prescribed_waits=%.2f\n", round.first.constData(),
                     (assistantMedian - prescribedWaits) / bareMedian);
     }
-    std::printf("gui_longest_block_ms=%lld\n", longestBlock);
-    std::printf("gui_longest_block_uninstall_ms=%lld\n", uninstallBlock);
+    std::printf("gui_longest_block_ms=%.1f\n", longestBlock);
+    std::printf("gui_longest_block_uninstall_ms=%.1f\n", uninstallBlock);
     double cancelSeconds = 0;
-    const qint64 cancelBlock = cancelLingeringInstall(cancelSeconds);
+    const double cancelBlock = cancelLingeringInstall(cancelSeconds);
     std::printf("cancel_until_closed_s=%.2f\n", cancelSeconds);
-    std::printf("gui_longest_block_cancel_ms=%lld\n", cancelBlock);
+    std::printf("gui_longest_block_cancel_ms=%.1f\n", cancelBlock);
+    std::printf("load_average_end=%s\n", loadAverage().constData());
     success = success && cancelBlock >= 0;
     WineApplication::instance()->shutdown();
     return success ? 0 : 1;
