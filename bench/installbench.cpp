@@ -7,8 +7,9 @@
 // and the longest time the GUI thread was blocked (GuiWatchdog): during the
 // installation, the uninstall that follows it, and the cancel of a lingering
 // installer. Other programs busy on the machine lengthen the blocks too, so
-// the load average at start and end is printed beside them, and each block
-// also less the time the GUI thread waited for a CPU (its "own" block).
+// the load average at start and end is printed beside them, each block also
+// less the time the GUI thread waited for a CPU (its "own" block), and the
+// longest block of a GUI thread with nothing to do while bare Wine runs.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/lwa_bench_install
 //
@@ -82,26 +83,6 @@ void markPhases(QtMsgType type, const QMessageLogContext &context, const QString
     Q_UNUSED(context)
 }
 
-double bareWineSeconds(const QString &prefix)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-    QProcess wine;
-    wine.setProcessEnvironment(environment);
-    QElapsedTimer timer;
-    timer.start();
-    wine.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wine64"), {Setup});
-    wine.waitForFinished(-1);
-    const double seconds = timer.elapsed() / 1000.0;
-    QProcess server;
-    server.setProcessEnvironment(environment);
-    server.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wineserver"),
-                 {QStringLiteral("-k")});
-    server.waitForFinished(-1);
-    return seconds;
-}
-
 void useBuildPlatform()
 {
     WineSettings *settings = WineSettings::instance();
@@ -131,6 +112,33 @@ bool waitFor(Condition condition, int timeoutMs)
     while (!condition() && timer.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return condition();
+}
+
+// Bare Wine runs the installer while the GUI thread only waits in its event
+// loop: the longest block it meets meanwhile (idleBlockMs) is what the
+// machine alone inflicts under the same load, the reference for the others.
+double bareWineSeconds(const QString &prefix, double &idleBlockMs)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    QProcess wine;
+    wine.setProcessEnvironment(environment);
+    GuiWatchdog watchdog;
+    QElapsedTimer timer;
+    timer.start();
+    watchdog.start();
+    wine.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wine64"), {Setup});
+    waitFor([&] { return wine.state() == QProcess::NotRunning; }, 900000);
+    const double seconds = timer.elapsed() / 1000.0;
+    watchdog.stop();
+    idleBlockMs = watchdog.longestBlockMs();
+    QProcess server;
+    server.setProcessEnvironment(environment);
+    server.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wineserver"),
+                 {QStringLiteral("-k")});
+    server.waitForFinished(-1);
+    return seconds;
 }
 
 struct AssistantRun
@@ -295,6 +303,7 @@ int main(int argc, char *argv[])
     QList<double> bare;
     QList<double> absent;
     QList<double> present;
+    double idleBlock = 0;
     double longestBlock = 0;
     double uninstallBlock = 0;
     double longestOwnBlock = 0;
@@ -318,8 +327,12 @@ int main(int argc, char *argv[])
     };
     for (int i = 0; i < runs; ++i) {
         waitForSpareCopy();
-        bare.append(bareWineSeconds(sandbox.filePath(QStringLiteral("bare%1").arg(i))));
-        std::printf("run %d: bare %.2f s\n", i + 1, bare.last());
+        double idleBlockMs = 0;
+        bare.append(
+                bareWineSeconds(sandbox.filePath(QStringLiteral("bare%1").arg(i)), idleBlockMs));
+        idleBlock = qMax(idleBlock, idleBlockMs);
+        std::printf("run %d: bare %.2f s, idle GUI block %.1f ms\n", i + 1, bare.last(),
+                    idleBlockMs);
         QDir(BottleTemplate::templatesDir()).removeRecursively();
         install(absent, "assistant, no prepared bottle");
         waitForSpareCopy();
@@ -338,6 +351,7 @@ int main(int argc, char *argv[])
         std::printf("%s_ratio_without_prescribed_waits=%.2f\n", round.first.constData(),
                     (assistantMedian - prescribedWaits) / bareMedian);
     }
+    std::printf("gui_longest_block_idle_ms=%.1f\n", idleBlock);
     std::printf("gui_longest_block_ms=%.1f\n", longestBlock);
     std::printf("gui_longest_block_uninstall_ms=%.1f\n", uninstallBlock);
     // The same less the time the GUI thread waited for a CPU that others held.
