@@ -32,7 +32,10 @@ class WineRecommandApps;
  * thread (ending its Wine processes can take seconds), announced by
  * signalCleaningUp and ended by signalCleanupFinished. Destroyed in the
  * middle of an installation, it stops the work and removes what the
- * installation had made before it goes. GUI thread only.
+ * installation had made before it goes. GUI thread only; the saves of the
+ * installed-apps file and the settings, the start script's edits and the
+ * log archive by 7z run on its one worker thread, in the order asked, so
+ * that the window never waits for the disk or a program.
  */
 class WineInstallerPrivate : public QObject
 {
