@@ -10,6 +10,9 @@
  * a precise 1 ms timer on the thread that owns it notes the largest gap
  * between two of its ticks. The longest block is that gap less the interval.
  * Start it right before the phase to measure; figures cover what ran since.
+ * On a busy machine part of a block is only the thread waiting for a CPU
+ * that other programs hold; the kernel counts that time (schedstat), and
+ * the longest block less it is kept as well: the program's own share.
  */
 class GuiWatchdog : public QObject
 {
@@ -22,6 +25,9 @@ public:
     double longestBlockMs() const { return m_longestNs / 1e6; }
     // When that block ended, in ms since start().
     double longestBlockAtMs() const { return m_longestAtNs / 1e6; }
+    // Longest block less the time the thread waited for a CPU within it (ms);
+    // equal to longestBlockMs() where the kernel does not tell that time.
+    double longestOwnBlockMs() const { return m_longestOwnNs / 1e6; }
     // Blocks longer than 16 ms (one frame at 60 Hz).
     int frameDrops() const { return m_frameDrops; }
 
@@ -33,6 +39,8 @@ private:
     qint64 m_lastNs = 0;
     qint64 m_longestNs = 0;
     qint64 m_longestAtNs = 0;
+    qint64 m_lastWaitNs = 0;
+    qint64 m_longestOwnNs = 0;
     int m_frameDrops = 0;
 };
 

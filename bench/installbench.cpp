@@ -4,8 +4,12 @@
 // the same run. The assistant installs twice per round: first without the
 // prepared 64-bit prefix (the very first install, which makes it), then with
 // it. Prints where the installation's time goes
-// and the longest time the GUI thread was blocked: during the installation,
-// the uninstall that follows it, and the cancel of a lingering installer.
+// and the longest time the GUI thread was blocked (GuiWatchdog): during the
+// installation, the uninstall that follows it, and the cancel of a lingering
+// installer. Other programs busy on the machine lengthen the blocks too, so
+// the load average at start and end is printed beside them, each block also
+// less the time the GUI thread waited for a CPU (its "own" block), and the
+// longest block of a GUI thread with nothing to do while bare Wine runs.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/lwa_bench_install
 //
@@ -17,6 +21,7 @@
 #include "containerinstallview.h"
 #include "containerinstallview_p.h"
 #include "doaction.h"
+#include "guiwatchdog.h"
 #include "lapplication.h"
 #include "wineapplication.h"
 #include "winesettings.h"
@@ -27,6 +32,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMutex>
 #include <QPointer>
@@ -77,26 +83,6 @@ void markPhases(QtMsgType type, const QMessageLogContext &context, const QString
     Q_UNUSED(context)
 }
 
-double bareWineSeconds(const QString &prefix)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-    QProcess wine;
-    wine.setProcessEnvironment(environment);
-    QElapsedTimer timer;
-    timer.start();
-    wine.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wine64"), {Setup});
-    wine.waitForFinished(-1);
-    const double seconds = timer.elapsed() / 1000.0;
-    QProcess server;
-    server.setProcessEnvironment(environment);
-    server.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wineserver"),
-                 {QStringLiteral("-k")});
-    server.waitForFinished(-1);
-    return seconds;
-}
-
 void useBuildPlatform()
 {
     WineSettings *settings = WineSettings::instance();
@@ -113,60 +99,58 @@ void useBuildPlatform()
     settings->setValue(QStringLiteral("wine_oauth_host"), QStringLiteral("http://127.0.0.1:9"));
 }
 
-// Waits in the event loop for the condition, at most timeoutMs.
+// Waits in the event loop for the condition, at most timeoutMs. The loop
+// sleeps between events (a spinning one would take a core from Wine) and
+// looks again at least every 50 ms.
 template<typename Condition>
 bool waitFor(Condition condition, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
+    QTimer wake;
+    wake.start(50);
     while (!condition() && timer.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return condition();
+}
+
+// Bare Wine runs the installer while the GUI thread only waits in its event
+// loop: the longest block it meets meanwhile (idleBlockMs) is what the
+// machine alone inflicts under the same load, the reference for the others.
+double bareWineSeconds(const QString &prefix, double &idleBlockMs)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    QProcess wine;
+    wine.setProcessEnvironment(environment);
+    GuiWatchdog watchdog;
+    QElapsedTimer timer;
+    timer.start();
+    watchdog.start();
+    wine.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wine64"), {Setup});
+    waitFor([&] { return wine.state() == QProcess::NotRunning; }, 900000);
+    const double seconds = timer.elapsed() / 1000.0;
+    watchdog.stop();
+    idleBlockMs = watchdog.longestBlockMs();
+    QProcess server;
+    server.setProcessEnvironment(environment);
+    server.start(Root + QStringLiteral("lirvan-wine5-stable/bin/wineserver"),
+                 {QStringLiteral("-k")});
+    server.waitForFinished(-1);
+    return seconds;
 }
 
 struct AssistantRun
 {
     bool success = false;
     double seconds = 0;
-    qint64 longestBlockMs = 0;
-    qint64 uninstallBlockMs = 0;
+    double longestBlockMs = 0;
+    double longestBlockAtS = 0; // after pressing install
+    double longestOwnBlockMs = 0;
+    double uninstallBlockMs = 0;
+    double uninstallOwnBlockMs = 0;
     QList<QPair<qint64, QString>> phases; // ms after pressing install
-};
-
-// The GUI thread's longest stall: the largest gap between ticks of a 5 ms
-// timer on it.
-class GuiWatchdog
-{
-public:
-    GuiWatchdog()
-    {
-        m_ticker.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_ticker, &QTimer::timeout, [this] { tick(); });
-    }
-    void start()
-    {
-        m_longest = 0;
-        m_last = g_clock.elapsed();
-        m_ticker.start(5);
-    }
-    qint64 stop()
-    {
-        tick();
-        m_ticker.stop();
-        return m_longest;
-    }
-
-private:
-    void tick()
-    {
-        const qint64 now = g_clock.elapsed();
-        m_longest = qMax(m_longest, now - m_last);
-        m_last = now;
-    }
-
-    QTimer m_ticker;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
 };
 
 // Opens the stand-alone window for the installer and goes to the default
@@ -210,7 +194,10 @@ AssistantRun installThroughWindow()
     window->findChild<WnUnkownAppInstallWidget *>()->installButton()->click();
     const bool shown = waitFor([&] { return progress->actionButton()->isVisible(); }, 900000);
     result.seconds = (g_clock.elapsed() - pressed) / 1000.0;
-    result.longestBlockMs = watchdog.stop();
+    watchdog.stop();
+    result.longestBlockMs = watchdog.longestBlockMs();
+    result.longestBlockAtS = watchdog.longestBlockAtMs() / 1000.0;
+    result.longestOwnBlockMs = watchdog.longestOwnBlockMs();
     qInstallMessageHandler(g_previous);
     result.success = shown && progress->statusLabel()->text() == QStringLiteral("安装成功");
     for (const auto &mark : qAsConst(g_marks))
@@ -223,14 +210,17 @@ AssistantRun installThroughWindow()
     watchdog.start();
     Doaction::instance()->unInstallAppLater(record, qApp, [&] { removed = true; });
     waitFor([&] { return removed; }, 120000);
-    result.uninstallBlockMs = watchdog.stop();
+    watchdog.stop();
+    result.uninstallBlockMs = watchdog.longestBlockMs();
+    result.uninstallOwnBlockMs = watchdog.longestOwnBlockMs();
     return result;
 }
 
 // Cancels an installer that lingers after installing, through the window's
 // cancel button: the GUI thread's longest stall from the click until the
-// window has cleaned up and gone, and how long that took (seconds).
-qint64 cancelLingeringInstall(double &seconds)
+// window has cleaned up and gone (ms, -1 when it did not go; ownMs without
+// the waits for a CPU), and how long that took (seconds).
+double cancelLingeringInstall(double &seconds, double &ownMs)
 {
     // The installer reads it when it starts.
     qputenv("FOO_SETUP_MODE", "linger");
@@ -257,7 +247,9 @@ qint64 cancelLingeringInstall(double &seconds)
                 return host.isNull();
             },
             120000);
-    const qint64 longest = watchdog.stop();
+    watchdog.stop();
+    const double longest = watchdog.longestBlockMs();
+    ownMs = watchdog.longestOwnBlockMs();
     seconds = (g_clock.elapsed() - clicked) / 1000.0;
     return gone ? longest : -1;
 }
@@ -272,6 +264,13 @@ void waitForSpareCopy()
         return;
     waitFor([&] { return !templates.entryList({QStringLiteral("*.spare")}, QDir::Dirs).isEmpty(); },
             180000);
+}
+
+// The 1-minute load average.
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0) : QByteArray("?");
 }
 
 double median(QList<double> values)
@@ -299,12 +298,16 @@ int main(int argc, char *argv[])
                                      ? qEnvironmentVariableIntValue("RUNS")
                                      : 3);
 
+    std::printf("load_average_start=%s\n", loadAverage().constData());
     // Alternating, so that all see the same load of the machine.
     QList<double> bare;
     QList<double> absent;
     QList<double> present;
-    qint64 longestBlock = 0;
-    qint64 uninstallBlock = 0;
+    double idleBlock = 0;
+    double longestBlock = 0;
+    double uninstallBlock = 0;
+    double longestOwnBlock = 0;
+    double uninstallOwnBlock = 0;
     bool success = true;
     const auto install = [&](QList<double> &times, const char *label) {
         const AssistantRun run = installThroughWindow();
@@ -312,16 +315,24 @@ int main(int argc, char *argv[])
         times.append(run.seconds);
         longestBlock = qMax(longestBlock, run.longestBlockMs);
         uninstallBlock = qMax(uninstallBlock, run.uninstallBlockMs);
-        std::printf("  %s: %.2f s, GUI block %lld ms (uninstall %lld ms); phases:", label,
-                    run.seconds, run.longestBlockMs, run.uninstallBlockMs);
+        longestOwnBlock = qMax(longestOwnBlock, run.longestOwnBlockMs);
+        uninstallOwnBlock = qMax(uninstallOwnBlock, run.uninstallOwnBlockMs);
+        std::printf("  %s: %.2f s, GUI block %.1f ms at %.2f s, own %.1f ms (uninstall %.1f ms, "
+                    "own %.1f ms); phases:",
+                    label, run.seconds, run.longestBlockMs, run.longestBlockAtS,
+                    run.longestOwnBlockMs, run.uninstallBlockMs, run.uninstallOwnBlockMs);
         for (const auto &phase : run.phases)
             std::printf(" %.2f %s;", phase.first / 1000.0, qPrintable(phase.second));
         std::printf(" %.2f success view\n", run.seconds);
     };
     for (int i = 0; i < runs; ++i) {
         waitForSpareCopy();
-        bare.append(bareWineSeconds(sandbox.filePath(QStringLiteral("bare%1").arg(i))));
-        std::printf("run %d: bare %.2f s\n", i + 1, bare.last());
+        double idleBlockMs = 0;
+        bare.append(
+                bareWineSeconds(sandbox.filePath(QStringLiteral("bare%1").arg(i)), idleBlockMs));
+        idleBlock = qMax(idleBlock, idleBlockMs);
+        std::printf("run %d: bare %.2f s, idle GUI block %.1f ms\n", i + 1, bare.last(),
+                    idleBlockMs);
         QDir(BottleTemplate::templatesDir()).removeRecursively();
         install(absent, "assistant, no prepared bottle");
         waitForSpareCopy();
@@ -340,12 +351,19 @@ int main(int argc, char *argv[])
         std::printf("%s_ratio_without_prescribed_waits=%.2f\n", round.first.constData(),
                     (assistantMedian - prescribedWaits) / bareMedian);
     }
-    std::printf("gui_longest_block_ms=%lld\n", longestBlock);
-    std::printf("gui_longest_block_uninstall_ms=%lld\n", uninstallBlock);
+    std::printf("gui_longest_block_idle_ms=%.1f\n", idleBlock);
+    std::printf("gui_longest_block_ms=%.1f\n", longestBlock);
+    std::printf("gui_longest_block_uninstall_ms=%.1f\n", uninstallBlock);
+    // The same less the time the GUI thread waited for a CPU that others held.
+    std::printf("gui_longest_own_block_ms=%.1f\n", longestOwnBlock);
+    std::printf("gui_longest_own_block_uninstall_ms=%.1f\n", uninstallOwnBlock);
     double cancelSeconds = 0;
-    const qint64 cancelBlock = cancelLingeringInstall(cancelSeconds);
+    double cancelOwnBlock = 0;
+    const double cancelBlock = cancelLingeringInstall(cancelSeconds, cancelOwnBlock);
     std::printf("cancel_until_closed_s=%.2f\n", cancelSeconds);
-    std::printf("gui_longest_block_cancel_ms=%lld\n", cancelBlock);
+    std::printf("gui_longest_block_cancel_ms=%.1f\n", cancelBlock);
+    std::printf("gui_longest_own_block_cancel_ms=%.1f\n", cancelOwnBlock);
+    std::printf("load_average_end=%s\n", loadAverage().constData());
     success = success && cancelBlock >= 0;
     WineApplication::instance()->shutdown();
     return success ? 0 : 1;

@@ -4,6 +4,7 @@
 // uninstalling, and deletions that never reach beyond one bottle.
 
 #include "doaction.h"
+#include "heldinstalledappslock.h"
 #include "inioperator.h"
 #include "jsonoperator.h"
 #include "logcapture.h"
@@ -413,6 +414,27 @@ private slots:
         QCOMPARE(present({info.bottlePath, realBottle, info.desktopInfo.desktopPath,
                           iconsDir() + "48x48/apps/full-app.png", keptIcon}),
                  QStringList{keptIcon});
+        QVERIFY(!isRegistered(info));
+    }
+    void unInstallLaterLeavesTheFileToTheWorker()
+    {
+        TInstalledAppInfo info = appInfo("Later", "Later", 1);
+        QVERIFY(touch(info.bottlePath + "/drive_c/x"));
+        registerApp(info);
+        bool done = false;
+        {
+            // Another process saving the installed-apps file meanwhile.
+            HeldInstalledAppsLock held(installedAppsFilePath(), 30000);
+            QVERIFY(held.isLocked());
+            act()->unInstallAppLater(info, this, [&] { done = true; });
+            QTRY_VERIFY(!exists(info.bottlePath));
+            QTest::qWait(300);
+            // This thread went on while the record waited for the file.
+            QVERIFY(!held.isReleased());
+            QVERIFY(!done);
+            QVERIFY(WineInstalledApps::instance()->getInstalledApps().contains(info.bottlePath));
+        }
+        QTRY_VERIFY(done);
         QVERIFY(!isRegistered(info));
     }
     void unInstallKeepsIconOfAnotherEntry()

@@ -11,6 +11,7 @@
 #include "containerinstallview_mwd.h"
 #include "containerinstallview_p.h"
 #include "doaction.h"
+#include "heldinstalledappslock.h"
 #include "installflowtestutil.h"
 #include "isolatedhome.h"
 #include "jsonoperator.h"
@@ -124,6 +125,19 @@ QJsonObject bodyOf(const QJsonObject &request)
             .object();
 }
 
+// A log archive at the moment it is handed to the upload.
+struct SentArchive
+{
+    QString path;
+    bool existed = false;
+    QFileDevice::Permissions dirPermissions;
+
+    static SentArchive seen(const QString &path)
+    {
+        return {path, QFileInfo::exists(path), QFile::permissions(QFileInfo(path).path())};
+    }
+};
+
 const QString installedText = QStringLiteral("安装成功");
 const QString networkText = QStringLiteral("网络故障，请确保网络畅通后重试");
 const QString refusedText = QStringLiteral("无法使用此名称安装");
@@ -140,6 +154,7 @@ private slots:
 
     void localProgramKnownToCatalogue();
     void catalogueDialogInstalls();
+    void recordWaitsForTheFileOffTheGuiThread();
     void overwriteReinstalls();
     void bottleNamesStayInside_data();
     void bottleNamesStayInside();
@@ -393,6 +408,31 @@ void TestInstallWindow::catalogueDialogInstalls()
     QCOMPARE(bodyOf(report), QJsonObject({{QStringLiteral("id"), 11}}));
 }
 
+void TestInstallWindow::recordWaitsForTheFileOffTheGuiThread()
+{
+    uninstall(QStringLiteral("Quick App"));
+    QPointer<containerinstallview_mwd> host;
+    {
+        // Another process saving the installed-apps file meanwhile.
+        HeldInstalledAppsLock held(installedAppsFilePath(), 30000);
+        QVERIFY(held.isLocked());
+        LogCapture log;
+        host = openCatalogueWindow(published(11));
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("\"InstallInfo\"  finished")),
+                                 FlowTimeoutMs);
+        QTest::qWait(300);
+        // The window went on while the record waited for the file.
+        QVERIFY(!held.isReleased());
+        QVERIFY(!resultShown(host->installer()->progressPage()));
+        QCOMPARE(WineInstallerPrivate::runningInstalls(), QList<QString>{"Quick App"});
+        QVERIFY(storedRecord(QStringLiteral("Quick App")).appName.isEmpty());
+    }
+    QCOMPARE(outcome(host->installer()), installedText);
+    expectInstalled(QStringLiteral("Quick App"), QStringLiteral("Quick App_alice_1.0"));
+    host->close();
+    QTRY_VERIFY(!host);
+}
+
 void TestInstallWindow::overwriteReinstalls()
 {
     // Installed here, whatever ran before.
@@ -640,23 +680,31 @@ void TestInstallWindow::wrongMd5FeedbackUploadsLog()
     QCOMPARE(outcome(host->installer()), QStringLiteral("解压失败"));
     QVERIFY(!QFileInfo::exists(bottlesDir() + QStringLiteral("Broken App_1.0")));
 
-    LogCapture log;
+    // The archive as it is when its upload starts; the upload may end at once.
+    static SentArchive handed;
+    handed = SentArchive();
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                if (message.startsWith(QLatin1String("log:")))
+                    handed = SentArchive::seen(message.section(QLatin1Char('"'), 1, -2));
+                if (previous)
+                    previous(type, context, message);
+            });
+    const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(previous); });
     window->progressPage()->actionButton()->click();
     // Hidden at once, kept until the upload has ended.
     QVERIFY(!host->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(host);
-    QString archive;
-    for (const QString &message : log.messages()) {
-        if (message.startsWith(QLatin1String("log:")))
-            archive = message.section(QLatin1Char('"'), 1, -2);
-    }
+    QTRY_VERIFY_WITH_TIMEOUT(!host, 15000);
+    const QString archive = handed.path;
     QVERIFY2(archive.endsWith(QLatin1String(".7z")), qPrintable(archive));
+    QVERIFY(handed.existed);
     const QFileInfo archiveInfo(archive);
     QVERIFY(archiveInfo.path() != QDir::tempPath());
     QCOMPARE(QFileInfo(archiveInfo.path()).path(), QDir::tempPath());
-    QCOMPARE(QFile::permissions(archiveInfo.path()) & 0x0077, QFileDevice::Permissions());
-    QTRY_VERIFY_WITH_TIMEOUT(!host, 15000);
+    QCOMPARE(handed.dirPermissions & 0x0077, QFileDevice::Permissions());
     // Gone with its directory once the upload ended.
     QVERIFY(!QFileInfo::exists(archiveInfo.path()));
 

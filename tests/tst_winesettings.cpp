@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <thread>
+
 class WineSettingsTest : public QObject
 {
     Q_OBJECT
@@ -93,6 +95,21 @@ private slots:
         QCOMPARE(other.value(QStringLiteral("local_path")).toString(),
                  QStringLiteral("/tmp/a, b.7z"));
         QVERIFY(WineSettings::defaultValue(QStringLiteral("no such key")).isEmpty());
+    }
+
+    void storedFromAnotherThread()
+    {
+        WineSettings *settings = WineSettings::instance();
+        std::thread worker([] {
+            WineSettings::store(QStringLiteral("local_path"), QStringLiteral("/tmp/stored.7z"));
+        });
+        worker.join();
+        // On disk before store() returned, and seen by the process's instance.
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("local_path=/tmp/stored.7z"));
+        QCOMPARE(settings->stringValue(QStringLiteral("local_path")),
+                 QStringLiteral("/tmp/stored.7z"));
     }
 };
 

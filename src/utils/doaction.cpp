@@ -241,12 +241,17 @@ void Doaction::unInstallAppLater(const TInstalledAppInfo &info, QObject *context
                                  const std::function<void()> &done)
 {
     qInfo().noquote() << QStringLiteral("AppName:") + info.appName;
-    QThread *worker = QThread::create([info] { removeAppFiles(info); });
+    // The installed-apps file is rewritten there too: a save waits for the
+    // disk. Only the registry, which the views follow, is updated here.
+    QThread *worker = QThread::create([info] {
+        removeAppFiles(info);
+        removeFileRecord(info);
+    });
     const QPointer<QObject> guard(context);
     // The application object, not this one: the first call of instance()
     // may have come from a task thread, which this object then belongs to.
-    connect(worker, &QThread::finished, QCoreApplication::instance(), [this, info, guard, done] {
-        removeRecord(info);
+    connect(worker, &QThread::finished, QCoreApplication::instance(), [info, guard, done] {
+        WineInstalledApps::instance()->removeInstallApps(info);
         if (guard && done)
             done();
     });
@@ -296,9 +301,14 @@ void Doaction::removeAppFiles(const TInstalledAppInfo &info)
 
 void Doaction::removeRecord(const TInstalledAppInfo &info)
 {
+    removeFileRecord(info);
+    WineInstalledApps::instance()->removeInstallApps(info);
+}
+
+void Doaction::removeFileRecord(const TInstalledAppInfo &info)
+{
     // By bottle too: another bottle may hold an application of the same name.
     CommonJsonOperator::removeAppFromJasonfile(info, installedAppsFilePath());
-    WineInstalledApps::instance()->removeInstallApps(info);
 }
 
 void Doaction::endWineProcesses(const QString &prefix)

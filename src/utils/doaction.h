@@ -31,9 +31,9 @@ public:
     int manualRun(TInstalledAppInfo *info, QString &exePath);
     // Removes the bottle and everything the installation created; always 0.
     int unInstallApp(TInstalledAppInfo *info);
-    // The same without blocking the calling (GUI) thread: the files go on a
-    // worker thread, then the record is removed here and done, if context
-    // still exists, is called.
+    // The same without blocking the calling (GUI) thread: the files and the
+    // installed-apps file's record go on a worker thread, then the registry's
+    // record is removed here and done, if context still exists, is called.
     void unInstallAppLater(const TInstalledAppInfo &info, QObject *context,
                            const std::function<void()> &done);
     // The file part of an uninstall: ends the Wine processes of the
@@ -83,6 +83,8 @@ private:
     QString manualRunPrefix(const TInstalledAppInfo &info);
     static void removeDesktopEntryAndIcons(const QString &desktopFile);
     void removeRecord(const TInstalledAppInfo &info);
+    // The installed-apps file's part of it; safe on any thread.
+    static void removeFileRecord(const TInstalledAppInfo &info);
 };
 
 #endif // DOACTION_H

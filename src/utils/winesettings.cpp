@@ -6,6 +6,9 @@
 
 namespace {
 
+constexpr QLatin1String Organisation("lirvan");
+constexpr QLatin1String Application("lirvan-wine-assist");
+
 QHash<QString, QString> builtInDefaults()
 {
     const QString root = QStringLiteral(LWA_INSTALL_ROOT);
@@ -29,8 +32,9 @@ QHash<QString, QString> builtInDefaults()
 } // namespace
 
 WineSettings::WineSettings()
-    : QSettings(QStringLiteral("lirvan"), QStringLiteral("lirvan-wine-assist"))
-{ }
+    : QSettings(Organisation, Application)
+{
+}
 
 WineSettings *WineSettings::instance()
 {
@@ -52,4 +56,12 @@ QString WineSettings::defaultValue(const QString &key)
 QString WineSettings::stringValue(const QString &key) const
 {
     return value(key, defaultValue(key)).toString();
+}
+
+void WineSettings::store(const QString &key, const QVariant &value)
+{
+    // Settings objects of one file share their values within the process.
+    QSettings settings(Organisation, Application);
+    settings.setValue(key, value);
+    settings.sync();
 }

@@ -7,7 +7,8 @@
 /*
  * The assistant's settings file (organisation "lirvan", application
  * "lirvan-wine-assist"), shared by the whole process. Task threads only read
- * it; writes happen on the GUI thread.
+ * this object; the GUI thread writes through it, or through store() on a
+ * worker thread so that it never waits for the disk.
  */
 class WineSettings : public QSettings
 {
@@ -23,6 +24,9 @@ public:
     static QString defaultValue(const QString &key);
     // The key's value as a string, its built-in default when it is not set.
     QString stringValue(const QString &key) const;
+    // Sets the key through a settings object of the calling thread's own and
+    // writes the file before it returns; instance() sees the value at once.
+    static void store(const QString &key, const QVariant &value);
 
 private:
     WineSettings();

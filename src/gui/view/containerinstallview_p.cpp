@@ -58,6 +58,34 @@ QString currentTime(const QString &format)
     return QDateTime::currentDateTime().toString(format);
 }
 
+// The installed application as recorded: its menu entry's values read into
+// the record, which is then added to the installed-apps file. Another
+// bottle may hold an application of this name (installed from elsewhere
+// meanwhile): both are kept, this one under a name of its own. Reads and
+// writes files, so it runs on the worker thread.
+TInstalledAppInfo storeInstalledApp(TInstalledAppInfo app)
+{
+    TDesktopfileInfo &desktop = app.desktopInfo;
+    const QString path = desktop.desktopPath;
+    const QList<QPair<QString, QString *>> keys = {
+            {QStringLiteral("Icon"), &desktop.icon},
+            {QStringLiteral("Exec"), &desktop.exec},
+            {QStringLiteral("Name"), &desktop.name},
+            {QStringLiteral("Type"), &desktop.type},
+            {QStringLiteral("Categories"), &desktop.categories},
+            {QStringLiteral("StartupWMClass"), &desktop.startupwmclass},
+            {QStringLiteral("StartupNotify"), &desktop.startupnotify},
+            {QStringLiteral("Comment"), &desktop.comment},
+            {QStringLiteral("Path"), &desktop.path},
+    };
+    for (const auto &key : keys)
+        *key.second = CommonIniOperator::findValueByKey(key.first, path);
+    const QString stored = CommonJsonOperator::writeToJasonfile(app, installedAppsFilePath());
+    if (!stored.isEmpty())
+        app.appName = stored;
+    return app;
+}
+
 } // namespace
 
 QMap<WineInstallerPrivate *, QString> WineInstallerPrivate::s_runningInstalls;
@@ -68,9 +96,9 @@ WineInstallerPrivate::WineInstallerPrivate(QObject *parent)
     , m_recommend(new WineRecommandApps(this))
     , m_unzipTask(new UnzipInfo(this))
     , m_installTask(new InstallInfo(this))
-    , m_cleanupPool(std::make_unique<QThreadPool>())
+    , m_workerPool(std::make_unique<QThreadPool>())
 {
-    m_cleanupPool->setMaxThreadCount(1);
+    m_workerPool->setMaxThreadCount(1);
     connect(m_peTask, &TaskInterface::signalStatus, this, &WineInstallerPrivate::slotPEFinished);
     connect(m_unzipTask, &TaskInterface::signalStatus, this,
             &WineInstallerPrivate::slotUnzipFinished);
@@ -84,8 +112,9 @@ WineInstallerPrivate::~WineInstallerPrivate()
 {
     // The window is being torn down around us: nothing may reach it now.
     blockSignals(true);
-    // Nothing may outlive the tasks it waits for.
-    m_cleanupPool->waitForDone();
+    // Nothing may outlive the tasks it waits for; a record being stored is
+    // stored.
+    m_workerPool->waitForDone();
     if (m_phase != Idle)
         cancelInstallation()();
     releaseDownload();
@@ -297,8 +326,12 @@ void WineInstallerPrivate::slotDownloadFinished(int status, const QString &strEr
 {
     const TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
     if (status == WineAstHttpDownload::DownloadFinished && published.installType == 1
-        && QFileInfo::exists(published.localPath) && published.localPath != m_transientPackage)
-        WineSettings::instance()->setValue(QStringLiteral("local_path"), published.localPath);
+        && QFileInfo::exists(published.localPath) && published.localPath != m_transientPackage) {
+        const QString localPath = published.localPath;
+        runInBackground(
+                [localPath] { WineSettings::store(QStringLiteral("local_path"), localPath); },
+                [] {});
+    }
     if (status == WineAstHttpDownload::DownloadFailed) {
         removeTransientPackage();
         removeThisInstall();
@@ -342,36 +375,54 @@ void WineInstallerPrivate::slotUnzipFinished(int type, int status)
     // A status of a run that was cancelled or given up is of no interest.
     if (m_phase != Unpacking)
         return;
+    const auto task = qobject_cast<TaskInterface *>(sender());
+    const QString error = task ? task->getErrString() : QString();
     if (type == TaskUnzip && status == TaskFinished) {
         TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
         if (published.installType == 0) {
-            if (QFileInfo::exists(published.localPath))
-                QFile::remove(published.localPath);
-            const QString info = m_appInfo.bottlePath + QStringLiteral("/info");
-            if (published.packageName.isEmpty() && QFileInfo::exists(info))
-                published.packageName = CommonJsonOperator::getValuebyKey(QStringLiteral("appid"),
-                                                                          info);
-            adaptStartScript();
-        } else {
-            if (!m_appInfo.appName.isEmpty() && published.appName.isEmpty())
-                published.appName = m_appInfo.appName;
-            if (published.author.isEmpty())
-                published.author = tr("unknown");
+            prepareUnpackedBottle(status, error);
+            return;
         }
+        if (!m_appInfo.appName.isEmpty() && published.appName.isEmpty())
+            published.appName = m_appInfo.appName;
+        if (published.author.isEmpty())
+            published.author = tr("unknown");
     }
+    endUnzip(status, error);
+}
+
+void WineInstallerPrivate::prepareUnpackedBottle(int status, const QString &error)
+{
+    const TInstalledAppInfo unpacked = m_appInfo;
+    auto packageName = std::make_shared<QString>(unpacked.publishedAppInfo.packageName);
+    runInBackground(
+            [unpacked, packageName] {
+                const QString package = unpacked.publishedAppInfo.localPath;
+                if (QFileInfo::exists(package))
+                    QFile::remove(package);
+                const QString info = unpacked.bottlePath + QStringLiteral("/info");
+                if (packageName->isEmpty() && QFileInfo::exists(info))
+                    *packageName = CommonJsonOperator::getValuebyKey(QStringLiteral("appid"), info);
+                StartScript::adapt(unpacked.bottlePath);
+            },
+            [this, packageName, status, error] {
+                // Cancelled meanwhile: the clean-up that follows removes it all.
+                if (m_phase != Unpacking)
+                    return;
+                m_appInfo.publishedAppInfo.packageName = *packageName;
+                endUnzip(status, error);
+            });
+}
+
+void WineInstallerPrivate::endUnzip(int status, const QString &error)
+{
     if (status >= TaskFinished)
         removeTransientPackage();
     if (status == TaskFailed) {
         removeThisInstall();
         m_phase = Idle;
     }
-    const auto task = qobject_cast<TaskInterface *>(sender());
-    emit signalUnzipFinshed(status, task ? task->getErrString() : QString());
-}
-
-void WineInstallerPrivate::adaptStartScript()
-{
-    StartScript::adapt(m_appInfo.bottlePath);
+    emit signalUnzipFinshed(status, error);
 }
 
 void WineInstallerPrivate::startInstall()
@@ -403,35 +454,23 @@ void WineInstallerPrivate::slotInstallFinshed(int type, int status)
         runCleanup([made] { InstallCleanup::discard(made); }, finish);
         return;
     }
-    if (type == TaskInstall && status == TaskFinished)
-        recordInstalledApp();
+    if (type == TaskInstall && status == TaskFinished) {
+        recordInstalledApp(finish);
+        return;
+    }
     finish();
 }
 
-void WineInstallerPrivate::recordInstalledApp()
+void WineInstallerPrivate::recordInstalledApp(const std::function<void()> &then)
 {
     m_appInfo.installTime = currentTime(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    TDesktopfileInfo &desktop = m_appInfo.desktopInfo;
-    const QString path = desktop.desktopPath;
-    const QList<QPair<QString, QString *>> keys = {
-            {QStringLiteral("Icon"), &desktop.icon},
-            {QStringLiteral("Exec"), &desktop.exec},
-            {QStringLiteral("Name"), &desktop.name},
-            {QStringLiteral("Type"), &desktop.type},
-            {QStringLiteral("Categories"), &desktop.categories},
-            {QStringLiteral("StartupWMClass"), &desktop.startupwmclass},
-            {QStringLiteral("StartupNotify"), &desktop.startupnotify},
-            {QStringLiteral("Comment"), &desktop.comment},
-            {QStringLiteral("Path"), &desktop.path},
-    };
-    for (const auto &key : keys)
-        *key.second = CommonIniOperator::findValueByKey(key.first, path);
-    // Another bottle may hold an application of this name (installed from
-    // elsewhere meanwhile): both are kept, this one under a name of its own.
-    const QString stored = CommonJsonOperator::writeToJasonfile(m_appInfo, installedAppsFilePath());
-    if (!stored.isEmpty())
-        m_appInfo.appName = stored;
-    WineInstalledApps::instance()->addInstalledApps(m_appInfo);
+    auto stored = std::make_shared<TInstalledAppInfo>(m_appInfo);
+    runInBackground([stored] { *stored = storeInstalledApp(*stored); },
+                    [this, stored, then] {
+                        m_appInfo = *stored;
+                        WineInstalledApps::instance()->addInstalledApps(m_appInfo);
+                        then();
+                    });
 }
 
 std::function<void()> WineInstallerPrivate::cancelInstallation()
@@ -479,17 +518,20 @@ void WineInstallerPrivate::runCleanup(const std::function<void()> &work,
 {
     ++m_pendingCleanups;
     emit signalCleaningUp();
-    m_cleanupPool->start([this, work, done] {
+    runInBackground(work, [this, done] {
+        --m_pendingCleanups;
+        done();
+        emit signalCleanupFinished();
+    });
+}
+
+void WineInstallerPrivate::runInBackground(const std::function<void()> &work,
+                                           const std::function<void()> &done)
+{
+    m_workerPool->start([this, work, done] {
         work();
         // Dropped when this object is gone by then.
-        QMetaObject::invokeMethod(
-                this,
-                [this, done] {
-                    --m_pendingCleanups;
-                    done();
-                    emit signalCleanupFinished();
-                },
-                Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, done, Qt::QueuedConnection);
     });
 }
 
@@ -557,17 +599,34 @@ void WineInstallerPrivate::unInstallThen(const QString &appName, const std::func
     });
 }
 
-QString WineInstallerPrivate::makeLogArchive()
+void WineInstallerPrivate::slotUploadLog()
 {
+    if (m_logUpload || m_packingLog)
+        return;
+    m_packingLog = true;
     const QString logPath = m_appInfo.logPath;
+    auto archiveDir = std::make_shared<std::unique_ptr<QTemporaryDir>>();
+    auto file = std::make_shared<QString>();
+    // 7z may take seconds over a long log.
+    runInBackground([logPath, archiveDir, file] { *file = makeLogArchive(logPath, *archiveDir); },
+                    [this, archiveDir, file] {
+                        m_packingLog = false;
+                        m_logArchiveDir = std::move(*archiveDir);
+                        uploadLog(*file);
+                    });
+}
+
+QString WineInstallerPrivate::makeLogArchive(const QString &logPath,
+                                             std::unique_ptr<QTemporaryDir> &archiveDir)
+{
     // A directory of its own with a name nobody can guess: no other user
     // can place or read anything there.
-    m_logArchiveDir = std::make_unique<QTemporaryDir>(
+    archiveDir = std::make_unique<QTemporaryDir>(
             QDir::tempPath() + QStringLiteral("/lirvan-wine-assist-log-XXXXXX"));
-    if (logPath.isEmpty() || !m_logArchiveDir->isValid())
+    if (logPath.isEmpty() || !archiveDir->isValid())
         return logPath;
-    const QString archive = m_logArchiveDir->filePath(
-            currentTime(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".7z"));
+    const QString archive = archiveDir->filePath(currentTime(QStringLiteral("yyyy-MM-dd_HH-mm-ss"))
+                                                 + QStringLiteral(".7z"));
     // "--" and -spd: the path is a file name, never a switch, list file or
     // wildcard.
     QString output;
@@ -579,11 +638,8 @@ QString WineInstallerPrivate::makeLogArchive()
     return result == 0 ? archive : logPath;
 }
 
-void WineInstallerPrivate::slotUploadLog()
+void WineInstallerPrivate::uploadLog(const QString &file)
 {
-    if (m_logUpload)
-        return;
-    const QString file = makeLogArchive();
     LogUploadInfo info;
     const TPublishedAppInfo &published = m_appInfo.publishedAppInfo;
     info.appId = QStringLiteral("%1").arg(published.id);

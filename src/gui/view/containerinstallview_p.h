@@ -32,7 +32,10 @@ class WineRecommandApps;
  * thread (ending its Wine processes can take seconds), announced by
  * signalCleaningUp and ended by signalCleanupFinished. Destroyed in the
  * middle of an installation, it stops the work and removes what the
- * installation had made before it goes. GUI thread only.
+ * installation had made before it goes. GUI thread only; the saves of the
+ * installed-apps file and the settings, the start script's edits and the
+ * log archive by 7z run on its one worker thread, in the order asked, so
+ * that the window never waits for the disk or a program.
  */
 class WineInstallerPrivate : public QObject
 {
@@ -106,16 +109,28 @@ signals:
     void signalCleanupFinished();
 
 private:
-    void adaptStartScript();
-    void recordInstalledApp();
-    // Packs the log into a fresh private directory; the file to send.
-    QString makeLogArchive();
+    // The rest of an unpacked recommended configuration, on the worker
+    // thread: its package goes, its name is read and its start script is
+    // adapted; then the unpack ends here.
+    void prepareUnpackedBottle(int status, const QString &error);
+    void endUnzip(int status, const QString &error);
+    // Stores the installed application in the installed-apps file on the
+    // worker thread, then adds it to the registry and calls then.
+    void recordInstalledApp(const std::function<void()> &then);
+    // Packs the log into a fresh private directory; the file to send. Runs
+    // 7z, so it is called on the worker thread.
+    static QString makeLogArchive(const QString &logPath,
+                                  std::unique_ptr<QTemporaryDir> &archiveDir);
+    void uploadLog(const QString &file);
     void onLogUploaded(int status, const QString &msg);
     // Ends the installation in progress; what it made is removed by the
     // returned work, which waits for the tasks and may run on any thread.
     std::function<void()> cancelInstallation();
-    // Runs work on a worker thread, then done here.
+    // Runs work on the worker thread as a clean-up, then done here.
     void runCleanup(const std::function<void()> &work, const std::function<void()> &done);
+    // Runs work on the worker thread, then done here: files are read and
+    // written there, never on the GUI thread.
+    void runInBackground(const std::function<void()> &work, const std::function<void()> &done);
     void releaseDownload();
     // Where the default package goes: the shared file, or a file of this
     // installation's own while another one is still fetching or unpacking it.
@@ -133,9 +148,10 @@ private:
     QPointer<WineAstHttpDownload> m_download;
     QPointer<WineAstAppLogUpload> m_logUpload;
     std::unique_ptr<QTemporaryDir> m_logArchiveDir;
+    bool m_packingLog = false;
     Phase m_phase = Idle;
-    // One worker: clean-ups run one after another, in the order asked.
-    std::unique_ptr<QThreadPool> m_cleanupPool;
+    // One worker: its jobs run one after another, in the order asked.
+    std::unique_ptr<QThreadPool> m_workerPool;
     int m_pendingCleanups = 0;
     // A default package of this installation alone, removed once unpacked.
     QString m_transientPackage;
