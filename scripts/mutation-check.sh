@@ -46,7 +46,7 @@ src/gui/starrating.cpp|    for (int i = 0; i < whole; ++i)|    for (int i = 1; i
 src/gui/datamodel.cpp|return a.info.installTime.toLower() > b.info.installTime.toLower();|return a.info.installTime.toLower() < b.info.installTime.toLower();|tst_installedview|oldest installation first
 src/gui/dataitemdelegate.cpp|StarRating::fileName(stars.at(i))|StarRating::fileName(stars.at(stars.size() - 1 - i))|tst_installedview|stars painted in reverse
 src/gui/ratingwidget.cpp|StarRating::stars(score, StarRating::FromOneStar)|StarRating::stars(score, StarRating::Always)|tst_cataloguepages|no-rating text never shown
-src/gui/appinstallablemainwidget.cpp|                             return a.score > b.score;|                             return a.score < b.score;|tst_cataloguepages|worst-rated version shown
+src/utils/winecatalogue.cpp|                             return a.score > b.score;|                             return a.score < b.score;|tst_cataloguepages|worst-rated version shown
 src/gui/wnappinfowidget.cpp|m_nextButton->setEnabled(m_agreementBox->isChecked() && m_hasPeInfo|m_nextButton->setEnabled(m_hasPeInfo|tst_installpages|privacy agreement not required
 src/gui/view/containerinstallview.cpp|    showPage(RecoverPage);|    showPage(ProgressPage);|tst_installwindow|wrong page for an installed application
 src/gui/uninstallconfirmation.cpp|    addButton(tr("取消"), true);\n    addButton(uninstall ? tr("卸载") : tr("覆盖安装"));|    addButton(tr("取消"));\n    addButton(uninstall ? tr("卸载") : tr("覆盖安装"), true);|tst_installedview|uninstall confirmation defaults to removing

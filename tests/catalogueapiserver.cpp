@@ -11,14 +11,10 @@
 CatalogueApiServer::CatalogueApiServer(const QString &dataDir, const QStringList &options)
 {
     const QString data = dataDir.isEmpty() ? sampleDataDir() : dataDir;
-    m_server = std::make_unique<CatalogueServer>(data, QStringList{QStringLiteral("--data"), data,
-                                                                   QStringLiteral("--uploads"),
-                                                                   m_work.filePath(QStringLiteral(
-                                                                           "uploads")),
-                                                                   QStringLiteral("--api-log"),
-                                                                   m_work.filePath(QStringLiteral(
-                                                                           "api.log"))}
-                                                               + options);
+    const QStringList api{"--data",    data,
+                          "--uploads", m_work.filePath("uploads"),
+                          "--api-log", m_work.filePath("api.log")};
+    m_server = std::make_unique<CatalogueServer>(data, api + options);
 }
 
 CatalogueApiServer::~CatalogueApiServer() = default;
@@ -104,9 +100,4 @@ QJsonObject CatalogueApiServer::upload(int number) const
     if (!record.open(QIODevice::ReadOnly))
         return {};
     return QJsonDocument::fromJson(record.readAll()).object();
-}
-
-QStringList CatalogueApiServer::fileRequests() const
-{
-    return m_server->requests();
 }

@@ -7,8 +7,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
@@ -31,6 +29,7 @@ QJsonObject answer(const QSignalSpy &done)
 
 } // namespace
 
+// The download report and the log upload against the reference service.
 class TstCatalogueUpload : public QObject
 {
     Q_OBJECT
@@ -103,31 +102,6 @@ private slots:
         QCOMPARE(text(seen, "body"), QString::fromUtf8(QJsonDocument(body).toJson()));
         QCOMPARE(text(seen, "sign"), signFor(pairs.arg(text(seen, "timestamp"))));
         QCOMPARE(seen.value(QStringLiteral("status")).toInt(), 200);
-    }
-
-    void outOfRangeNumbersAreRefused_data()
-    {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<int>("status");
-        QTest::newRow("1e300") << QByteArray(R"({"id": 1e300})") << 400;
-        QTest::newRow("-1e300") << QByteArray(R"({"type_id": -1e300})") << 400;
-        QTest::newRow("2^63") << QByteArray(R"({"id": 9223372036854775808})") << 400;
-        // In range, then refused for its missing signature.
-        QTest::newRow("2^62") << QByteArray(R"({"id": 4611686018427387904})") << 401;
-        QTest::newRow("1.5e300, a whole number") << QByteArray(R"({"id": 1.5e300})") << 400;
-    }
-
-    void outOfRangeNumbersAreRefused()
-    {
-        QFETCH(QByteArray, body);
-        QFETCH(int, status);
-        QNetworkAccessManager manager;
-        QNetworkRequest request(QUrl(m_server->baseUrl() + "/api/v1/app/log/download"));
-        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-        std::unique_ptr<QNetworkReply> reply(manager.post(request, body));
-        QSignalSpy finished(reply.get(), &QNetworkReply::finished);
-        QVERIFY(waitFor(finished));
-        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), status);
     }
 
     void logUpload_data()

