@@ -66,8 +66,8 @@ QString waitForSpare()
 QString readyTemplate()
 {
     return BottleTemplate::fromSettings().prepare()
-            ? BottleTemplate::templatesDir() + templates().value(0)
-            : QString();
+                   ? BottleTemplate::templatesDir() + templates().value(0)
+                   : QString();
 }
 
 // What a bottle's programs see of a hive: the names of its software keys

@@ -121,7 +121,8 @@ void TstUnzipInfo::unpacksWithMatchingOrNoDigest()
     const QString package = m_dir.filePath("down loads/the \"Foo\" package.7z");
     QVERIFY(QDir().mkpath(QFileInfo(package).path()));
     QFile::copy(fixture("foo-package.7z"), package);
-    const QString target = m_dir.filePath("bottles/Foo \"App\" " + QString(QTest::currentDataTag()));
+    const QString target = m_dir.filePath("bottles/Foo \"App\" "
+                                          + QString(QTest::currentDataTag()));
     UnzipInfo task;
     QCOMPARE(unpack(task, package, target, digest), int(TaskFinished));
     QCOMPARE(task.getResult(), 0);
