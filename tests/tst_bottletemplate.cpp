@@ -196,19 +196,19 @@ void TestBottleTemplate::nextBottleIsTheSpareCopyAndCancelLeavesNone()
 
     // Without a spare copy, so that the copy is made now.
     QVERIFY(QDir(spare).removeRecursively());
-    const QString target = bottle(QStringLiteral("Cancelled"));
+    const QString cancelled = bottle(QStringLiteral("Cancelled"));
     const QString partial = bottle(QStringLiteral(".Cancelled.copying"));
     std::atomic_bool abort{false};
     BottleTemplate::CopyResult result = BottleTemplate::CopyResult::Copied;
     std::unique_ptr<QThread> thread(
-            QThread::create([&] { result = copyOnThread(target, &abort); }));
+            QThread::create([&] { result = copyOnThread(cancelled, &abort); }));
     thread->start();
     QVERIFY(waitFor([&] { return QFileInfo::exists(partial + QStringLiteral("/drive_c")); },
                     60000));
     abort = true;
     QVERIFY(thread->wait(30000));
     QCOMPARE(result, BottleTemplate::CopyResult::Cancelled);
-    QVERIFY(!QFileInfo::exists(target));
+    QVERIFY(!QFileInfo::exists(cancelled));
     QVERIFY(!QFileInfo::exists(partial));
 }
 
