@@ -1,7 +1,8 @@
 // The prepared 64-bit prefix with real Wine: two bottles asked for at once
-// share one preparation, a copy is the bottle Wine itself makes, a cancelled
-// copy leaves no bottle, a damaged template is not used but made again the
-// next time, and another Wine build replaces the template.
+// share one preparation and are the bottle Wine itself makes, the next one
+// is the spare copy, a cancelled copy leaves no bottle, a damaged template
+// is not used but made again the next time, and another Wine build replaces
+// the template. Each case makes the template it needs.
 
 #include "bottletemplate.h"
 #include "logcapture.h"
@@ -61,6 +62,14 @@ QString waitForSpare()
                    : QString();
 }
 
+// The configured build's template folder, made first when there is none.
+QString readyTemplate()
+{
+    return BottleTemplate::fromSettings().prepare()
+                   ? BottleTemplate::templatesDir() + templates().value(0)
+                   : QString();
+}
+
 // What a bottle's programs see of a hive: the names of its software keys
 // (time stamps dropped; the debugger's key appears only after a crash) and
 // the values of the font replacement and user folder keys, sorted. Device
@@ -112,9 +121,7 @@ class TestBottleTemplate : public QObject
 private slots:
     void initTestCase();
     void twoBottlesAtOnceShareOnePreparation();
-    void copyIsTheBottleWineMakes();
-    void nextBottleIsTheSpareCopy();
-    void cancelDuringCopyLeavesNoBottle();
+    void nextBottleIsTheSpareCopyAndCancelLeavesNone();
     void damagedTemplateFallsBackAndIsMadeAgain();
     void otherWineBuildReplacesTemplate();
 };
@@ -122,11 +129,11 @@ private slots:
 void TestBottleTemplate::initTestCase()
 {
     useBuildPlatform();
-    QVERIFY(templates().isEmpty());
 }
 
 void TestBottleTemplate::twoBottlesAtOnceShareOnePreparation()
 {
+    QVERIFY(QDir(BottleTemplate::templatesDir()).removeRecursively());
     LogCapture log;
     BottleTemplate::CopyResult first = BottleTemplate::CopyResult::Fallback;
     BottleTemplate::CopyResult second = first;
@@ -147,10 +154,7 @@ void TestBottleTemplate::twoBottlesAtOnceShareOnePreparation()
                         .contains("\"SimSun\"=\"WenQuanYi Micro Hei\""));
         QVERIFY(QFileInfo(bottle(name) + QStringLiteral("/system.reg")).size() > 0);
     }
-}
 
-void TestBottleTemplate::copyIsTheBottleWineMakes()
-{
     // The way a bottle for a 64-bit installer is made without a template.
     const QString fresh = bottle(QStringLiteral("Fresh"));
     Result result = run(QStringLiteral("/bin/bash"),
@@ -174,8 +178,11 @@ void TestBottleTemplate::copyIsTheBottleWineMakes()
     QCOMPARE(userFolders(copy), folders);
 }
 
-void TestBottleTemplate::nextBottleIsTheSpareCopy()
+void TestBottleTemplate::nextBottleIsTheSpareCopyAndCancelLeavesNone()
 {
+    // A bottle leaves a spare copy behind for the next one.
+    QCOMPARE(copyOnThread(bottle(QStringLiteral("First")), nullptr),
+             BottleTemplate::CopyResult::Copied);
     const QString spare = waitForSpare();
     QVERIFY(!spare.isEmpty());
     const QString target = bottle(QStringLiteral("Spare"));
@@ -186,31 +193,28 @@ void TestBottleTemplate::nextBottleIsTheSpareCopy()
                     .contains("\"SimSun\"=\"WenQuanYi Micro Hei\""));
     // And another one is made for the bottle after.
     QCOMPARE(waitForSpare(), spare);
-}
 
-void TestBottleTemplate::cancelDuringCopyLeavesNoBottle()
-{
     // Without a spare copy, so that the copy is made now.
-    QVERIFY(QDir(waitForSpare()).removeRecursively());
-    const QString target = bottle(QStringLiteral("Cancelled"));
+    QVERIFY(QDir(spare).removeRecursively());
+    const QString cancelled = bottle(QStringLiteral("Cancelled"));
     const QString partial = bottle(QStringLiteral(".Cancelled.copying"));
     std::atomic_bool abort{false};
     BottleTemplate::CopyResult result = BottleTemplate::CopyResult::Copied;
     std::unique_ptr<QThread> thread(
-            QThread::create([&] { result = copyOnThread(target, &abort); }));
+            QThread::create([&] { result = copyOnThread(cancelled, &abort); }));
     thread->start();
     QVERIFY(waitFor([&] { return QFileInfo::exists(partial + QStringLiteral("/drive_c")); },
                     60000));
     abort = true;
     QVERIFY(thread->wait(30000));
     QCOMPARE(result, BottleTemplate::CopyResult::Cancelled);
-    QVERIFY(!QFileInfo::exists(target));
+    QVERIFY(!QFileInfo::exists(cancelled));
     QVERIFY(!QFileInfo::exists(partial));
 }
 
 void TestBottleTemplate::damagedTemplateFallsBackAndIsMadeAgain()
 {
-    const QString dir = BottleTemplate::templatesDir() + templates().value(0);
+    const QString dir = readyTemplate();
     QVERIFY(QFile::remove(dir + QStringLiteral("/system.reg")));
     const QString target = bottle(QStringLiteral("D"));
     LogCapture log;
@@ -228,8 +232,8 @@ void TestBottleTemplate::otherWineBuildReplacesTemplate()
 {
     // Another Wine build: the same wrappers at another place, for the same
     // Debian Wine.
+    QVERIFY(!readyTemplate().isEmpty());
     const QString old = templates().value(0);
-    QVERIFY(!old.isEmpty());
     const QString bin = home() + QStringLiteral("/wine-upgraded/bin/");
     QVERIFY(QDir().mkpath(bin));
     for (const QString &name :

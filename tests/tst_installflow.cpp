@@ -163,13 +163,10 @@ void TestInstallFlow::cancelWhileInstallerRuns()
     // The page shows what the real file says (how, the pages' own test checks).
     QCOMPARE(window->appInfoPage()->peInfo().peProductVersion, QStringLiteral("1.2.3"));
     QVERIFY(installWithDefault(window, false).isNull());
-    QCOMPARE(window->currentPage(), int(WineInstallerWnd::ProgressPage));
-
     QVERIFY(QTest::qWaitFor(
             [] { return !findProcesses(QStringLiteral("foo-setup.exe"), fooBottle()).isEmpty(); },
             WineTimeoutMs));
     QCOMPARE(window->progressPage()->state(), int(WnAppInstallWidget::Installing));
-    QVERIFY(!processesOfPrefix(fooBottle()).isEmpty());
 
     window->progressPage()->cancelButton()->click();
     QVERIFY(cleansUpThenCloses(window));
@@ -203,8 +200,6 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     WineInstallerWnd *window = openAndConfirm(fixture(QStringLiteral("foo-setup.exe")));
     QVERIFY(window);
     QPointer<QWidget> host = window->window();
-    QSignalSpy changed(WineInstalledApps::instance(),
-                       &WineInstalledApps::signalInstalledAppChanged);
     QCOMPARE(installWithDefault(window), QStringLiteral("安装成功"));
     WnAppInstallWidget *progress = window->progressPage();
     QCOMPARE(progress->actionButton()->text(), QStringLiteral("立即启动"));
@@ -219,11 +214,8 @@ void TestInstallFlow::localProgramInstallsAndStarts()
     QVERIFY(QDateTime::fromString(record.installTime, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                     .isValid());
     QCOMPARE(record.desktopInfo.desktopPath, applicationsDir() + QStringLiteral("Foo.desktop"));
-    QCOMPARE(record.desktopInfo.name, QStringLiteral("Foo"));
-    QCOMPARE(record.desktopInfo.type, QStringLiteral("Application"));
     QCOMPARE(record.desktopInfo.startupwmclass, QStringLiteral("foo.exe"));
     QVERIFY2(record.desktopInfo.exec.contains(fooBottle()), qPrintable(record.desktopInfo.exec));
-    QVERIFY(changed.size() >= 1);
     QVERIFY(WineInstalledApps::instance()->getInstalledApps().contains(fooBottle()));
 
     const QString marker = fooBottle() + QStringLiteral("/drive_c/Program Files/Foo/foo-ran.txt");

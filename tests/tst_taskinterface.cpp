@@ -133,17 +133,6 @@ private slots:
         QVERIFY(!log.contains(QStringLiteral(" finished ")));
     }
 
-    void neverStartedTaskIsDestroyedAtOnce()
-    {
-        auto *task = new ScriptedTask(TaskUnzip);
-        QSignalSpy spy(task, &TaskInterface::signalStatus);
-        QElapsedTimer timer;
-        timer.start();
-        delete task;
-        QVERIFY(timer.elapsed() < 1000);
-        QCOMPARE(spy.count(), 0);
-    }
-
     void stoppedTaskReportsNothingWhenRestarted()
     {
         LogCapture log;
