@@ -101,3 +101,8 @@ QJsonObject CatalogueApiServer::upload(int number) const
         return {};
     return QJsonDocument::fromJson(record.readAll()).object();
 }
+
+QStringList CatalogueApiServer::fileRequests() const
+{
+    return m_server->requests();
+}

@@ -51,6 +51,8 @@ public:
     // The record of a kept upload ("upload.json"), empty when there is none.
     QJsonObject upload(int number) const;
     QString uploadDir(int number) const;
+    // The file requests received so far, one "METHOD TARGET RANGE" line each.
+    QStringList fileRequests() const;
 
 private:
     QTemporaryDir m_work;
