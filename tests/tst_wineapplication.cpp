@@ -1,3 +1,6 @@
+// The application controller: which window a start opens, the install
+// windows it keeps, the catalogue dialog, shutdown and deferred start-up work.
+
 #include "catalogueapiserver.h"
 #include "containerinstallerobj.h"
 #include "containerinstallview.h"
@@ -53,10 +56,8 @@ private slots:
     void initRequestsCategories();
     void mainWindowWithoutFile();
     void installWindowPerPath();
-    void closingRemovesWindow();
     void recoveredCatalogueDialogAtShutdown();
     void installDialogDisablesMainWindow();
-    void unknownHostKindDoesNothing();
     void startupWorkAfterFirstPaint();
 
 private:
@@ -144,28 +145,19 @@ void TestWineApplication::installWindowPerPath()
     m_app->launchWithArgs({QStringLiteral("assist"), other});
     QCOMPARE(m_app->installers().size(), 2);
     QCOMPARE(m_app->installers().at(1)->filePath(), other);
-}
 
-void TestWineApplication::closingRemovesWindow()
-{
-    const QString setup = makeFile(QStringLiteral("setup.exe"));
-    m_app->launchWithArgs({QStringLiteral("assist"), setup});
-    QPointer<QWidget> host = m_app->installers().constFirst()->view();
+    // Closed, a window leaves the list and goes.
+    QPointer<QWidget> host = first->view();
     QVERIFY(host->close());
-    QVERIFY(m_app->installers().isEmpty());
+    QCOMPARE(m_app->installers().size(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!host);
-
-    m_app->launchWithArgs({QStringLiteral("assist"), setup});
-    QCOMPARE(m_app->installers().size(), 1);
-    QVERIFY(m_app->installers().constFirst()->view()->isVisible());
-
     // Closed by its path, as an uninstall does; the other window stays.
-    const QString other = makeFile(QStringLiteral("other.exe"));
-    m_app->launchWithArgs({QStringLiteral("assist"), other});
-    m_app->closeInstaller(setup);
+    m_app->launchWithArgs({QStringLiteral("assist"), setup});
+    m_app->closeInstaller(other);
     QCOMPARE(m_app->installers().size(), 1);
-    QCOMPARE(m_app->installers().constFirst()->filePath(), other);
+    QCOMPARE(m_app->installers().constFirst()->filePath(), setup);
+    QVERIFY(m_app->installers().constFirst()->view()->isVisible());
 }
 
 void TestWineApplication::recoveredCatalogueDialogAtShutdown()
@@ -220,17 +212,6 @@ void TestWineApplication::installDialogDisablesMainWindow()
     QVERIFY(window->isEnabled());
     // A catalogue dialog is not an open stand-alone installer.
     QVERIFY(m_app->installers().isEmpty());
-}
-
-void TestWineApplication::unknownHostKindDoesNothing()
-{
-    ContainerInstallerObj obj;
-    QWidget widget;
-    obj.setView(&widget, 7);
-    obj.setFilePath(QStringLiteral("/tmp/x.exe"));
-    obj.show();
-    QVERIFY(obj.filePath().isEmpty());
-    QVERIFY(!widget.isVisible());
 }
 
 // A window that notes when it is painted.
