@@ -131,7 +131,6 @@ private slots:
     void bottleNamesStayInside();
     void unusableNamesAreRefused_data();
     void unusableNamesAreRefused();
-    void refusedNameCanBeChanged();
     void overwriteReinstalls();
     void retryChecksInstallStateAgain();
     void wrongMd5FeedbackUploadsLog();
@@ -291,15 +290,33 @@ void TestInstallWindow::localProgramKnownToCatalogue()
     WineInstallerWnd *window = app->installers().constFirst()->installer();
     WnInstallMethodWidget *methods = window->methodPage();
     QTRY_COMPARE_WITH_TIMEOUT(methods->items().size(), 4, FlowTimeoutMs);
-
+    QLineEdit *edit = window->appInfoPage()->nameEditor()->lineEdit();
+    const auto nameAs = [&](const QString &name) {
+        window->appInfoPage()->startEditing();
+        edit->setText(name);
+        emit edit->editingFinished();
+        window->appInfoPage()->nextButton()->click();
+    };
     window->appInfoPage()->agreementBox()->click();
-    window->appInfoPage()->nextButton()->click();
+    nameAs(QStringLiteral(".."));
+    // The default configuration keeps the name the user gave: refused.
+    QTest::mouseClick(methods->items().at(3), Qt::LeftButton);
+    methods->installButton()->click();
+    WnAppInstallWidget *progress = window->progressPage();
+    QVERIFY(progress->statusLabel()->text().startsWith(refusedText));
+    QVERIFY(progress->actionButton()->isVisible());
+    QCOMPARE(progress->actionButton()->text(), QStringLiteral("修改名称"));
+    // Back to the name, open for editing; another name goes on.
+    progress->actionButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::AppInfoPage));
+    QVERIFY(edit->isVisible());
+    nameAs(QStringLiteral("Foo Two"));
     QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
-    // The second entry, 4.5 stars.
+    QCOMPARE(window->installer()->appInfo().appName, QStringLiteral("Foo Two"));
+
+    // The second entry, 4.5 stars, goes by its catalogue name.
     QTest::mouseClick(methods->items().at(1), Qt::LeftButton);
     methods->installButton()->click();
-
-    WnAppInstallWidget *progress = window->progressPage();
     QCOMPARE(outcome(window), networkText);
     QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
     const QString partial = recommendedCache() + QStringLiteral("Foo 4.5_bob_1.2.3.7z");
@@ -469,40 +486,6 @@ void TestInstallWindow::unusableNamesAreRefused()
     // Nothing was fetched.
     QCOMPARE(m_service->fileRequests().size(), fetched);
     host->close();
-}
-
-void TestInstallWindow::refusedNameCanBeChanged()
-{
-    WineApplication *app = WineApplication::instance();
-    app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("foo-setup.exe"))});
-    WineInstallerWnd *window = app->installers().constFirst()->installer();
-    QTRY_COMPARE_WITH_TIMEOUT(window->methodPage()->items().size(), 4, FlowTimeoutMs);
-    QLineEdit *edit = window->appInfoPage()->nameEditor()->lineEdit();
-    const auto nameAs = [&](const QString &name) {
-        window->appInfoPage()->startEditing();
-        edit->setText(name);
-        emit edit->editingFinished();
-        window->appInfoPage()->nextButton()->click();
-    };
-    window->appInfoPage()->agreementBox()->click();
-    nameAs(QStringLiteral(".."));
-    // The default configuration keeps the name the user gave.
-    QTest::mouseClick(window->methodPage()->items().at(3), Qt::LeftButton);
-    window->methodPage()->installButton()->click();
-    WnAppInstallWidget *progress = window->progressPage();
-    QVERIFY(progress->statusLabel()->text().startsWith(refusedText));
-    QVERIFY(progress->actionButton()->isVisible());
-    QCOMPARE(progress->actionButton()->text(), QStringLiteral("修改名称"));
-
-    // Back to the name, open for editing; another name goes on.
-    progress->actionButton()->click();
-    QCOMPARE(window->currentPage(), int(WineInstallerWnd::AppInfoPage));
-    QVERIFY(edit->isVisible());
-    nameAs(QStringLiteral("Foo Two"));
-    QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
-    QCOMPARE(window->installer()->appInfo().appName, QStringLiteral("Foo Two"));
-    QVERIFY(window->installer()->unusableNameReason().isEmpty());
-    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
 }
 
 void TestInstallWindow::retryChecksInstallStateAgain()

@@ -175,34 +175,6 @@ private slots:
         QCOMPARE(listRequests(), m_listRequestsBefore + 1);
     }
 
-    void navigationSwitchesPagesAndIcons()
-    {
-        QVERIFY(openWindow());
-        const QStringList icons{"lw_installable", "lw_installed", "lw_shareable"};
-        const auto checkSelected = [&](int selected) {
-            QCOMPARE(m_window->pages()->currentIndex(), selected);
-            // The page is built when first shown and on screen at once.
-            QWidget *page = m_window->pages()->currentWidget();
-            QVERIFY(page->isVisible());
-            if (selected == 1)
-                QVERIFY(page->findChild<Appinstalledwidget *>()->isVisible());
-            const auto model = static_cast<QStandardItemModel *>(m_window->navigation()->model());
-            for (int row = 0; row < 3; ++row) {
-                const QString file = icons.at(row) + (row == selected ? "2" : "") + "_14px.svg";
-                QCOMPARE(iconImage(model->item(row)->icon()), resourceIcon(file));
-            }
-        };
-        // At start the catalogue, with the first entry's selected icon.
-        checkSelected(0);
-
-        LListView *navigation = m_window->navigation();
-        for (int row : {1, 2, 0, 1}) {
-            const QRect rect = navigation->visualRect(navigation->model()->index(row, 0));
-            QTest::mouseClick(navigation->viewport(), Qt::LeftButton, {}, rect.center());
-            checkSelected(row);
-        }
-    }
-
     void searchResultAndAbort()
     {
         QVERIFY(openWindow());
@@ -211,6 +183,8 @@ private slots:
         QTest::mouseClick(navigation->viewport(), Qt::LeftButton, {},
                           navigation->visualRect(navigation->model()->index(1, 0)).center());
         QCOMPARE(m_window->pages()->currentIndex(), 1);
+        // The page is built when first shown and on screen at once.
+        QVERIFY(m_window->pages()->currentWidget()->findChild<Appinstalledwidget *>()->isVisible());
         QLineEdit *edit = m_window->searchWidget()->lineEdit();
         m_window->activateWindow();
         edit->setFocus();
