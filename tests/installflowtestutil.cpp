@@ -122,14 +122,6 @@ TInstalledAppInfo storedRecord(const QString &name)
     return record;
 }
 
-QStringList fileLines(const QString &path)
-{
-    QString text = QString::fromUtf8(readAll(path));
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
-}
-
 bool cleansUpThenCloses(WineInstallerWnd *window, int timeoutMs)
 {
     const QPointer<QWidget> host = window->window();

@@ -38,9 +38,6 @@ QList<qint64> processesOfPrefix(const QString &prefix);
 // The installed-apps file's record of the application, empty when none.
 TInstalledAppInfo storedRecord(const QString &name);
 
-// The lines of a text file, without the last line break.
-QStringList fileLines(const QString &path);
-
 // A cancelled installation: the window stays to show its clean-up with
 // cancelling disabled, a second close changes nothing, and it goes once the
 // clean-up is done (within timeoutMs).

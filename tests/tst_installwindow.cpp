@@ -244,7 +244,8 @@ void TestInstallWindow::expectInstalled(const QString &name, const QString &bott
     QVERIFY(WineInstalledApps::instance()->getInstalledApps().contains(bottle));
 
     // The start script ran once adapted to this machine, values as they are.
-    const QStringList ran = fileLines(bottle + QStringLiteral("/files/ran.txt"));
+    const QStringList ran = QString::fromUtf8(readAll(bottle + QStringLiteral("/files/ran.txt")))
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(ran, (QStringList{QStringLiteral("-c"), bottleName,
                                tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh")),
                                tool(QStringLiteral("lirvan-wine5-stable/bin/wine")),
