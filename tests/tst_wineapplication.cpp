@@ -54,8 +54,7 @@ private slots:
     void initRequestsCategories();
     void mainWindowWithoutFile();
     void installWindowPerPath();
-    void recoveredCatalogueDialogAtShutdown();
-    void installDialogDisablesMainWindow();
+    void catalogueDialog();
     void startupWorkAfterFirstPaint();
 
 private:
@@ -153,40 +152,10 @@ void TestWineApplication::installWindowPerPath()
     QVERIFY(m_app->installers().constFirst()->view()->isVisible());
 }
 
-void TestWineApplication::recoveredCatalogueDialogAtShutdown()
+void TestWineApplication::catalogueDialog()
 {
     TPublishedAppInfo info;
     info.appName = QStringLiteral("Foo");
-    m_app->launchWithArgs({QStringLiteral("assist")});
-    QPointer<containerinstallview_dialog> dialog;
-    whileDialogRuns(
-            this, m_app->mainWindow(),
-            [&](containerinstallview_dialog *shown) {
-                dialog = shown;
-                QVERIFY(m_app->installers().isEmpty());
-                // An overwrite install puts the dialog's object in the list.
-                emit shown->installer()->s_recoverInstall();
-                QVERIFY(shown->installerObj());
-                QCOMPARE(m_app->installers(),
-                         QList<ContainerInstallerObj *>{shown->installerObj()});
-            },
-            true);
-    m_app->newInstallDialog(info);
-    QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(m_app->installers().size(), 1);
-
-    // The dialog is deleted once, not again with its parent, the main window.
-    m_app->shutdown();
-    QVERIFY(!dialog);
-    QVERIFY(m_app->installers().isEmpty());
-    QVERIFY(!m_app->mainWindow());
-}
-
-void TestWineApplication::installDialogDisablesMainWindow()
-{
-    TPublishedAppInfo info;
-    info.appName = QStringLiteral("Foo");
-    info.version = QStringLiteral("1.0");
 
     // Without a main window nothing opens.
     m_app->newInstallDialog(info);
@@ -205,6 +174,27 @@ void TestWineApplication::installDialogDisablesMainWindow()
     QVERIFY(window->isEnabled());
     // A catalogue dialog is not an open stand-alone installer.
     QVERIFY(m_app->installers().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // An overwrite install puts the dialog's object in the list.
+    QPointer<containerinstallview_dialog> dialog;
+    whileDialogRuns(
+            this, window,
+            [&](containerinstallview_dialog *shown) {
+                dialog = shown;
+                emit shown->installer()->s_recoverInstall();
+                QVERIFY(shown->installerObj());
+                QCOMPARE(m_app->installers(),
+                         QList<ContainerInstallerObj *>{shown->installerObj()});
+            },
+            true);
+    m_app->newInstallDialog(info);
+    QVERIFY(dialog && dialog->isVisible());
+    // Still open at shutdown, it is deleted once, not again with its parent.
+    m_app->shutdown();
+    QVERIFY(!dialog);
+    QVERIFY(m_app->installers().isEmpty());
+    QVERIFY(!m_app->mainWindow());
 }
 
 // A window that notes when it is painted.
