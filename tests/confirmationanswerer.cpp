@@ -18,8 +18,16 @@ ConfirmationAnswerer::ConfirmationAnswerer(bool confirm)
 void ConfirmationAnswerer::answer()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        // Only the plain boxes: the install dialog host is an LDialog too.
+        auto box = qobject_cast<LDialog *>(window);
+        if (box && window->metaObject() == &LDialog::staticMetaObject && box->buttonCount() > 0) {
+            m_shown.append(box->message());
+            box->getButton(0)->click();
+        }
         auto dialog = qobject_cast<UninstallConfirmation *>(window);
-        if (!dialog || !dialog->isVisible())
+        if (!dialog)
             continue;
         QStringList texts;
         for (const QLabel *label : dialog->findChildren<QLabel *>()) {

