@@ -18,6 +18,7 @@
 #include "guiwatchdog.h"
 #include "lapplication.h"
 #include "llistview.h"
+#include "multiselectlistview.h"
 #include "wineapplication.h"
 #include "winemainwindow.h"
 
@@ -30,8 +31,11 @@ namespace {
 
 bool catalogueFilled(const WineMainWindow *window)
 {
+    // The rows are on screen once their widgets are: those are made in a
+    // later turn of the event loop than the rows of the model.
     const auto catalogue = qobject_cast<Appinstallablewidget *>(window->pages()->widget(0));
-    return catalogue && catalogue->mainWidget()->model()->rowCount() > 0;
+    return catalogue && catalogue->mainWidget()->model()->rowCount() > 0
+           && catalogue->mainWidget()->listView()->rowWidgetCount() > 0;
 }
 
 bool installedListed(const WineMainWindow *window)
