@@ -206,6 +206,6 @@ QIcon DataItemDelegate::cachedIcon(const QString &path) const
 {
     auto it = m_icons.constFind(path);
     if (it == m_icons.constEnd())
-        it = m_icons.insert(path, QIcon(path));
+        it = m_icons.insert(path, LIconTheme::fileIcon(path));
     return it.value();
 }

@@ -16,7 +16,9 @@ QPixmap starPixmap(StarRating::Star star)
     const QString path = LIconTheme::builtinPrefix() + StarRating::fileName(star);
     QPixmap pixmap;
     if (!QPixmapCache::find(path, &pixmap)) {
-        pixmap = QIcon(path).pixmap(StarSize);
+        // Drawn by the program's own SVG engine: a plain QIcon would first
+        // look up an icon engine plugin for the file.
+        pixmap = LIconTheme::fileIcon(path).pixmap(StarSize);
         QPixmapCache::insert(path, pixmap);
     }
     return pixmap;
