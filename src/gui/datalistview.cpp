@@ -1,6 +1,7 @@
 #include "datalistview.h"
 
 #include "dataitemdelegate.h"
+#include "datalistheader.h"
 #include "datamodel.h"
 
 #include <QDebug>
@@ -49,7 +50,7 @@ void DataListView::setUpTable()
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(DataItemDelegate::RowHeight);
-    horizontalHeader()->setFixedHeight(DataItemDelegate::RowHeight);
+    setHorizontalHeader(new DataListHeader(this));
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);

@@ -12,6 +12,7 @@ set(GUI_SOURCES
     gui/backuprestorepanel.cpp gui/backuprestorepanel.h
     gui/uninstallconfirmation.cpp gui/uninstallconfirmation.h
     gui/datamodel.cpp gui/datamodel.h
+    gui/datalistheader.cpp gui/datalistheader.h
     gui/datalistview.cpp gui/datalistview.h
     gui/dataitemdelegate.cpp gui/dataitemdelegate.h
     gui/view/containerinstallview.cpp gui/view/containerinstallview.h
