@@ -11,6 +11,7 @@
 #include "licontheme.h"
 #include "llogmanager.h"
 #include "ltkwidget.h"
+#include "networkwarmup.h"
 #include "tpublishedappinfo.h"
 #include "wineastapplist.h"
 #include "wineastlogin.h"
@@ -105,6 +106,7 @@ int WineApplication::init()
     m_mainWindow = nullptr;
     // Network and D-Bus set-up wait until the first window is on screen.
     DeferredStartup::hold();
+    NetworkWarmUp::start();
     WineSettings::instance()->init();
     WineInstalledApps::instance()->initInstalledApps();
     // The command line may install or remove applications meanwhile.

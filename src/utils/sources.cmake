@@ -12,6 +12,7 @@ list(APPEND UTILS_SOURCES
     utils/inioperator.cpp utils/inioperator.h
     utils/winesettings.cpp utils/winesettings.h
     utils/deferredstartup.cpp utils/deferredstartup.h
+    utils/networkwarmup.cpp utils/networkwarmup.h
     utils/serialworker.cpp utils/serialworker.h
     utils/usericonindex.cpp utils/usericonindex.h
     utils/wineinstalledapps.cpp utils/wineinstalledapps.h)
