@@ -147,7 +147,10 @@ void TestBottleTemplate::twoBottlesAtOnceShareOnePreparation()
     QCOMPARE(first, BottleTemplate::CopyResult::Copied);
     QCOMPARE(second, BottleTemplate::CopyResult::Copied);
     QCOMPARE(countMessages(log, QStringLiteral("Preparing the bottle template: ")), 1);
-    QCOMPARE(countMessages(log, QStringLiteral("Copy bottle template: ")), 2);
+    // The second bottle may be the spare copy the first one left behind.
+    QCOMPARE(countMessages(log, QStringLiteral("Copy bottle template: "))
+                     + countMessages(log, QStringLiteral("Bottle made from the spare copy: ")),
+             2);
     QCOMPARE(templates().size(), 1);
     for (const QString &name : {QStringLiteral("A"), QStringLiteral("B")}) {
         QVERIFY(readAll(bottle(name) + QStringLiteral("/user.reg"))
