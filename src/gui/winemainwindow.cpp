@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QThreadPool>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -92,12 +93,14 @@ WineMainWindow::WineMainWindow(QWidget *parent)
     // once the window is on screen.
     DeferredStartup::run(m_catalogue, [catalogue = m_catalogue] { catalogue->load(); });
     // Only a changed value is written: every write syncs the settings file
-    // to disk soon after, which would slow down every start. Nothing on the
-    // first screen reads it, so that disk work waits for the first paint.
+    // to disk, which would slow down every start. Nothing on the first
+    // screen reads it, so that disk work waits for the first paint and runs
+    // off the GUI thread; until it is done, the default is read anyway.
     DeferredStartup::run(this, [] {
         const QString forum = WineSettings::defaultValue(CommunitySetting);
         if (WineSettings::instance()->value(CommunitySetting).toString() != forum)
-            WineSettings::instance()->setValue(CommunitySetting, forum);
+            QThreadPool::globalInstance()->start(
+                    [forum] { WineSettings::store(CommunitySetting, forum); });
     });
 }
 
