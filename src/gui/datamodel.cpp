@@ -24,6 +24,8 @@
 
 namespace {
 
+// The longest the first load waits for the icon walk.
+constexpr int FirstLoadWaitMs = 10;
 const char DefaultIcon[] = ":/icons/lirvan/builtin/icons/lw_default_install_14.svg";
 
 // The icon drawn for an application: its menu icon from the user's icon
@@ -79,11 +81,13 @@ DataModel::DataModel(QObject *parent)
     connect(WineInstalledApps::instance(), &WineInstalledApps::signalInstalledAppChanged, this,
             &DataModel::slotRefreshDataList);
     connect(m_userIcons, &UserIconIndex::signalUpdated, this, &DataModel::updateIcons);
-    // Usually done before the first load below.
+    // The first load follows the first icon walk, so that the rows come with
+    // their icons; a walk that takes long does not hold back the rows.
     m_userIcons->refresh();
-    // The first load waits for the event loop, so that building the page
-    // does not wait for the icon lookup.
-    QTimer::singleShot(10, this, &DataModel::slotRefreshDataList);
+    QTimer::singleShot(FirstLoadWaitMs, this, [this] {
+        if (!m_loaded)
+            slotRefreshDataList();
+    });
 }
 
 int DataModel::rowCount(const QModelIndex &parent) const
@@ -197,6 +201,7 @@ void DataModel::slotRefreshDataItems()
     // The old rows go inside the reset, so that no view sees the row count
     // change unannounced.
     beginResetModel();
+    m_loaded = true;
     m_rows.clear();
     const QMap<QString, TInstalledAppInfo> &apps = WineInstalledApps::instance()
                                                            ->getInstalledApps();
@@ -218,6 +223,10 @@ void DataModel::slotRefreshDataItems()
 
 void DataModel::updateIcons()
 {
+    if (!m_loaded) {
+        slotRefreshDataList();
+        return;
+    }
     bool changed = false;
     for (Row &row : m_rows) {
         const QString path = iconPathFor(row.info, m_userIcons->index());

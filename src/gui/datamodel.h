@@ -83,6 +83,7 @@ private:
 
     UserIconIndex *m_userIcons;
     QList<Row> m_rows;
+    bool m_loaded = false; // the applications were read at least once
 };
 
 #endif // DATAMODEL_H
