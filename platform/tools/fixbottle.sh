@@ -26,8 +26,15 @@ export WINEPREFIX
 
 # Updating a prefix may offer to download Mono and Gecko in a dialog, which
 # would block an unattended preparation.
-WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}" \
-    "$wine_bin/wine" wineboot -u || die "wineboot failed in '$WINEPREFIX'"
+update_prefix() {
+    WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}" \
+        "$wine_bin/wine" wineboot -u
+}
+# The first update of an unpacked prefix has been seen to fail on a busy
+# machine. It is safe to repeat, so it gets one more try once the processes
+# of the first have ended.
+update_prefix || { "$wine_bin/wineserver" -w; update_prefix; } ||
+    die "wineboot failed in '$WINEPREFIX'"
 "$wine_bin/wine" regedit /S "$font_reg" || die "importing '$font_reg' failed"
 # The Wine server writes the registry files when it exits.
 "$wine_bin/wineserver" -w
