@@ -14,3 +14,8 @@ SerialWorker::~SerialWorker()
     m_pool.clear();
     m_pool.waitForDone();
 }
+
+void SerialWorker::finishAll()
+{
+    m_pool.waitForDone();
+}

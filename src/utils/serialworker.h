@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QThreadPool>
 
+#include <type_traits>
 #include <utility>
 
 /*
@@ -23,17 +24,26 @@ public:
     ~SerialWorker() override;
 
     // Runs job() on the worker thread, then done(result) on this object's
-    // thread.
+    // thread; done() alone for a job without a result.
     template<typename Job, typename Done>
     void run(Job job, Done done)
     {
         m_pool.start([this, job = std::move(job), done = std::move(done)] {
-            auto result = job();
-            QMetaObject::invokeMethod(
-                    this, [done, result = std::move(result)] { done(result); },
-                    Qt::QueuedConnection);
+            if constexpr (std::is_void_v<std::invoke_result_t<Job>>) {
+                job();
+                QMetaObject::invokeMethod(this, done, Qt::QueuedConnection);
+            } else {
+                auto result = job();
+                QMetaObject::invokeMethod(
+                        this, [done, result = std::move(result)] { done(result); },
+                        Qt::QueuedConnection);
+            }
         });
     }
+
+    // Runs every job given so far before it returns, for an owner whose
+    // jobs must not be dropped (their results still come by the event loop).
+    void finishAll();
 
 private:
     QThreadPool m_pool;

@@ -10,6 +10,7 @@
 #include "jsonoperator.h"
 #include "loguploadinfo.h"
 #include "qtnetworkworker.h"
+#include "serialworker.h"
 #include "startscript.h"
 #include "unzipinfo.h"
 #include "userfolders.h"
@@ -27,7 +28,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QTimer>
 #include <QUuid>
 
@@ -96,9 +96,8 @@ WineInstallerPrivate::WineInstallerPrivate(QObject *parent)
     , m_recommend(new WineRecommandApps(this))
     , m_unzipTask(new UnzipInfo(this))
     , m_installTask(new InstallInfo(this))
-    , m_workerPool(std::make_unique<QThreadPool>())
+    , m_worker(new SerialWorker(this))
 {
-    m_workerPool->setMaxThreadCount(1);
     connect(m_peTask, &TaskInterface::signalStatus, this, &WineInstallerPrivate::slotPEFinished);
     connect(m_unzipTask, &TaskInterface::signalStatus, this,
             &WineInstallerPrivate::slotUnzipFinished);
@@ -114,13 +113,15 @@ WineInstallerPrivate::~WineInstallerPrivate()
     blockSignals(true);
     // Nothing may outlive the tasks it waits for; a record being stored is
     // stored.
-    m_workerPool->waitForDone();
+    m_worker->finishAll();
     if (m_phase != Idle)
         cancelInstallation()();
     releaseDownload();
     delete m_downloadPoint;
     delete m_logUpload;
     removeThisInstall();
+    // The clean-up just asked for is done as well.
+    m_worker->finishAll();
 }
 
 void WineInstallerPrivate::setFilePath(const QString &path)
@@ -528,11 +529,8 @@ void WineInstallerPrivate::runCleanup(const std::function<void()> &work,
 void WineInstallerPrivate::runInBackground(const std::function<void()> &work,
                                            const std::function<void()> &done)
 {
-    m_workerPool->start([this, work, done] {
-        work();
-        // Dropped when this object is gone by then.
-        QMetaObject::invokeMethod(this, done, Qt::QueuedConnection);
-    });
+    // done() is dropped when this object is gone by then.
+    m_worker->run(work, done);
 }
 
 void WineInstallerPrivate::startUploadBuryingPoint(BuryingPointInfo &info)

@@ -15,7 +15,7 @@
 
 class InstallInfo;
 class QTemporaryDir;
-class QThreadPool;
+class SerialWorker;
 class UnzipInfo;
 class WineAstAppDownloadPoint;
 class WineAstAppLogUpload;
@@ -150,8 +150,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_logArchiveDir;
     bool m_packingLog = false;
     Phase m_phase = Idle;
-    // One worker: its jobs run one after another, in the order asked.
-    std::unique_ptr<QThreadPool> m_workerPool;
+    // Its jobs run one after another, in the order asked.
+    SerialWorker *m_worker;
     int m_pendingCleanups = 0;
     // A default package of this installation alone, removed once unpacked.
     QString m_transientPackage;
