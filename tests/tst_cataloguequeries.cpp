@@ -234,7 +234,7 @@ private slots:
     {
         // A service in maintenance answers every request with a web page.
         QTemporaryDir pages;
-        for (const QString &path : {"api/v1/app/list", "api/v1/app/default/config"}) {
+        for (const char *path : {"api/v1/app/list", "api/v1/app/default/config"}) {
             QVERIFY(QDir(pages.path()).mkpath(QFileInfo(path).path()));
             QVERIFY(PlatformTest::writeAll(pages.filePath(path), "<html>closed</html>\n"));
         }
