@@ -460,6 +460,7 @@ private slots:
         QTRY_VERIFY(popup->isVisible());
         QCOMPARE(search.completer()->completionModel()->index(0, 0).data().toString(),
                  QString("Foo Pro"));
+        results.clear();
         QTest::keyClick(popup, Qt::Key_Return);
         QTRY_VERIFY(!popup->isVisible());
         QCOMPARE(search.text(), QString("Foo"));
