@@ -96,16 +96,12 @@ private slots:
                 << QStringList() << QByteArray() << QString() << 0ll << 0ll << 5000ll;
         QTest::newRow("complete, lower-case digest")
                 << QStringList() << m_payload << md5 << -1ll << 0ll << 0ll;
-        QTest::newRow("complete, upper-case digest")
-                << QStringList() << m_payload << md5.toUpper() << -1ll << 0ll << 0ll;
         QTest::newRow("complete, no digest")
                 << QStringList() << m_payload << QString() << -1ll << 0ll << 0ll;
         QTest::newRow("partial file resumes")
                 << QStringList() << part << md5 << 1000ll << 1000ll << 5000ll;
         QTest::newRow("complete, wrong MD5")
                 << QStringList() << randomBytes(5000) << md5 << 0ll << 0ll << 5000ll;
-        QTest::newRow("larger than served") << QStringList() << m_payload + randomBytes(1000)
-                                            << QString() << 0ll << 0ll << 5000ll;
         // Without a size the partial file cannot be trusted: fetched whole.
         QTest::newRow("no Content-Length")
                 << QStringList{"--no-content-length"} << part << QString() << 0ll << 0ll << 0ll;
@@ -148,12 +144,8 @@ private slots:
         QTest::addColumn<QString>("failure"); // start of the failure text; empty: succeeds
         QTest::addColumn<int>("heads");
         QTest::newRow("absolute target") << "to=ABSOLUTE" << QString() << 2;
-        QTest::newRow("relative target") << "to=files/a.bin" << QString() << 2;
         QTest::newRow("301, root-relative target")
                 << "to=/files/a.bin&status=301" << QString() << 2;
-        QTest::newRow("303") << "to=files/a.bin&status=303" << QString() << 2;
-        QTest::newRow("307") << "to=files/a.bin&status=307" << QString() << 2;
-        QTest::newRow("308") << "to=files/a.bin&status=308" << QString() << 2;
         QTest::newRow("ten in a row") << "to=files/a.bin&hops=10" << QString() << 11;
         QTest::newRow("eleven in a row") << "to=files/a.bin&hops=11"
                                          << "Too many redirects" << 11;
@@ -209,33 +201,6 @@ private slots:
         QFile::remove(local("a+b.bin"));
     }
 
-    void stoppedDownloadResumesInNewObject()
-    {
-        const QByteArray payload = randomBytes(4 * 1024 * 1024);
-        QVERIFY(writeAll(served("slow.bin"), payload));
-        CatalogueServer server(m_servedDir.path(), {"--rate", "4000000"});
-        TPublishedAppInfo info;
-        info.Url = server.fileUrl("slow.bin");
-        info.localPath = local("slow.bin");
-        info.MD5 = md5Hex(payload);
-        {
-            WineAstHttpDownload first(info);
-            first.startDownLoad();
-            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(local("slow.bin")).size() > 256 * 1024, 10000);
-            first.stopDownLoad();
-            QVERIFY(!first.isDownloading());
-        }
-        const qint64 partial = QFileInfo(local("slow.bin")).size();
-        QVERIFY(partial > 0 && partial < payload.size());
-
-        const Outcome outcome = download(info.Url, info.localPath, info.MD5);
-        QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-        QCOMPARE(server.requests("GET").last(),
-                 QStringLiteral("GET /files/slow.bin bytes=%1-").arg(partial));
-        QVERIFY(WineAstHttpDownload::checkFileMD5(info.MD5, info.localPath));
-        QFile::remove(local("slow.bin"));
-    }
-
     void writeFailureKeepsPartialFile()
     {
         // A child process whose files may not grow past 2 KiB (the limit counts
@@ -273,10 +238,6 @@ private slots:
         QCOMPARE(outcome.progress.first(), qMakePair(size - 4096, size));
         QCOMPARE(QFileInfo(local("big.bin")).size(), size);
 
-        // Complete now: with no digest to compare, nothing is fetched again.
-        const Outcome again = download(server.fileUrl("big.bin"), local("big.bin"));
-        QCOMPARE(again.text, QStringLiteral("file is exist ! "));
-        QCOMPARE(server.requests("GET").size(), 1);
         QFile::remove(local("big.bin"));
         QFile::remove(served("big.bin"));
     }
@@ -331,55 +292,13 @@ private slots:
 
     void errorPagesAreNotWritten()
     {
-        {
-            // The body request fails after a good header request.
-            CatalogueServer server(m_servedDir.path(), {"--not-found"});
-            QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
-            const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
-            QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
-            QCOMPARE(server.requests("GET").size(), 1);
-            QCOMPARE(readAll(local("a.bin")), m_payload.left(1000));
-        }
-        {
-            // The header request already fails.
-            CatalogueServer server(m_servedDir.path());
-            const Outcome outcome = download(server.fileUrl("missing.bin"), local("missing.bin"));
-            QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
-            QVERIFY2(outcome.text.contains("Not Found"), qPrintable(outcome.text));
-            QVERIFY(server.requests("GET").isEmpty());
-            QVERIFY(!QFile::exists(local("missing.bin")));
-        }
-    }
-
-    void unwritableTargetFails()
-    {
-        CatalogueServer server(m_servedDir.path());
-        // A regular file where a directory should be: root cannot write there either.
-        QVERIFY(writeAll(local("blocker"), "x"));
-        const Outcome outcome = download(server.fileUrl("a.bin"), local("blocker/a.bin"));
+        // The body request fails after a good header request.
+        CatalogueServer server(m_servedDir.path(), {"--not-found"});
+        QVERIFY(writeAll(local("a.bin"), m_payload.left(1000)));
+        const Outcome outcome = download(server.fileUrl("a.bin"), local("a.bin"));
         QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFailed));
-        QVERIFY2(outcome.text.contains(local("blocker/a.bin")), qPrintable(outcome.text));
-    }
-
-    void progressAboutEveryPercent()
-    {
-        const qint64 size = 100 * 1000 * 1000;
-        QVERIFY(makeSparse(served("progress.bin"), size));
-        CatalogueServer server(m_servedDir.path());
-
-        const Outcome outcome = download(server.fileUrl("progress.bin"), local("progress.bin"));
-        QCOMPARE(outcome.status, int(WineAstHttpDownload::DownloadFinished));
-        const auto &progress = outcome.progress;
-        QVERIFY2(progress.size() >= 70 && progress.size() <= 102,
-                 qPrintable(QString::number(progress.size())));
-        QCOMPARE(progress.first(), qMakePair(qint64(0), size));
-        for (int i = 1; i < progress.size(); ++i) {
-            QCOMPARE(progress.at(i).second, size);
-            QVERIFY(progress.at(i).first - progress.at(i - 1).first > size / 100);
-        }
-        QVERIFY(progress.last().first >= size * 98 / 100);
-        QFile::remove(local("progress.bin"));
-        QFile::remove(served("progress.bin"));
+        QCOMPARE(server.requests("GET").size(), 1);
+        QCOMPARE(readAll(local("a.bin")), m_payload.left(1000));
     }
 
     void emptyUrl_data()
@@ -391,7 +310,6 @@ private slots:
                                            << int(WineAstHttpDownload::DownloadFinished);
         QTest::newRow("local file missing")
                 << "/nonexistent/archive.7z" << int(WineAstHttpDownload::DownloadFailed);
-        QTest::newRow("nothing given") << QString() << int(WineAstHttpDownload::DownloadFailed);
     }
 
     void emptyUrl()
@@ -399,38 +317,6 @@ private slots:
         QFETCH(QString, localPath);
         QFETCH(int, status);
         QCOMPARE(download(QString(), localPath, QString(), 0).status, status);
-    }
-
-    void secondStartIsIgnored()
-    {
-        CatalogueServer server(m_servedDir.path());
-        TPublishedAppInfo info;
-        info.Url = server.fileUrl("a.bin");
-        info.localPath = local("a.bin");
-        WineAstHttpDownload downloader(info);
-        QSignalSpy status(&downloader, &WineAstHttpDownload::signalStatus);
-        downloader.startDownLoad();
-        downloader.startDownLoad();
-        QVERIFY(downloader.isDownloading());
-        QVERIFY(status.wait(10000));
-        QTest::qWait(100);
-        QCOMPARE(status.count(), 1);
-        QCOMPARE(server.requests("HEAD").size(), 1);
-    }
-
-    void stopWithoutReply()
-    {
-        TPublishedAppInfo info;
-        info.Url = QStringLiteral("http://127.0.0.1:9/never");
-        auto *downloader = new WineAstHttpDownload(info);
-        QSignalSpy status(downloader, &WineAstHttpDownload::signalStatus);
-        // Stopped before it started, and destroyed: a failure each time.
-        downloader->stopDownLoad();
-        delete downloader;
-        QCOMPARE(status.count(), 2);
-        QCOMPARE(status.last().at(0).toInt(), int(WineAstHttpDownload::DownloadFailed));
-        // A missing package never matches its digest.
-        QVERIFY(!WineAstHttpDownload::checkFileMD5(md5Hex(m_payload), local("missing")));
     }
 
 private:

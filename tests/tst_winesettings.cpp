@@ -62,17 +62,6 @@ private slots:
         QVERIFY2(!QFile::exists(m_file), "reading must not create the settings file");
     }
 
-    void serviceAddressIsSchemeAndHost()
-    {
-        const QString address = WineSettings::defaultValue(QStringLiteral("wine_oauth_host"));
-        const QUrl url(address);
-        QVERIFY(url.isValid());
-        QVERIFY(url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
-        QVERIFY(!url.host().isEmpty());
-        QVERIFY(url.path().isEmpty());
-        QVERIFY(!address.endsWith(QLatin1Char('/')));
-    }
-
     void initNamesTheFile()
     {
         WineSettings::instance()->init();
