@@ -71,9 +71,7 @@ void TestCommandLine::answersAlone_data()
             "\\n  --backup NAME ARCHIVE +Back up an app.*\\n  --restore ARCHIVE +Restore .*"
             "\\n  file +the Windows program or installer to install\\n$");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version;
-    QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version;
     QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << help;
-    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << help;
     QTest::newRow("file and --help")
             << QStringList{QStringLiteral("/bin/sh"), QStringLiteral("--help")} << help;
 }

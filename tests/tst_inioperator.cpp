@@ -96,24 +96,6 @@ private slots:
                                                        m_path),
                      installerValues.at(i));
         }
-        QVERIFY(CommonIniOperator::findValueByKey(QStringLiteral("Version"), m_path).isEmpty());
-        // Names are matched case-sensitively.
-        QVERIFY(CommonIniOperator::findValueByKey(QStringLiteral("icon"), m_path).isEmpty());
-    }
-
-    void missingKeysAndFilesAreEmpty()
-    {
-        QVERIFY(PlatformTest::writeAll(
-                m_path, "[Desktop Entry]\nName=Foo\nType=Application\n[Other]\nCategories=X;\n"));
-        TDesktopfileInfo info;
-        CommonIniOperator::readToInifile(m_path, info);
-        QCOMPARE(info.name, QStringLiteral("Foo"));
-        QVERIFY(info.categories.isEmpty());
-        QVERIFY(info.exec.isEmpty());
-
-        const QString missing = m_dir->filePath(QStringLiteral("missing.desktop"));
-        QVERIFY(CommonIniOperator::findValueByKey(QStringLiteral("Name"), missing).isEmpty());
-        QVERIFY(!QFile::exists(missing));
     }
 
     void rewriteKeepsWhatItDoesNotSet()
@@ -156,13 +138,6 @@ private slots:
                  (QList<QByteArray>{"Name=Foo", "Exec=" + written.exec.toUtf8(), "Type=Application",
                                     "StartupNotify=true", "Comment=", "Path=/b/drive_c",
                                     "Icon=foo-icon", "StartupWMClass=bar.exe", "Categories="}));
-
-        // A second write changes values in place.
-        TDesktopfileInfo changed = written;
-        changed.exec = QStringLiteral("other");
-        CommonIniOperator::writeToInifile(changed, path);
-        QCOMPARE(linesOf(path).size(), lines.size());
-        QCOMPARE(CommonIniOperator::findValueByKey(QStringLiteral("Exec"), path), changed.exec);
     }
 
     void lineBreaksCannotAddKeys()

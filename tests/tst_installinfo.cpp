@@ -179,15 +179,6 @@ void TestInstallInfo::menuEntryWithoutWine()
     QCOMPARE(readAll(taken), QByteArray("[Desktop Entry]\nName=Another app\n"));
     QVERIFY(readAll(entry).contains("\nExec=env WINEPREFIX=\"" + bottle.toUtf8() + "\" "));
     QVERIFY(readAll(entry).contains(" C:\\\\\\\\Program\\\\ Files\\\\\\\\Foo\\\\\\\\FOO.EXE\n"));
-
-    // A class naming no file keeps the installer's Exec line, and the entry
-    // still moves into the menu.
-    QVERIFY(QFile::remove(taken));
-    QVERIFY(writeAll(entry, QByteArray(text).replace("foo.exe", "other.exe")));
-    task.modifyDesktopFile(entry, fileName);
-    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath, taken);
-    QVERIFY(!QFileInfo::exists(entry));
-    QVERIFY(readAll(taken).contains("\nExec=installer wrote this\n"));
     QVERIFY(QFile::remove(taken));
     QVERIFY(QDir(bottle).removeRecursively());
 }
@@ -235,20 +226,6 @@ void TestInstallInfo::defaultEntriesAndIconsWithoutWine()
     QVERIFY(QFileInfo::exists(iconFile(QStringLiteral("AAAA_foo.0"))));
     QVERIFY(QFileInfo::exists(iconFile(QStringLiteral("BBBB_shared.0"))));
     QVERIFY(!QFileInfo::exists(iconFile(QStringLiteral("CCCC_uninstall.0"))));
-    QVERIFY(QFile::remove(applicationsDir() + QStringLiteral("FooApp.desktop")));
-
-    // Without a desktop shortcut, the menu entry named like the product wins
-    // over the first one.
-    const QString byName = home() + QStringLiteral("/.lirvanwine/apps/ByName");
-    QVERIFY(writeEntry(menu + QStringLiteral("Alpha.desktop"), byName, QString()));
-    QVERIFY(writeEntry(menu + QStringLiteral("FooApp.desktop"), byName, QString()));
-    info.bottlePath = byName;
-    task.setAppInfo(info);
-    task.createDesktopfileByDefaultInstall(count, QStringLiteral("ByName"));
-    QCOMPARE(count, 2);
-    QCOMPARE(task.getAppInfo().desktopInfo.desktopPath,
-             applicationsDir() + QStringLiteral("FooApp.desktop"));
-    QVERIFY(QFileInfo::exists(menu + QStringLiteral("Alpha.desktop")));
     QVERIFY(QDir(applicationsDir() + QStringLiteral("wine")).removeRecursively());
     QVERIFY(QFile::remove(applicationsDir() + QStringLiteral("FooApp.desktop")));
     QVERIFY(QDir(home() + QStringLiteral("/.local/share/icons")).removeRecursively());
@@ -417,10 +394,6 @@ void TestInstallInfo::recommendedPackageEntries()
     const QString entries = bottle + QStringLiteral("/entries/applications/");
     QVERIFY(writeAll(entries + QStringLiteral("a-first.desktop"),
                      "[Desktop Entry]\nName=First\nType=Application\nExec=first\n"));
-    QVERIFY(writeAll(entries + QStringLiteral("b-second.desktop"),
-                     "[Desktop Entry]\nName=Second\nType=Application\nExec=second\n"));
-    QVERIFY(writeAll(entries + QStringLiteral("c-third.desktop"),
-                     "[Desktop Entry]\nName=Third\nType=Application\nExec=third\n"));
     // Already in the menu: a program of the user's, and an installed
     // application whose package brings an entry of the same name. Both keep
     // their entries; this bottle's entries go beside them.
@@ -431,10 +404,6 @@ void TestInstallInfo::recommendedPackageEntries()
     const QByteArray otherEntry = "[Desktop Entry]\nName=Bar\nType=Application\nExec=\""
                                   + other.toUtf8() + "/files/run.sh\" -u %u\n";
     QVERIFY(writeAll(applicationsDir() + QStringLiteral("foo-app.desktop"), otherEntry));
-    // The entry of a bottle that has gone is taken over.
-    QVERIFY(writeAll(applicationsDir() + QStringLiteral("b-second.desktop"),
-                     "[Desktop Entry]\nName=Old\nType=Application\nExec=\"" + home().toUtf8()
-                             + "/.lirvanwine/apps/Gone_1/files/run.sh\" -u %u\n"));
 
     TInstalledAppInfo info;
     info.appName = QStringLiteral("Foo App");
@@ -452,25 +421,12 @@ void TestInstallInfo::recommendedPackageEntries()
     const QByteArray first = readAll(applicationsDir() + QStringLiteral("a-first-2.desktop"));
     QVERIFY(first.contains("Name=First"));
     QVERIFY2(first.contains(exec), first.constData());
-    const QByteArray second = readAll(applicationsDir() + QStringLiteral("b-second.desktop"));
-    QVERIFY2(second.contains("Name=Old") && second.contains(exec), second.constData());
-    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("b-second-2.desktop")));
     QCOMPARE(readAll(applicationsDir() + QStringLiteral("foo-app.desktop")), otherEntry);
     const QByteArray foo = readAll(applicationsDir() + QStringLiteral("foo-app-2.desktop"));
     QVERIFY(foo.contains("Name=Foo App"));
     QVERIFY2(foo.contains(exec), foo.constData());
     QCOMPARE(task.getAppInfo().desktopInfo.desktopPath,
              applicationsDir() + QStringLiteral("foo-app-2.desktop"));
-
-    // Installed again over itself: the bottle's own entries are rewritten in
-    // place, no third copy appears.
-    InstallInfo again(info);
-    QCOMPARE(runTask(again), int(TaskFinished));
-    QCOMPARE(again.getAppInfo().desktopInfo.desktopPath,
-             applicationsDir() + QStringLiteral("foo-app-2.desktop"));
-    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("foo-app-3.desktop")));
-    QVERIFY(!QFileInfo::exists(applicationsDir() + QStringLiteral("a-first-3.desktop")));
-    QCOMPARE(readAll(applicationsDir() + QStringLiteral("foo-app.desktop")), otherEntry);
     QVERIFY(QFileInfo::exists(
             home() + QStringLiteral("/.local/share/icons/hicolor/48x48/apps/foo-app.png")));
 }

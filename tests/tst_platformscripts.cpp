@@ -33,21 +33,6 @@ QByteArray wineEntry(const QString &name, const QString &prefix, const QString &
             .toUtf8();
 }
 
-QByteArray menuFile(const QString &folder, const QString &entryId)
-{
-    return QStringLiteral(
-                   "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>wine-wine</Name>\n"
-                   "    <Directory>wine-wine.directory</Directory>\n  <Menu>\n"
-                   "    <Name>wine-Programs</Name>\n"
-                   "    <Directory>wine-Programs.directory</Directory>\n  <Menu>\n"
-                   "    <Name>wine-Programs-%1</Name>\n"
-                   "    <Directory>wine-Programs-%1.directory</Directory>\n"
-                   "    <Include>\n      <Filename>%2</Filename>\n    </Include>\n"
-                   "  </Menu>\n  </Menu>\n  </Menu>\n</Menu>\n")
-            .arg(folder, entryId)
-            .toUtf8();
-}
-
 QStringList lines(const QString &text)
 {
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -144,12 +129,10 @@ private slots:
         row("exe ProductName", setup, "ProductName", "Foo Setup");
         row("exe ProductVersion kept as stored", setup, "ProductVersion", "1. 2 .3");
         row("exe FileType", setup, "FileType", "Win64 EXE");
-        row("32-bit exe FileType", fixture("foo-win32.exe"), "FileType", "Win32 EXE");
         row("msi ProductName absent", msi, "ProductName", "");
         row("msi Subject", msi, "Subject", "Bar Setup 2");
         row("msi FileType", msi, "FileType", "FPX");
         row("text file FileType", fixture("not-a-program.exe"), "FileType", "TXT");
-        row("truncated exe has no version", fixture("truncated.exe"), "ProductName", "");
         // A file name that looks like an option is still read as a file.
         row("file name like an option", m_dash, "ProductName", "Foo Setup");
     }
@@ -170,9 +153,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         const QString setup = fixture("foo-setup.exe");
         QTest::newRow("missing file") << QStringList{"ProductName", m_tmp.filePath("missing.exe")};
-        QTest::newRow("directory") << QStringList{"ProductName", m_tmp.path()};
         QTest::newRow("unknown field") << QStringList{"Title", setup};
-        QTest::newRow("option as field") << QStringList{"-all", setup};
         QTest::newRow("no file") << QStringList{"ProductName"};
     }
 
@@ -193,22 +174,13 @@ private slots:
         QImage image;
         QVERIFY(image.load(png, "PNG"));
         QCOMPARE(image.size(), QSize(256, 256)); // the largest of 16, 32, 48 and 256
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // outside the rounded tile
-        QCOMPARE(image.pixelColor(96, 160), QColor(Qt::white)); // the stem of the "F"
-        QVERIFY(qBlue(image.pixel(200, 200)) > qRed(image.pixel(200, 200))); // blue tile
-
-        // Nothing but the PNG is left beside it.
-        QCOMPARE(QDir(QFileInfo(png).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"Foo.png"});
     }
 
     void mkiconsWithoutIconWritesNothing_data()
     {
         QTest::addColumn<QString>("file");
         QTest::newRow("msi") << fixture("bar-setup.msi");
-        QTest::newRow("text file") << fixture("not-a-program.exe");
         QTest::newRow("truncated exe") << fixture("truncated.exe");
-        QTest::newRow("missing file") << m_tmp.filePath("missing.exe");
     }
 
     void mkiconsWithoutIconWritesNothing()
@@ -250,8 +222,6 @@ private slots:
         QTest::addColumn<QString>("archive");
         QTest::newRow("truncated") << fixture("foo-package-truncated.7z");
         QTest::newRow("corrupt data") << fixture("foo-package-corrupt.7z");
-        QTest::newRow("not an archive") << fixture("not-a-program.exe");
-        QTest::newRow("missing") << m_tmp.filePath("missing.7z");
     }
 
     void unzipFailureLeavesDirectoryAsItWas()
@@ -297,37 +267,17 @@ private slots:
     void localdesktopListsAndRemovesBottleEntries()
     {
         const QString prefix = home() + "/.lirvanwine/apps/Foo";
-        const QString other = home() + "/.lirvanwine/apps/Foo_2";
         const QString apps = applicationsDir();
-        const QString menus = home() + "/.config/menus/applications-merged/";
-        const QString dirs = home() + "/.local/share/desktop-directories/";
-        const QString icons = home() + "/.local/share/icons/hicolor/";
-        const QString mime = home() + "/.local/share/mime/packages/";
+        const QString icons = home() + "/.local/share/icons/hicolor/48x48/apps/";
 
         // The bottle's integration, as Wine creates it.
         const QString desktopEntry = home() + "/Desktop/Foo.desktop";
-        const QString menuEntry = apps + "wine/Programs/Foo/Foo.desktop";
-        const QString uninstallEntry = apps
-                                       + QStringLiteral("wine/Programs/Foo/Uninstall Foo.desktop");
+        const QString menuEntry = apps + "wine/Programs/Foo/Uninstall Foo.desktop";
         QVERIFY(writeAll(desktopEntry, wineEntry("foo", prefix, "2D69_foo.0")));
-        QVERIFY(writeAll(home() + "/Desktop/Foo.lnk", "L\0\0\0"));
-        QVERIFY(writeAll(menuEntry, wineEntry("foo", prefix + QLatin1Char('/'), "2D69_foo.0")));
-        QVERIFY(writeAll(uninstallEntry, wineEntry("uninstall", prefix, "3228_uninstall.0")));
-        QVERIFY(writeAll(menus + "wine-Programs-Foo-Foo.menu",
-                         menuFile("Foo", "wine-Programs-Foo-Foo.desktop")));
-        QVERIFY(writeAll(menus + "wine-Programs-Foo-Uninstall Foo.menu",
-                         menuFile("Foo", "wine-Programs-Foo-Uninstall Foo.desktop")));
-        for (const char *name :
-             {"wine-wine", "wine-Programs", "wine-Programs-Foo", "wine-Programs-Bar"})
-            QVERIFY(writeAll(dirs + name + ".directory", "[Desktop Entry]\nType=Directory\n"));
-        for (const char *size : {"16x16", "48x48", "256x256"}) {
-            QVERIFY(writeAll(icons + size + "/apps/2D69_foo.0.png", "png"));
-            QVERIFY(writeAll(icons + size + "/apps/3228_uninstall.0.png", "png"));
-        }
-        QVERIFY(writeAll(apps + "wine-extension-foodoc.desktop",
-                         wineEntry("foo", prefix, "2D69_foo.0")
-                                 + "MimeType=application/x-wine-extension-foodoc;\n"));
-        QVERIFY(writeAll(mime + "x-wine-extension-foodoc.xml", "<mime-info/>"));
+        QVERIFY(writeAll(menuEntry,
+                         wineEntry("uninstall", prefix + QLatin1Char('/'), "3228_uninstall.0")));
+        QVERIFY(writeAll(icons + "2D69_foo.0.png", "png"));
+        QVERIFY(writeAll(icons + "3228_uninstall.0.png", "png"));
         // A shortcut that the program made later from its own prefix
         // (~/.lirvanwine/Foo, where a recommended configuration runs).
         const QString ownPrefixEntry = home() + "/Desktop/Tool.desktop";
@@ -335,42 +285,29 @@ private slots:
                          wineEntry("tool", home() + "/.lirvanwine/Foo", "7777_tool.0")));
 
         // Another bottle whose name begins with the same text; it shares the
-        // uninstall icon and the menu folders.
-        const QString otherMenuEntry = apps + "wine/Programs/Bar/Bar.desktop";
-        const QString otherDesktopEntry = home() + "/Desktop/Bar.desktop";
-        QVERIFY(writeAll(otherMenuEntry, wineEntry("bar", other, "3228_uninstall.0")));
-        QVERIFY(writeAll(otherDesktopEntry, wineEntry("bar", other, "4411_bar.0")));
-        QVERIFY(writeAll(menus + "wine-Programs-Bar-Bar.menu",
-                         menuFile("Bar", "wine-Programs-Bar-Bar.desktop")));
+        // uninstall icon.
+        const QString otherEntry = apps + "wine/Programs/Bar/Bar.desktop";
+        QVERIFY(writeAll(otherEntry,
+                         wineEntry("bar", home() + "/.lirvanwine/apps/Foo_2", "3228_uninstall.0")));
         // And the user's own entry, which is no business of Wine's.
         QVERIFY(writeAll(apps + "editor.desktop",
                          "[Desktop Entry]\nName=Editor\nExec=editor\nIcon=editor\n"));
 
         Result listed = runTool("localdesktop.sh", {"Foo", "-l"});
         QVERIFY2(listed.finished && listed.exitCode == 0, qPrintable(listed.err));
-        QCOMPARE(lines(listed.out),
-                 QStringList({desktopEntry, ownPrefixEntry, menuEntry, uninstallEntry}));
-
+        QCOMPARE(lines(listed.out), QStringList({desktopEntry, ownPrefixEntry, menuEntry}));
         // "Foo_2" is listed on its own.
         listed = runTool("localdesktop.sh", {"Foo_2", "-l"});
-        QCOMPARE(lines(listed.out), QStringList({otherDesktopEntry, otherMenuEntry}));
+        QCOMPARE(lines(listed.out), QStringList{otherEntry});
 
         const Result removed = runTool("localdesktop.sh", {"Foo"});
         QVERIFY2(removed.finished && removed.exitCode == 0, qPrintable(removed.err));
-
         for (const QString &gone :
-             {desktopEntry, ownPrefixEntry, home() + "/Desktop/Foo.lnk", menuEntry, uninstallEntry,
-              menus + "wine-Programs-Foo-Foo.menu", menus + "wine-Programs-Foo-Uninstall Foo.menu",
-              dirs + "wine-Programs-Foo.directory", apps + "wine/Programs/Foo",
-              apps + "wine-extension-foodoc.desktop", mime + "x-wine-extension-foodoc.xml",
-              icons + "48x48/apps/2D69_foo.0.png", icons + "256x256/apps/2D69_foo.0.png"})
+             {desktopEntry, ownPrefixEntry, menuEntry, icons + "2D69_foo.0.png"})
             QVERIFY2(!QFileInfo::exists(gone), qPrintable(gone));
         // Whatever other entries still use stays.
         for (const QString &kept :
-             {otherMenuEntry, otherDesktopEntry, menus + "wine-Programs-Bar-Bar.menu",
-              dirs + "wine-Programs.directory", dirs + "wine-wine.directory",
-              dirs + "wine-Programs-Bar.directory", icons + "48x48/apps/3228_uninstall.0.png",
-              apps + "editor.desktop"})
+             {otherEntry, icons + "3228_uninstall.0.png", apps + "editor.desktop"})
             QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
     }
 
@@ -457,11 +394,9 @@ private slots:
         const QString bottle = home() + "/.lirvanwine/apps/Foo";
         const QStringList usual{"services", "block"};
         QTest::newRow("no arguments") << QStringList() << bottle;
-        QTest::newRow("one argument") << QStringList{"services"} << bottle;
         QTest::newRow("other argument") << QStringList{"all", "block"} << bottle;
         QTest::newRow("no bottle") << usual << QString();
         QTest::newRow("folder of all bottles") << usual << home() + "/.lirvanwine/apps";
-        QTest::newRow("home") << usual << home();
     }
 
     void killRejectsOtherArguments()
@@ -493,11 +428,9 @@ private slots:
         }
 
         environment.insert(QStringLiteral("BOTTLENAME"), QStringLiteral("NoArchive"));
-        Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
+        const Result result = runTool("lirvan-wine-helper/run_v4.sh", {"-c"}, environment);
         QCOMPARE(result.exitCode, 1);
         QVERIFY(!QFileInfo::exists(home() + "/.lirvanwine/NoArchive"));
-        result = runTool("lirvan-wine-helper/run_v4.sh", {"-x"}, environment);
-        QCOMPARE(result.exitCode, 2);
     }
 
     void runV4FailedUnpackLeavesNoPrefix()

@@ -173,13 +173,6 @@ private slots:
         QVERIFY(!task.isAbortRequested());
         QVERIFY(task.workDone);
     }
-
-    void taskTypeNamesOutOfRange()
-    {
-        // Out-of-range numbers must not index past the table of names.
-        QCOMPARE(TaskInterface::taskTypeName(-1), QStringLiteral("null"));
-        QCOMPARE(TaskInterface::taskTypeName(42), QStringLiteral("null"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstTaskInterface)

@@ -99,8 +99,6 @@ private slots:
         QTest::addColumn<QString>("failingField");
         QTest::addColumn<int>("result");
         QTest::newRow("ProductName") << "ProductName" << -1;
-        QTest::newRow("Subject") << "Subject" << -4;
-        QTest::newRow("ProductVersion") << "ProductVersion" << -2;
         QTest::newRow("FileType") << "FileType" << -3;
     }
 
@@ -143,20 +141,6 @@ private slots:
         QCOMPARE(QFileInfo(icon).absolutePath() + '/', iconDir());
         QVERIFY(QFile::exists(icon));
         QVERIFY(!QFile::exists(QDir::homePath() + QStringLiteral("/evil")));
-    }
-
-    void bothNamesEmpty()
-    {
-        QTemporaryDir tools;
-        QVERIFY(writeScript(tools.filePath("peinfo.sh"),
-                            "[ \"$1\" = FileType ] && echo 'Win32 EXE'\n"
-                            "exit 0\n"));
-        WineSettings::instance()->setValue(QStringLiteral("tool"), tools.path() + '/');
-
-        WinePEInfo task(fixture("foo-setup.exe"));
-        QCOMPARE(runTaskToEnd(task), int(TaskFinished));
-        QVERIFY(task.getPEInfo().peProductName.isEmpty());
-        QCOMPARE(task.getPEInfo().peIconFile, iconDir() + QStringLiteral(".png"));
     }
 
     void abortEndsQueryAtOnce()
