@@ -1,5 +1,5 @@
-// The widget toolkit: the log file and its redaction, the icon theme, the
-// dialog, the search field and the list view's row widgets.
+// The widget toolkit: the log file, its redaction and its writer, the icon
+// theme, the dialog, the search field and the list view's row widgets.
 
 #include "lapplication.h"
 #include "ldialog.h"
@@ -22,6 +22,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <thread>
+#include <unistd.h>
+
 class TestLtk : public QObject
 {
     Q_OBJECT
@@ -34,6 +37,7 @@ private slots:
         const int line = __LINE__ + 1;
         qWarning() << "install failed for" << QStringList{QStringLiteral("a"), QStringLiteral("b")};
 
+        QVERIFY(LLogManager::flush());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString last
@@ -74,6 +78,42 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, logged);
         QCOMPARE(LLogManager::redacted(message), logged);
+    }
+
+    // Nobody reads the console: logging goes on, keeps the lines in order
+    // and drops, with a note, what would grow the backlog beyond bounds.
+    void logNeverWaitsForTheConsole()
+    {
+        int pipeEnds[2];
+        QVERIFY(::pipe(pipeEnds) == 0);
+        const int console = ::dup(STDERR_FILENO);
+        QVERIFY(::dup2(pipeEnds[1], STDERR_FILENO) >= 0);
+        ::close(pipeEnds[1]);
+        LLogManager::registerConsoleAppender();
+        // About 10 MB, far more than the pipe holds.
+        const QString filler(1000, QLatin1Char('x'));
+        for (int i = 0; i < 10000; ++i)
+            qInfo().noquote() << QStringLiteral("flood %1 ").arg(i) + filler;
+
+        QByteArray read;
+        std::thread reader([&] {
+            char buffer[65536];
+            ssize_t size;
+            while ((size = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+                read.append(buffer, int(size));
+        });
+        const bool flushed = LLogManager::flush();
+        ::dup2(console, STDERR_FILENO);
+        ::close(console);
+        reader.join();
+        ::close(pipeEnds[0]);
+        QVERIFY(flushed);
+        const int first = read.indexOf("flood 0 x");
+        const int second = read.indexOf("flood 1 x");
+        QVERIFY(first >= 0 && first < second);
+        QVERIFY(read.indexOf("flood 2 x") > second);
+        QVERIFY(read.contains(" log lines dropped: written too fast\n"));
+        QVERIFY(read.size() < 10 * 1000 * 1000);
     }
 
     void builtinIcons()

@@ -166,6 +166,7 @@ private slots:
         QCOMPARE(authorize.at(3).toString(), QStringLiteral("state"));
 
         // The log keeps the login's secrets out and is its owner's only.
+        QVERIFY(LLogManager::flush());
         QFile log(LLogManager::getlogFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray text = log.readAll();

@@ -1,10 +1,11 @@
 #include "llogmanager.h"
 
+#include "llogwriter.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -21,20 +22,9 @@ constexpr qint64 MaxLogFileSize = 8 * 1024 * 1024;
 // Longest message kept, in characters: texts from outside can be huge.
 constexpr int MaxMessageLength = 8192;
 
-struct LogSinks
-{
-    QMutex mutex;
-    bool console = false;
-    QFile file;
-    QtMessageHandler previous = nullptr;
-    bool installed = false;
-};
-
-LogSinks &sinks()
-{
-    static LogSinks instance;
-    return instance;
-}
+// Whether the log file is written; set up once, by the thread that starts
+// the program.
+bool g_fileRegistered = false;
 
 const char *levelName(QtMsgType type)
 {
@@ -58,33 +48,26 @@ void messageHandler(QtMsgType type, const QMessageLogContext &context, const QSt
     QString text = LLogManager::redacted(message);
     if (text.size() > MaxMessageLength)
         text = text.left(MaxMessageLength) + QStringLiteral("… (cut)");
-    const QByteArray line = LLogManager::formatLine(type, context, text).toUtf8() + '\n';
-    LogSinks &log = sinks();
-    QMutexLocker locker(&log.mutex);
-    if (log.console) {
-        fwrite(line.constData(), 1, size_t(line.size()), stderr);
-        fflush(stderr);
-    }
-    if (log.file.isOpen()) {
-        log.file.write(line);
-        log.file.flush();
-    }
+    LLogWriter &writer = LLogWriter::instance();
+    writer.append(LLogManager::formatLine(type, context, text).toUtf8() + '\n');
+    // Qt ends the process when this returns.
+    if (type == QtFatalMsg)
+        writer.flush();
 }
 
-// Called with the sinks' mutex held. The log holds the user's activity and
-// may be sent as feedback: only its owner can read it, also when an older
-// version created it readable for everyone.
-void openLogFile(QFile &file, const QString &path)
+// The log holds the user's activity and may be sent as feedback: only its
+// owner can read it, also when an older version created it readable for
+// everyone.
+int openLogFile(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
-    if (fd < 0 || ::fchmod(fd, S_IRUSR | S_IWUSR) != 0
-        || !file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text,
-                      QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0)
-            ::close(fd);
-        fprintf(stderr, "Cannot open log file %s\n", qPrintable(path));
-    }
+    if (fd >= 0 && ::fchmod(fd, S_IRUSR | S_IWUSR) == 0)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    fprintf(stderr, "Cannot open log file %s\n", qPrintable(path));
+    return -1;
 }
 
 const QString SecretKeys = QStringLiteral(
@@ -100,12 +83,13 @@ bool mayHoldSecretKey(const QString &message)
     return false;
 }
 
+// Once: a handler installed later on top of this one stays in place.
 void installHandler()
 {
-    LogSinks &log = sinks();
-    if (!log.installed) {
-        log.previous = qInstallMessageHandler(messageHandler);
-        log.installed = true;
+    static bool installed = false;
+    if (!installed) {
+        qInstallMessageHandler(messageHandler);
+        installed = true;
     }
 }
 
@@ -160,24 +144,24 @@ QString LLogManager::redacted(QString message)
 
 void LLogManager::registerConsoleAppender()
 {
-    {
-        QMutexLocker locker(&sinks().mutex);
-        sinks().console = true;
-    }
+    LLogWriter::instance().setConsole(true);
     installHandler();
 }
 
 void LLogManager::registerFileAppender()
 {
-    const QString path = getlogFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    {
-        QMutexLocker locker(&sinks().mutex);
-        QFile &file = sinks().file;
-        if (!file.isOpen())
-            openLogFile(file, path);
+    if (!g_fileRegistered) {
+        const QString path = getlogFilePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        LLogWriter::instance().setFile(openLogFile(path));
+        g_fileRegistered = true;
     }
     installHandler();
+}
+
+bool LLogManager::flush()
+{
+    return LLogWriter::instance().flush();
 }
 
 void LLogManager::rotateLogFile()
@@ -185,16 +169,13 @@ void LLogManager::rotateLogFile()
     const QString path = getlogFilePath();
     if (QFileInfo(path).size() <= MaxLogFileSize)
         return;
-    QMutexLocker locker(&sinks().mutex);
-    QFile &file = sinks().file;
-    const bool wasOpen = file.isOpen();
-    file.close();
+    // The writer goes on in the moved file until it gets the new one.
     QFile::remove(path + QStringLiteral(".1"));
     QFile::rename(path, path + QStringLiteral(".1"));
     // It may come from a version that left its log readable for everyone.
     QFile::setPermissions(path + QStringLiteral(".1"), QFile::ReadOwner | QFile::WriteOwner);
-    if (wasOpen)
-        openLogFile(file, path);
+    if (g_fileRegistered)
+        LLogWriter::instance().setFile(openLogFile(path));
 }
 
 QString LLogManager::getlogFilePath()

@@ -6,7 +6,8 @@
 /*
  * Sends the Qt message log to the console and to one log file per user.
  * Every line carries the time, the level, the source file, the line and the
- * full function signature of the call site.
+ * full function signature of the call site. Logging never waits for the
+ * disk: the lines are written on a thread of their own.
  */
 class LLogManager
 {
@@ -17,6 +18,9 @@ public:
     // in a fresh file. Only the process that owns the log may call it.
     static void rotateLogFile();
     static QString getlogFilePath();
+    // Lines are written on a thread of their own: waits (bounded) until
+    // those logged so far are in the file, as before reading it.
+    static bool flush();
 
     // The line format shared by both appenders.
     static QString formatLine(QtMsgType type, const QMessageLogContext &context,

@@ -13,6 +13,7 @@ set(LTK_SOURCES
     ltk/llineedit.cpp ltk/llineedit.h
     ltk/llistview.cpp ltk/llistview.h
     ltk/llogmanager.cpp ltk/llogmanager.h
+    ltk/llogwriter.cpp ltk/llogwriter.h
     ltk/lmainwindow.cpp ltk/lmainwindow.h
     ltk/lpalette.cpp ltk/lpalette.h
     ltk/lsearchedit.cpp ltk/lsearchedit.h

@@ -8,6 +8,7 @@
 #include "installcleanup.h"
 #include "installinfo.h"
 #include "jsonoperator.h"
+#include "llogmanager.h"
 #include "loguploadinfo.h"
 #include "qtnetworkworker.h"
 #include "serialworker.h"
@@ -605,13 +606,17 @@ void WineInstallerPrivate::slotUploadLog()
     const QString logPath = m_appInfo.logPath;
     auto archiveDir = std::make_shared<std::unique_ptr<QTemporaryDir>>();
     auto file = std::make_shared<QString>();
-    // 7z may take seconds over a long log.
-    runInBackground([logPath, archiveDir, file] { *file = makeLogArchive(logPath, *archiveDir); },
-                    [this, archiveDir, file] {
-                        m_packingLog = false;
-                        m_logArchiveDir = std::move(*archiveDir);
-                        uploadLog(*file);
-                    });
+    // 7z may take seconds over a long log; the lines logged so far go in.
+    runInBackground(
+            [logPath, archiveDir, file] {
+                LLogManager::flush();
+                *file = makeLogArchive(logPath, *archiveDir);
+            },
+            [this, archiveDir, file] {
+                m_packingLog = false;
+                m_logArchiveDir = std::move(*archiveDir);
+                uploadLog(*file);
+            });
 }
 
 QString WineInstallerPrivate::makeLogArchive(const QString &logPath,
