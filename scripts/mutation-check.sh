@@ -58,6 +58,7 @@ src/utils/unzipinfo.cpp|                            + quotedArgument(m_unzipPath
 src/utils/bottletemplate.cpp|    return isAborted(abort) ? BottleTemplate::CopyResult::Cancelled|    return false ? BottleTemplate::CopyResult::Cancelled|tst_bottletemplate|cancelled template copy not reported as cancelled
 src/utils/installinfo.cpp|    QString error;\n    shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))|    QString error;\n    if (!type.contains(QLatin1String("FPX")))\n    shellCmd(quotedArgument(setting(QStringLiteral("tool")) + QStringLiteral("fixbottle.sh"))|tst_scriptcommands|bottle of an .msi not prepared
 src/utils/qtnetworkworker.cpp|    if (m_received > MaxReplyBytes)|    if (false)|tst_qtnetworkworker|reply of any size kept
+src/ltk/llogwriter.cpp|        m_pending += line;\n    }\n    m_wake.notify_one();|    }\n    write(line);|tst_ltk|logging waits for the console
 EOF
 )
 

@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <atomic>
 #include <thread>
 #include <unistd.h>
 
@@ -90,10 +91,16 @@ private slots:
         QVERIFY(::dup2(pipeEnds[1], STDERR_FILENO) >= 0);
         ::close(pipeEnds[1]);
         LLogManager::registerConsoleAppender();
-        // About 10 MB, far more than the pipe holds.
-        const QString filler(1000, QLatin1Char('x'));
-        for (int i = 0; i < 10000; ++i)
-            qInfo().noquote() << QStringLiteral("flood %1 ").arg(i) + filler;
+        // About 10 MB, far more than the pipe holds. A logger that waited
+        // for the console would be stuck until the reader below starts.
+        std::atomic_bool logged{false};
+        std::thread flood([&logged] {
+            const QString filler(1000, QLatin1Char('x'));
+            for (int i = 0; i < 10000; ++i)
+                qInfo().noquote() << QStringLiteral("flood %1 ").arg(i) + filler;
+            logged = true;
+        });
+        const bool returned = QTest::qWaitFor([&logged] { return logged.load(); }, 60000);
 
         QByteArray read;
         std::thread reader([&] {
@@ -105,8 +112,10 @@ private slots:
         const bool flushed = LLogManager::flush();
         ::dup2(console, STDERR_FILENO);
         ::close(console);
+        flood.join();
         reader.join();
         ::close(pipeEnds[0]);
+        QVERIFY(returned);
         QVERIFY(flushed);
         const int first = read.indexOf("flood 0 x");
         const int second = read.indexOf("flood 1 x");
