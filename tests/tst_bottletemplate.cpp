@@ -2,7 +2,8 @@
 // share one preparation and are the bottle Wine itself makes, the next one
 // is the spare copy, a cancelled copy leaves no bottle, a damaged template
 // is not used but made again the next time, and another Wine build replaces
-// the template. Each case makes the template it needs.
+// the template. The generic bottle's template is what fixbottle.sh makes.
+// Each case makes the template it needs.
 
 #include "bottletemplate.h"
 #include "logcapture.h"
@@ -124,6 +125,7 @@ private slots:
     void nextBottleIsTheSpareCopyAndCancelLeavesNone();
     void damagedTemplateFallsBackAndIsMadeAgain();
     void otherWineBuildReplacesTemplate();
+    void genericBottleIsWhatFixbottleMakes();
 };
 
 void TestBottleTemplate::initTestCase()
@@ -250,6 +252,40 @@ void TestBottleTemplate::otherWineBuildReplacesTemplate()
     QCOMPARE(templates(), QStringList{key});
     QVERIFY(QFileInfo(BottleTemplate::templatesDir() + key + QStringLiteral("/user.reg")).size()
             > 0);
+}
+
+void TestBottleTemplate::genericBottleIsWhatFixbottleMakes()
+{
+    const QString prefixTemplate = readyTemplate();
+    QVERIFY(!prefixTemplate.isEmpty());
+    const BottleTemplate generic = BottleTemplate::genericFromSettings();
+    LogCapture log;
+    const QString copy = bottle(QStringLiteral("Generic"));
+    QCOMPARE(generic.copyTo(copy, nullptr), BottleTemplate::CopyResult::Copied);
+    QCOMPARE(log.messages()
+                     .filter(QStringLiteral("Preparing the bottle template: "))
+                     .filter(tool(QStringLiteral("tools/fixbottle.sh")))
+                     .size(),
+             1);
+    // Each kind's build keeps the other kind's template of the same Wine.
+    const QStringList both = templates();
+    QCOMPARE(both.size(), 2);
+    QVERIFY(QFileInfo::exists(prefixTemplate + QStringLiteral("/system.reg")));
+    QVERIFY(QDir(prefixTemplate).removeRecursively());
+    QVERIFY(!readyTemplate().isEmpty());
+    QCOMPARE(templates(), both);
+
+    // fixbottle.sh itself in an empty bottle.
+    const QString fixed = bottle(QStringLiteral("Fixed"));
+    const Result result = run(tool(QStringLiteral("tools/fixbottle.sh")), {fixed},
+                              QProcessEnvironment::systemEnvironment(), 600000);
+    QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.err));
+    for (const char *hive : {"/system.reg", "/user.reg"}) {
+        const QStringList expected = registryOf(fixed + QLatin1String(hive));
+        QVERIFY(expected.size() > 40);
+        QCOMPARE(registryOf(copy + QLatin1String(hive)), expected);
+    }
+    QCOMPARE(userFolders(copy), userFolders(fixed));
 }
 
 QTEST_GUILESS_MAIN(TestBottleTemplate)

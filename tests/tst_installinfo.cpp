@@ -353,8 +353,9 @@ void TestInstallInfo::destroyedWhilePreparingStartsNoInstaller()
     // The window closes while a new bottle is being prepared: no installer
     // may start afterwards, and closing must not wait for the preparation.
     const ScopedEnvironment mode({{"FOO_SETUP_MODE", "nothing"}});
+    // Not bare, as a configuration's package unpacks: fixbottle.sh makes it.
     const QString bottle = home() + QStringLiteral("/.lirvanwine/apps/Preparing");
-    QVERIFY(QDir().mkpath(bottle));
+    QVERIFY(writeAll(bottle + QStringLiteral("/files/run.sh"), "#!/bin/sh\n"));
     TInstalledAppInfo info = defaultRecord(fixture(QStringLiteral("foo-setup.exe")),
                                            QStringLiteral("Win32 EXE"));
     info.bottlePath = bottle;

@@ -172,9 +172,11 @@ BottleTemplate::CopyResult notCopied(const std::atomic_bool *abort)
 
 } // namespace
 
-BottleTemplate::BottleTemplate(const QString &wine64, const QString &fontRegistry)
+BottleTemplate::BottleTemplate(const QString &wine64, const QString &fontRegistry,
+                               const QString &fixBottle)
     : m_wine64(wine64)
     , m_fontRegistry(fontRegistry)
+    , m_fixBottle(fixBottle)
 {
 }
 
@@ -184,6 +186,14 @@ BottleTemplate BottleTemplate::fromSettings()
     return BottleTemplate(settings->stringValue(QStringLiteral("wine64")),
                           settings->stringValue(QStringLiteral("config-data"))
                                   + QStringLiteral("/Depends/DefaultFont/font.reg"));
+}
+
+BottleTemplate BottleTemplate::genericFromSettings()
+{
+    const BottleTemplate prefix = fromSettings();
+    return BottleTemplate(prefix.m_wine64, prefix.m_fontRegistry,
+                          WineSettings::instance()->stringValue(QStringLiteral("tool"))
+                                  + QStringLiteral("fixbottle.sh"));
 }
 
 QString BottleTemplate::templatesDir()
@@ -214,6 +224,25 @@ QString BottleTemplate::buildKey(const std::atomic_bool *abort) const
                                        .left(16));
 }
 
+// Both kinds of template are named after the Wine build's key; the generic
+// one also after the script that makes it.
+QString BottleTemplate::dirName(const QString &key) const
+{
+    if (m_fixBottle.isEmpty())
+        return key;
+    return QStringLiteral("generic-") + key + QLatin1Char('-')
+           + QString::fromLatin1(md5OfFile(m_fixBottle).left(8));
+}
+
+// The current template of the other kind, or its spare, which a build of
+// this kind keeps.
+bool BottleTemplate::isCurrentOtherKind(const QString &name, const QString &key) const
+{
+    if (m_fixBottle.isEmpty())
+        return name.startsWith(QStringLiteral("generic-") + key + QLatin1Char('-'));
+    return name == key || name == key + spareSuffix;
+}
+
 // The user's folders in a template need no check of their own: the key
 // holds what Wine made them from.
 BottleTemplate::State BottleTemplate::stateOf(const QString &dir)
@@ -239,7 +268,7 @@ BottleTemplate::CopyResult BottleTemplate::copyTo(const QString &bottle,
         qWarning() << "No bottle template: the Wine version is unknown";
         return CopyResult::Fallback;
     }
-    const QString dir = templatesDir() + key;
+    const QString dir = templatesDir() + dirName(key);
     // Two rounds: the second copies what this or another installation has
     // just built.
     for (int round = 0; round < 2; ++round) {
@@ -280,7 +309,7 @@ bool BottleTemplate::prepare(const std::atomic_bool *abort) const
     const TemplatesLock alone(LOCK_EX, abort);
     if (!alone.isHeld())
         return false;
-    const QString dir = templatesDir() + key;
+    const QString dir = templatesDir() + dirName(key);
     const State state = stateOf(dir);
     if (state == State::Ready)
         return true;
@@ -350,29 +379,13 @@ void BottleTemplate::startSpareCopy(const QString &dir)
 // Called with the lock held alone.
 bool BottleTemplate::build(const QString &key, const std::atomic_bool *abort) const
 {
-    const QString dir = templatesDir() + key;
+    const QString name = dirName(key);
+    const QString dir = templatesDir() + name;
     const QString staging = templatesDir() + QStringLiteral(".build-")
                             + QUuid::createUuid().toString(QUuid::Id128);
-    const QString server = wineServer();
-    if (server.isEmpty()) {
-        qWarning() << "No bottle template: no Wine server beside" << m_wine64;
-        return false;
-    }
-    const QString prefix = QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(staging)
-                           + QLatin1Char(' ');
-    // The same command that makes a bottle for a 64-bit installer, then a
-    // wait for the Wine server, which writes the registry files as it ends.
-    const QString create = prefix + ExecLine::shellQuoted(m_wine64) + QStringLiteral(" regedit /S ")
-                           + ExecLine::shellQuoted(m_fontRegistry);
-    qInfo().noquote() << QStringLiteral("Preparing the bottle template: ") + create;
-    QString output;
     QString error;
-    const QString bash = QStringLiteral("/bin/bash");
-    shellCmd(bash, {QStringLiteral("-c"), create}, output, error, buildTimeoutMs, abort);
-    shellCmd(bash,
-             {QStringLiteral("-c"), prefix + ExecLine::shellQuoted(server) + QStringLiteral(" -w")},
-             output, error, serverTimeoutMs, abort);
-    const bool complete = !isAborted(abort) && stateOf(staging) == State::Ready;
+    const bool complete = runBuild(staging, error, abort) && !isAborted(abort)
+                          && stateOf(staging) == State::Ready;
     if (!complete || !QDir().rename(staging, dir)) {
         if (!isAborted(abort))
             qWarning().noquote() << QStringLiteral("Preparing the bottle template failed: ")
@@ -380,16 +393,47 @@ bool BottleTemplate::build(const QString &key, const std::atomic_bool *abort) co
         removeFolder(staging);
         return false;
     }
-    // Only this build's template stays: those of earlier Wine builds and
-    // what an interrupted build left are removed.
+    // Only the templates of this Wine build stay: those of earlier builds,
+    // of an earlier script and what an interrupted build left are removed.
     const QStringList others = QDir(templatesDir())
                                        .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot
                                                   | QDir::NoSymLinks);
     for (const QString &other : others) {
-        if (other != key && other != key + spareSuffix)
+        if (other != name && other != name + spareSuffix && !isCurrentOtherKind(other, key))
             removeFolder(templatesDir() + other);
     }
     qInfo().noquote() << QStringLiteral("Bottle template ready: ") + dir;
+    return true;
+}
+
+// Makes the template's prefix in staging: the way Wine makes a bottle for a
+// 64-bit installer, or what fixbottle.sh makes of an empty bottle. Both end
+// once the Wine server has written the registry files.
+bool BottleTemplate::runBuild(const QString &staging, QString &error,
+                              const std::atomic_bool *abort) const
+{
+    QString output;
+    if (!m_fixBottle.isEmpty()) {
+        qInfo().noquote() << QStringLiteral("Preparing the bottle template: ")
+                                     + ExecLine::shellQuoted(m_fixBottle) + QLatin1Char(' ')
+                                     + ExecLine::shellQuoted(staging);
+        return shellCmd(m_fixBottle, {staging}, output, error, buildTimeoutMs, abort) == 0;
+    }
+    const QString server = wineServer();
+    if (server.isEmpty()) {
+        qWarning() << "No bottle template: no Wine server beside" << m_wine64;
+        return false;
+    }
+    const QString prefix = QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(staging)
+                           + QLatin1Char(' ');
+    const QString create = prefix + ExecLine::shellQuoted(m_wine64) + QStringLiteral(" regedit /S ")
+                           + ExecLine::shellQuoted(m_fontRegistry);
+    qInfo().noquote() << QStringLiteral("Preparing the bottle template: ") + create;
+    const QString bash = QStringLiteral("/bin/bash");
+    shellCmd(bash, {QStringLiteral("-c"), create}, output, error, buildTimeoutMs, abort);
+    shellCmd(bash,
+             {QStringLiteral("-c"), prefix + ExecLine::shellQuoted(server) + QStringLiteral(" -w")},
+             output, error, serverTimeoutMs, abort);
     return true;
 }
 

@@ -9,7 +9,9 @@
  * A pristine 64-bit prefix with the default font registry, made once per
  * Wine build under ~/.cache/lirvan-wine-assist/templates/<key>/ and copied
  * into a bottle instead of letting Wine create the bottle from scratch,
- * which takes many times longer. The key names the Wine build (its version
+ * which takes many times longer. The generic bottle that fixbottle.sh makes
+ * of a bare one (folders only, as the default bottle archive unpacks) has a
+ * template of its own beside it, generic-<key>-<script>/. The key names the Wine build (its version
  * text, the loader's and wine.inf's size and time), the font registry and
  * what the user folders of a prefix depend on (user, home, XDG folders), so
  * a copy is the prefix that Wine would have made for this user now.
@@ -33,10 +35,14 @@ public:
     };
 
     // wine64: the 64-bit Wine that makes prefixes; fontRegistry: the .reg
-    // file imported into every new prefix.
-    BottleTemplate(const QString &wine64, const QString &fontRegistry);
+    // file imported into every new prefix; fixBottle: empty for the 64-bit
+    // prefix, else the script that makes the generic bottle.
+    BottleTemplate(const QString &wine64, const QString &fontRegistry,
+                   const QString &fixBottle = QString());
     // The template of the configured Wine build and font registry.
     static BottleTemplate fromSettings();
+    // The same for the generic bottle of the configured fixbottle.sh.
+    static BottleTemplate genericFromSettings();
 
     // ~/.cache/lirvan-wine-assist/templates/
     static QString templatesDir();
@@ -59,10 +65,14 @@ private:
     CopyResult copyReady(const QString &dir, const QString &bottle,
                          const std::atomic_bool *abort) const;
     bool build(const QString &key, const std::atomic_bool *abort) const;
+    bool runBuild(const QString &staging, QString &error, const std::atomic_bool *abort) const;
+    QString dirName(const QString &key) const;
+    bool isCurrentOtherKind(const QString &name, const QString &key) const;
     QString wineServer() const;
 
     QString m_wine64;
     QString m_fontRegistry;
+    QString m_fixBottle;
 };
 
 #endif // BOTTLETEMPLATE_H

@@ -82,6 +82,7 @@ private:
     void unblockServices();
     QString installerCommand(const QString &type) const;
     void prepareBottle(const QString &type);
+    static bool isBare(const QString &bottle);
     // Waits for the installer, checking it at every interval and ending it
     // once it lingers or the run is cancelled; false when it could not be
     // started.
