@@ -3,8 +3,10 @@
 // installer with bare Wine in a fresh prefix (prefix creation included) in
 // the same run. The assistant installs twice per round: first without the
 // prepared 64-bit prefix (the very first install, which makes it), then with
-// it. Prints where the installation's time goes
-// and the longest time the GUI thread was blocked (GuiWatchdog): during the
+// it. For the bare bottle of 32-bit and .msi installers it prints how long
+// fixbottle.sh takes to make one, against a copy of its template. Prints
+// where the installation's time goes and the longest time the GUI thread
+// was blocked (GuiWatchdog): during the
 // installation, the uninstall that follows it, and the cancel of a lingering
 // installer. Other programs busy on the machine lengthen the blocks too, so
 // the load average at start and end is printed beside them, each block also
@@ -266,6 +268,39 @@ void waitForSpareCopy()
             180000);
 }
 
+// A bare bottle, as 32-bit and .msi installers get it: fixbottle.sh making
+// it, which is how it was made before there were templates, against a copy
+// of the generic template and against its spare copy (seconds each).
+void genericBottleFigures(const QString &scratch)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess fixbottle;
+    fixbottle.start(Root + QStringLiteral("tools/fixbottle.sh"), {scratch});
+    const bool fixed = fixbottle.waitForFinished(900000) && fixbottle.exitCode() == 0;
+    std::printf("generic_fixbottle_s=%.2f%s\n", timer.elapsed() / 1000.0, fixed ? "" : " (failed)");
+
+    const BottleTemplate generic = BottleTemplate::genericFromSettings();
+    if (!generic.prepare())
+        return;
+    const QString apps = QDir::homePath() + QStringLiteral("/.lirvanwine/apps/");
+    timer.restart();
+    const auto copied = generic.copyTo(apps + QStringLiteral("GenericCopy"), nullptr);
+    std::printf("generic_template_copy_s=%.2f%s\n", timer.elapsed() / 1000.0,
+                copied == BottleTemplate::CopyResult::Copied ? "" : " (failed)");
+    const QDir templates(BottleTemplate::templatesDir());
+    waitFor(
+            [&] {
+                return !templates.entryList({QStringLiteral("generic-*.spare")}, QDir::Dirs)
+                                .isEmpty();
+            },
+            180000);
+    timer.restart();
+    const auto spare = generic.copyTo(apps + QStringLiteral("GenericSpare"), nullptr);
+    std::printf("generic_spare_copy_s=%.2f%s\n", timer.elapsed() / 1000.0,
+                spare == BottleTemplate::CopyResult::Copied ? "" : " (failed)");
+}
+
 // The 1-minute load average.
 QByteArray loadAverage()
 {
@@ -357,6 +392,7 @@ int main(int argc, char *argv[])
     // The same less the time the GUI thread waited for a CPU that others held.
     std::printf("gui_longest_own_block_ms=%.1f\n", longestOwnBlock);
     std::printf("gui_longest_own_block_uninstall_ms=%.1f\n", uninstallOwnBlock);
+    genericBottleFigures(sandbox.filePath(QStringLiteral("fixbottle")));
     double cancelSeconds = 0;
     double cancelOwnBlock = 0;
     const double cancelBlock = cancelLingeringInstall(cancelSeconds, cancelOwnBlock);
