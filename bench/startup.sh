@@ -78,6 +78,7 @@ assist_cpu=$(field cpu_ms "$sandbox/assist" | median)
 minimal_cpu=$(field cpu_ms "$sandbox/minimal" | median)
 minimal_ms=$(field startup_ms "$sandbox/minimal" | median)
 assist_kib=$(field peak_kib "$sandbox/assist" | median)
+image_plugins=$(field image_plugins_at_first_paint "$sandbox/assist" | median)
 minimal_kib=$(field peak_kib "$sandbox/minimal" | median)
 complete=$(grep -c 'startup_ms=' "$sandbox/assist" || true)
 
@@ -87,6 +88,7 @@ printf 'assistant, catalogue rows painted:    %8.1f ms\n' "$catalogue_ms"
 printf 'assistant, complete main window:      %8.1f ms  peak RSS %6d KiB\n' "$assist_ms" "$assist_kib"
 printf 'minimal Qt Widgets window:            %8.1f ms  peak RSS %6d KiB\n' "$minimal_ms" "$minimal_kib"
 printf 'longest GUI-thread block after the first paint: %.1f ms (target at most 16)\n' "$block_ms"
+printf 'image format plugins loaded by the first paint: %s (none needed)\n' "$image_plugins"
 ratio() { # label, value, reference, target
     awk -v l="$1" -v a="$2" -v m="$3" -v t="$4" 'BEGIN { r = a / m;
         printf "ratio, %s: %.2f (target at most %s): %s\n", l, r, t, (r <= t ? "met" : "not met") }'

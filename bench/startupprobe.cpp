@@ -6,6 +6,7 @@
 //                 selects that page once the catalogue is there, as a user
 //                 would (it is built when first shown),
 // the CPU time used until the first paint (shown_cpu_ms) and in all (cpu_ms),
+// the image format plugins loaded by the first paint,
 // and block_ms, the longest time the GUI thread did not return to its event
 // loop after the first frame (a 1 ms watchdog timer), ending block_at_ms
 // after it. Then it quits.
@@ -22,6 +23,8 @@
 #include "wineapplication.h"
 #include "winemainwindow.h"
 
+#include <QFile>
+#include <QSet>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTextStream>
@@ -43,6 +46,21 @@ bool installedListed(const WineMainWindow *window)
     return window->installedPage() && window->installedPage()->model()->rowCount() > 0;
 }
 
+// Image format plugins mapped into the process: the first screen needs
+// none, and each costs a library load.
+int imagePluginsLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QByteArray> plugins;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        if (line.contains("/imageformats/"))
+            plugins.insert(line.mid(line.lastIndexOf(' ') + 1));
+    }
+    return plugins.size();
+}
+
 class ShownWatcher : public QObject
 {
 public:
@@ -59,7 +77,8 @@ protected:
             if (auto window = qobject_cast<WineMainWindow *>(watched)) {
                 m_window = window;
                 QTextStream(stdout)
-                        << "shown_ms=" << msSinceLaunch() << " shown_cpu_ms=" << cpuMs() << ' ';
+                        << "shown_ms=" << msSinceLaunch() << " shown_cpu_ms=" << cpuMs()
+                        << " image_plugins_at_first_paint=" << imagePluginsLoaded() << ' ';
                 // For profiling the way to the first screen alone.
                 if (qEnvironmentVariableIsSet("LWA_BENCH_FIRST_PAINT_ONLY")) {
                     QTimer::singleShot(0, qApp, &QCoreApplication::quit);

@@ -4,6 +4,7 @@
 #include "appinstalledwidget.h"
 #include "appshareablewidget.h"
 #include "catalogueapiserver.h"
+#include "communitybutton.h"
 #include "deferredstartup.h"
 #include "lapplication.h"
 #include "llistview.h"
@@ -15,7 +16,7 @@
 #include "winemainwindow.h"
 #include "winesettings.h"
 
-#include <QCommandLinkButton>
+#include <QAbstractButton>
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QJsonObject>
@@ -188,7 +189,7 @@ private slots:
             QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         });
 
-        QCommandLinkButton *button = m_window->communityButton();
+        QAbstractButton *button = m_window->communityButton();
         QCOMPARE(button->text(), QStringLiteral("Wine社区"));
         const auto stored = [] {
             return WineSettings::instance()

@@ -11,6 +11,7 @@ set(GUI_SOURCES
     gui/appinstalledwidget.cpp gui/appinstalledwidget.h
     gui/backuprestorepanel.cpp gui/backuprestorepanel.h
     gui/uninstallconfirmation.cpp gui/uninstallconfirmation.h
+    gui/communitybutton.cpp gui/communitybutton.h
     gui/datamodel.cpp gui/datamodel.h
     gui/datalistheader.cpp gui/datalistheader.h
     gui/datalistview.cpp gui/datalistview.h

@@ -5,6 +5,7 @@
 #include "appshareablewidget.h"
 #include "avatardownload.h"
 #include "backuprestorepanel.h"
+#include "communitybutton.h"
 #include "deferredstartup.h"
 #include "lbackgroundgroup.h"
 #include "lframe.h"
@@ -18,7 +19,6 @@
 #include "winecatalogue.h"
 #include "winesettings.h"
 
-#include <QCommandLinkButton>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QEvent>
@@ -151,7 +151,7 @@ QWidget *WineMainWindow::createNavigationColumn()
     separator->setFixedSize(NavigationWidth, 2);
     separator->setStyleSheet(QStringLiteral("QLabel{background:rgb(240,240,240);}"));
 
-    m_communityButton = new QCommandLinkButton(tr("Wine社区"));
+    m_communityButton = new CommunityButton(tr("Wine社区"));
     m_communityButton->setObjectName(QStringLiteral("communityButton"));
     m_communityButton->setFixedSize(100, 40);
     // Read as the PNG it is: guessing the format would load every image

@@ -9,8 +9,8 @@ class Appinstallablewidget;
 class Appinstalledwidget;
 class Appshareablewidget;
 class BackupRestorePanel;
+class CommunityButton;
 class LListView;
-class QCommandLinkButton;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
@@ -39,7 +39,7 @@ public:
     QPushButton *loginButton() const { return m_loginButton; }
     // True while the user's picture is being fetched.
     bool isFetchingAvatar() const { return m_fetchingAvatar; }
-    QCommandLinkButton *communityButton() const { return m_communityButton; }
+    CommunityButton *communityButton() const { return m_communityButton; }
     // The pages other than the catalogue are built when first shown: null
     // until then.
     Appinstalledwidget *installedPage() const { return m_installedPage; }
@@ -78,7 +78,7 @@ private:
     SearchWidget *m_search;
     LListView *m_navigation;
     QStandardItemModel *m_navigationModel;
-    QCommandLinkButton *m_communityButton = nullptr;
+    CommunityButton *m_communityButton = nullptr;
     BackupRestorePanel *m_backupRestorePanel = nullptr;
     QStackedWidget *m_pages = nullptr;
     Appinstallablewidget *m_installablePage = nullptr;
