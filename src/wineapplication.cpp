@@ -12,6 +12,7 @@
 #include "llogmanager.h"
 #include "ltkwidget.h"
 #include "networkwarmup.h"
+#include "templatepreparation.h"
 #include "tpublishedappinfo.h"
 #include "wineastapplist.h"
 #include "wineastlogin.h"
@@ -24,12 +25,15 @@
 #include <QDebug>
 #include <QFile>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
 const QString SingleInstanceKey = QStringLiteral("lirvan-wine-assist");
 constexpr int MainWindowWidth = 1050;
 constexpr int MainWindowHeight = 700;
+// After the first paint: the catalogue and its icons have come in by then.
+constexpr int TemplatePreparationDelayMs = 10000;
 
 QString applicationVersion()
 {
@@ -113,6 +117,12 @@ int WineApplication::init()
     WineInstalledApps::instance()->followInstalledAppsFile();
     DeferredStartup::run(WineAstApplist::instance(),
                          [] { WineAstApplist::instance()->requestAppList(); });
+    // The prepared bottles, once the start-up is long over: the first
+    // installation then need not wait for Wine to make one.
+    m_templatePreparation = new TemplatePreparation(this);
+    DeferredStartup::run(m_templatePreparation, [preparation = m_templatePreparation] {
+        QTimer::singleShot(TemplatePreparationDelayMs, preparation, &TemplatePreparation::start);
+    });
     connect(LGuiApplicationHelper::instance(), &LGuiApplicationHelper::newProcessInstance, this,
             &WineApplication::slotNewProcessInstance);
     return 0;
@@ -217,6 +227,8 @@ void WineApplication::closeInstaller(const QString &filePath)
 
 int WineApplication::shutdown()
 {
+    if (m_templatePreparation)
+        m_templatePreparation->stop();
     WineAstLogin::instance()->releaseUserinfoListener();
     // Install windows first: a catalogue dialog that joined the list through
     // an overwrite install is a child of the main window.

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class ContainerInstallerObj;
+class TemplatePreparation;
 class WineMainWindow;
 struct TPublishedAppInfo;
 
@@ -52,6 +53,7 @@ private:
 
     QList<ContainerInstallerObj *> m_installers;
     WineMainWindow *m_mainWindow = nullptr;
+    TemplatePreparation *m_templatePreparation = nullptr;
     bool m_identitySet = false;
 };
 

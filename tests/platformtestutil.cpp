@@ -185,6 +185,17 @@ QList<qint64> findProcesses(const QString &programName, const QString &prefix)
     });
 }
 
+QList<qint64> wineServers(const QString &prefix)
+{
+    return findProcesses(QStringLiteral("wineserver"), prefix)
+           + findProcesses(QStringLiteral("wineserver64"), prefix);
+}
+
+QList<qint64> processesIn(const QString &prefix)
+{
+    return liveProcesses([&](const QString &dir) { return prefixOf(dir) == prefix; });
+}
+
 QList<qint64> processesMentioning(const QString &text)
 {
     const QByteArray wanted = text.toUtf8();

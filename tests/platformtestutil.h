@@ -68,6 +68,10 @@ QString md5Of(const QString &path);
 // program (compared by base name, ignoring case, also after a Windows path)
 // and, when prefix is not empty, whose WINEPREFIX is that path.
 QList<qint64> findProcesses(const QString &programName, const QString &prefix = QString());
+// The Wine servers of a prefix (Debian's is called wineserver64).
+QList<qint64> wineServers(const QString &prefix);
+// Every live process whose WINEPREFIX is prefix.
+QList<qint64> processesIn(const QString &prefix);
 bool isAlive(qint64 pid);
 // Live processes of this user whose command line contains text.
 QList<qint64> processesMentioning(const QString &text);

@@ -19,6 +19,9 @@ class TestSandbox
 public:
     TestSandbox()
     {
+        // The tests make the bottle templates they need; a program under test
+        // must not start making them in the background.
+        qputenv("LWA_NO_TEMPLATE_PREPARATION", "1");
         if (qEnvironmentVariableIsSet("LWA_TEST_ISOLATED"))
             return;
         m_home = std::make_unique<IsolatedHome>();

@@ -3,17 +3,21 @@
 // is the spare copy, a cancelled copy leaves no bottle, a damaged template
 // is not used but made again the next time, and another Wine build replaces
 // the template. The generic bottle's template is what fixbottle.sh makes.
-// Each case makes the template it needs.
+// Both are made in the background at the lowest priority, which stops
+// cleanly. Each case makes the template it needs.
 
 #include "bottletemplate.h"
 #include "logcapture.h"
 #include "platformtestutil.h"
+#include "templatepreparation.h"
 #include "winesettings.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <atomic>
@@ -113,6 +117,22 @@ QStringList userFolders(const QString &prefix)
     return entries;
 }
 
+// A template being built, or an empty string.
+QString buildFolder()
+{
+    const QStringList builds = QDir(BottleTemplate::templatesDir())
+                                       .entryList({QStringLiteral(".build-*")},
+                                                  QDir::Dirs | QDir::Hidden);
+    return builds.isEmpty() ? QString() : BottleTemplate::templatesDir() + builds.constFirst();
+}
+
+// The nice value of a process: the 19th field of its stat line.
+int niceOf(qint64 pid)
+{
+    const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.mid(stat.lastIndexOf(')') + 2).split(' ').value(16, "-100").toInt();
+}
+
 } // namespace
 
 class TestBottleTemplate : public QObject
@@ -126,6 +146,7 @@ private slots:
     void damagedTemplateFallsBackAndIsMadeAgain();
     void otherWineBuildReplacesTemplate();
     void genericBottleIsWhatFixbottleMakes();
+    void backgroundPreparationIsLowPriorityAndStops();
 };
 
 void TestBottleTemplate::initTestCase()
@@ -286,6 +307,47 @@ void TestBottleTemplate::genericBottleIsWhatFixbottleMakes()
         QCOMPARE(registryOf(copy + QLatin1String(hive)), expected);
     }
     QCOMPARE(userFolders(copy), userFolders(fixed));
+}
+
+void TestBottleTemplate::backgroundPreparationIsLowPriorityAndStops()
+{
+    qunsetenv("LWA_NO_TEMPLATE_PREPARATION");
+    const auto disable = qScopeGuard([] { qputenv("LWA_NO_TEMPLATE_PREPARATION", "1"); });
+    QVERIFY(QDir(BottleTemplate::templatesDir()).removeRecursively());
+
+    // Stopped while it makes the first template: nothing of it stays, and
+    // nothing of it runs on.
+    QString build;
+    {
+        TemplatePreparation preparation;
+        preparation.start();
+        QVERIFY(preparation.isRunning());
+        QList<qint64> servers;
+        QVERIFY(waitFor(
+                [&] {
+                    build = buildFolder();
+                    servers = build.isEmpty() ? QList<qint64>() : wineServers(build);
+                    return !servers.isEmpty();
+                },
+                60000));
+        // Wine runs at the lowest priority, as everything the preparation starts.
+        QCOMPARE(niceOf(servers.constFirst()), 19);
+    }
+    QCOMPARE(templates(), QStringList());
+    QCOMPARE(buildFolder(), QString());
+    QVERIFY(waitFor([&] { return processesIn(build).isEmpty(); }, 10000));
+
+    // Left alone, it makes both kinds.
+    TemplatePreparation preparation;
+    QSignalSpy finished(&preparation, &TemplatePreparation::finished);
+    preparation.start();
+    QVERIFY(finished.wait(600000));
+    const QStringList made = templates();
+    QCOMPARE(made.size(), 2);
+    for (const QString &name : made)
+        QVERIFY(QFileInfo(BottleTemplate::templatesDir() + name + QStringLiteral("/system.reg"))
+                        .size()
+                > 0);
 }
 
 QTEST_GUILESS_MAIN(TestBottleTemplate)

@@ -314,7 +314,7 @@ void TestInstallInfo::twoStageInstallThenFailedRetryAndUninstall()
 
     QCOMPARE(Doaction::instance()->unInstallApp(&installed), 0);
     QVERIFY(findProcesses(QStringLiteral("foo.exe"), m_bottle).isEmpty());
-    QVERIFY(findProcesses(QStringLiteral("wineserver"), m_bottle).isEmpty());
+    QVERIFY(wineServers(m_bottle).isEmpty());
     QVERIFY(program.waitForFinished(5000));
     QVERIFY(!QFileInfo::exists(m_bottle));
     QVERIFY(QDir().mkpath(m_bottle));

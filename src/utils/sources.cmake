@@ -24,6 +24,7 @@ list(APPEND UTILS_SOURCES
 list(APPEND UTILS_SOURCES
     utils/execline.cpp utils/execline.h
     utils/startscript.cpp utils/startscript.h
+    utils/templatepreparation.cpp utils/templatepreparation.h
     utils/bottlearchive.cpp utils/bottlearchive.h
     utils/bottlearchivejob.cpp utils/bottlearchivejob.h
     utils/doaction.cpp utils/doaction.h
