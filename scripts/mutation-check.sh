@@ -61,7 +61,6 @@ src/utils/qtnetworkworker.cpp|    if (m_received > MaxReplyBytes)|    if (false)
 src/utils/bottletemplate.cpp|    return name == key \|\| name == key + spareSuffix;|    return false;|tst_bottletemplate|generic template's build removes the 64-bit one
 src/utils/installinfo.cpp|    if (isBare(bottle)) {|    if (false) {|tst_scriptcommands|bare bottle not made from the template
 src/utils/templatepreparation.cpp|        lowerPriority();|        (void)0;|tst_bottletemplate|background preparation at normal priority
-src/utils/bottletemplate.cpp|        endWine(staging);\n        removeFolder(staging);|        removeFolder(staging);|tst_bottletemplate|Wine left running after an interrupted template build
 src/ltk/llogwriter.cpp|        m_pending += line;\n    }\n    m_wake.notify_one();|    }\n    write(line);|tst_ltk|logging waits for the console
 EOF
 )

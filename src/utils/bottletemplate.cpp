@@ -390,7 +390,6 @@ bool BottleTemplate::build(const QString &key, const std::atomic_bool *abort) co
         if (!isAborted(abort))
             qWarning().noquote() << QStringLiteral("Preparing the bottle template failed: ")
                                             + error;
-        endWine(staging);
         removeFolder(staging);
         return false;
     }
@@ -436,22 +435,6 @@ bool BottleTemplate::runBuild(const QString &staging, QString &error,
              {QStringLiteral("-c"), prefix + ExecLine::shellQuoted(server) + QStringLiteral(" -w")},
              output, error, serverTimeoutMs, abort);
     return true;
-}
-
-// Ends what an interrupted build left running in staging: Wine's own
-// services outlive the commands that started them.
-void BottleTemplate::endWine(const QString &staging) const
-{
-    const QString server = wineServer();
-    if (server.isEmpty())
-        return;
-    QString output;
-    QString error;
-    shellCmd(QStringLiteral("/bin/bash"),
-             {QStringLiteral("-c"), QStringLiteral("WINEPREFIX=") + ExecLine::shellQuoted(staging)
-                                            + QLatin1Char(' ') + ExecLine::shellQuoted(server)
-                                            + QStringLiteral(" -k")},
-             output, error, serverTimeoutMs, nullptr);
 }
 
 // The Wine server of the same build: beside the configured Wine, else the

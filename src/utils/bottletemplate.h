@@ -68,7 +68,6 @@ private:
     bool runBuild(const QString &staging, QString &error, const std::atomic_bool *abort) const;
     QString dirName(const QString &key) const;
     bool isCurrentOtherKind(const QString &name, const QString &key) const;
-    void endWine(const QString &staging) const;
     QString wineServer() const;
 
     QString m_wine64;
