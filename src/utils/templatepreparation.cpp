@@ -50,19 +50,20 @@ void TemplatePreparation::start()
 {
     if (m_thread || qEnvironmentVariableIsSet("LWA_NO_TEMPLATE_PREPARATION"))
         return;
-    if (!hasRoom()) {
-        qInfo() << "Bottle templates not prepared: less than"
-                << MinimumFreeBytes / (1024 * 1024 * 1024) << "GiB free";
-        return;
-    }
     m_abort = std::make_shared<std::atomic_bool>(false);
     const QList<BottleTemplate> templates = {BottleTemplate::fromSettings(),
                                              BottleTemplate::genericFromSettings()};
+    // Even the look at the disk's free space is left to the thread.
     m_thread.reset(QThread::create([templates, abort = m_abort] {
         lowerPriority();
         for (const BottleTemplate &bottleTemplate : templates) {
-            if (*abort || !hasRoom())
+            if (*abort)
                 break;
+            if (!hasRoom()) {
+                qInfo() << "Bottle templates not prepared: less than"
+                        << MinimumFreeBytes / (1024 * 1024 * 1024) << "GiB free";
+                break;
+            }
             bottleTemplate.prepare(abort.get());
         }
     }));

@@ -25,7 +25,8 @@ public:
     // Stops a preparation in progress; what it had begun is removed.
     ~TemplatePreparation() override;
 
-    // Starts unless started before, disabled, or short of disk space.
+    // Starts unless started before or disabled; short of disk space, the
+    // thread ends without making anything.
     void start();
     void stop();
     bool isRunning() const;
