@@ -147,11 +147,28 @@ QString prefixOf(const QString &procDir)
 
 } // namespace
 
-bool isAlive(qint64 pid)
+namespace {
+
+// The fields of a process's stat line after its name (the state first),
+// empty when the process is gone.
+QList<QByteArray> statFields(qint64 pid)
 {
     const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
     const int end = stat.lastIndexOf(')');
-    return end > 0 && stat.size() > end + 2 && stat.at(end + 2) != 'Z';
+    return end > 0 ? stat.mid(end + 2).split(' ') : QList<QByteArray>();
+}
+
+} // namespace
+
+bool isAlive(qint64 pid)
+{
+    const QList<QByteArray> fields = statFields(pid);
+    return !fields.isEmpty() && !fields.constFirst().isEmpty() && fields.constFirst() != "Z";
+}
+
+int niceOf(qint64 pid)
+{
+    return statFields(pid).value(16, "-100").toInt();
 }
 
 namespace {

@@ -73,6 +73,8 @@ QList<qint64> wineServers(const QString &prefix);
 // Every live process whose WINEPREFIX is prefix.
 QList<qint64> processesIn(const QString &prefix);
 bool isAlive(qint64 pid);
+// A process's nice value (-100 when it is gone).
+int niceOf(qint64 pid);
 // Live processes of this user whose command line contains text.
 QList<qint64> processesMentioning(const QString &text);
 

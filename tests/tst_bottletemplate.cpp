@@ -126,13 +126,6 @@ QString buildFolder()
     return builds.isEmpty() ? QString() : BottleTemplate::templatesDir() + builds.constFirst();
 }
 
-// The nice value of a process: the 19th field of its stat line.
-int niceOf(qint64 pid)
-{
-    const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
-    return stat.mid(stat.lastIndexOf(')') + 2).split(' ').value(16, "-100").toInt();
-}
-
 } // namespace
 
 class TestBottleTemplate : public QObject
